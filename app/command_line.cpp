@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "app/command_line.h"
+
+#include <stdexcept>
+
+namespace helio {
+
+console_options parse_command_line(const std::vector<std::string>& arguments) {
+    console_options options;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--trace") {
+            if (i + 1 >= arguments.size() || arguments[i + 1].empty()) {
+                throw std::invalid_argument("--trace needs a file name, or - for standard error");
+            }
+            options.trace_path = arguments[++i];
+        } else if (argument.starts_with("--trace=")) {
+            options.trace_path = argument.substr(8);
+            if (options.trace_path->empty()) {
+                throw std::invalid_argument("--trace needs a file name, or - for standard error");
+            }
+        } else if (argument == "--simulate") {
+            options.simulate = true;
+        } else if (argument == "--help" || argument == "-h") {
+            options.help = true;
+        } else {
+            throw std::invalid_argument("unknown argument: " + argument);
+        }
+    }
+    return options;
+}
+
+std::string usage_text(const std::string& program) {
+    return "usage: " + program +
+           " [--simulate] [--trace FILE]\n"
+           "  --simulate    run on the simulated heliograph\n"
+           "  --trace FILE  write every port access and log line to FILE (- for standard\n"
+           "                error): W <value> per write, R <byte> per read, L <text> per line\n";
+}
+
+}  // namespace helio

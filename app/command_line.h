@@ -1,0 +1,25 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace helio {
+
+/// What the maintainer asked for on the command line.
+struct console_options {
+    std::optional<std::string> trace_path;  ///< "-" for standard error
+    bool simulate = false;                  ///< run on the simulated heliograph
+    bool help = false;
+};
+
+/// Parses the arguments that follow the program name. Throws std::invalid_argument with a
+/// message for the maintainer on anything it does not know.
+console_options parse_command_line(const std::vector<std::string>& arguments);
+
+/// The --help text.
+std::string usage_text(const std::string& program);
+
+}  // namespace helio

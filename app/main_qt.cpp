@@ -1,0 +1,52 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include <QApplication>
+#include <QLocale>
+#include <exception>
+#include <iostream>
+
+#include "app/command_line.h"
+#include "app/trace_sink.h"
+#include "console/form1_model.h"
+#include "console/qt/form1.h"
+#include "simulator/heliograph_controller.h"
+#include "simulator/simulated_device.h"
+#include "ttl/clock.h"
+#include "ttl/ttl_lines.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    helio::console_options options;
+    try {
+        QStringList arguments = QCoreApplication::arguments();
+        arguments.removeFirst();
+        std::vector<std::string> plain;
+        for (const QString& argument : arguments) {
+            plain.push_back(argument.toStdString());
+        }
+        options = helio::parse_command_line(plain);
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << '\n' << helio::usage_text(argv[0]);
+        return 2;
+    }
+    if (options.help) {
+        std::cout << helio::usage_text(argv[0]);
+        return 0;
+    }
+
+    // No real I/O component exists on this platform: the console runs on the simulator.
+    helio::steady_clock_source time;
+    helio::sim::heliograph_controller controller(time);
+    helio::sim::simulated_device device(controller);
+    helio::ttl_lines lines(device);
+    helio::form1_model model(lines, time, QLocale::system().decimalPoint().toStdString());
+    try {
+        helio::trace_sink trace(options.trace_path, lines, model);
+        Form1 window(model);
+        window.show();
+        return application.exec();
+    } catch (const std::exception& error) {
+        std::cerr << "heliograph-console: " << error.what() << '\n';
+        return 1;
+    }
+}

@@ -1,0 +1,185 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "console/qt/form1.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
+#include <algorithm>
+
+#include "console/form_layout.h"
+
+namespace layout = helio::layout;
+
+namespace {
+
+/// The layout was drawn in twips for the classic 8-point dialog font. Desktop fonts run
+/// wider, so the desktop's own family is taken at 8 points, or smaller (down to 6.5) until
+/// every caption fits its control: a caption cut off is worse than a small one.
+constexpr qreal dialog_font_points = 8.0;
+constexpr qreal smallest_font_points = 6.5;
+constexpr int button_text_margin = 8;  // pixels the push button's frame keeps on both sides
+
+bool caption_fits(const QFontMetrics& metrics, const layout::control_spec& spec, int dpi) {
+    const QString caption =
+        QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
+    const int width = layout::twips_to_pixels(spec.width, dpi);
+    const int height = layout::twips_to_pixels(spec.height, dpi);
+    switch (spec.kind) {
+        case layout::control_kind::button:
+            return metrics.horizontalAdvance(caption) + 2 * button_text_margin <= width;
+        case layout::control_kind::label:
+            return metrics.boundingRect(QRect(0, 0, width, 10 * height), Qt::TextWordWrap, caption)
+                       .height() <= height;
+        case layout::control_kind::text_entry:
+            return true;
+    }
+    return true;
+}
+
+QFont dialog_font(QFont font, int dpi) {
+    for (qreal points = dialog_font_points; points >= smallest_font_points; points -= 0.5) {
+        font.setPointSizeF(points);
+        const QFontMetrics metrics(font);
+        if (std::ranges::all_of(layout::controls, [&](const layout::control_spec& spec) {
+                return caption_fits(metrics, spec, dpi);
+            })) {
+            break;
+        }
+    }
+    return font;
+}
+
+QString from_utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void show_message_box(QWidget* parent, const QString& message) {
+    QMessageBox::critical(parent, from_utf8(layout::window_title), message);
+}
+
+}  // namespace
+
+Form1::Form1(helio::form1_model& model, QWidget* parent)
+    : QWidget(parent), model_(model), present_error_(show_message_box) {
+    setObjectName("Form1");
+    setWindowTitle(from_utf8(layout::window_title));
+    setFont(dialog_font(font(), logicalDpiX()));
+    const int dpi_x = logicalDpiX();
+    const int dpi_y = logicalDpiY();
+    resize(layout::twips_to_pixels(layout::client_width_twips, dpi_x),
+           layout::twips_to_pixels(layout::client_height_twips, dpi_y));
+    create_controls();
+    model_.set_host(this);
+    model_.add_log_observer(*this);
+}
+
+Form1::~Form1() {
+    model_.remove_log_observer(*this);
+    model_.set_host(nullptr);
+}
+
+QWidget* Form1::control(std::string_view name) const {
+    return findChild<QWidget*>(from_utf8(name), Qt::FindDirectChildrenOnly);
+}
+
+void Form1::create_controls() {
+    QWidget* previous = nullptr;
+    for (const layout::control_spec& spec : layout::controls) {
+        QWidget* widget = create_control(spec);
+        widget->setObjectName(from_utf8(spec.name));
+        widget->setGeometry(layout::twips_to_pixels(spec.left, logicalDpiX()),
+                            layout::twips_to_pixels(spec.top, logicalDpiY()),
+                            layout::twips_to_pixels(spec.width, logicalDpiX()),
+                            layout::twips_to_pixels(spec.height, logicalDpiY()));
+        if (widget->focusPolicy() != Qt::NoFocus) {
+            if (previous != nullptr) {
+                setTabOrder(previous, widget);
+            }
+            previous = widget;
+        }
+    }
+}
+
+QWidget* Form1::create_control(const helio::layout::control_spec& spec) {
+    const QString caption = from_utf8(spec.caption);
+    switch (spec.kind) {
+        case layout::control_kind::button: {
+            auto* button = new QPushButton(caption, this);
+            const std::string_view name = spec.name;
+            connect(button, &QPushButton::clicked, this, [this, name] { press(name); });
+            return button;
+        }
+        case layout::control_kind::label: {
+            auto* label = new QLabel(caption, this);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            return label;
+        }
+        case layout::control_kind::text_entry: {
+            auto* entry = new QLineEdit(caption, this);
+            entry->setMaxLength(static_cast<int>(layout::setpoint_entry_max_length));
+            entry->setToolTip(from_utf8(layout::setpoint_entry_tooltip));
+            connect(entry, &QLineEdit::textChanged, this,
+                    [this](const QString& text) { model_.Text1_Change(text.toStdString()); });
+            return entry;
+        }
+    }
+    return nullptr;
+}
+
+void Form1::press(std::string_view name) {
+    model_.press(name);
+    if (close_requested_) {
+        close();
+    }
+}
+
+void Form1::paintEvent(QPaintEvent* /*event*/) {
+    QPainter painter(this);
+    const QFontMetrics metrics = painter.fontMetrics();
+    int baseline = metrics.ascent();
+    for (const std::string& line : model_.lines()) {
+        if (baseline - metrics.ascent() > height()) {
+            break;  // the log is never scrolled: lines below the edge stay unseen
+        }
+        painter.drawText(0, baseline, QString::fromStdString(line));
+        baseline += metrics.lineSpacing();
+    }
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (model_.busy()) {
+        // Closing now would cut a sequence in half: close as soon as it ends.
+        close_requested_ = true;
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void Form1::show_error(const std::string& message) {
+    present_error_(this, QString::fromStdString(message));
+}
+
+void Form1::sequence_started() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void Form1::sequence_finished() {
+    QApplication::restoreOverrideCursor();
+}
+
+void Form1::keep_alive() {
+    // Paint and let the window system talk to us, but hold every click and key press back
+    // until the sequence has ended.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Form1::line_logged(const std::string& /*text*/) {
+    update();
+}

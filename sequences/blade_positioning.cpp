@@ -1,0 +1,75 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "sequences/blade_positioning.h"
+
+#include <charconv>
+
+#include "sequences/messages.h"
+#include "sequences/protocol.h"
+#include "sequences/status_wait.h"
+#include "ttl/basic_conversion.h"
+#include "ttl/errors.h"
+
+namespace helio {
+
+namespace {
+
+constexpr status_wait blades_arrival{"lames", protocol::status_blades_in_position, 3};
+
+/// One half of the setpoint: the field presented, latched by `strobe`, then held while the
+/// strobe drops. The halves follow each other with no release of the lines between them.
+void send_setpoint_half(ttl_lines& lines, std::int32_t field, std::int32_t strobe) {
+    lines.write_output(field);
+    lines.write_output(checked_add(field, strobe));
+    lines.spin_delay(1);
+    lines.write_output(field);
+}
+
+}  // namespace
+
+std::int32_t get_consigne(std::int32_t position) {
+    const std::int32_t index = checked_add(position, -lowest_position);
+    if (index < 0 || index >= static_cast<std::int32_t>(setpoint_table.size())) {
+        throw bounds_error(index, 0, static_cast<std::int32_t>(setpoint_table.size()) - 1);
+    }
+    return setpoint_table[static_cast<std::size_t>(index)];
+}
+
+void move_blades(sequence_context& context, std::int32_t position) {
+    const std::int32_t setpoint = get_consigne(position);
+    context.log.log_line(std::string(messages::setpoint_prefix) + std::to_string(setpoint));
+
+    const std::int32_t low = checked_multiply(setpoint & protocol::setpoint_low_mask,
+                                              protocol::setpoint_low_shift_factor);
+    send_setpoint_half(context.lines, low, protocol::both_strobes);
+    const std::int32_t high = setpoint & protocol::setpoint_high_mask;
+    send_setpoint_half(context.lines, high, protocol::strobe_a);
+    context.lines.write_output(0);
+
+    wait_for_status(context, blades_arrival);
+    context.log.log_line(arrival_message(position, context.decimal_separator));
+}
+
+std::string arrival_message(std::int32_t position, std::string_view decimal_separator) {
+    if (position == 0) {
+        return std::string(messages::blades_at_line_centre);
+    }
+    const auto angstroms = static_cast<float>(static_cast<double>(position) / 10.0);
+    const std::string_view prefix =
+        position > 0 ? messages::blades_above_prefix : messages::blades_below_prefix;
+    return std::string(prefix) + shortest_decimal(angstroms, decimal_separator) +
+           std::string(messages::angstrom_suffix);
+}
+
+std::string shortest_decimal(float value, std::string_view decimal_separator) {
+    char digits[32];
+    const auto result =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
+    std::string text(digits, result.ptr);
+    if (const auto point = text.find('.'); point != std::string::npos) {
+        text.replace(point, 1, decimal_separator);
+    }
+    return text;
+}
+
+}  // namespace helio

@@ -1,0 +1,35 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "sequences/status_wait.h"
+
+#include <string>
+
+#include "ttl/errors.h"
+
+namespace helio {
+
+void wait_for_status(sequence_context& context, const status_wait& wait) {
+    const clock::time_point start = context.time.now();
+    clock::time_point last_keep_alive = start;
+    context.wait_observers.notify([&](wait_observer& o) { o.wait_began(wait); });
+    for (;;) {
+        const std::int32_t input_byte = context.lines.get_ttl();
+        const clock::time_point now = context.time.now();
+        if (status_set(input_byte, wait.status_value)) {
+            context.wait_observers.notify(
+                [&](wait_observer& o) { o.wait_ended(wait, now - start, true); });
+            return;
+        }
+        if (now - start >= status_wait_limit) {
+            context.wait_observers.notify(
+                [&](wait_observer& o) { o.wait_ended(wait, now - start, false); });
+            throw timeout_error(std::string(wait.mechanism), wait.bit, status_wait_limit);
+        }
+        if (now - last_keep_alive >= keep_alive_interval) {
+            last_keep_alive = now;
+            context.wait_observers.notify([](wait_observer& o) { o.still_waiting(); });
+        }
+    }
+}
+
+}  // namespace helio

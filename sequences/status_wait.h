@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+
+#include "sequences/sequence_context.h"
+
+namespace helio {
+
+/// How long a mechanism may take to report before the console gives up on it. The slowest
+/// mechanism, the blades across their whole range, needs a few seconds.
+inline constexpr std::chrono::seconds status_wait_limit{60};
+
+/// How often a wait lets the window repaint.
+inline constexpr std::chrono::milliseconds keep_alive_interval{20};
+
+/// True when every bit of `status_value` is set in `input_byte`.
+constexpr bool status_set(std::int32_t input_byte, std::int32_t status_value) {
+    return (input_byte & status_value) == status_value;
+}
+
+/// Reads the input lines, back to back, until the wait's bit is set (the first read always
+/// happens). Raises timeout_error once status_wait_limit has passed without it.
+void wait_for_status(sequence_context& context, const status_wait& wait);
+
+}  // namespace helio

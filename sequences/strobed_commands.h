@@ -1,0 +1,26 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+
+#include "sequences/sequence_context.h"
+
+namespace helio {
+
+/// One strobed command: the code with both strobes low, the strobe raised, the strobe
+/// width, the strobe dropped with the code still present, then every line released.
+void pulse_command(ttl_lines& lines, std::int32_t code, std::int32_t strobe);
+
+/// "VISEE": sends the mirror to the sighting position unless it is there already, waits
+/// for it, and logs "Visee positionnee".
+void position_visee(sequence_context& context);
+
+/// "CCD": the same towards the CCD position, logging "CCD positionnee".
+void position_ccd(sequence_context& context);
+
+/// "POUSSOIR": refuses while the sighting button is inactive; otherwise brings the mirror
+/// to the sighting position and pulses the pusher. The button is read once, at the start.
+void actuate_pusher(sequence_context& context);
+
+}  // namespace helio

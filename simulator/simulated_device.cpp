@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "simulator/simulated_device.h"
+
+#include <utility>
+
+#include "ttl/ttl_port.h"
+
+namespace helio::sim {
+
+/// One instance of the simulated component: good for as many calls as the caller makes,
+/// though the console makes exactly one.
+class simulated_device::instance final : public io_component {
+  public:
+    instance(simulated_device& device, std::uint64_t serial, std::optional<access_fault> fault)
+        : device_(device), serial_(serial), fault_(std::move(fault)) {}
+
+    ~instance() override {
+        ++device_.released_;
+        device_.record({device_event::kind::released, serial_});
+    }
+
+    status_code ReadPort(std::int32_t port, std::int32_t& /*aux*/, port_value& value) override {
+        if (const status_code refused = refuse(port); failed(refused)) {
+            return refused;
+        }
+        if (fault_ && fault_->what == access_fault::kind::answer) {
+            value = fault_->answer;
+            device_.record({device_event::kind::read, serial_, port, 0});
+            return 0;
+        }
+        const std::int32_t raw = device_.controller_.read_inputs();
+        value = raw;
+        device_.record({device_event::kind::read, serial_, port, raw});
+        return 0;
+    }
+
+    status_code WritePort(std::int32_t port, std::int32_t& value, std::int32_t& status) override {
+        if (const status_code refused = refuse(port); failed(refused)) {
+            return refused;
+        }
+        device_.controller_.write_outputs(value);
+        device_.record({device_event::kind::write, serial_, port, value});
+        status = 0;
+        return 0;
+    }
+
+  private:
+    status_code refuse(std::int32_t port) {
+        if (fault_ && fault_->what == access_fault::kind::fail_call) {
+            return fault_->status;
+        }
+        if (port != ttl_port_number) {
+            device_.controller_.report_wrong_port(port);
+            return status_invalid_argument;
+        }
+        return 0;
+    }
+
+    simulated_device& device_;
+    std::uint64_t serial_;
+    std::optional<access_fault> fault_;
+};
+
+simulated_device::simulated_device(heliograph_controller& controller) : controller_(controller) {}
+
+simulated_device::~simulated_device() = default;
+
+status_code simulated_device::create_instance(std::unique_ptr<io_component>& created) {
+    const std::uint64_t access = ++accesses_;
+    std::optional<access_fault> fault = take_fault(access);
+    if (fault && fault->what == access_fault::kind::fail_creation) {
+        record({device_event::kind::creation_failed, 0});
+        return fault->status;
+    }
+    const std::uint64_t serial = ++created_;
+    created = std::make_unique<instance>(*this, serial, std::move(fault));
+    record({device_event::kind::created, serial});
+    return 0;
+}
+
+std::string simulated_device::describe_status(status_code code) const {
+    switch (static_cast<std::uint32_t>(code)) {
+        case 0x80004005u:
+            return "Erreur non spécifiée (défaillance simulée)";
+        case 0x80070057u:
+            return "Paramètre incorrect";
+        case 0x80040154u:
+            return "Classe non enregistrée";
+        default:
+            return "Défaillance simulée du composant d'entrées-sorties";
+    }
+}
+
+void simulated_device::schedule_fault(std::uint64_t access, access_fault fault) {
+    faults_[access] = std::move(fault);
+}
+
+std::optional<access_fault> simulated_device::take_fault(std::uint64_t access) {
+    const auto found = faults_.find(access);
+    if (found == faults_.end()) {
+        return std::nullopt;
+    }
+    access_fault fault = std::move(found->second);
+    faults_.erase(found);
+    return fault;
+}
+
+void simulated_device::record(device_event event) {
+    if (recording_) {
+        events_.push_back(event);
+    }
+}
+
+}  // namespace helio::sim

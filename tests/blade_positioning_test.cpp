@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "sequences/blade_positioning.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "support/recorders.h"
+#include "support/scripted_device.h"
+#include "ttl/errors.h"
+
+namespace helio {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::IsEmpty;
+
+TEST(SetpointTable, LookupCoversMinus10ToPlus10AndNothingElse) {
+    EXPECT_EQ(get_consigne(-10), 35);
+    EXPECT_EQ(get_consigne(-5), 80);
+    EXPECT_EQ(get_consigne(0), 128);
+    EXPECT_EQ(get_consigne(5), 178);
+    EXPECT_EQ(get_consigne(10), 231);
+    EXPECT_THROW(get_consigne(11), bounds_error);
+    EXPECT_THROW(get_consigne(-11), bounds_error);
+    EXPECT_THROW(get_consigne(2147483647), overflow_error);
+}
+
+TEST(ArrivalMessage, GivesTheOffsetInAngstromsWithTheLocaleSeparator) {
+    struct expected_text {
+        std::int32_t position;
+        const char* with_point;
+        const char* with_comma;
+    };
+    const expected_text cases[] = {
+        {10, "lames en position  +1 Ang.", "lames en position  +1 Ang."},
+        {5, "lames en position  +0.5 Ang.", "lames en position  +0,5 Ang."},
+        {0, "lames en position Centre Raie", "lames en position Centre Raie"},
+        {-5, "lames en position  -0.5 Ang.", "lames en position  -0,5 Ang."},
+        {-10, "lames en position  -1 Ang.", "lames en position  -1 Ang."},
+        {3, "lames en position  +0.3 Ang.", "lames en position  +0,3 Ang."},
+        {-1, "lames en position  -0.1 Ang.", "lames en position  -0,1 Ang."},
+    };
+    for (const expected_text& c : cases) {
+        EXPECT_EQ(arrival_message(c.position, "."), c.with_point);
+        EXPECT_EQ(arrival_message(c.position, ","), c.with_comma);
+    }
+}
+
+class MoveBladesTest : public ::testing::Test {
+  protected:
+    MoveBladesTest() { lines.add_observer(ports); }
+
+    test::scripted_device device;
+    ttl_lines lines{device};
+    test::line_recorder log;
+    manual_clock time{std::chrono::microseconds(1)};
+    sequence_context context{lines, log, time};
+    test::port_recorder ports;
+};
+
+TEST_F(MoveBladesTest, SendsBothHalvesWithTheirStrobesAndNoReleaseBetween) {
+    struct worked_example {
+        std::int32_t position;
+        std::vector<std::string> events;
+    };
+    const worked_example examples[] = {
+        {0, {"W 0", "W 3", "S1", "W 0", "W 128", "W 129", "S1", "W 128", "W 0"}},
+        {5, {"W 16", "W 19", "S1", "W 16", "W 176", "W 177", "S1", "W 176", "W 0"}},
+        {-10, {"W 24", "W 27", "S1", "W 24", "W 32", "W 33", "S1", "W 32", "W 0"}},
+        {7, {"W 0", "W 3", "S1", "W 0", "W 200", "W 201", "S1", "W 200", "W 0"}},
+    };
+    for (const worked_example& example : examples) {
+        ports.events.clear();
+        device.script_reads({std::int32_t{8}});
+        move_blades(context, example.position);
+        EXPECT_THAT(ports.events, ElementsAreArray(example.events)) << example.position;
+    }
+}
+
+TEST_F(MoveBladesTest, LogsTheSetpointThenWaitsForBit3ThenLogsTheArrival) {
+    device.script_reads({0, 1 | 2 | 4, 255 - 8, 8 | 1});
+    move_blades(context, 0);
+    EXPECT_EQ(ports.reads, 4) << "only bit 3 ends the wait";
+    EXPECT_THAT(log.lines, ElementsAre("consigne 128", "lames en position Centre Raie"));
+}
+
+TEST_F(MoveBladesTest, TheFirstReadAlwaysHappens) {
+    device.script_reads({std::int32_t{8}});
+    move_blades(context, 10);
+    EXPECT_EQ(ports.reads, 1);
+    EXPECT_THAT(log.lines, ElementsAre("consigne 231", "lames en position  +1 Ang."));
+}
+
+TEST_F(MoveBladesTest, OutOfTableFailsBeforeAnythingIsLoggedOrWritten) {
+    EXPECT_THROW(move_blades(context, 11), bounds_error);
+    EXPECT_THROW(move_blades(context, -11), bounds_error);
+    EXPECT_EQ(device.accesses(), 0u);
+    EXPECT_THAT(log.lines, IsEmpty());
+}
+
+TEST_F(MoveBladesTest, AnIoFailureMidMoveStopsEveryLaterAccess) {
+    device.fail_access(4, static_cast<status_code>(0x80004005));  // the high part's first write
+    EXPECT_THROW(move_blades(context, 5), io_error);
+    EXPECT_THAT(ports.events, ElementsAre("W 16", "W 19", "S1", "W 16"));
+    EXPECT_EQ(device.accesses(), 4u);
+    EXPECT_THAT(log.lines, ElementsAre("consigne 178"));
+}
+
+TEST_F(MoveBladesTest, ArrivalUsesTheContextSeparator) {
+    context.decimal_separator = ",";
+    device.script_reads({std::int32_t{8}});
+    move_blades(context, -5);
+    EXPECT_THAT(log.lines, ElementsAre("consigne 80", "lames en position  -0,5 Ang."));
+}
+
+}  // namespace
+}  // namespace helio

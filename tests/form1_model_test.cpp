@@ -1,0 +1,251 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "console/form1_model.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "console/go_procedure.h"
+#include "simulator/heliograph_controller.h"
+#include "simulator/simulated_device.h"
+#include "support/recorders.h"
+#include "ttl/errors.h"
+
+namespace helio {
+namespace {
+
+using namespace std::chrono_literals;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+/// Stands in for a view: remembers what the operator would have been shown.
+class recording_host final : public form_host {
+  public:
+    void show_error(const std::string& message) override { errors.push_back(message); }
+    void sequence_started() override { ++started; }
+    void sequence_finished() override { ++finished; }
+    void keep_alive() override { ++keep_alives; }
+
+    std::vector<std::string> errors;
+    int started = 0;
+    int finished = 0;
+    int keep_alives = 0;
+};
+
+/// The whole console on the simulated heliograph, with simulated time.
+class Form1ModelTest : public ::testing::Test {
+  protected:
+    Form1ModelTest() {
+        model.set_host(&host);
+        lines.add_observer(ports);
+    }
+
+    void type(std::string_view text) { model.Text1_Change(text); }
+
+    manual_clock time{50us};
+    sim::heliograph_controller controller{time};
+    sim::simulated_device device{controller};
+    ttl_lines lines{device};
+    form1_model model{lines, time, "."};
+    recording_host host;
+    test::port_recorder ports;
+};
+
+TEST_F(Form1ModelTest, InitWritesExactlyOneZeroAndLogsNothing) {
+    EXPECT_TRUE(model.press("Command9"));
+    EXPECT_THAT(ports.events, ElementsAre("W 0"));
+    EXPECT_EQ(device.accesses(), 1u);
+    EXPECT_THAT(model.lines(), IsEmpty());
+}
+
+TEST_F(Form1ModelTest, OnlyButtonsPress) {
+    EXPECT_FALSE(model.press("Label1"));
+    EXPECT_FALSE(model.press("Text1"));
+    EXPECT_FALSE(model.press("Command11"));
+    EXPECT_EQ(device.accesses(), 0u);
+}
+
+TEST_F(Form1ModelTest, EveryButtonEndToEndOnTheSimulator) {
+    struct press_case {
+        const char* control;
+        std::vector<std::int32_t> writes;
+        std::vector<std::string> lines;
+    };
+    const press_case cases[] = {
+        {"Command1", {8, 10, 8, 0}, {"Visee positionnee"}},
+        {"Command1", {}, {"Visee positionnee"}},
+        {"Command3", {32, 34, 32, 0}, {"Bouton de visee active", "Visee positionnee"}},
+        {"Command2", {16, 18, 16, 0}, {"CCD positionnee"}},
+        {"Command3", {8, 10, 8, 0, 32, 34, 32, 0}, {"Bouton de visee active", "Visee positionnee"}},
+        {"Command4", {24, 27, 24, 32, 33, 32, 0}, {"consigne 35", "lames en position  -1 Ang."}},
+        {"Command5",
+         {56, 59, 56, 224, 225, 224, 0},
+         {"consigne 231", "lames en position  +1 Ang."}},
+        {"Command6",
+         {0, 3, 0, 128, 129, 128, 0},
+         {"consigne 128", "lames en position Centre Raie"}},
+        {"Command7", {0, 3, 0, 80, 81, 80, 0}, {"consigne 80", "lames en position  -0.5 Ang."}},
+        {"Command8",
+         {16, 19, 16, 176, 177, 176, 0},
+         {"consigne 178", "lames en position  +0.5 Ang."}},
+        {"Command9", {0}, {}},
+    };
+    std::size_t logged = 0;
+    for (const press_case& c : cases) {
+        ports.writes.clear();
+        ASSERT_TRUE(model.press(c.control));
+        EXPECT_EQ(ports.writes, c.writes) << c.control;
+        const std::vector<std::string> new_lines(model.lines().begin() + static_cast<long>(logged),
+                                                 model.lines().end());
+        EXPECT_EQ(new_lines, c.lines) << c.control;
+        logged = model.lines().size();
+    }
+    EXPECT_THAT(host.errors, IsEmpty());
+    EXPECT_EQ(controller.mirror().place(), sim::mirror_place::sighting);
+    EXPECT_EQ(controller.blades().target_code(), 178);
+    EXPECT_TRUE(controller.blades().in_position());
+    EXPECT_EQ(controller.pusher_actuations(), 2);
+    EXPECT_TRUE(controller.monitor().clean())
+        << controller.monitor().violations().front().description;
+    EXPECT_EQ(device.live_instances(), 0u);
+    EXPECT_EQ(host.started, 11);
+    EXPECT_EQ(host.finished, 11);
+}
+
+TEST_F(Form1ModelTest, PusherWithTheButtonInactiveSendsNothing) {
+    controller.set_sighting_button(false);
+    model.press("Command3");
+    EXPECT_THAT(ports.writes, IsEmpty());
+    EXPECT_THAT(model.lines(), ElementsAre("Bouton de visee NON active"));
+    EXPECT_EQ(controller.pusher_actuations(), 0);
+}
+
+TEST_F(Form1ModelTest, GoWithEachBoundaryAndTheCentre) {
+    type("35");
+    model.press("Command10");
+    type("231");
+    model.press("Command10");
+    type("128");
+    model.press("Command10");
+    EXPECT_THAT(model.lines(),
+                ElementsAre("consigne 35", "lames en position  -1 Ang.", "Consigne = 35",
+                            "consigne 231", "lames en position  +1 Ang.", "Consigne = 231",
+                            "consigne 128", "lames en position Centre Raie", "Consigne = 128"));
+    EXPECT_EQ(controller.blades().target_code(), 128);
+    EXPECT_TRUE(controller.monitor().clean());
+}
+
+TEST_F(Form1ModelTest, GoRefusesCodesOutsideTheTableWithoutTouchingThePort) {
+    for (const char* text : {"36", "0", "999", "232", "-1"}) {
+        type(text);
+        model.press("Command10");
+    }
+    EXPECT_THAT(model.lines(),
+                ElementsAre("Consigne invalide", "Consigne invalide", "Consigne invalide",
+                            "Consigne invalide", "Consigne invalide"));
+    EXPECT_EQ(device.accesses(), 0u);
+    EXPECT_THAT(host.errors, IsEmpty());
+}
+
+TEST_F(Form1ModelTest, GoAcceptsBlanksAndRoundsHalvesToEven) {
+    type(" 35");
+    model.press("Command10");
+    type("1e2");
+    model.press("Command10");
+    EXPECT_THAT(model.lines(),
+                ElementsAre("consigne 35", "lames en position  -1 Ang.", "Consigne = 35",
+                            "consigne 100", "lames en position  -0.3 Ang.", "Consigne = 100"));
+}
+
+TEST_F(Form1ModelTest, GoTwiceWithoutEditingRepeatsTheMove) {
+    type("178");
+    model.press("Command10");
+    ports.writes.clear();
+    model.press("Command10");
+    EXPECT_EQ(ports.writes, (std::vector<std::int32_t>{16, 19, 16, 176, 177, 176, 0}));
+    EXPECT_EQ(model.lines().size(), 6u);
+    EXPECT_EQ(model.lines()[5], "Consigne = 178");
+}
+
+TEST_F(Form1ModelTest, GoOnTextThatIsNoNumberTellsTheOperatorAndDoesNothing) {
+    model.press("Command10");  // nothing typed yet
+    type("ab");
+    model.press("Command10");
+    type("");
+    model.press("Command10");
+    ASSERT_EQ(host.errors.size(), 3u);
+    EXPECT_THAT(host.errors[0], HasSubstr("Aucune consigne"));
+    EXPECT_THAT(host.errors[1], HasSubstr("« ab »"));
+    EXPECT_THAT(model.lines(), IsEmpty());
+    EXPECT_EQ(device.accesses(), 0u);
+}
+
+TEST_F(Form1ModelTest, AnErrorIsShownNotLoggedAndTheConsoleGoesOn) {
+    device.schedule_fault(
+        4, {sim::access_fault::kind::fail_call, sim::status_unspecified_failure, {}});
+    model.press("Command8");  // fails on the high part's first write
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_THAT(host.errors[0], HasSubstr("0x80004005"));
+    EXPECT_THAT(host.errors[0], HasSubstr("WritePort"));
+    EXPECT_THAT(ports.writes, ElementsAre(16, 19, 16));
+    EXPECT_THAT(model.lines(), ElementsAre("consigne 178"));
+    EXPECT_FALSE(model.busy());
+
+    ports.writes.clear();
+    model.press("Command8");
+    EXPECT_THAT(ports.writes, ElementsAre(16, 19, 16, 176, 177, 176, 0));
+    EXPECT_EQ(model.lines().back(), "lames en position  +0.5 Ang.");
+    EXPECT_EQ(host.started, host.finished);
+}
+
+TEST_F(Form1ModelTest, AStuckMechanismIsReportedAfterTheLimitAndTheConsoleStaysUsable) {
+    controller.blades().set_stuck(true);
+    const clock::time_point start = time.now();
+    model.press("Command6");
+    EXPECT_GE(time.now() - start, 60s);
+    ASSERT_EQ(host.errors.size(), 1u);
+    EXPECT_THAT(host.errors[0], HasSubstr("« lames »"));
+    EXPECT_THAT(host.errors[0], HasSubstr("bit 3"));
+    EXPECT_GT(host.keep_alives, 2900) << "the window repainted throughout the minute";
+    EXPECT_THAT(model.lines(), ElementsAre("consigne 128"));
+
+    controller.blades().set_stuck(false);
+    model.press("Command1");
+    EXPECT_EQ(model.lines().back(), "Visee positionnee");
+    EXPECT_EQ(host.errors.size(), 1u);
+}
+
+TEST_F(Form1ModelTest, ObserversHearEveryLineEvenPastTheKeptOnes) {
+    test::line_recorder everything;
+    model.add_log_observer(everything);
+    for (std::size_t i = 0; i < form1_model::kept_lines + 5; ++i) {
+        model.log_line("x");
+    }
+    EXPECT_EQ(model.lines().size(), form1_model::kept_lines);
+    EXPECT_EQ(everything.lines.size(), form1_model::kept_lines + 5);
+}
+
+/// A host that tries to press again while the window repaints during a wait.
+class impatient_host final : public form_host {
+  public:
+    explicit impatient_host(form1_model& model) : model_(model) {}
+    void show_error(const std::string&) override {}
+    void keep_alive() override { refused += model_.press("Command9") ? 0 : 1; }
+
+    int refused = 0;
+
+  private:
+    form1_model& model_;
+};
+
+TEST_F(Form1ModelTest, APressDuringASequenceIsNotRun) {
+    impatient_host impatient(model);
+    model.set_host(&impatient);
+    model.press("Command1");
+    EXPECT_GT(impatient.refused, 0);
+    EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0)) << "no INIT inside the VISEE wait";
+}
+
+}  // namespace
+}  // namespace helio

@@ -1,0 +1,57 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "console/operator_messages.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "console/go_procedure.h"
+#include "ttl/errors.h"
+
+namespace helio {
+namespace {
+
+using ::testing::HasSubstr;
+
+TEST(OperatorMessages, EachErrorTellsTheOperatorWhatHappenedInFrench) {
+    EXPECT_THAT(operator_message(
+                    io_error(static_cast<status_code>(0x80070005), "ReadPort", "Accès refusé.")),
+                HasSubstr("pendant ReadPort (code 0x80070005) : Accès refusé."));
+    EXPECT_THAT(operator_message(conversion_error("abc")), HasSubstr("(abc) n'est pas un nombre"));
+    EXPECT_THAT(operator_message(overflow_error("addition")), HasSubstr("Dépassement de capacité"));
+    EXPECT_THAT(operator_message(bounds_error(21, 0, 20)), HasSubstr("(indice 21)"));
+    EXPECT_THAT(
+        operator_message(timeout_error("lames", 3, std::chrono::seconds(60))),
+        HasSubstr("« lames » n'a pas signalé son arrivée (bit 3 de l'entrée TTL) après 60 s"));
+    EXPECT_THAT(operator_message(std::runtime_error("boom")), HasSubstr("Erreur interne"));
+}
+
+TEST(OperatorMessages, AnEntryErrorSaysWhatWasTyped) {
+    EXPECT_THAT(operator_message(entry_error("x1")), HasSubstr("La consigne « x1 » n'est pas"));
+    EXPECT_THAT(operator_message(entry_error("")), HasSubstr("Aucune consigne"));
+    EXPECT_THAT(operator_message(entry_error("  ")), HasSubstr("Aucune consigne"));
+    EXPECT_THAT(operator_message(entry_error("9e9")), HasSubstr("35 à 231"));
+}
+
+TEST(ConvertConsigne, EveryFailureBecomesAnEntryError) {
+    EXPECT_EQ(convert_consigne(" 128 ", "."), 128);
+    EXPECT_THROW(convert_consigne("", "."), entry_error);
+    EXPECT_THROW(convert_consigne("9e9", "."), entry_error) << "an overflow too";
+    EXPECT_THROW(convert_consigne("1,5", "."), entry_error);
+    EXPECT_EQ(convert_consigne("1,5", ","), 2);
+}
+
+TEST(GoTable, HoldsTheSetpointsInEntries1To21) {
+    EXPECT_EQ(go_table[0], 0);
+    EXPECT_EQ(go_table[1], 35);
+    EXPECT_EQ(go_table[11], 128);
+    EXPECT_EQ(go_table[21], 231);
+    EXPECT_EQ(position_of_code(35), -10);
+    EXPECT_EQ(position_of_code(128), 0);
+    EXPECT_EQ(position_of_code(231), 10);
+    EXPECT_FALSE(position_of_code(0)) << "entry 0 is never searched";
+    EXPECT_FALSE(position_of_code(36));
+}
+
+}  // namespace
+}  // namespace helio

@@ -1,0 +1,194 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "console/qt/form1.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "console/form_layout.h"
+#include "simulator/heliograph_controller.h"
+#include "simulator/simulated_device.h"
+#include "support/recorders.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+namespace layout = helio::layout;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+QString text_of(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+/// The Qt window over the model over the simulated heliograph, on simulated time.
+class Form1ViewTest : public ::testing::Test {
+  protected:
+    Form1ViewTest() {
+        lines.add_observer(ports);
+        controller.set_travel_scale(0.1);
+        window.set_error_presenter(
+            [this](QWidget*, const QString& message) { errors.push_back(message); });
+        window.show();
+    }
+
+    int px_x(int twips) const { return layout::twips_to_pixels(twips, window.logicalDpiX()); }
+    int px_y(int twips) const { return layout::twips_to_pixels(twips, window.logicalDpiY()); }
+
+    void click(std::string_view name) {
+        auto* button = qobject_cast<QPushButton*>(window.control(name));
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+    }
+
+    helio::steady_clock_source time;
+    helio::sim::heliograph_controller controller{time};
+    helio::sim::simulated_device device{controller};
+    helio::ttl_lines lines{device};
+    helio::form1_model model{lines, time, "."};
+    Form1 window{model};
+    helio::test::port_recorder ports;
+    std::vector<QString> errors;
+};
+
+TEST_F(Form1ViewTest, TitleAndClientAreaInPixelsOfTheScreen) {
+    EXPECT_EQ(window.windowTitle(), "COMMANDES TTL HELIOGRAPHE");
+    EXPECT_EQ(window.width(), px_x(5205));
+    EXPECT_EQ(window.height(), px_y(5475));
+}
+
+TEST_F(Form1ViewTest, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
+    for (const layout::control_spec& spec : layout::controls) {
+        QWidget* widget = window.control(spec.name);
+        ASSERT_NE(widget, nullptr) << spec.name;
+        EXPECT_EQ(widget->geometry(),
+                  QRect(px_x(spec.left), px_y(spec.top), px_x(spec.width), px_y(spec.height)))
+            << spec.name;
+        QString caption;
+        if (auto* button = qobject_cast<QPushButton*>(widget)) {
+            caption = button->text();
+            EXPECT_EQ(spec.kind, layout::control_kind::button);
+        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+            caption = label->text();
+            EXPECT_EQ(spec.kind, layout::control_kind::label);
+        } else if (auto* entry = qobject_cast<QLineEdit*>(widget)) {
+            caption = entry->text();
+            EXPECT_EQ(spec.kind, layout::control_kind::text_entry);
+        }
+        EXPECT_EQ(caption, text_of(spec.caption)) << spec.name;
+    }
+    EXPECT_EQ(qobject_cast<QLabel*>(window.control("Label2"))->text(),
+              QString::fromUtf8("Autre consigne (35 à 231):"));
+}
+
+TEST_F(Form1ViewTest, TabMovesThroughTheControlsInTableOrder) {
+    std::vector<std::string> expected;
+    for (const layout::control_spec& spec : layout::controls) {
+        if (spec.kind != layout::control_kind::label) {
+            expected.emplace_back(spec.name);
+        }
+    }
+    std::vector<std::string> visited;
+    QWidget* widget = window.control("Command1");
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        visited.push_back(widget->objectName().toStdString());
+        widget = widget->nextInFocusChain();
+        while (widget->focusPolicy() == Qt::NoFocus || widget == &window) {
+            widget = widget->nextInFocusChain();
+        }
+    }
+    EXPECT_EQ(visited, expected);
+}
+
+TEST_F(Form1ViewTest, TheEntryTakesThreeCharactersAndFeedsConsigne) {
+    auto* entry = qobject_cast<QLineEdit*>(window.control("Text1"));
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->toolTip(), "Entrez la consigne, puis cliquez sur GO");
+    entry->setFocus();
+    QTest::keyClicks(entry, "1789");
+    EXPECT_EQ(entry->text(), "178");
+    EXPECT_EQ(model.consigne(), "178");
+    QTest::keyClick(entry, Qt::Key_Backspace);
+    EXPECT_EQ(model.consigne(), "17");
+    entry->clear();
+    entry->insert(QString::fromUtf8("à1"));  // QTest types ASCII only
+    EXPECT_EQ(model.consigne(),
+              "\xC3\xA0"
+              "1");
+}
+
+TEST_F(Form1ViewTest, InitWritesOneZeroAndLogsNothing) {
+    click("Command9");
+    EXPECT_THAT(ports.events, ElementsAre("W 0"));
+    EXPECT_THAT(model.lines(), IsEmpty());
+}
+
+TEST_F(Form1ViewTest, TheLogIsPaintedFromTheTopLeftAndSurvivesRepaints) {
+    const QImage before = window.grab(QRect(0, 0, 120, 30)).toImage();
+    click("Command6");
+    EXPECT_THAT(model.lines(), ElementsAre("consigne 128", "lames en position Centre Raie"));
+    window.repaint();
+    const QImage after = window.grab(QRect(0, 0, 120, 30)).toImage();
+    EXPECT_NE(before, after) << "the two lines are drawn at the top-left corner";
+    window.hide();
+    window.show();
+    EXPECT_EQ(window.grab(QRect(0, 0, 120, 30)).toImage(), after);
+}
+
+TEST_F(Form1ViewTest, GoOnAnEmptyEntryShowsAMessageAndTheWindowGoesOn) {
+    click("Command10");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(errors[0].contains(QString::fromUtf8("Aucune consigne")));
+    EXPECT_THAT(model.lines(), IsEmpty());
+    QTest::keyClicks(window.control("Text1"), "128");
+    click("Command10");
+    EXPECT_EQ(model.lines().back(), "Consigne = 128");
+}
+
+/// Closes the window from inside the wait, as a click on the title bar's cross would.
+class closing_observer final : public helio::wait_observer {
+  public:
+    explicit closing_observer(Form1& window) : window_(window) {}
+    void still_waiting() override {
+        if (!closed_once_) {
+            closed_once_ = true;
+            window_.close();
+            still_visible = window_.isVisible();
+        }
+    }
+    bool still_visible = false;
+
+  private:
+    Form1& window_;
+    bool closed_once_ = false;
+};
+
+TEST_F(Form1ViewTest, ClosingDuringASequenceWaitsForItsEnd) {
+    closing_observer closer(window);
+    model.context().wait_observers.add(closer);
+    click("Command1");  // mirror travel, 150 ms at this scale
+    EXPECT_TRUE(closer.still_visible) << "the close must wait for the sequence";
+    EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0));
+    EXPECT_THAT(model.lines(), ElementsAre("Visee positionnee"));
+    EXPECT_FALSE(window.isVisible()) << "and happen once it ended";
+    model.context().wait_observers.remove(closer);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // The view tests need no display unless one is asked for.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

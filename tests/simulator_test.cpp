@@ -1,0 +1,245 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <initializer_list>
+
+#include "simulator/heliograph_controller.h"
+#include "simulator/simulated_device.h"
+#include "ttl/ttl_lines.h"
+
+namespace helio::sim {
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr std::uint8_t button = 1, at_sighting = 2, at_ccd = 4, blades_ready = 8;
+
+class ControllerTest : public ::testing::Test {
+  protected:
+    void write(std::initializer_list<std::int32_t> values) {
+        for (const std::int32_t value : values) {
+            controller.write_outputs(value);
+        }
+    }
+    void send_setpoint(int code) {
+        const int low = (code & 7) * 8;
+        const int high = code & 248;
+        write({low, low + 3, low, high, high + 1, high, 0});
+    }
+
+    manual_clock time;
+    heliograph_controller controller{time};
+};
+
+TEST_F(ControllerTest, StartsAtTheCcdStopWithBladesInPositionAndTheButtonActive) {
+    EXPECT_EQ(controller.read_inputs(), button | at_ccd | blades_ready);
+    EXPECT_EQ(controller.blades().target_code(), 128);
+    EXPECT_EQ(controller.pusher_actuations(), 0);
+}
+
+TEST_F(ControllerTest, StrobeBLatchesTheMirrorCommandsWhichTakeTheirTravelTime) {
+    write({8, 10, 8, 0});
+    EXPECT_EQ(controller.read_inputs(), button | blades_ready) << "travelling: neither stop";
+    time.advance(1499ms);
+    EXPECT_EQ(controller.mirror().place(), mirror_place::travelling);
+    time.advance(1ms);
+    EXPECT_EQ(controller.read_inputs(), button | at_sighting | blades_ready);
+    write({16, 18, 16, 0});
+    time.advance(1500ms);
+    EXPECT_EQ(controller.read_inputs(), button | at_ccd | blades_ready);
+    EXPECT_TRUE(controller.monitor().clean());
+}
+
+TEST_F(ControllerTest, ACommandToTheStopAlreadyReachedDoesNotMoveTheMirror) {
+    write({16, 18, 16, 0});
+    EXPECT_EQ(controller.mirror().place(), mirror_place::ccd);
+}
+
+TEST_F(ControllerTest, LatchesHappenOnTheRisingEdgeOnly) {
+    write({8, 10});
+    time.advance(1500ms);
+    write({8, 0});
+    EXPECT_EQ(controller.mirror().place(), mirror_place::sighting)
+        << "dropping the strobe must not start another move";
+}
+
+TEST_F(ControllerTest, TheTwoSetpointHalvesAssembleTheCodeAndMoveTheBlades) {
+    for (const int code : {178, 35, 231, 128, 200, 0, 255}) {
+        const double from = controller.blades().current_code();
+        send_setpoint(code);
+        EXPECT_EQ(controller.last_setpoint(), code);
+        EXPECT_EQ(controller.blades().target_code(), code);
+        const auto travel = std::chrono::milliseconds(20 * static_cast<int>(std::abs(code - from)));
+        if (travel > 0ms) {
+            EXPECT_FALSE(controller.blades().in_position()) << code;
+            time.advance(travel - 1ms);
+            EXPECT_FALSE(controller.blades().in_position()) << code;
+        }
+        time.advance(1ms);
+        EXPECT_EQ(controller.read_inputs() & blades_ready, blades_ready) << code;
+    }
+    EXPECT_TRUE(controller.monitor().clean());
+}
+
+TEST_F(ControllerTest, TravelScaleShortensEveryMoveAndZeroMakesThemInstant) {
+    controller.set_travel_scale(0.5);
+    write({8, 10, 8, 0});
+    time.advance(750ms);
+    EXPECT_EQ(controller.mirror().place(), mirror_place::sighting);
+    controller.set_travel_scale(0);
+    send_setpoint(35);
+    EXPECT_TRUE(controller.blades().in_position());
+}
+
+TEST_F(ControllerTest, StuckMechanismsFreezeUntilReleased) {
+    controller.mirror().set_stuck(true);
+    write({8, 10, 8, 0});
+    time.advance(1h);
+    EXPECT_EQ(controller.mirror().place(), mirror_place::travelling);
+    controller.mirror().set_stuck(false);
+    time.advance(1500ms);
+    EXPECT_EQ(controller.mirror().place(), mirror_place::sighting);
+
+    controller.blades().set_stuck(true);
+    send_setpoint(138);
+    time.advance(1h);
+    EXPECT_FALSE(controller.blades().in_position());
+    EXPECT_DOUBLE_EQ(controller.blades().current_code(), 128.0);
+}
+
+TEST_F(ControllerTest, AStuckMechanismNeverReportsEvenAMoveOfNoDistance) {
+    controller.blades().set_stuck(true);
+    EXPECT_TRUE(controller.blades().in_position()) << "nothing was asked of it yet";
+    send_setpoint(128);
+    time.advance(1h);
+    EXPECT_FALSE(controller.blades().in_position());
+    controller.blades().set_stuck(false);
+    EXPECT_TRUE(controller.blades().in_position());
+}
+
+TEST_F(ControllerTest, ThePusherCountsAndIsCheckedAgainstTheInterlock) {
+    write({32, 34, 32, 0});
+    EXPECT_EQ(controller.pusher_actuations(), 1);
+    EXPECT_EQ(controller.monitor().count(violation_kind::pusher_mirror_not_sighting), 1u);
+
+    controller.monitor().clear();
+    write({8, 10, 8, 0});
+    time.advance(1500ms);
+    controller.set_sighting_button(false);
+    EXPECT_EQ(controller.read_inputs() & button, 0);
+    write({32, 34, 32, 0});
+    EXPECT_EQ(controller.monitor().count(violation_kind::pusher_button_inactive), 1u);
+    EXPECT_EQ(controller.monitor().count(violation_kind::pusher_mirror_not_sighting), 0u);
+
+    controller.monitor().clear();
+    controller.set_sighting_button(true);
+    write({32, 34, 32, 0});
+    EXPECT_TRUE(controller.monitor().clean());
+    EXPECT_EQ(controller.pusher_actuations(), 3);
+}
+
+struct bad_pulse {
+    const char* why;
+    std::initializer_list<std::int32_t> writes;
+    violation_kind expected;
+};
+
+TEST_F(ControllerTest, TheProtocolMonitorRecordsEveryKindOfBreach) {
+    const bad_pulse cases[] = {
+        {"data changed with the strobe high",
+         {8, 10, 18, 16, 0},
+         violation_kind::data_changed_while_strobed},
+        {"strobe pattern changed while high",
+         {0, 2, 3, 0},
+         violation_kind::data_changed_while_strobed},
+        {"data dropped with the strobe", {8, 10, 0}, violation_kind::data_changed_while_strobed},
+        {"code and strobe in one write", {0, 10, 8, 0}, violation_kind::strobe_with_new_data},
+        {"high part with no low part",
+         {128, 129, 128, 0},
+         violation_kind::high_part_without_low_part},
+        {"unknown command code", {64, 66, 64, 0}, violation_kind::unknown_command},
+        {"low part with bits 6-7", {64, 67, 64, 0}, violation_kind::low_part_extra_bits},
+        {"value outside a byte", {256}, violation_kind::value_out_of_range},
+    };
+    for (const bad_pulse& pulse : cases) {
+        manual_clock fresh_time;
+        heliograph_controller fresh(fresh_time);
+        for (const std::int32_t value : pulse.writes) {
+            fresh.write_outputs(value);
+        }
+        EXPECT_EQ(fresh.monitor().count(pulse.expected), 1u) << pulse.why;
+        ASSERT_FALSE(fresh.monitor().violations().empty()) << pulse.why;
+        EXPECT_FALSE(fresh.monitor().violations().front().description.empty());
+    }
+}
+
+TEST_F(ControllerTest, AHighPartNeedsAFreshLowPartEachTime) {
+    send_setpoint(178);
+    write({176, 177, 176, 0});
+    EXPECT_EQ(controller.monitor().count(violation_kind::high_part_without_low_part), 1u);
+    EXPECT_EQ(controller.last_setpoint(), 178) << "the stale low bits are used again";
+}
+
+class DeviceTest : public ::testing::Test {
+  protected:
+    manual_clock time;
+    heliograph_controller controller{time};
+    simulated_device device{controller};
+    ttl_lines lines{device};
+};
+
+TEST_F(DeviceTest, EveryInstanceIsAHandleOnTheOneController) {
+    lines.write_output(8);
+    lines.write_output(10);
+    EXPECT_EQ(controller.output_lines(), 10);
+    EXPECT_EQ(device.instances_created(), 2u);
+    EXPECT_EQ(device.instances_released(), 2u);
+    EXPECT_EQ(lines.get_ttl(), button | blades_ready) << "the mirror left the CCD stop";
+    EXPECT_EQ(device.accesses(), 3u);
+}
+
+TEST_F(DeviceTest, RecordsCallsInOrderWhenAskedTo) {
+    device.set_recording(true);
+    lines.write_output(16);
+    lines.get_ttl();
+    using kind = device_event::kind;
+    const auto& events = device.events();
+    ASSERT_EQ(events.size(), 6u);
+    EXPECT_EQ(events[0].what, kind::created);
+    EXPECT_EQ(events[1].what, kind::write);
+    EXPECT_EQ(events[1].port, 91);
+    EXPECT_EQ(events[1].value, 16);
+    EXPECT_EQ(events[2].what, kind::released);
+    EXPECT_EQ(events[4].what, kind::read);
+    EXPECT_EQ(events[4].value, button | at_ccd | blades_ready);
+    EXPECT_EQ(events[5].instance, 2u);
+}
+
+TEST_F(DeviceTest, ScheduledFaultsHitExactlyTheirAccess) {
+    device.schedule_fault(2, {access_fault::kind::fail_call, status_invalid_argument, {}});
+    device.schedule_fault(3, {access_fault::kind::fail_creation, status_class_not_registered, {}});
+    device.schedule_fault(4, {access_fault::kind::answer, 0, std::string("abc")});
+    lines.write_output(0);
+    EXPECT_THROW(lines.write_output(0), io_error);
+    EXPECT_THROW(lines.get_ttl(), io_error);
+    EXPECT_THROW(lines.get_ttl(), conversion_error);
+    EXPECT_EQ(lines.get_ttl(), button | at_ccd | blades_ready);
+    EXPECT_EQ(device.live_instances(), 0u);
+    EXPECT_EQ(device.instances_created(), 4u) << "the failed creation made no instance";
+    EXPECT_FALSE(device.fault_pending());
+}
+
+TEST_F(DeviceTest, AnotherPortIsRefusedAndReported) {
+    std::unique_ptr<io_component> instance;
+    ASSERT_EQ(device.create_instance(instance), 0);
+    std::int32_t value = 8, status = 0;
+    EXPECT_EQ(instance->WritePort(90, value, status), status_invalid_argument);
+    EXPECT_EQ(controller.monitor().count(violation_kind::wrong_port), 1u);
+    EXPECT_EQ(controller.output_lines(), 0);
+}
+
+}  // namespace
+}  // namespace helio::sim

@@ -1,0 +1,136 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "ttl/ttl_lines.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "support/recorders.h"
+#include "support/scripted_device.h"
+#include "ttl/errors.h"
+
+namespace helio {
+namespace {
+
+using ::testing::ElementsAre;
+
+constexpr status_code access_denied = static_cast<status_code>(0x80070005);
+
+TEST(GetTtl, KeepsTheLowByteOfTheRawReading) {
+    const std::vector<std::pair<port_value, std::int32_t>> cases{
+        {std::int32_t{-1}, 255},   {std::int32_t{300}, 44},        {std::int32_t{-32768}, 0},
+        {std::int32_t{255}, 255},  {std::int32_t{-65536}, 0},      {std::int16_t{-1}, 255},
+        {std::int16_t{-32767}, 1}, {std::int32_t{65535}, 255},     {2.5, 2},
+        {std::string("7"), 7},     {std::int32_t{2147418111}, 255}};
+    for (const auto& [raw, expected] : cases) {
+        test::scripted_device device;
+        device.script_reads({raw});
+        ttl_lines lines(device);
+        EXPECT_EQ(lines.get_ttl(), expected) << describe(raw);
+    }
+}
+
+TEST(GetTtl, BelowMinus65536TheRemainderKeepsTheSignOfTheDividend) {
+    test::scripted_device device;
+    device.script_reads({std::int32_t{-65537}});
+    ttl_lines lines(device);
+    EXPECT_EQ(lines.get_ttl(), -1);
+}
+
+TEST(GetTtl, ConversionFailuresAbandonTheReadAndReleaseTheInstance) {
+    const std::vector<std::pair<port_value, bool>> cases{
+        {std::int32_t{2147418112}, true},  // + 65536 leaves the 32-bit range
+        {std::int32_t{2147483647}, true}, {1e12, true},
+        {std::string("abc"), false},      {null_value{}, false},
+    };
+    for (const auto& [raw, is_overflow] : cases) {
+        test::scripted_device device;
+        device.script_reads({raw});
+        ttl_lines lines(device);
+        if (is_overflow) {
+            EXPECT_THROW(lines.get_ttl(), overflow_error) << describe(raw);
+        } else {
+            EXPECT_THROW(lines.get_ttl(), conversion_error) << describe(raw);
+        }
+        EXPECT_EQ(device.live_instances(), 0u) << describe(raw);
+    }
+}
+
+TEST(PortAccess, EachAccessCreatesCallsAndReleasesItsOwnInstanceOnPort91) {
+    test::scripted_device device;
+    device.script_reads({std::int32_t{9}});
+    ttl_lines lines(device);
+    lines.write_output(8);
+    lines.write_output(10);
+    lines.get_ttl();
+    EXPECT_THAT(device.journal(),
+                ElementsAre("new 1", "write 1 91 8", "release 1", "new 2", "write 2 91 10",
+                            "release 2", "new 3", "read 3 91 aux 0", "release 3"));
+}
+
+TEST(PortAccess, AFailingCallRaisesItsStatusAndStillReleases) {
+    for (const bool on_write : {true, false}) {
+        test::scripted_device device;
+        device.fail_access(1, access_denied);
+        ttl_lines lines(device);
+        try {
+            if (on_write) {
+                lines.write_output(3);
+            } else {
+                lines.get_ttl();
+            }
+            FAIL() << "the failing status must not pass silently";
+        } catch (const io_error& error) {
+            EXPECT_EQ(error.code(), access_denied);
+            EXPECT_EQ(error.operation(), on_write ? "WritePort" : "ReadPort");
+            EXPECT_EQ(error.system_text(), "status " + std::to_string(access_denied));
+        }
+        EXPECT_EQ(device.live_instances(), 0u);
+        EXPECT_EQ(device.journal().back(), "release 1");
+    }
+}
+
+TEST(PortAccess, AFailedCreationIsAnIoErrorAndNoCallIsMade) {
+    test::scripted_device device;
+    device.fail_access(1, access_denied, /*at_creation=*/true);
+    ttl_lines lines(device);
+    EXPECT_THROW(lines.write_output(0), io_error);
+    EXPECT_THAT(device.journal(), ElementsAre("creation failed"));
+}
+
+TEST(PortAccess, ObserversHearOnlyOfAccessesThatSucceeded) {
+    test::scripted_device device;
+    device.script_reads({std::int32_t{300}});
+    device.fail_access(2, access_denied);
+    ttl_lines lines(device);
+    test::port_recorder recorder(/*with_reads=*/true);
+    lines.add_observer(recorder);
+    lines.write_output(5);
+    EXPECT_THROW(lines.write_output(6), io_error);
+    lines.get_ttl();
+    lines.spin_delay(1);
+    EXPECT_THAT(recorder.events, ElementsAre("W 5", "R 44", "S1"));
+}
+
+TEST(ResetOutputs, WritesExactlyOneZero) {
+    test::scripted_device device;
+    ttl_lines lines(device);
+    lines.reset_outputs();
+    EXPECT_THAT(device.journal(), ElementsAre("new 1", "write 1 91 0", "release 1"));
+}
+
+TEST(SpinDelay, CountsTenThousandIterationsPerUnitWithOverflowDetection) {
+    EXPECT_EQ(spin_iterations(0), 0);
+    EXPECT_EQ(spin_iterations(1), 10000);
+    EXPECT_EQ(spin_iterations(-3), -30000) << "a negative count runs no iteration";
+    EXPECT_THROW(spin_iterations(214749), overflow_error);
+    test::scripted_device device;
+    ttl_lines lines(device);
+    lines.spin_delay(0);
+    lines.spin_delay(-1);
+    EXPECT_THROW(lines.spin_delay(1 << 30), overflow_error);
+    EXPECT_EQ(device.accesses(), 0u) << "the spin never touches the port";
+}
+
+}  // namespace
+}  // namespace helio

@@ -1,0 +1,79 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "ttl/ttl_lines.h"
+
+#include <utility>
+
+#include "ttl/basic_conversion.h"
+#include "ttl/ttl_port.h"
+
+namespace helio {
+
+ttl_lines::ttl_lines(io_component_factory& device, std::string decimal_separator)
+    : device_(device), decimal_separator_(std::move(decimal_separator)) {}
+
+std::unique_ptr<io_component> ttl_lines::create_instance(const char* operation) {
+    std::unique_ptr<io_component> instance;
+    check(device_.create_instance(instance), operation);
+    if (!instance) {
+        throw io_error(0, operation, "the I/O component gave no instance");
+    }
+    return instance;
+}
+
+void ttl_lines::check(status_code status, const char* operation) const {
+    if (failed(status)) {
+        throw io_error(status, operation, device_.describe_status(status));
+    }
+}
+
+void ttl_lines::write_output(std::int32_t value) {
+    {
+        const auto instance = create_instance("WritePort");
+        std::int32_t ignored_status = 0;
+        check(instance->WritePort(ttl_port_number, value, ignored_status), "WritePort");
+    }  // released here, before anyone hears of the write
+    observers_.notify([&](port_observer& o) { o.output_written(value); });
+}
+
+std::int32_t ttl_lines::get_ttl() {
+    std::int32_t raw = 0;
+    {
+        const auto instance = create_instance("ReadPort");
+        std::int32_t aux = 0;
+        port_value value;
+        check(instance->ReadPort(ttl_port_number, aux, value), "ReadPort");
+        raw = to_int32(value, decimal_separator_);
+    }
+    const std::int32_t input_byte = input_byte_from_raw(raw);
+    observers_.notify([&](port_observer& o) { o.input_read(input_byte); });
+    return input_byte;
+}
+
+void ttl_lines::reset_outputs() {
+    write_output(0);
+}
+
+void ttl_lines::spin_delay(std::int32_t count) {
+    spin_loop(spin_iterations(count));
+    observers_.notify([&](port_observer& o) { o.spun(count); });
+}
+
+std::int32_t spin_iterations(std::int32_t count) {
+    return checked_multiply(count, spin_iterations_per_count);
+}
+
+void spin_loop(std::int32_t n) {
+    // The volatile counter makes every iteration a real load and store: the loop's
+    // length is the strobe width, so it must survive any optimisation level.
+    volatile std::int64_t i = 1;
+    while (i <= n) {
+        i = i + 1;
+    }
+}
+
+std::int32_t input_byte_from_raw(std::int32_t raw) {
+    return checked_add(raw, 65536) % 256;
+}
+
+}  // namespace helio

@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ttl/io_component.h"
+#include "ttl/observer_list.h"
+
+namespace helio {
+
+/// Told of every port access that succeeded, after it happened.
+class port_observer {
+  public:
+    virtual ~port_observer() = default;
+    virtual void output_written(std::int32_t /*value*/) {}
+    virtual void input_read(std::int32_t /*input_byte*/) {}
+    virtual void spun(std::int32_t /*count*/) {}
+};
+
+/// The console's only way to the instrument: the TTL output and input port, reached through
+/// a fresh I/O component instance for every single access.
+class ttl_lines {
+  public:
+    explicit ttl_lines(io_component_factory& device, std::string decimal_separator = ".");
+
+    ttl_lines(const ttl_lines&) = delete;
+    ttl_lines& operator=(const ttl_lines&) = delete;
+
+    /// Sends `value` as the state of the eight output lines.
+    void write_output(std::int32_t value);
+
+    /// Reads the eight input lines: (raw + 65536) mod 256, the remainder taking the sign
+    /// of the dividend, so a 16-bit reading that came back negative gives its low byte.
+    std::int32_t get_ttl();
+
+    /// Sets every output line to 0.
+    void reset_outputs();
+
+    /// Busy-waits count x 10000 loop iterations; with count 1 it is the strobe width.
+    void spin_delay(std::int32_t count);
+
+    void add_observer(port_observer& observer) { observers_.add(observer); }
+    void remove_observer(port_observer& observer) { observers_.remove(observer); }
+
+  private:
+    std::unique_ptr<io_component> create_instance(const char* operation);
+    void check(status_code status, const char* operation) const;
+
+    io_component_factory& device_;
+    std::string decimal_separator_;
+    observer_list<port_observer> observers_;
+};
+
+/// The loop count of spin_delay(count), with overflow detection.
+std::int32_t spin_iterations(std::int32_t count);
+
+/// Runs an empty counting loop for i = 1 to n that the optimiser cannot remove.
+void spin_loop(std::int32_t n);
+
+/// The input byte for a raw reading: (raw + 65536) mod 256, overflow checked.
+std::int32_t input_byte_from_raw(std::int32_t raw);
+
+}  // namespace helio
