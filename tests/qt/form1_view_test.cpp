@@ -11,7 +11,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
 
+#include "app/trace_sink.h"
 #include "console/form_layout.h"
 #include "simulator/heliograph_controller.h"
 #include "simulator/simulated_device.h"
@@ -150,6 +153,132 @@ TEST_F(Form1ViewTest, GoOnAnEmptyEntryShowsAMessageAndTheWindowGoesOn) {
     QTest::keyClicks(window.control("Text1"), "128");
     click("Command10");
     EXPECT_EQ(model.lines().back(), "Consigne = 128");
+}
+
+/// The trace of a run, without its reads: how many a wait makes depends on the machine.
+std::vector<std::string> trace_without_reads(const std::filesystem::path& path) {
+    std::vector<std::string> events;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.starts_with("R ")) {
+            events.push_back(line);
+        }
+    }
+    return events;
+}
+
+TEST_F(Form1ViewTest, EveryButtonPressedInTheWindowSendsItsBytesAndLogsItsLines) {
+    const auto trace_path = std::filesystem::temp_directory_path() / "form1_view_trace.txt";
+    {
+        helio::trace_sink trace(trace_path.string(), lines, model);
+        for (const char* name : {"Command1", "Command3", "Command2", "Command4", "Command5",
+                                 "Command6", "Command7", "Command8", "Command9"}) {
+            click(name);
+        }
+        QTest::keyClicks(window.control("Text1"), "200");
+        click("Command10");
+    }
+    const std::vector<std::string> expected{"W 8",
+                                            "W 10",
+                                            "W 8",
+                                            "W 0",
+                                            "L Visee positionnee",
+                                            "L Bouton de visee active",
+                                            "L Visee positionnee",
+                                            "W 32",
+                                            "W 34",
+                                            "W 32",
+                                            "W 0",
+                                            "W 16",
+                                            "W 18",
+                                            "W 16",
+                                            "W 0",
+                                            "L CCD positionnee",
+                                            "L consigne 35",
+                                            "W 24",
+                                            "W 27",
+                                            "W 24",
+                                            "W 32",
+                                            "W 33",
+                                            "W 32",
+                                            "W 0",
+                                            "L lames en position  -1 Ang.",
+                                            "L consigne 231",
+                                            "W 56",
+                                            "W 59",
+                                            "W 56",
+                                            "W 224",
+                                            "W 225",
+                                            "W 224",
+                                            "W 0",
+                                            "L lames en position  +1 Ang.",
+                                            "L consigne 128",
+                                            "W 0",
+                                            "W 3",
+                                            "W 0",
+                                            "W 128",
+                                            "W 129",
+                                            "W 128",
+                                            "W 0",
+                                            "L lames en position Centre Raie",
+                                            "L consigne 80",
+                                            "W 0",
+                                            "W 3",
+                                            "W 0",
+                                            "W 80",
+                                            "W 81",
+                                            "W 80",
+                                            "W 0",
+                                            "L lames en position  -0.5 Ang.",
+                                            "L consigne 178",
+                                            "W 16",
+                                            "W 19",
+                                            "W 16",
+                                            "W 176",
+                                            "W 177",
+                                            "W 176",
+                                            "W 0",
+                                            "L lames en position  +0.5 Ang.",
+                                            "W 0",
+                                            "L consigne 200",
+                                            "W 0",
+                                            "W 3",
+                                            "W 0",
+                                            "W 200",
+                                            "W 201",
+                                            "W 200",
+                                            "W 0",
+                                            "L lames en position  +0.7 Ang.",
+                                            "L Consigne = 200"};
+    EXPECT_EQ(trace_without_reads(trace_path), expected);
+    std::filesystem::remove(trace_path);
+
+    EXPECT_THAT(errors, IsEmpty());
+    EXPECT_EQ(controller.mirror().place(), helio::sim::mirror_place::ccd);
+    EXPECT_EQ(controller.blades().target_code(), 200);
+    EXPECT_TRUE(controller.blades().in_position());
+    EXPECT_EQ(controller.pusher_actuations(), 1);
+    EXPECT_TRUE(controller.monitor().clean());
+    EXPECT_EQ(controller.output_lines(), 0);
+}
+
+/// Notes the cursor the operator sees while a mechanism is awaited.
+class cursor_observer final : public helio::wait_observer {
+  public:
+    void still_waiting() override {
+        const QCursor* cursor = QApplication::overrideCursor();
+        busy_cursor_seen = busy_cursor_seen || (cursor && cursor->shape() == Qt::WaitCursor);
+    }
+    bool busy_cursor_seen = false;
+};
+
+TEST_F(Form1ViewTest, TheCursorShowsTheWindowIsBusyDuringAWaitOnly) {
+    cursor_observer observer;
+    model.context().wait_observers.add(observer);
+    click("Command4");
+    model.context().wait_observers.remove(observer);
+    EXPECT_TRUE(observer.busy_cursor_seen);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 /// Closes the window from inside the wait, as a click on the title bar's cross would.
