@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+#include <string>
+
+#include "console/form1_model.h"
+#include "sequences/sequence_context.h"
+#include "ttl/clock.h"
+#include "ttl/ttl_lines.h"
+
+namespace helio {
+
+/// One line of the monitor's transcript. A run of identical reads shares one entry.
+struct transcript_entry {
+    enum class kind { write, read, spin, log, wait_began, wait_ended };
+
+    kind what;
+    std::uint64_t serial;     ///< 0 for the first entry ever made, then one more each
+    clock::time_point when;   ///< of the first access the entry stands for
+    std::int32_t value = 0;   ///< the byte written or read, the spin count, or the awaited bit
+    std::uint64_t count = 1;  ///< identical reads in a row
+    std::string text{};       ///< the logged line, or the awaited mechanism
+    clock::duration took{};   ///< wait_ended: how long the mechanism took
+    bool arrived = false;     ///< wait_ended: it reported before the limit
+};
+
+/// A wait for a mechanism, under way (no `took` yet) or over.
+struct wait_record {
+    std::string mechanism;
+    int bit = 0;
+    clock::time_point began{};
+    std::optional<clock::duration> took{};
+    bool arrived = false;
+};
+
+/// What the sequences did on the lines, for the maintainer to see: the last byte written
+/// and read, and a bounded, timestamped transcript of every access, logged line and wait.
+/// It only listens; it never touches the port itself. The work per access is a few
+/// stores, so that watching does not slow a wait down: a run of identical reads grows one
+/// entry's count without reading the clock.
+class line_monitor final : private port_observer, private log_observer, private wait_observer {
+  public:
+    static constexpr std::size_t default_capacity = 5000;
+
+    /// Starts listening to the lines, the log and the waits of `model`, until destroyed.
+    explicit line_monitor(form1_model& model, std::size_t capacity = default_capacity);
+    ~line_monitor() override;
+
+    line_monitor(const line_monitor&) = delete;
+    line_monitor& operator=(const line_monitor&) = delete;
+
+    std::optional<std::int32_t> last_output() const { return last_output_; }
+    std::optional<std::int32_t> last_input() const { return last_input_; }
+
+    /// The newest entries, oldest first; at most `capacity` of them.
+    const std::deque<transcript_entry>& transcript() const { return transcript_; }
+    /// Entries made so far, including those that no longer fit.
+    std::uint64_t entries_made() const { return next_serial_; }
+
+    std::uint64_t writes() const { return writes_; }
+    std::uint64_t reads() const { return reads_; }
+    /// Changes whenever anything the monitor shows changes.
+    std::uint64_t revision() const { return revision_; }
+
+    /// The wait under way, or the last one that ended.
+    const std::optional<wait_record>& last_wait() const { return last_wait_; }
+
+    /// When the monitor started: the transcript's times count from here.
+    clock::time_point origin() const { return origin_; }
+    const std::string& decimal_separator() const { return model_.context().decimal_separator; }
+
+  private:
+    void output_written(std::int32_t value) override;
+    void input_read(std::int32_t input_byte) override;
+    void spun(std::int32_t count) override;
+    void line_logged(const std::string& text) override;
+    void wait_began(const status_wait& wait) override;
+    void wait_ended(const status_wait& wait, clock::duration took, bool arrived) override;
+
+    transcript_entry& append(transcript_entry::kind what, std::int32_t value);
+
+    form1_model& model_;
+    const clock& time_;
+    std::size_t capacity_;
+    clock::time_point origin_;
+    std::deque<transcript_entry> transcript_;
+    std::uint64_t next_serial_ = 0;
+    std::uint64_t writes_ = 0;
+    std::uint64_t reads_ = 0;
+    std::uint64_t revision_ = 0;
+    std::optional<std::int32_t> last_output_;
+    std::optional<std::int32_t> last_input_;
+    std::optional<wait_record> last_wait_;
+};
+
+}  // namespace helio

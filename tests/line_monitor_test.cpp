@@ -1,0 +1,237 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "console/line_monitor.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "console/transcript_text.h"
+#include "simulator/heliograph_controller.h"
+#include "simulator/simulated_device.h"
+#include "support/recorders.h"
+
+namespace helio {
+namespace {
+
+using namespace std::chrono_literals;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using kind = transcript_entry::kind;
+
+class silent_host final : public form_host {
+  public:
+    void show_error(const std::string& message) override { errors.push_back(message); }
+    std::vector<std::string> errors;
+};
+
+/// The console on the simulated heliograph, watched by a line monitor.
+class LineMonitorTest : public ::testing::Test {
+  protected:
+    explicit LineMonitorTest(clock::duration step = 50us) : time(step) {
+        model.set_host(&host);
+        lines.add_observer(ports);
+    }
+
+    std::vector<std::string> transcript_text() const {
+        std::vector<std::string> text;
+        for (const transcript_entry& entry : monitor->transcript()) {
+            text.push_back(transcript_line(entry, monitor->origin(), ","));
+        }
+        return text;
+    }
+
+    std::vector<std::int32_t> values_of(kind what) const {
+        std::vector<std::int32_t> values;
+        for (const transcript_entry& entry : monitor->transcript()) {
+            if (entry.what == what) {
+                values.push_back(entry.value);
+            }
+        }
+        return values;
+    }
+
+    manual_clock time;
+    sim::heliograph_controller controller{time};
+    sim::simulated_device device{controller};
+    ttl_lines lines{device};
+    form1_model model{lines, time, ","};
+    silent_host host;
+    test::port_recorder ports;
+    std::unique_ptr<line_monitor> monitor = std::make_unique<line_monitor>(model);
+};
+
+TEST_F(LineMonitorTest, NothingIsShownBeforeTheFirstPress) {
+    EXPECT_FALSE(monitor->last_output());
+    EXPECT_FALSE(monitor->last_input());
+    EXPECT_TRUE(monitor->transcript().empty());
+    EXPECT_FALSE(monitor->last_wait());
+    EXPECT_EQ(device.accesses(), 0u) << "watching touches no line";
+}
+
+TEST_F(LineMonitorTest, TheLampsHoldTheLastByteWrittenAndRead) {
+    model.press("Command1");  // VISEE: mirror from the CCD stop to the sighting stop
+    EXPECT_EQ(monitor->last_output(), 0);
+    EXPECT_EQ(monitor->last_input(), 1 | 2 | 8);
+    model.press("Command3");  // POUSSOIR: the pusher code is the last thing sent
+    EXPECT_EQ(monitor->last_output(), 0);
+    EXPECT_THAT(values_of(kind::write), ElementsAre(8, 10, 8, 0, 32, 34, 32, 0));
+    EXPECT_EQ(monitor->writes(), 8u);
+    EXPECT_EQ(monitor->writes() + monitor->reads(), device.accesses())
+        << "every access the device served, and no other, is on the monitor";
+}
+
+TEST_F(LineMonitorTest, ARunOfIdenticalReadsIsOneEntryWithItsCount) {
+    model.press("Command1");  // 1.5 s of travel: tens of thousands of reads of 9
+    EXPECT_THAT(values_of(kind::read), ElementsAre(13, 9, 11));
+    std::uint64_t counted = 0;
+    for (const transcript_entry& entry : monitor->transcript()) {
+        counted += entry.what == kind::read ? entry.count : 0;
+    }
+    EXPECT_EQ(counted, static_cast<std::uint64_t>(ports.reads));
+    EXPECT_EQ(monitor->reads(), counted);
+    EXPECT_EQ(monitor->transcript()[7].value, 9);
+    EXPECT_GT(monitor->transcript()[7].count, 1000u);
+    EXPECT_LT(monitor->transcript().size(), 12u);
+
+    model.press("Command1");  // at the stop already: one read, after the log line
+    EXPECT_THAT(values_of(kind::read), ElementsAre(13, 9, 11, 11))
+        << "a run ends at the next entry of another kind";
+}
+
+TEST_F(LineMonitorTest, AWaitIsTimedOnTheInjectedClock) {
+    model.press("Command2");  // the mirror is at the CCD stop: no wait
+    EXPECT_FALSE(monitor->last_wait());
+    model.press("Command1");
+    ASSERT_TRUE(monitor->last_wait());
+    const wait_record& wait = *monitor->last_wait();
+    EXPECT_EQ(wait.mechanism, "miroir (position de visée)");
+    EXPECT_EQ(wait.bit, 1);
+    EXPECT_TRUE(wait.arrived);
+    ASSERT_TRUE(wait.took);
+    EXPECT_GE(*wait.took, 1500ms);
+    EXPECT_LT(*wait.took, 1510ms);
+    const transcript_entry& ended = monitor->transcript()[monitor->transcript().size() - 2];
+    EXPECT_EQ(ended.what, kind::wait_ended);
+    EXPECT_EQ(ended.took, *wait.took);
+}
+
+TEST_F(LineMonitorTest, AMechanismThatNeverReportsShowsAsAWaitWithoutArrival) {
+    controller.blades().set_stuck(true);
+    model.press("Command6");
+    ASSERT_EQ(host.errors.size(), 1u);
+    ASSERT_TRUE(monitor->last_wait());
+    EXPECT_FALSE(monitor->last_wait()->arrived);
+    EXPECT_GE(*monitor->last_wait()->took, 60s);
+    EXPECT_THAT(transcript_text().back(), HasSubstr("A  « lames » : pas de réponse après 60,"));
+    EXPECT_THAT(values_of(kind::read), ElementsAre(5)) << "one entry for a minute of reads";
+}
+
+TEST_F(LineMonitorTest, AFailedAccessLeavesTheLampsAtTheLastOneThatWorked) {
+    device.schedule_fault(4, {sim::access_fault::kind::fail_call, sim::status_unspecified_failure});
+    model.press("Command8");  // the fourth access is the high part's first write
+    EXPECT_THAT(values_of(kind::write), ElementsAre(16, 19, 16));
+    EXPECT_EQ(monitor->last_output(), 16);
+    EXPECT_FALSE(monitor->last_input());
+    EXPECT_THAT(transcript_text(),
+                ElementsAre(HasSubstr("L  consigne 178"), HasSubstr("W  16"), HasSubstr("W  19"),
+                            HasSubstr("S   1"), HasSubstr("W  16")));
+}
+
+TEST_F(LineMonitorTest, TheTranscriptKeepsTheNewestEntriesOnly) {
+    monitor = std::make_unique<line_monitor>(model, 8);
+    for (int press = 0; press < 20; ++press) {
+        model.press("Command9");
+    }
+    ASSERT_EQ(monitor->transcript().size(), 8u);
+    EXPECT_EQ(monitor->entries_made(), 20u);
+    EXPECT_EQ(monitor->transcript().front().serial, 12u);
+    EXPECT_EQ(monitor->transcript().back().serial, 19u);
+    EXPECT_EQ(monitor->writes(), 20u);
+}
+
+TEST_F(LineMonitorTest, TheRevisionMovesWithEveryAccessAndLine) {
+    const std::uint64_t before = monitor->revision();
+    model.press("Command9");
+    const std::uint64_t after_write = monitor->revision();
+    EXPECT_GT(after_write, before);
+    model.press("Command1");
+    EXPECT_GE(monitor->revision() - after_write, static_cast<std::uint64_t>(ports.reads))
+        << "a read that only grows a count still changes what the monitor shows";
+}
+
+TEST_F(LineMonitorTest, AMonitorGoneHearsNothingMoreAndLeavesTheOthers) {
+    monitor.reset();
+    model.press("Command1");
+    EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0));
+    EXPECT_THAT(model.lines(), ElementsAre("Visee positionnee"));
+}
+
+/// The same console with instant mechanisms and a clock that moves only when told.
+class LineMonitorTextTest : public LineMonitorTest {
+  protected:
+    LineMonitorTextTest() : LineMonitorTest(clock::duration::zero()) {
+        controller.set_travel_scale(0);
+    }
+};
+
+TEST_F(LineMonitorTextTest, ASightingPressLineByLine) {
+    time.advance(1234ms);
+    model.press("Command1");
+    EXPECT_THAT(
+        transcript_text(),
+        ElementsAre("    1,234  R  13  0000 1101  bouton + CCD + lames",
+                    "    1,234  W   8  0000 1000  code 8",
+                    "    1,234  W  10  0000 1010  code 8 + strobe B",
+                    "    1,234  S   1  largeur du strobe", "    1,234  W   8  0000 1000  code 8",
+                    "    1,234  W   0  0000 0000  lignes au repos",
+                    "    1,234  A  attente de « miroir (position de visée) » (bit 1)",
+                    "    1,234  R  11  0000 1011  bouton + visée + lames",
+                    "    1,234  A  « miroir (position de visée) » en position après 0,000 s",
+                    "    1,234  L  Visee positionnee"));
+}
+
+TEST_F(LineMonitorTextTest, TheSetpointHalvesReadAsCodesAndStrobes) {
+    model.press("Command8");
+    std::vector<std::string> writes;
+    for (const std::string& line : transcript_text()) {
+        if (line.find("  W ") != std::string::npos) {
+            writes.push_back(line.substr(11));
+        }
+    }
+    EXPECT_THAT(
+        writes,
+        ElementsAre("W  16  0001 0000  code 16", "W  19  0001 0011  code 16 + strobes A et B",
+                    "W  16  0001 0000  code 16", "W 176  1011 0000  code 176",
+                    "W 177  1011 0001  code 176 + strobe A", "W 176  1011 0000  code 176",
+                    "W   0  0000 0000  lignes au repos"));
+}
+
+TEST(TranscriptText, BytesTimesAndDurations) {
+    EXPECT_EQ(binary_text(0), "0000 0000");
+    EXPECT_EQ(binary_text(129), "1000 0001");
+    EXPECT_EQ(output_meaning(3), "code 0 + strobes A et B");
+    EXPECT_EQ(output_meaning(4), "code 0 + ligne 2");
+    EXPECT_EQ(output_meaning(-1), "hors de 0..255");
+    EXPECT_EQ(output_meaning(256), "hors de 0..255");
+    EXPECT_EQ(input_meaning(0), "aucun état");
+    EXPECT_EQ(input_meaning(1 | 64), "bouton + ligne 6");
+    EXPECT_EQ(input_meaning(255),
+              "bouton + visée + CCD + lames + ligne 4 + ligne 5 + ligne 6 + ligne 7");
+    EXPECT_EQ(seconds_text(840ms, ","), "0,840");
+    EXPECT_EQ(seconds_text(60s + 5ms, "."), "60.005");
+    EXPECT_EQ(seconds_text(-1500us, ","), "-0,001");
+    EXPECT_EQ(time_column(12345ms, ","), "   12,345");
+    EXPECT_EQ(time_column(123456789ms, ","), "123456,789") << "a long run widens the column";
+}
+
+TEST(TranscriptText, ACollapsedReadShowsItsCount) {
+    const transcript_entry entry{
+        .what = kind::read, .serial = 0, .when = {}, .value = 9, .count = 48211};
+    EXPECT_EQ(transcript_line(entry, {}, ","),
+              "    0,000  R   9  0000 1001  bouton + lames  ×48211");
+}
+
+}  // namespace
+}  // namespace helio
