@@ -4,11 +4,16 @@
 #include <QLocale>
 #include <exception>
 #include <iostream>
+#include <optional>
 
 #include "app/command_line.h"
+#include "app/instrument_choice.h"
 #include "app/trace_sink.h"
 #include "console/form1_model.h"
+#include "console/line_monitor.h"
 #include "console/qt/form1.h"
+#include "console/qt/panel_window.h"
+#include "console/virtual_instrument.h"
 #include "simulator/heliograph_controller.h"
 #include "simulator/simulated_device.h"
 #include "ttl/clock.h"
@@ -35,6 +40,8 @@ int main(int argc, char* argv[]) {
     }
 
     // No real I/O component exists on this platform: the console runs on the simulator.
+    const helio::panel_plan plan =
+        helio::plan_panel(helio::choose_instrument(options, /*io_component_available=*/false));
     helio::steady_clock_source time;
     helio::sim::heliograph_controller controller(time);
     helio::sim::simulated_device device(controller);
@@ -42,8 +49,19 @@ int main(int argc, char* argv[]) {
     helio::form1_model model(lines, time, QLocale::system().decimalPoint().toStdString());
     try {
         helio::trace_sink trace(options.trace_path, lines, model);
+        helio::line_monitor monitor(model);
+        std::optional<helio::virtual_instrument> instrument;
+        if (plan.shows_virtual_instrument) {
+            instrument.emplace(device);
+        }
         Form1 window(model);
+        helio::panel_window panel(model, monitor, instrument ? &*instrument : nullptr, plan.title);
+        helio::open_on_f12(window, panel);
         window.show();
+        if (plan.open_at_start) {
+            helio::place_beside(window, panel);
+            panel.show();
+        }
         return application.exec();
     } catch (const std::exception& error) {
         std::cerr << "heliograph-console: " << error.what() << '\n';

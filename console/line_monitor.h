@@ -59,6 +59,7 @@ class line_monitor final : private port_observer, private log_observer, private 
 
     /// The newest entries, oldest first; at most `capacity` of them.
     const std::deque<transcript_entry>& transcript() const { return transcript_; }
+    std::size_t capacity() const { return capacity_; }
     /// Entries made so far, including those that no longer fit.
     std::uint64_t entries_made() const { return next_serial_; }
 

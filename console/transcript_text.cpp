@@ -47,12 +47,17 @@ std::string byte_columns(char tag, std::int32_t value) {
            "  " + binary_text(value) + "  ";
 }
 
-std::string wait_ended_text(const transcript_entry& entry, std::string_view separator) {
-    const std::string took = seconds_text(entry.took, separator) + " s";
-    if (entry.arrived) {
-        return quoted(entry.text) + " en position après " + took;
+std::string wait_outcome(const std::string& mechanism, clock::duration took, bool arrived,
+                         std::string_view separator) {
+    const std::string seconds = seconds_text(took, separator) + " s";
+    if (arrived) {
+        return quoted(mechanism) + " en position après " + seconds;
     }
-    return quoted(entry.text) + " : pas de réponse après " + took;
+    return quoted(mechanism) + " : pas de réponse après " + seconds;
+}
+
+std::string wait_start(const std::string& mechanism, int bit) {
+    return quoted(mechanism) + " (bit " + std::to_string(bit) + ")";
 }
 
 std::string entry_text(const transcript_entry& entry, std::string_view separator) {
@@ -72,10 +77,9 @@ std::string entry_text(const transcript_entry& entry, std::string_view separator
         case kind::log:
             return "L  " + entry.text;
         case kind::wait_began:
-            return "A  attente de " + quoted(entry.text) + " (bit " + std::to_string(entry.value) +
-                   ")";
+            return "A  attente de " + wait_start(entry.text, entry.value);
         case kind::wait_ended:
-            return "A  " + wait_ended_text(entry, separator);
+            return "A  " + wait_outcome(entry.text, entry.took, entry.arrived, separator);
     }
     return {};
 }
@@ -136,6 +140,13 @@ std::string input_meaning(std::int32_t input_byte) {
                     : "ligne " + std::to_string(bit);
     }
     return text.empty() ? "aucun état" : text;
+}
+
+std::string wait_summary(const wait_record& wait, std::string_view decimal_separator) {
+    if (!wait.took) {
+        return "en cours : " + wait_start(wait.mechanism, wait.bit);
+    }
+    return wait_outcome(wait.mechanism, *wait.took, wait.arrived, decimal_separator);
 }
 
 std::string transcript_line(const transcript_entry& entry, clock::time_point origin,

@@ -34,6 +34,10 @@ std::string output_meaning(std::int32_t value);
 /// The input lines set, by short name: "bouton + CCD + lames", "visée + ligne 6".
 std::string input_meaning(std::int32_t input_byte);
 
+/// A wait as the panel sums it up: "en cours : « lames » (bit 3)", "« lames » en position
+/// après 0,840 s", "« lames » : pas de réponse après 60,000 s".
+std::string wait_summary(const wait_record& wait, std::string_view decimal_separator);
+
 /// One line of the transcript, its time counted from `origin`.
 std::string transcript_line(const transcript_entry& entry, clock::time_point origin,
                             std::string_view decimal_separator);

@@ -41,9 +41,9 @@ struct travel_choice {
 
 inline constexpr std::array<travel_choice, 5> travel_choices{{
     {0.0, "instantanée"},
-    {0.1, "10 fois la vitesse nominale"},
-    {0.5, "2 fois la vitesse nominale"},
-    {1.0, "nominale (miroir 1,5 s ; lames 20 ms par code)"},
+    {0.1, "10 fois plus rapide"},
+    {0.5, "2 fois plus rapide"},
+    {1.0, "nominale"},
     {3.0, "3 fois plus lente"},
 }};
 

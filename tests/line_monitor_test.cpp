@@ -226,6 +226,17 @@ TEST(TranscriptText, BytesTimesAndDurations) {
     EXPECT_EQ(time_column(123456789ms, ","), "123456,789") << "a long run widens the column";
 }
 
+TEST(TranscriptText, AWaitSummedUpWhileItRunsAndOnceItEnded) {
+    wait_record wait{.mechanism = "lames", .bit = 3};
+    EXPECT_EQ(wait_summary(wait, ","), "en cours : « lames » (bit 3)");
+    wait.took = 840ms;
+    wait.arrived = true;
+    EXPECT_EQ(wait_summary(wait, ","), "« lames » en position après 0,840 s");
+    wait.took = 60s + 1ms;
+    wait.arrived = false;
+    EXPECT_EQ(wait_summary(wait, "."), "« lames » : pas de réponse après 60.001 s");
+}
+
 TEST(TranscriptText, ACollapsedReadShowsItsCount) {
     const transcript_entry entry{
         .what = kind::read, .serial = 0, .when = {}, .value = 9, .count = 48211};

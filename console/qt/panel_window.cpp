@@ -1,0 +1,167 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "console/qt/panel_window.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+#include "console/panel_texts.h"
+#include "console/qt/instrument_box.h"
+#include "console/qt/lamp_row.h"
+#include "console/qt/transcript_view.h"
+#include "console/transcript_text.h"
+
+namespace helio {
+
+namespace {
+
+constexpr QColor output_lit{230, 81, 0};
+constexpr QColor input_lit{46, 160, 67};
+constexpr int gap_between_windows = 8;
+
+QString text_of(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString byte_text(std::optional<std::int32_t> value) {
+    return value ? QString::number(*value) : QString::fromUtf8("—");
+}
+
+QLabel* value_label(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    QFont bold = label->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * 1.4);
+    label->setFont(bold);
+    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
+    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    return label;
+}
+
+void set_text_if_changed(QLabel* label, const QString& text) {
+    if (label->text() != text) {
+        label->setText(text);
+    }
+}
+
+}  // namespace
+
+panel_window::panel_window(form1_model& model, const line_monitor& monitor,
+                           virtual_instrument* instrument, std::string_view title, QWidget* parent)
+    : QWidget(parent, Qt::Window), model_(model), monitor_(monitor) {
+    setObjectName(QStringLiteral("panel"));
+    setWindowTitle(text_of(title));
+    setAttribute(Qt::WA_QuitOnClose, false);  // closing Form1 alone ends the console
+
+    auto* monitor_column = new QVBoxLayout;
+    monitor_column->addWidget(create_lines());
+    monitor_column->addWidget(create_transcript(), 1);
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(monitor_column, 1);
+    auto* layout = new QVBoxLayout(this);
+    if (instrument != nullptr) {
+        instrument_ = new instrument_box(*instrument, monitor, this);
+        columns->addWidget(instrument_);
+        layout->addWidget(create_banner());
+    }
+    layout->addLayout(columns, 1);
+    resize(instrument != nullptr ? 1140 : 760, 640);
+
+    model_.context().wait_observers.add(*this);
+    connect(&timer_, &QTimer::timeout, this, &panel_window::refresh);
+    timer_.start(refresh_interval_ms);
+    refresh();
+}
+
+panel_window::~panel_window() {
+    model_.context().wait_observers.remove(*this);
+}
+
+QWidget* panel_window::create_banner() {
+    auto* banner = new QLabel(
+        QString::fromUtf8("SIMULATION — aucun instrument n'est raccordé : les boutons de la "
+                          "console pilotent un héliographe virtuel."),
+        this);
+    banner->setObjectName(QStringLiteral("simulation_banner"));
+    banner->setStyleSheet(QStringLiteral(
+        "QLabel { background: #ffd54f; color: black; font-weight: bold; padding: 6px; }"));
+    return banner;
+}
+
+QWidget* panel_window::create_lines() {
+    auto* box = new QGroupBox(QString::fromUtf8("Lignes TTL"), this);
+    auto* grid = new QGridLayout(box);
+    output_lamps_ = new lamp_row(line_meanings::outputs, output_lit, box);
+    input_lamps_ = new lamp_row(line_meanings::inputs, input_lit, box);
+    output_lamps_->setObjectName(QStringLiteral("output_lamps"));
+    input_lamps_->setObjectName(QStringLiteral("input_lamps"));
+    output_value_ = value_label(box);
+    input_value_ = value_label(box);
+    grid->addWidget(new QLabel(QString::fromUtf8("Sorties\n(dernier octet écrit)"), box), 0, 0);
+    grid->addWidget(output_lamps_, 0, 1);
+    grid->addWidget(output_value_, 0, 2);
+    grid->addWidget(new QLabel(QString::fromUtf8("Entrées\n(dernier octet lu)"), box), 1, 0);
+    grid->addWidget(input_lamps_, 1, 1);
+    grid->addWidget(input_value_, 1, 2);
+    wait_ = new QLabel(box);
+    counts_ = new QLabel(box);
+    grid->addWidget(wait_, 2, 0, 1, 3);
+    grid->addWidget(counts_, 3, 0, 1, 3);
+    grid->setColumnStretch(3, 1);
+    return box;
+}
+
+QWidget* panel_window::create_transcript() {
+    auto* box = new QGroupBox(QString::fromUtf8("Journal des accès au port"), this);
+    auto* layout = new QVBoxLayout(box);
+    auto* legend = new QLabel(
+        QString::fromUtf8("W écriture · R lecture (×N : lectures identiques de suite) · "
+                          "S largeur du strobe · L ligne du journal · A attente d'un mécanisme. "
+                          "Temps en secondes depuis l'ouverture de la console."),
+        box);
+    legend->setWordWrap(true);
+    transcript_ = new transcript_view(monitor_, box);
+    layout->addWidget(legend);
+    layout->addWidget(transcript_, 1);
+    return box;
+}
+
+void panel_window::refresh() {
+    output_lamps_->set_value(monitor_.last_output());
+    input_lamps_->set_value(monitor_.last_input());
+    set_text_if_changed(output_value_, byte_text(monitor_.last_output()));
+    set_text_if_changed(input_value_, byte_text(monitor_.last_input()));
+    const QString wait = monitor_.last_wait()
+                             ? QString::fromStdString(wait_summary(*monitor_.last_wait(),
+                                                                   monitor_.decimal_separator()))
+                             : QString::fromUtf8("aucune");
+    set_text_if_changed(wait_, QString::fromUtf8("Attente d'un mécanisme : ") + wait);
+    set_text_if_changed(counts_, QString::fromUtf8("Accès au port : %1 écriture(s), %2 lecture(s)")
+                                     .arg(monitor_.writes())
+                                     .arg(monitor_.reads()));
+    transcript_->refresh();
+    if (instrument_ != nullptr) {
+        instrument_->refresh();
+    }
+}
+
+void place_beside(const QWidget& form, QWidget& panel) {
+    const QRect frame = form.frameGeometry();
+    panel.move(frame.right() + 1 + gap_between_windows, frame.top());
+}
+
+void open_on_f12(QWidget& form, QWidget& panel) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F12), &form);
+    shortcut->setObjectName(QStringLiteral("open_panel"));
+    QObject::connect(shortcut, &QShortcut::activated, &panel, [&panel] {
+        panel.show();
+        panel.raise();
+        panel.activateWindow();
+    });
+}
+
+}  // namespace helio
