@@ -92,8 +92,10 @@ std::string seconds_text(clock::duration duration, std::string_view decimal_sepa
     const auto magnitude = milliseconds < 0 ? -milliseconds : milliseconds;
     std::string fraction = std::to_string(magnitude % 1000);
     fraction.insert(0, 3 - fraction.size(), '0');
-    return (milliseconds < 0 ? "-" : "") + std::to_string(magnitude / 1000) +
-           std::string(decimal_separator) + fraction;
+    std::string text = milliseconds < 0 ? "-" : "";
+    text += std::to_string(magnitude / 1000);
+    text += decimal_separator;
+    return text + fraction;
 }
 
 std::string time_column(clock::duration since_origin, std::string_view decimal_separator) {

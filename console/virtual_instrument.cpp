@@ -26,7 +26,9 @@ std::string angstrom_text(int code, std::string_view decimal_separator) {
         return "0 Å, centre de la raie";
     }
     const auto angstroms = static_cast<float>(static_cast<double>(*position) / 10.0);
-    return (*position > 0 ? "+" : "") + shortest_decimal(angstroms, decimal_separator) + " Å";
+    std::string text = *position > 0 ? "+" : "";
+    text += shortest_decimal(angstroms, decimal_separator);
+    return text + " Å";
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "console/transcript_text.h"
 #include "simulator/heliograph_controller.h"
 #include "simulator/simulated_device.h"
+#include "support/error_recorder.h"
 #include "support/recorders.h"
 
 namespace helio {
@@ -19,12 +20,6 @@ using namespace std::chrono_literals;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using kind = transcript_entry::kind;
-
-class silent_host final : public form_host {
-  public:
-    void show_error(const std::string& message) override { errors.push_back(message); }
-    std::vector<std::string> errors;
-};
 
 /// The console on the simulated heliograph, watched by a line monitor.
 class LineMonitorTest : public ::testing::Test {
@@ -57,7 +52,7 @@ class LineMonitorTest : public ::testing::Test {
     sim::simulated_device device{controller};
     ttl_lines lines{device};
     form1_model model{lines, time, ","};
-    silent_host host;
+    test::error_recorder host;
     test::port_recorder ports;
     std::unique_ptr<line_monitor> monitor = std::make_unique<line_monitor>(model);
 };

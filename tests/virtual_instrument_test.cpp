@@ -9,6 +9,7 @@
 #include "console/form1_model.h"
 #include "simulator/heliograph_controller.h"
 #include "simulator/simulated_device.h"
+#include "support/error_recorder.h"
 #include "support/recorders.h"
 
 namespace helio {
@@ -18,12 +19,6 @@ using namespace std::chrono_literals;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
-
-class error_host final : public form_host {
-  public:
-    void show_error(const std::string& message) override { errors.push_back(message); }
-    std::vector<std::string> errors;
-};
 
 /// The console on the simulated heliograph, with the panel's view of the instrument.
 class VirtualInstrumentTest : public ::testing::Test {
@@ -44,7 +39,7 @@ class VirtualInstrumentTest : public ::testing::Test {
     sim::simulated_device device{controller};
     ttl_lines lines{device};
     form1_model model{lines, time, ","};
-    error_host host;
+    test::error_recorder host;
     test::port_recorder ports;
     virtual_instrument instrument{device};
 };

@@ -15,27 +15,21 @@
 #include <algorithm>
 
 #include "console/fault_statuses.h"
+#include "console/qt/panel_text.h"
 
 namespace helio {
 
 namespace {
 
-constexpr int box_width = 400;
+using panel_text::from_utf8;
+using panel_text::show_text;
 
-QString text_of(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+constexpr int box_width = 400;
 
 template <class Widget>
 Widget* named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
-}
-
-void set_text_if_changed(QLabel* label, const QString& text) {
-    if (label->text() != text) {
-        label->setText(text);
-    }
 }
 
 }  // namespace
@@ -92,7 +86,7 @@ QWidget* instrument_box::create_faults() {
     fault_status_ = named(new QComboBox(box), "fault_status");
     fault_status_->setEditable(true);
     for (const named_status& status : fault_statuses) {
-        fault_status_->addItem(QString::fromStdString(status_choice_text(status)));
+        fault_status_->addItem(from_utf8(status_choice_text(status)));
     }
     fault_status_->setToolTip(QString::fromUtf8("Choisissez un code ou tapez-le en hexadécimal"));
     connect(fault_status_, &QComboBox::editTextChanged, this, [this] { entry_problem_.clear(); });
@@ -120,7 +114,7 @@ QWidget* instrument_box::create_speed() {
     form->setContentsMargins(0, 0, 0, 0);
     travel_speed_ = named(new QComboBox(box), "travel_speed");
     for (const travel_choice& choice : travel_choices) {
-        travel_speed_->addItem(text_of(choice.label), choice.scale);
+        travel_speed_->addItem(from_utf8(choice.label), choice.scale);
     }
     connect(travel_speed_, &QComboBox::currentIndexChanged, this, [this](int index) {
         instrument_.set_travel_scale(travel_choices[static_cast<std::size_t>(index)].scale);
@@ -163,17 +157,16 @@ void instrument_box::refresh() {
 }
 
 void instrument_box::show_state(const instrument_snapshot& state) {
-    set_text_if_changed(mirror_, QString::fromStdString(mirror_text(state)));
-    set_text_if_changed(blades_,
-                        QString::fromStdString(blades_text(state, monitor_.decimal_separator())));
-    set_text_if_changed(pusher_, QString::fromStdString(pusher_text(state)));
+    show_text(mirror_, from_utf8(mirror_text(state)));
+    show_text(blades_, from_utf8(blades_text(state, monitor_.decimal_separator())));
+    show_text(pusher_, from_utf8(pusher_text(state)));
     QString armed = entry_problem_;
     if (armed.isEmpty()) {
         armed = state.armed_fault ? QString::fromUtf8("Armée : le prochain accès échouera avec ") +
-                                        QString::fromStdString(status_hex(*state.armed_fault)) + "."
+                                        from_utf8(status_hex(*state.armed_fault)) + "."
                                   : QString::fromUtf8("Aucune panne d'accès armée.");
     }
-    set_text_if_changed(armed_fault_, armed);
+    show_text(armed_fault_, armed);
 }
 
 void instrument_box::show_switches(const instrument_snapshot& state) {
@@ -193,8 +186,8 @@ void instrument_box::show_new_violations() {
     const auto& kept = instrument_.violations();
     const auto fresh = std::min<std::uint64_t>(seen - violations_shown_, kept.size());
     for (auto it = kept.end() - static_cast<std::ptrdiff_t>(fresh); it != kept.end(); ++it) {
-        auto* item = new QListWidgetItem(QString::fromStdString(
-            violation_line(*it, monitor_.origin(), monitor_.decimal_separator())));
+        auto* item = new QListWidgetItem(
+            from_utf8(violation_line(*it, monitor_.origin(), monitor_.decimal_separator())));
         item->setForeground(Qt::darkRed);
         violations_->addItem(item);
     }
@@ -205,10 +198,9 @@ void instrument_box::show_new_violations() {
         violations_->scrollToBottom();
     }
     violations_shown_ = seen;
-    set_text_if_changed(violation_count_,
-                        seen == 0
-                            ? QString::fromUtf8("Aucune violation.")
-                            : QString::fromUtf8("%1 violation(s) depuis l'ouverture.").arg(seen));
+    show_text(violation_count_,
+              seen == 0 ? QString::fromUtf8("Aucune violation.")
+                        : QString::fromUtf8("%1 violation(s) depuis l'ouverture.").arg(seen));
 }
 
 }  // namespace helio

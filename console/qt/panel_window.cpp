@@ -12,6 +12,7 @@
 #include "console/panel_texts.h"
 #include "console/qt/instrument_box.h"
 #include "console/qt/lamp_row.h"
+#include "console/qt/panel_text.h"
 #include "console/qt/transcript_view.h"
 #include "console/transcript_text.h"
 
@@ -19,13 +20,12 @@ namespace helio {
 
 namespace {
 
+using panel_text::from_utf8;
+using panel_text::show_text;
+
 constexpr QColor output_lit{230, 81, 0};
 constexpr QColor input_lit{46, 160, 67};
 constexpr int gap_between_windows = 8;
-
-QString text_of(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString byte_text(std::optional<std::int32_t> value) {
     return value ? QString::number(*value) : QString::fromUtf8("—");
@@ -42,19 +42,13 @@ QLabel* value_label(QWidget* parent) {
     return label;
 }
 
-void set_text_if_changed(QLabel* label, const QString& text) {
-    if (label->text() != text) {
-        label->setText(text);
-    }
-}
-
 }  // namespace
 
 panel_window::panel_window(form1_model& model, const line_monitor& monitor,
                            virtual_instrument* instrument, std::string_view title, QWidget* parent)
     : QWidget(parent, Qt::Window), model_(model), monitor_(monitor) {
     setObjectName(QStringLiteral("panel"));
-    setWindowTitle(text_of(title));
+    setWindowTitle(from_utf8(title));
     setAttribute(Qt::WA_QuitOnClose, false);  // closing Form1 alone ends the console
 
     auto* monitor_column = new QVBoxLayout;
@@ -74,7 +68,6 @@ panel_window::panel_window(form1_model& model, const line_monitor& monitor,
     model_.context().wait_observers.add(*this);
     connect(&timer_, &QTimer::timeout, this, &panel_window::refresh);
     timer_.start(refresh_interval_ms);
-    refresh();
 }
 
 panel_window::~panel_window() {
@@ -130,19 +123,27 @@ QWidget* panel_window::create_transcript() {
     return box;
 }
 
+void panel_window::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    refresh();
+}
+
 void panel_window::refresh() {
+    if (!isVisible()) {
+        return;  // shown again, it catches up at once
+    }
     output_lamps_->set_value(monitor_.last_output());
     input_lamps_->set_value(monitor_.last_input());
-    set_text_if_changed(output_value_, byte_text(monitor_.last_output()));
-    set_text_if_changed(input_value_, byte_text(monitor_.last_input()));
-    const QString wait = monitor_.last_wait()
-                             ? QString::fromStdString(wait_summary(*monitor_.last_wait(),
-                                                                   monitor_.decimal_separator()))
-                             : QString::fromUtf8("aucune");
-    set_text_if_changed(wait_, QString::fromUtf8("Attente d'un mécanisme : ") + wait);
-    set_text_if_changed(counts_, QString::fromUtf8("Accès au port : %1 écriture(s), %2 lecture(s)")
-                                     .arg(monitor_.writes())
-                                     .arg(monitor_.reads()));
+    show_text(output_value_, byte_text(monitor_.last_output()));
+    show_text(input_value_, byte_text(monitor_.last_input()));
+    const QString wait =
+        monitor_.last_wait()
+            ? from_utf8(wait_summary(*monitor_.last_wait(), monitor_.decimal_separator()))
+            : QString::fromUtf8("aucune");
+    show_text(wait_, QString::fromUtf8("Attente d'un mécanisme : ") + wait);
+    show_text(counts_, QString::fromUtf8("Accès au port : %1 écriture(s), %2 lecture(s)")
+                           .arg(monitor_.writes())
+                           .arg(monitor_.reads()));
     transcript_->refresh();
     if (instrument_ != nullptr) {
         instrument_->refresh();

@@ -35,13 +35,17 @@ class panel_window final : public QWidget, private wait_observer {
                  std::string_view title, QWidget* parent = nullptr);
     ~panel_window() override;
 
-    /// Brings every widget up to date with the models; cheap when nothing changed.
+    /// Brings every widget up to date with the models; cheap when nothing changed, and
+    /// nothing at all while the panel is hidden.
     void refresh();
 
     const lamp_row& output_lamps() const { return *output_lamps_; }
     const lamp_row& input_lamps() const { return *input_lamps_; }
     const transcript_view& transcript() const { return *transcript_; }
     instrument_box* instrument() const { return instrument_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
 
   private:
     QWidget* create_banner();

@@ -384,12 +384,15 @@ TEST(PanelOnTheInstrument, IsTheLineMonitorAloneAndOpensOnF12) {
     EXPECT_EQ(panel.findChild<QLabel*>("simulation_banner"), nullptr);
     EXPECT_FALSE(panel.windowTitle().contains("SIMULATION"));
 
+    model.press("Command9");
     QTest::keyClick(&window, Qt::Key_F12);
     EXPECT_TRUE(panel.isVisible());
+    EXPECT_EQ(panel.output_lamps().value(), 0) << "it shows what happened before it opened";
+    EXPECT_TRUE(panel.transcript().toPlainText().contains("W   0  0000 0000"));
     panel.close();
     EXPECT_FALSE(panel.isVisible());
     EXPECT_TRUE(window.isVisible()) << "closing the panel leaves the console running";
-    EXPECT_EQ(device.accesses(), 0u);
+    EXPECT_EQ(device.accesses(), 1u) << "INIT's write, nothing more";
 }
 
 }  // namespace
