@@ -168,7 +168,10 @@ std::vector<std::string> trace_without_reads(const std::filesystem::path& path) 
 }
 
 TEST_F(Form1ViewTest, EveryButtonPressedInTheWindowSendsItsBytesAndLogsItsLines) {
-    const auto trace_path = std::filesystem::temp_directory_path() / "form1_view_trace.txt";
+    // One file per process: several test runs may share the machine's temporary folder.
+    const auto trace_path =
+        std::filesystem::temp_directory_path() /
+        ("form1_view_trace_" + std::to_string(QCoreApplication::applicationPid()) + ".txt");
     {
         helio::trace_sink trace(trace_path.string(), lines, model);
         for (const char* name : {"Command1", "Command3", "Command2", "Command4", "Command5",
