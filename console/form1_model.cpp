@@ -94,6 +94,9 @@ bool form1_model::press(std::string_view control) {
         failure = operator_message(error);
     }
     busy_ = false;
+    if (!failure.empty()) {
+        failure_observers_.notify([&](failure_observer& o) { o.press_failed(failure); });
+    }
     if (host_ != nullptr) {
         host_->sequence_finished();
         if (!failure.empty()) {

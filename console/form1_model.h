@@ -31,6 +31,14 @@ class log_observer {
     virtual void line_logged(const std::string& text) = 0;
 };
 
+/// Told when a press ends in an error, with what the operator is shown for it (nothing
+/// of it goes to the message log).
+class failure_observer {
+  public:
+    virtual ~failure_observer() = default;
+    virtual void press_failed(const std::string& message) = 0;
+};
+
 /// The console window without its widgets: the button handlers, the setpoint entry's text
 /// (`consigne`) and the message log. Both views drive this one object.
 class form1_model final : public message_log, private wait_observer {
@@ -73,6 +81,10 @@ class form1_model final : public message_log, private wait_observer {
     sequence_context& context() { return context_; }
     void add_log_observer(log_observer& observer) { log_observers_.add(observer); }
     void remove_log_observer(log_observer& observer) { log_observers_.remove(observer); }
+    void add_failure_observer(failure_observer& observer) { failure_observers_.add(observer); }
+    void remove_failure_observer(failure_observer& observer) {
+        failure_observers_.remove(observer);
+    }
 
   private:
     void still_waiting() override;
@@ -82,6 +94,7 @@ class form1_model final : public message_log, private wait_observer {
     std::string consigne_;
     std::vector<std::string> lines_;
     observer_list<log_observer> log_observers_;
+    observer_list<failure_observer> failure_observers_;
     bool busy_ = false;
 };
 

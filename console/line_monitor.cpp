@@ -14,9 +14,11 @@ line_monitor::line_monitor(form1_model& model, std::size_t capacity)
     model_.context().lines.add_observer(*this);
     model_.add_log_observer(*this);
     model_.context().wait_observers.add(*this);
+    model_.add_failure_observer(*this);
 }
 
 line_monitor::~line_monitor() {
+    model_.remove_failure_observer(*this);
     model_.context().wait_observers.remove(*this);
     model_.remove_log_observer(*this);
     model_.context().lines.remove_observer(*this);
@@ -76,6 +78,10 @@ void line_monitor::wait_ended(const status_wait& wait, clock::duration took, boo
     }
     last_wait_->took = took;
     last_wait_->arrived = arrived;
+}
+
+void line_monitor::press_failed(const std::string& message) {
+    append(transcript_entry::kind::failure, 0).text = message;
 }
 
 }  // namespace helio

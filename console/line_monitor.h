@@ -17,14 +17,14 @@ namespace helio {
 
 /// One line of the monitor's transcript. A run of identical reads shares one entry.
 struct transcript_entry {
-    enum class kind { write, read, spin, log, wait_began, wait_ended };
+    enum class kind { write, read, spin, log, wait_began, wait_ended, failure };
 
     kind what;
     std::uint64_t serial;     ///< 0 for the first entry ever made, then one more each
     clock::time_point when;   ///< of the first access the entry stands for
     std::int32_t value = 0;   ///< the byte written or read, the spin count, or the awaited bit
     std::uint64_t count = 1;  ///< identical reads in a row
-    std::string text{};       ///< the logged line, or the awaited mechanism
+    std::string text{};       ///< the logged line, the awaited mechanism, or the error
     clock::duration took{};   ///< wait_ended: how long the mechanism took
     bool arrived = false;     ///< wait_ended: it reported before the limit
 };
@@ -39,11 +39,15 @@ struct wait_record {
 };
 
 /// What the sequences did on the lines, for the maintainer to see: the last byte written
-/// and read, and a bounded, timestamped transcript of every access, logged line and wait.
+/// and read, and a bounded, timestamped transcript of every access, logged line and wait,
+/// and of the error that ended a press.
 /// It only listens; it never touches the port itself. The work per access is a few
 /// stores, so that watching does not slow a wait down: a run of identical reads grows one
 /// entry's count without reading the clock.
-class line_monitor final : private port_observer, private log_observer, private wait_observer {
+class line_monitor final : private port_observer,
+                           private log_observer,
+                           private wait_observer,
+                           private failure_observer {
   public:
     static constexpr std::size_t default_capacity = 5000;
 
@@ -82,6 +86,7 @@ class line_monitor final : private port_observer, private log_observer, private 
     void line_logged(const std::string& text) override;
     void wait_began(const status_wait& wait) override;
     void wait_ended(const status_wait& wait, clock::duration took, bool arrived) override;
+    void press_failed(const std::string& message) override;
 
     transcript_entry& append(transcript_entry::kind what, std::int32_t value);
 

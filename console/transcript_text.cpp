@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "console/transcript_text.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "console/panel_texts.h"
@@ -56,6 +57,11 @@ std::string wait_outcome(const std::string& mechanism, clock::duration took, boo
     return quoted(mechanism) + " : pas de réponse après " + seconds;
 }
 
+std::string on_one_line(std::string text) {
+    std::ranges::replace(text, '\n', ' ');
+    return text;
+}
+
 std::string wait_start(const std::string& mechanism, int bit) {
     return quoted(mechanism) + " (bit " + std::to_string(bit) + ")";
 }
@@ -80,6 +86,8 @@ std::string entry_text(const transcript_entry& entry, std::string_view separator
             return "A  attente de " + wait_start(entry.text, entry.value);
         case kind::wait_ended:
             return "A  " + wait_outcome(entry.text, entry.took, entry.arrived, separator);
+        case kind::failure:
+            return "E  " + on_one_line(entry.text);
     }
     return {};
 }

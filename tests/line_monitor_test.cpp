@@ -119,7 +119,10 @@ TEST_F(LineMonitorTest, AMechanismThatNeverReportsShowsAsAWaitWithoutArrival) {
     ASSERT_TRUE(monitor->last_wait());
     EXPECT_FALSE(monitor->last_wait()->arrived);
     EXPECT_GE(*monitor->last_wait()->took, 60s);
-    EXPECT_THAT(transcript_text().back(), HasSubstr("A  « lames » : pas de réponse après 60,"));
+    const std::vector<std::string> text = transcript_text();
+    ASSERT_GE(text.size(), 2u);
+    EXPECT_THAT(text[text.size() - 2], HasSubstr("A  « lames » : pas de réponse après 60,"));
+    EXPECT_THAT(text.back(), HasSubstr("E  Le mécanisme « lames » n'a pas signalé son arrivée"));
     EXPECT_THAT(values_of(kind::read), ElementsAre(5)) << "one entry for a minute of reads";
 }
 
@@ -129,9 +132,14 @@ TEST_F(LineMonitorTest, AFailedAccessLeavesTheLampsAtTheLastOneThatWorked) {
     EXPECT_THAT(values_of(kind::write), ElementsAre(16, 19, 16));
     EXPECT_EQ(monitor->last_output(), 16);
     EXPECT_FALSE(monitor->last_input());
-    EXPECT_THAT(transcript_text(),
-                ElementsAre(HasSubstr("L  consigne 178"), HasSubstr("W  16"), HasSubstr("W  19"),
-                            HasSubstr("S   1"), HasSubstr("W  16")));
+    EXPECT_THAT(
+        transcript_text(),
+        ElementsAre(HasSubstr("L  consigne 178"), HasSubstr("W  16"), HasSubstr("W  19"),
+                    HasSubstr("S   1"), HasSubstr("W  16"),
+                    HasSubstr("E  Le composant d'entrées-sorties a signalé une erreur pendant "
+                              "WritePort (code 0x80004005) : Erreur non spécifiée (défaillance "
+                              "simulée). La commande est abandonnée.")))
+        << "the failed write is not among the writes, and its error is on one line";
 }
 
 TEST_F(LineMonitorTest, TheTranscriptKeepsTheNewestEntriesOnly) {

@@ -79,17 +79,26 @@ QWidget* instrument_box::create_faults() {
             [this](bool on) { instrument_.set_blades_stuck(on); });
     layout->addWidget(mirror_stuck_);
     layout->addWidget(blades_stuck_);
+    layout->addWidget(create_access_fault(box));
+    return box;
+}
 
+QWidget* instrument_box::create_access_fault(QWidget* parent) {
+    auto* box = new QWidget(parent);
+    auto* layout = new QVBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(
         new QLabel(QString::fromUtf8("Le prochain accès au port échoue avec :"), box));
-    auto* row = new QHBoxLayout;
     fault_status_ = named(new QComboBox(box), "fault_status");
     fault_status_->setEditable(true);
+    fault_status_->setInsertPolicy(QComboBox::NoInsert);
     for (const named_status& status : fault_statuses) {
         fault_status_->addItem(from_utf8(status_choice_text(status)));
     }
     fault_status_->setToolTip(QString::fromUtf8("Choisissez un code ou tapez-le en hexadécimal"));
     connect(fault_status_, &QComboBox::editTextChanged, this, [this] { entry_problem_.clear(); });
+    layout->addWidget(fault_status_);
+
     auto* arm = named(new QPushButton(QString::fromUtf8("Armer"), box), "arm_fault");
     auto* cancel = named(new QPushButton(QString::fromUtf8("Désarmer"), box), "cancel_fault");
     connect(arm, &QPushButton::clicked, this, &instrument_box::arm_fault);
@@ -97,11 +106,12 @@ QWidget* instrument_box::create_faults() {
         instrument_.cancel_fault();
         refresh();
     });
-    row->addWidget(arm);
-    row->addWidget(cancel);
-    row->addStretch(1);
-    layout->addWidget(fault_status_);
-    layout->addLayout(row);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(arm);
+    buttons->addWidget(cancel);
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+
     armed_fault_ = named(new QLabel(box), "armed_fault");
     armed_fault_->setWordWrap(true);
     layout->addWidget(armed_fault_);
@@ -117,7 +127,9 @@ QWidget* instrument_box::create_speed() {
         travel_speed_->addItem(from_utf8(choice.label), choice.scale);
     }
     connect(travel_speed_, &QComboBox::currentIndexChanged, this, [this](int index) {
-        instrument_.set_travel_scale(travel_choices[static_cast<std::size_t>(index)].scale);
+        if (index >= 0) {
+            instrument_.set_travel_scale(travel_choices[static_cast<std::size_t>(index)].scale);
+        }
     });
     travel_speed_->setToolTip(QString::fromUtf8(
         "Nominale : miroir 1,5 s d'une position à l'autre ; lames 20 ms par code"));
@@ -200,7 +212,7 @@ void instrument_box::show_new_violations() {
     violations_shown_ = seen;
     show_text(violation_count_,
               seen == 0 ? QString::fromUtf8("Aucune violation.")
-                        : QString::fromUtf8("%1 violation(s) depuis l'ouverture.").arg(seen));
+                        : QString::fromUtf8("%1 violation(s) depuis le démarrage.").arg(seen));
 }
 
 }  // namespace helio

@@ -31,6 +31,7 @@ class instrument_box final : public QGroupBox {
   private:
     QWidget* create_state();
     QWidget* create_faults();
+    QWidget* create_access_fault(QWidget* parent);
     QWidget* create_speed();
     QWidget* create_violations();
     void arm_fault();

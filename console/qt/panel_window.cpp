@@ -113,7 +113,8 @@ QWidget* panel_window::create_transcript() {
     auto* layout = new QVBoxLayout(box);
     auto* legend = new QLabel(
         QString::fromUtf8("W écriture · R lecture (×N : lectures identiques de suite) · "
-                          "S largeur du strobe · L ligne du journal · A attente d'un mécanisme. "
+                          "S largeur du strobe · L ligne du journal · A attente d'un mécanisme · "
+                          "E erreur qui a arrêté la commande. "
                           "Temps en secondes depuis l'ouverture de la console."),
         box);
     legend->setWordWrap(true);

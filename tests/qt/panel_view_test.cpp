@@ -239,7 +239,10 @@ TEST_F(PanelViewTest, AStuckMirrorEndsInTheTimeOutMessage) {
     EXPECT_TRUE(errors[0].contains(QString::fromUtf8("« miroir (position de visée) »")));
     EXPECT_TRUE(errors[0].contains(QString::fromUtf8("60 s")));
     EXPECT_TRUE(label("mirror_state").startsWith(QString::fromUtf8("BLOQUÉ")));
-    EXPECT_TRUE(transcript_lines().last().contains(QString::fromUtf8("pas de réponse après 60,")));
+    const QStringList text = transcript_lines();
+    ASSERT_GE(text.size(), 2);
+    EXPECT_TRUE(text[text.size() - 2].contains(QString::fromUtf8("pas de réponse après 60,")));
+    EXPECT_TRUE(text.last().contains(QString::fromUtf8("E  Le mécanisme « miroir")));
 }
 
 TEST_F(PanelViewTest, StuckBladesEndInTheTimeOutMessage) {
