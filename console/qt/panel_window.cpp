@@ -112,10 +112,10 @@ QWidget* panel_window::create_transcript() {
     auto* box = new QGroupBox(QString::fromUtf8("Journal des accès au port"), this);
     auto* layout = new QVBoxLayout(box);
     auto* legend = new QLabel(
-        QString::fromUtf8("W écriture · R lecture (×N : lectures identiques de suite) · "
-                          "S largeur du strobe · L ligne du journal · A attente d'un mécanisme · "
-                          "E erreur qui a arrêté la commande. "
-                          "Temps en secondes depuis l'ouverture de la console."),
+        QString::fromUtf8("W écriture · R lecture (×N : N lectures identiques de suite) · "
+                          "S largeur du strobe · L ligne du journal\n"
+                          "A attente d'un mécanisme · E erreur qui a arrêté la commande · "
+                          "temps en secondes depuis le démarrage"),
         box);
     legend->setWordWrap(true);
     transcript_ = new transcript_view(monitor_, box);
