@@ -73,6 +73,7 @@ TEST_F(ControllerTest, TheTwoSetpointHalvesAssembleTheCodeAndMoveTheBlades) {
         EXPECT_EQ(controller.last_setpoint(), code);
         EXPECT_EQ(controller.blades().target_code(), code);
         const auto travel = std::chrono::milliseconds(20 * static_cast<int>(std::abs(code - from)));
+        EXPECT_EQ(controller.blades().arrival_time(), time.now() + travel) << code;
         if (travel > 0ms) {
             EXPECT_FALSE(controller.blades().in_position()) << code;
             time.advance(travel - 1ms);
