@@ -16,7 +16,8 @@ std::unique_ptr<io_component> ttl_lines::create_instance(const char* operation) 
     std::unique_ptr<io_component> instance;
     check(device_.create_instance(instance), operation);
     if (!instance) {
-        throw io_error(0, operation, "the I/O component gave no instance");
+        constexpr status_code null_pointer = static_cast<status_code>(0x80004003);  // E_POINTER
+        throw io_error(null_pointer, operation, "the I/O component gave no instance");
     }
     return instance;
 }
