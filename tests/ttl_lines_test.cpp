@@ -117,6 +117,7 @@ TEST(PortAccess, ASuccessfulCreationWithNoInstanceIsAnIoErrorOfThatAccess) {
             }
             FAIL() << "a missing instance must not pass for an access";
         } catch (const io_error& error) {
+            EXPECT_EQ(error.code(), static_cast<status_code>(0x80004003)) << "E_POINTER";
             EXPECT_EQ(error.operation(), on_write ? "WritePort" : "ReadPort");
             EXPECT_EQ(error.system_text(), "the I/O component gave no instance");
         }

@@ -11,7 +11,8 @@ status_code io_component_factory::on_fresh_instance(const char* operation, Call 
         return created;
     }
     if (!instance) {
-        throw io_error(0, operation, "the I/O component gave no instance");
+        constexpr status_code null_pointer = static_cast<status_code>(0x80004003);  // E_POINTER
+        throw io_error(null_pointer, operation, "the I/O component gave no instance");
     }
     return call(*instance);
 }

@@ -65,6 +65,8 @@ TEST_F(Form1ViewTest, TitleAndClientAreaInPixelsOfTheScreen) {
     EXPECT_EQ(window.windowTitle(), "COMMANDES TTL HELIOGRAPHE");
     EXPECT_EQ(window.width(), px_x(5205));
     EXPECT_EQ(window.height(), px_y(5475));
+    window.close();
+    EXPECT_EQ(device.accesses(), 0u) << "nothing is read or written at start or at exit";
 }
 
 TEST_F(Form1ViewTest, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
