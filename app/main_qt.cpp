@@ -55,12 +55,17 @@ int main(int argc, char* argv[]) {
             instrument.emplace(device);
         }
         Form1 window(model);
-        helio::panel_window panel(model, monitor, instrument ? &*instrument : nullptr, plan.title);
-        helio::open_on_f12(window, panel);
+        std::optional<helio::panel_window> panel;  // built the first time it is opened
+        const auto built_panel = [&]() -> helio::panel_window& {
+            if (!panel) {
+                panel.emplace(model, monitor, instrument ? &*instrument : nullptr, plan.title);
+            }
+            return *panel;
+        };
+        helio::on_f12(window, [&] { helio::bring_forward(built_panel()); });
         window.show();
         if (plan.open_at_start) {
-            helio::place_beside(window, panel);
-            panel.show();
+            helio::after_first_paint(window, [&] { helio::show_beside(window, built_panel()); });
         }
         return application.exec();
     } catch (const std::exception& error) {

@@ -72,7 +72,17 @@ def port_access_figures(benchmarks):
                      median_ns(benchmarks, "floor_write_port"), "bare WritePort", 1.5),
         ratio_figure(1, "get_ttl on the simulator", median_ns(benchmarks, "get_ttl"),
                      median_ns(benchmarks, "floor_read_port"), "bare ReadPort", 1.5),
+        watched_figure(benchmarks, "write_output", "write_output_watched"),
+        watched_figure(benchmarks, "get_ttl", "get_ttl_watched"),
     ]
+
+
+def watched_figure(benchmarks, access, watched):
+    """The same access with the panel's line monitor listening, as in the console: no goal."""
+    value = median_ns(benchmarks, watched)
+    floor = median_ns(benchmarks, access)
+    return figure(1, f"{access} with the panel's line monitor listening", value, "ns",
+                  duration(value), floor, f"{duration(floor)} ({access} unwatched)")
 
 
 def com_figures(com):

@@ -25,6 +25,8 @@ using panel_text::show_text;
 
 constexpr QColor output_lit{230, 81, 0};
 constexpr QColor input_lit{46, 160, 67};
+constexpr QColor banner_colour{255, 213, 79};
+constexpr int banner_margin = 6;
 constexpr int gap_between_windows = 8;
 
 QString byte_text(std::optional<std::int32_t> value) {
@@ -63,7 +65,7 @@ panel_window::panel_window(form1_model& model, const line_monitor& monitor,
         layout->addWidget(create_banner());
     }
     layout->addLayout(columns, 1);
-    resize(instrument != nullptr ? 1140 : 760, 640);
+    resize(instrument != nullptr ? 1140 : 760, 560);
 
     model_.context().wait_observers.add(*this);
     connect(&timer_, &QTimer::timeout, this, &panel_window::refresh);
@@ -80,8 +82,16 @@ QWidget* panel_window::create_banner() {
                           "console pilotent un héliographe virtuel."),
         this);
     banner->setObjectName(QStringLiteral("simulation_banner"));
-    banner->setStyleSheet(QStringLiteral(
-        "QLabel { background: #ffd54f; color: black; font-weight: bold; padding: 6px; }"));
+    // Colours through the palette: a style sheet would bring in a whole style engine.
+    QPalette colours = banner->palette();
+    colours.setColor(QPalette::Window, banner_colour);
+    colours.setColor(QPalette::WindowText, Qt::black);
+    banner->setPalette(colours);
+    banner->setAutoFillBackground(true);
+    QFont bold = banner->font();
+    bold.setBold(true);
+    banner->setFont(bold);
+    banner->setMargin(banner_margin);
     return banner;
 }
 
@@ -151,19 +161,53 @@ void panel_window::refresh() {
     }
 }
 
-void place_beside(const QWidget& form, QWidget& panel) {
+void show_beside(const QWidget& form, QWidget& panel) {
     const QRect frame = form.frameGeometry();
     panel.move(frame.right() + 1 + gap_between_windows, frame.top());
+    panel.setAttribute(Qt::WA_ShowWithoutActivating);
+    panel.show();
 }
 
-void open_on_f12(QWidget& form, QWidget& panel) {
+void bring_forward(QWidget& panel) {
+    panel.show();
+    panel.raise();
+    panel.activateWindow();
+}
+
+void on_f12(QWidget& form, std::function<void()> open) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F12), &form);
     shortcut->setObjectName(QStringLiteral("open_panel"));
-    QObject::connect(shortcut, &QShortcut::activated, &panel, [&panel] {
-        panel.show();
-        panel.raise();
-        panel.activateWindow();
-    });
+    QObject::connect(shortcut, &QShortcut::activated, &form, std::move(open));
+}
+
+namespace {
+
+/// Waits for the first paint of the widget it watches, then hands `then` to the event
+/// loop (so that it runs once the paint is over) and goes.
+class first_paint_watch final : public QObject {
+  public:
+    first_paint_watch(QWidget& form, std::function<void()> then)
+        : QObject(&form), then_(std::move(then)) {
+        form.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, std::move(then_));
+            deleteLater();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> then_;
+};
+
+}  // namespace
+
+void after_first_paint(QWidget& form, std::function<void()> then) {
+    new first_paint_watch(form, std::move(then));
 }
 
 }  // namespace helio

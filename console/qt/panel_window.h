@@ -4,6 +4,7 @@
 
 #include <QTimer>
 #include <QWidget>
+#include <functional>
 #include <string_view>
 
 #include "console/form1_model.h"
@@ -66,10 +67,18 @@ class panel_window final : public QWidget, private wait_observer {
     QTimer timer_;
 };
 
-/// Puts `panel` to the right of `form`, top edges level, as the console starts.
-void place_beside(const QWidget& form, QWidget& panel);
+/// Shows `panel` to the right of `form`, top edges level, leaving the focus in `form`: how
+/// the panel comes up as the console starts.
+void show_beside(const QWidget& form, QWidget& panel);
 
-/// F12 in `form` shows `panel` and brings it forward: Form1 gains no control for it.
-void open_on_f12(QWidget& form, QWidget& panel);
+/// Shows `panel` and brings it forward.
+void bring_forward(QWidget& panel);
+
+/// F12 in `form` calls `open`: Form1 gains no control for it.
+void on_f12(QWidget& form, std::function<void()> open);
+
+/// Calls `then` once, as soon as `form` has been painted for the first time, so that the
+/// operator's window is up before anything else is built.
+void after_first_paint(QWidget& form, std::function<void()> then);
 
 }  // namespace helio

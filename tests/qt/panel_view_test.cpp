@@ -59,10 +59,9 @@ class PanelViewTest : public ::testing::Test {
         lines.add_observer(ports);
         window.set_error_presenter(
             [this](QWidget*, const QString& message) { errors.push_back(message); });
-        helio::open_on_f12(window, panel);
+        helio::on_f12(window, [this] { helio::bring_forward(panel); });
         window.show();
-        helio::place_beside(window, panel);
-        panel.show();
+        helio::show_beside(window, panel);
     }
 
     void click(std::string_view name) {
@@ -370,6 +369,19 @@ TEST_F(PanelViewTest, Form1KeepsExactlyItsControls) {
     EXPECT_EQ(children, expected);
 }
 
+TEST(PanelOpening, AfterTheFirstPaintOfTheFormOnce) {
+    QWidget form;
+    int calls = 0;
+    helio::after_first_paint(form, [&calls] { ++calls; });
+    QCoreApplication::processEvents();
+    EXPECT_EQ(calls, 0) << "nothing before the form is painted";
+    form.show();
+    EXPECT_TRUE(QTest::qWaitFor([&calls] { return calls == 1; }));
+    form.repaint();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(calls, 1);
+}
+
 TEST(PanelOnTheInstrument, IsTheLineMonitorAloneAndOpensOnF12) {
     helio::manual_clock time;
     helio::sim::heliograph_controller controller(time);
@@ -379,7 +391,7 @@ TEST(PanelOnTheInstrument, IsTheLineMonitorAloneAndOpensOnF12) {
     helio::line_monitor monitor(model);
     Form1 window(model);
     helio::panel_window panel(model, monitor, nullptr, helio::panel_titles::real_device);
-    helio::open_on_f12(window, panel);
+    helio::on_f12(window, [&panel] { helio::bring_forward(panel); });
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_FALSE(panel.isVisible());
