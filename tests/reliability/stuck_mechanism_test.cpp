@@ -47,6 +47,9 @@ struct waited_mechanism {
 void PrintTo(const waited_mechanism& mechanism, std::ostream* out) {
     *out << mechanism.name;
 }
+void PrintTo(trouble how, std::ostream* out) {
+    *out << (how == trouble::never_reports ? "never reports" : "reports after the limit");
+}
 
 void as_started(console_rig&) {}
 void mirror_at_sighting(console_rig& rig) {
