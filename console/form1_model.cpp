@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <exception>
+#include <stdexcept>
 #include <utility>
 
 #include "console/go_procedure.h"
@@ -92,6 +93,10 @@ bool form1_model::press(std::string_view control) {
         (this->*(entry->handler))();
     } catch (const std::exception& error) {
         failure = operator_message(error);
+    } catch (...) {
+        // Nothing of ours throws anything else, but a foreign component might: the
+        // console must go on whatever the instrument's software does.
+        failure = operator_message(std::runtime_error("exception d'un type inconnu"));
     }
     busy_ = false;
     if (host_ != nullptr) {

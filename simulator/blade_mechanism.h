@@ -24,6 +24,9 @@ class blade_mechanism {
     /// The code the blades are at, passing through while they travel.
     double current_code() const;
     int target_code() const { return target_; }
+    /// When the move under way ends, on the mechanism's own time: the real clock's, less
+    /// the time the blades have spent stuck.
+    clock::time_point arrival_time() const { return arrival_; }
 
     bool stuck() const { return clock_.stuck(); }
     void set_stuck(bool stuck) { clock_.set_stuck(stuck); }

@@ -12,7 +12,7 @@ namespace helio::sim {
 /// though the console makes exactly one.
 class simulated_device::instance final : public io_component {
   public:
-    instance(simulated_device& device, std::uint64_t serial, std::optional<access_fault> fault)
+    instance(simulated_device& device, std::uint64_t serial, planned_fault fault)
         : device_(device), serial_(serial), fault_(std::move(fault)) {}
 
     ~instance() override {
@@ -59,24 +59,58 @@ class simulated_device::instance final : public io_component {
 
     simulated_device& device_;
     std::uint64_t serial_;
-    std::optional<access_fault> fault_;
+    planned_fault fault_;  // empty on all but the rare faulted access
 };
 
 simulated_device::simulated_device(heliograph_controller& controller) : controller_(controller) {}
 
 simulated_device::~simulated_device() = default;
 
-status_code simulated_device::create_instance(std::unique_ptr<io_component>& created) {
+status_code simulated_device::begin_access(planned_fault& fault) {
     const std::uint64_t access = ++accesses_;
-    std::optional<access_fault> fault = take_fault(access);
+    if (!faults_.empty()) {
+        fault = take_fault(access);
+    }
     if (fault && fault->what == access_fault::kind::fail_creation) {
         record({device_event::kind::creation_failed, 0});
         return fault->status;
     }
-    const std::uint64_t serial = ++created_;
-    created = std::make_unique<instance>(*this, serial, std::move(fault));
-    record({device_event::kind::created, serial});
     return 0;
+}
+
+std::uint64_t simulated_device::next_serial() {
+    const std::uint64_t serial = ++created_;
+    record({device_event::kind::created, serial});
+    return serial;
+}
+
+status_code simulated_device::create_instance(std::unique_ptr<io_component>& created) {
+    planned_fault fault;
+    if (const status_code refused = begin_access(fault); failed(refused)) {
+        return refused;
+    }
+    created = std::make_unique<instance>(*this, next_serial(), std::move(fault));
+    return 0;
+}
+
+template <class Call>
+status_code simulated_device::on_fresh_instance(Call call) {
+    planned_fault fault;
+    if (const status_code refused = begin_access(fault); failed(refused)) {
+        return refused;
+    }
+    instance fresh(*this, next_serial(), std::move(fault));
+    return call(fresh);
+}
+
+status_code simulated_device::write_port_once(std::int32_t port, std::int32_t& value,
+                                              std::int32_t& status) {
+    return on_fresh_instance([&](instance& fresh) { return fresh.WritePort(port, value, status); });
+}
+
+status_code simulated_device::read_port_once(std::int32_t port, std::int32_t& aux,
+                                             port_value& value) {
+    return on_fresh_instance([&](instance& fresh) { return fresh.ReadPort(port, aux, value); });
 }
 
 std::string simulated_device::describe_status(status_code code) const {
@@ -96,12 +130,12 @@ void simulated_device::schedule_fault(std::uint64_t access, access_fault fault) 
     faults_[access] = std::move(fault);
 }
 
-std::optional<access_fault> simulated_device::take_fault(std::uint64_t access) {
+simulated_device::planned_fault simulated_device::take_fault(std::uint64_t access) {
     const auto found = faults_.find(access);
     if (found == faults_.end()) {
-        return std::nullopt;
+        return nullptr;
     }
-    access_fault fault = std::move(found->second);
+    auto fault = std::make_unique<const access_fault>(std::move(found->second));
     faults_.erase(found);
     return fault;
 }

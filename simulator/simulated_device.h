@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <map>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "simulator/heliograph_controller.h"
@@ -48,6 +47,10 @@ class simulated_device final : public io_component_factory {
     ~simulated_device() override;
 
     status_code create_instance(std::unique_ptr<io_component>& instance) override;
+    /// The same fresh instance, made on the stack: an access costs no allocation.
+    status_code write_port_once(std::int32_t port, std::int32_t& value,
+                                std::int32_t& status) override;
+    status_code read_port_once(std::int32_t port, std::int32_t& aux, port_value& value) override;
     std::string describe_status(status_code code) const override;
 
     heliograph_controller& controller() { return controller_; }
@@ -73,9 +76,18 @@ class simulated_device final : public io_component_factory {
   private:
     class instance;
     friend class instance;
+    /// The fault an access carries; a pointer, so that the usual access without one
+    /// makes and destroys nothing for it.
+    using planned_fault = std::unique_ptr<const access_fault>;
 
     void record(device_event event);
-    std::optional<access_fault> take_fault(std::uint64_t access);
+    /// Counts the access and takes its planned fault; a creation fault gives its status.
+    status_code begin_access(planned_fault& fault);
+    /// Counts and records the creation of an instance; its serial.
+    std::uint64_t next_serial();
+    template <class Call>
+    status_code on_fresh_instance(Call call);
+    planned_fault take_fault(std::uint64_t access);
 
     heliograph_controller& controller_;
     std::map<std::uint64_t, access_fault> faults_;

@@ -73,6 +73,7 @@ TEST_F(ControllerTest, TheTwoSetpointHalvesAssembleTheCodeAndMoveTheBlades) {
         EXPECT_EQ(controller.last_setpoint(), code);
         EXPECT_EQ(controller.blades().target_code(), code);
         const auto travel = std::chrono::milliseconds(20 * static_cast<int>(std::abs(code - from)));
+        EXPECT_EQ(controller.blades().arrival_time(), time.now() + travel) << code;
         if (travel > 0ms) {
             EXPECT_FALSE(controller.blades().in_position()) << code;
             time.advance(travel - 1ms);
@@ -230,6 +231,39 @@ TEST_F(DeviceTest, ScheduledFaultsHitExactlyTheirAccess) {
     EXPECT_EQ(device.live_instances(), 0u);
     EXPECT_EQ(device.instances_created(), 4u) << "the failed creation made no instance";
     EXPECT_FALSE(device.fault_pending());
+}
+
+TEST_F(DeviceTest, AHeapInstanceAndAnAccessOnTheStackCountAndRecordAlike) {
+    device.set_recording(true);
+    device.schedule_fault(2, {access_fault::kind::fail_creation, status_class_not_registered, {}});
+    device.schedule_fault(3, {access_fault::kind::answer, 0, std::int32_t{300}});
+    {
+        std::unique_ptr<io_component> instance;
+        ASSERT_EQ(device.create_instance(instance), 0);
+        std::int32_t value = 8, status = -1;
+        EXPECT_EQ(instance->WritePort(91, value, status), 0);
+        EXPECT_EQ(status, 0);
+    }
+    std::unique_ptr<io_component> refused;
+    EXPECT_EQ(device.create_instance(refused), status_class_not_registered);
+    EXPECT_EQ(refused, nullptr);
+    EXPECT_EQ(lines.get_ttl(), 44) << "the planned answer reaches the stack instance";
+    lines.write_output(0);
+
+    using kind = device_event::kind;
+    std::vector<std::pair<kind, std::uint64_t>> seen;
+    for (const device_event& event : device.events()) {
+        seen.emplace_back(event.what, event.instance);
+    }
+    EXPECT_THAT(seen, ::testing::ElementsAre(
+                          std::pair{kind::created, 1u}, std::pair{kind::write, 1u},
+                          std::pair{kind::released, 1u}, std::pair{kind::creation_failed, 0u},
+                          std::pair{kind::created, 2u}, std::pair{kind::read, 2u},
+                          std::pair{kind::released, 2u}, std::pair{kind::created, 3u},
+                          std::pair{kind::write, 3u}, std::pair{kind::released, 3u}));
+    EXPECT_EQ(device.accesses(), 4u);
+    EXPECT_EQ(device.live_instances(), 0u);
+    EXPECT_EQ(controller.output_lines(), 0);
 }
 
 TEST_F(DeviceTest, AnotherPortIsRefusedAndReported) {

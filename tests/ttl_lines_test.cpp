@@ -98,6 +98,32 @@ TEST(PortAccess, AFailedCreationIsAnIoErrorAndNoCallIsMade) {
     EXPECT_THAT(device.journal(), ElementsAre("creation failed"));
 }
 
+/// A component whose creation reports success and hands back nothing.
+class empty_handed_device final : public io_component_factory {
+  public:
+    status_code create_instance(std::unique_ptr<io_component>& /*instance*/) override { return 0; }
+    std::string describe_status(status_code /*code*/) const override { return {}; }
+};
+
+TEST(PortAccess, ASuccessfulCreationWithNoInstanceIsAnIoErrorOfThatAccess) {
+    empty_handed_device device;
+    ttl_lines lines(device);
+    for (const bool on_write : {true, false}) {
+        try {
+            if (on_write) {
+                lines.write_output(8);
+            } else {
+                lines.get_ttl();
+            }
+            FAIL() << "a missing instance must not pass for an access";
+        } catch (const io_error& error) {
+            EXPECT_EQ(error.code(), static_cast<status_code>(0x80004003)) << "E_POINTER";
+            EXPECT_EQ(error.operation(), on_write ? "WritePort" : "ReadPort");
+            EXPECT_EQ(error.system_text(), "the I/O component gave no instance");
+        }
+    }
+}
+
 TEST(PortAccess, ObserversHearOnlyOfAccessesThatSucceeded) {
     test::scripted_device device;
     device.script_reads({std::int32_t{300}});

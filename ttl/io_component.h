@@ -33,8 +33,20 @@ class io_component_factory {
     /// Creates one instance into `instance`; on a failing status `instance` stays empty.
     virtual status_code create_instance(std::unique_ptr<io_component>& instance) = 0;
 
+    /// One whole access: creates an instance, makes its one call, releases it. Each returns
+    /// the failing status of the creation (no call is made then), or the call's status.
+    /// By default the instance comes from create_instance, on the heap; a factory that can
+    /// make a fresh instance more cheaply overrides both.
+    virtual status_code write_port_once(std::int32_t port, std::int32_t& value,
+                                        std::int32_t& status);
+    virtual status_code read_port_once(std::int32_t port, std::int32_t& aux, port_value& value);
+
     /// The system's own text for a status code, for the operator's message.
     virtual std::string describe_status(status_code code) const = 0;
+
+  private:
+    template <class Call>
+    status_code on_fresh_instance(const char* operation, Call call);
 };
 
 }  // namespace helio

@@ -12,40 +12,21 @@ namespace helio {
 ttl_lines::ttl_lines(io_component_factory& device, std::string decimal_separator)
     : device_(device), decimal_separator_(std::move(decimal_separator)) {}
 
-std::unique_ptr<io_component> ttl_lines::create_instance(const char* operation) {
-    std::unique_ptr<io_component> instance;
-    check(device_.create_instance(instance), operation);
-    if (!instance) {
-        throw io_error(0, operation, "the I/O component gave no instance");
-    }
-    return instance;
-}
-
-void ttl_lines::check(status_code status, const char* operation) const {
-    if (failed(status)) {
-        throw io_error(status, operation, device_.describe_status(status));
-    }
+void ttl_lines::raise(status_code status, const char* operation) const {
+    throw io_error(status, operation, device_.describe_status(status));
 }
 
 void ttl_lines::write_output(std::int32_t value) {
-    {
-        const auto instance = create_instance("WritePort");
-        std::int32_t ignored_status = 0;
-        check(instance->WritePort(ttl_port_number, value, ignored_status), "WritePort");
-    }  // released here, before anyone hears of the write
+    std::int32_t ignored_status = 0;
+    check(device_.write_port_once(ttl_port_number, value, ignored_status), "WritePort");
     observers_.notify([&](port_observer& o) { o.output_written(value); });
 }
 
 std::int32_t ttl_lines::get_ttl() {
-    std::int32_t raw = 0;
-    {
-        const auto instance = create_instance("ReadPort");
-        std::int32_t aux = 0;
-        port_value value;
-        check(instance->ReadPort(ttl_port_number, aux, value), "ReadPort");
-        raw = to_int32(value, decimal_separator_);
-    }
-    const std::int32_t input_byte = input_byte_from_raw(raw);
+    std::int32_t aux = 0;
+    port_value value;
+    check(device_.read_port_once(ttl_port_number, aux, value), "ReadPort");
+    const std::int32_t input_byte = input_byte_from_raw(to_int32(value, decimal_separator_));
     observers_.notify([&](port_observer& o) { o.input_read(input_byte); });
     return input_byte;
 }

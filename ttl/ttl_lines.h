@@ -45,8 +45,13 @@ class ttl_lines {
     void remove_observer(port_observer& observer) { observers_.remove(observer); }
 
   private:
-    std::unique_ptr<io_component> create_instance(const char* operation);
-    void check(status_code status, const char* operation) const;
+    /// Raises a failing status as an io_error; inline, since every access passes here.
+    void check(status_code status, const char* operation) const {
+        if (failed(status)) {
+            raise(status, operation);
+        }
+    }
+    [[noreturn]] void raise(status_code status, const char* operation) const;
 
     io_component_factory& device_;
     std::string decimal_separator_;

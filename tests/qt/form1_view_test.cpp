@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -65,6 +66,8 @@ TEST_F(Form1ViewTest, TitleAndClientAreaInPixelsOfTheScreen) {
     EXPECT_EQ(window.windowTitle(), "COMMANDES TTL HELIOGRAPHE");
     EXPECT_EQ(window.width(), px_x(5205));
     EXPECT_EQ(window.height(), px_y(5475));
+    window.close();
+    EXPECT_EQ(device.accesses(), 0u) << "nothing is read or written at start or at exit";
 }
 
 TEST_F(Form1ViewTest, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
@@ -168,7 +171,10 @@ std::vector<std::string> trace_without_reads(const std::filesystem::path& path) 
 }
 
 TEST_F(Form1ViewTest, EveryButtonPressedInTheWindowSendsItsBytesAndLogsItsLines) {
-    const auto trace_path = std::filesystem::temp_directory_path() / "form1_view_trace.txt";
+    // A directory of its own: the suite may run in several processes at once.
+    const QTemporaryDir directory;
+    ASSERT_TRUE(directory.isValid());
+    const auto trace_path = std::filesystem::path(directory.filePath("trace.txt").toStdString());
     {
         helio::trace_sink trace(trace_path.string(), lines, model);
         for (const char* name : {"Command1", "Command3", "Command2", "Command4", "Command5",
@@ -251,7 +257,6 @@ TEST_F(Form1ViewTest, EveryButtonPressedInTheWindowSendsItsBytesAndLogsItsLines)
                                             "L lames en position  +0.7 Ang.",
                                             "L Consigne = 200"};
     EXPECT_EQ(trace_without_reads(trace_path), expected);
-    std::filesystem::remove(trace_path);
 
     EXPECT_THAT(errors, IsEmpty());
     EXPECT_EQ(controller.mirror().place(), helio::sim::mirror_place::ccd);

@@ -1,0 +1,255 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Heliograph console developers
+# SPDX-License-Identifier: MIT
+"""Turns what bench/run measured into the table of performance figures (Markdown, on
+standard output) and the same figures as JSON.
+
+    report.py RAW_DIRECTORY RESULTS_JSON
+
+RAW_DIRECTORY holds benchmarks.json (Google Benchmark), startup.json (startup_probe),
+responsiveness.json (wait_responsiveness) and, once the 32-bit COM build exists, com.json.
+Exits with 1 when a goal is missed."""
+
+import datetime
+import json
+import os
+import platform
+import statistics
+import subprocess
+import sys
+
+COM_NOT_AVAILABLE = "not measured: 32-bit COM build not available"
+
+
+def load(directory, name):
+    path = os.path.join(directory, name)
+    if not os.path.exists(path):
+        return None
+    with open(path, encoding="utf-8") as source:
+        return json.load(source)
+
+
+def median_ns(benchmarks, run_name):
+    """CPU time per iteration of a benchmark, median of its repetitions, in ns."""
+    scale = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
+    for entry in benchmarks["benchmarks"]:
+        if entry.get("run_name") == run_name and entry.get("aggregate_name") == "median":
+            return entry["cpu_time"] * scale[entry["time_unit"]]
+    raise KeyError(f"benchmark {run_name} missing from the run")
+
+
+def counters(benchmarks, run_name):
+    for entry in benchmarks["benchmarks"]:
+        if entry.get("run_name") == run_name and entry.get("aggregate_name") == "median":
+            return {key: int(round(entry[key])) for key in ("writes", "reads", "spins")}
+    raise KeyError(f"benchmark {run_name} missing from the run")
+
+
+def duration(value_ns):
+    for unit, size in (("s", 1e9), ("ms", 1e6), ("µs", 1e3)):
+        if value_ns >= size:
+            return f"{value_ns / size:.3g} {unit}"
+    return f"{value_ns:.3g} ns"
+
+
+def figure(item, name, value, unit, shown, floor=None, floor_shown="", goal=None,
+           goal_shown="", met=None, note=""):
+    ratio = value / floor if floor else None
+    return {"item": item, "figure": name, "value": value, "unit": unit, "shown": shown,
+            "floor": floor, "floor_shown": floor_shown, "ratio": ratio, "goal": goal,
+            "goal_shown": goal_shown, "met": met, "note": note}
+
+
+def ratio_figure(item, name, value_ns, floor_ns, floor_label, goal):
+    ratio = value_ns / floor_ns
+    return figure(item, name, value_ns, "ns", duration(value_ns), floor_ns,
+                  f"{duration(floor_ns)} ({floor_label})", goal, f"≤ {goal}x", ratio <= goal)
+
+
+def port_access_figures(benchmarks):
+    return [
+        ratio_figure(1, "write_output on the simulator", median_ns(benchmarks, "write_output"),
+                     median_ns(benchmarks, "floor_write_port"), "bare WritePort", 1.5),
+        ratio_figure(1, "get_ttl on the simulator", median_ns(benchmarks, "get_ttl"),
+                     median_ns(benchmarks, "floor_read_port"), "bare ReadPort", 1.5),
+    ]
+
+
+def com_figures(com):
+    rows = []
+    for operation, floor_key in (("write_output", "floor_write"), ("get_ttl", "floor_read")):
+        name = f"{operation} through the COM adapter under Wine"
+        if com is None or not com.get("available"):
+            reason = com.get("reason", COM_NOT_AVAILABLE) if com else COM_NOT_AVAILABLE
+            rows.append(figure(2, name, None, "ns", reason, goal=1.10, goal_shown="≤ 1.10x"))
+        else:
+            rows.append(ratio_figure(2, name, com[operation + "_ns"], com[floor_key + "_ns"],
+                                     com.get("floor_label", "CoCreateInstance, call, Release"),
+                                     1.10))
+    return rows
+
+
+SEQUENCES = (
+    ("button/Command1_VISEE", "VISEE (Command1), mirror from the CCD stop"),
+    ("button/Command2_CCD", "CCD (Command2), mirror from the sighting stop"),
+    ("button/Command3_POUSSOIR", "POUSSOIR (Command3), mirror from the CCD stop"),
+    ("button/Command4_blades_minus_10", "Halpha -1.0 A (Command4)"),
+    ("button/Command5_blades_plus_10", "Halpha + 1.0 A (Command5)"),
+    ("button/Command6_blades_centre", "H alpha (Command6)"),
+    ("button/Command7_blades_minus_5", "H alpha -0.5 A (Command7)"),
+    ("button/Command8_blades_plus_5", "H alpha +0.5 A (Command8)"),
+    ("button/Command9_INIT", "INIT TTL output (Command9)"),
+    ("button/Command10_GO_178", "GO with 178 (Command10)"),
+)
+
+
+def sequence_figures(benchmarks):
+    write = median_ns(benchmarks, "write_output")
+    read = median_ns(benchmarks, "get_ttl")
+    spin = median_ns(benchmarks, "spin_delay/1")
+    rows = []
+    for run_name, label in SEQUENCES:
+        made = counters(benchmarks, run_name)
+        floor = made["writes"] * write + made["reads"] * read + made["spins"] * spin
+        accesses = f"{made['writes']} W + {made['reads']} R + {made['spins']} spin"
+        rows.append(ratio_figure(3, label, median_ns(benchmarks, run_name), floor, accesses, 1.2))
+    # The short way of VISEE: one read and the log line, nothing sent. Shown, not judged:
+    # next to a single read, the log line's own string is most of what is left.
+    short = "button/Command1_VISEE_already_there"
+    made = counters(benchmarks, short)
+    floor = made["reads"] * read
+    value = median_ns(benchmarks, short)
+    rows.append(figure(3, "VISEE, mirror already at the sighting stop (no goal)", value, "ns",
+                       duration(value), floor, f"{duration(floor)} ({made['reads']} R)",
+                       note="one read and one log line; the line's string is the difference"))
+    return rows
+
+
+def spin_figures(benchmarks):
+    single = median_ns(benchmarks, "spin_delay/1")
+    rows = [figure(4, "spin_delay(1): the strobe width", single / 1e3, "µs",
+                   f"{single / 1e3:.1f} µs", note="10000 iterations of the volatile counter")]
+    for count in (10, 100, 1000):
+        value = median_ns(benchmarks, f"spin_delay/{count}")
+        ratio = value / (count * single)
+        rows.append(figure(4, f"spin_delay({count}) against {count} x spin_delay(1)", value,
+                           "ns", duration(value), count * single,
+                           f"{duration(count * single)} ({count} x single)", 0.10,
+                           "within 10%", abs(ratio - 1.0) <= 0.10))
+    return rows
+
+
+def startup_figures(startup):
+    console, bare = startup["console"], startup["bare"]
+    if console["window"] != "Form1":
+        raise ValueError(f"the console's first window was {console['window']}, not Form1")
+    paint, bare_paint = (statistics.median(p["first_paint_ms"]) for p in (console, bare))
+    rss, bare_rss = (statistics.median(p["peak_rss_kib"]) for p in (console, bare))
+    runs = len(console["first_paint_ms"])
+    return [
+        figure(5, f"start to first paint of Form1 (median of {runs})", paint, "ms",
+               f"{paint:.1f} ms", bare_paint, f"{bare_paint:.1f} ms (bare window, one button)",
+               1.3, "≤ 1.3x", paint / bare_paint <= 1.3),
+        figure(5, f"peak RSS of the console (median of {runs})", rss / 1024, "MiB",
+               f"{rss / 1024:.1f} MiB", bare_rss / 1024,
+               f"{bare_rss / 1024:.1f} MiB (bare window, one button)", 1.3, "≤ 1.3x",
+               rss / bare_rss <= 1.3),
+    ]
+
+
+def responsiveness_figures(runs):
+    asked = [run for run in runs if run["repaint_asked"]]
+    left = [run for run in runs if not run["repaint_asked"]]
+    gap = max(run["longest_paint_gap_ms"] for run in asked)
+    reactions = [run["reaction_us"] for run in runs]
+    reaction = statistics.median(reactions)
+    asked_keep_alives = [length for run in asked for length in run["keep_alive_ms"]]
+    left_keep_alives = [length for run in left for length in run["keep_alive_ms"]]
+    wait = statistics.median(run["wait_ms"] for run in runs)
+    pace = max(run["longest_keep_alive_gap_ms"] for run in runs)
+    return [
+        figure(6, f"longest interval between repaints of Form1 in a {wait / 1000:.2f} s wait, "
+               f"a repaint asked every ms ({len(asked)} waits)", gap, "ms", f"{gap:.1f} ms",
+               goal=50, goal_shown="≤ 50 ms", met=gap <= 50,
+               note=f"{statistics.median(run['paints_during_wait'] for run in asked):.0f} "
+                    "paints per wait"),
+        figure(6, f"reaction: blades arrived to arrival line logged (median of {len(runs)})",
+               reaction, "µs", f"{reaction:.0f} µs (max {max(reactions):.0f} µs)",
+               goal=1000, goal_shown="< 1 ms", met=reaction < 1000,
+               note="the max is bounded by the keep-alive under way at the arrival, and by "
+                    "the scheduler"),
+        figure(6, "keep-alive pace: longest interval between two keep-alives", pace, "ms",
+               f"{pace:.1f} ms"),
+        figure(6, "keep-alive length, median (max), repaint asked", None, "ms",
+               f"{statistics.median(asked_keep_alives):.2f} ms "
+               f"({max(asked_keep_alives):.1f} ms)"),
+        figure(6, "keep-alive length, median (max), nothing asked", None, "ms",
+               f"{statistics.median(left_keep_alives):.3f} ms "
+               f"({max(left_keep_alives):.1f} ms)"),
+        figure(6, "paints of Form1 in a wait when nothing asks", None, "",
+               f"{statistics.median(run['paints_during_wait'] for run in left):.0f}",
+               note="the window keeps its last frame; nothing on it changed"),
+    ]
+
+
+def machine(benchmarks):
+    model = "unknown"
+    with open("/proc/cpuinfo", encoding="utf-8") as cpuinfo:
+        for line in cpuinfo:
+            if line.startswith("model name"):
+                model = line.split(":", 1)[1].strip()
+                break
+    compiler = subprocess.run(["c++", "--version"], capture_output=True, text=True,
+                              check=False).stdout.splitlines()[:1]
+    context = benchmarks["context"]
+    return {
+        "cpu": model,
+        "cores": os.cpu_count(),
+        "mhz_per_cpu": context.get("mhz_per_cpu"),
+        "load_average_at_start": context.get("load_avg"),
+        "kernel": platform.release(),
+        "compiler": compiler[0] if compiler else "unknown",
+        "date": datetime.datetime.now(datetime.timezone.utc).strftime("%Y-%m-%d %H:%M UTC"),
+    }
+
+
+def verdict(row):
+    if row["met"] is None:
+        return "—"
+    return "yes" if row["met"] else "**NO**"
+
+
+def print_table(rows, host):
+    print(f"Machine: {host['cpu']}, {host['cores']} cores, {host['kernel']}, "
+          f"{host['compiler']}; run {host['date']}; load average at start "
+          f"{', '.join(f'{x:.2f}' for x in host['load_average_at_start'] or [])}.")
+    print()
+    print("| # | Figure | Measured | Floor | Ratio | Goal | Met |")
+    print("|---|---|---|---|---|---|---|")
+    for row in rows:
+        ratio = f"{row['ratio']:.2f}x" if row["ratio"] is not None else "—"
+        print(f"| {row['item']} | {row['figure']} | {row['shown']} | {row['floor_shown'] or '—'}"
+              f" | {ratio} | {row['goal_shown'] or '—'} | {verdict(row)} |")
+
+
+def main(raw_directory, results_path):
+    benchmarks = load(raw_directory, "benchmarks.json")
+    rows = (port_access_figures(benchmarks) + com_figures(load(raw_directory, "com.json"))
+            + sequence_figures(benchmarks) + spin_figures(benchmarks)
+            + startup_figures(load(raw_directory, "startup.json"))
+            + responsiveness_figures(load(raw_directory, "responsiveness.json")))
+    host = machine(benchmarks)
+    print_table(rows, host)
+    with open(results_path, "w", encoding="utf-8") as out:
+        json.dump({"machine": host, "figures": rows}, out, indent=2, ensure_ascii=False)
+        out.write("\n")
+    missed = [row["figure"] for row in rows if row["met"] is False]
+    print()
+    print("Goals missed: " + "; ".join(missed) if missed else "Every measured goal is met.")
+    return 1 if missed else 0
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    sys.exit(main(sys.argv[1], sys.argv[2]))

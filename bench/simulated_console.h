@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+#include "console/form1_model.h"
+#include "simulator/heliograph_controller.h"
+#include "simulator/simulated_device.h"
+#include "ttl/clock.h"
+#include "ttl/ttl_lines.h"
+
+namespace helio::bench {
+
+/// The console's objects over the simulated heliograph on the machine's clock, built as
+/// the console builds them at start-up, without a window.
+struct simulated_console {
+    explicit simulated_console(std::string decimal_separator = ".")
+        : model(lines, time, std::move(decimal_separator)) {}
+
+    steady_clock_source time;
+    sim::heliograph_controller controller{time};
+    sim::simulated_device device{controller};
+    ttl_lines lines{device};
+    form1_model model;
+};
+
+}  // namespace helio::bench

@@ -1,0 +1,181 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+//
+// Starts Qt programs again and again with the first paint probe preloaded, taking turns
+// between them, and prints as JSON, for every run, the time from the start of the process
+// to the end of its first window's first paint, and the process's peak resident memory.
+//   startup_probe PROBE_LIBRARY RUNS NAME=PROGRAM...
+// The first round warms the caches and is left out.
+#include <poll.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdlib>
+#include <iostream>
+#include <map>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <system_error>
+#include <vector>
+
+namespace {
+
+using steady = std::chrono::steady_clock;
+constexpr int report_timeout_ms = 30000;
+
+struct program {
+    std::string name;
+    std::string path;
+};
+
+struct run_result {
+    double first_paint_ms = 0;
+    long peak_rss_kib = 0;
+    std::string window;
+};
+
+struct program_runs {
+    std::string window;
+    std::vector<double> first_paint_ms;
+    std::vector<long> peak_rss_kib;
+};
+
+[[noreturn]] void fail(const std::string& what) {
+    throw std::system_error(errno, std::generic_category(), what);
+}
+
+[[noreturn]] void exec_with_probe(const std::string& probe, const std::string& path,
+                                  int report_fd) {
+    setenv("LD_PRELOAD", probe.c_str(), 1);
+    setenv("HELIO_PROBE_FD", std::to_string(report_fd).c_str(), 1);
+    execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+}
+
+/// Everything the child writes on the report pipe until it closes it.
+std::string read_report(int fd, pid_t child) {
+    std::string report;
+    char buffer[256];
+    for (;;) {
+        pollfd waiting{fd, POLLIN, 0};
+        const int ready = poll(&waiting, 1, report_timeout_ms);
+        if (ready <= 0) {
+            kill(child, SIGKILL);
+            break;
+        }
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got <= 0) {
+            break;
+        }
+        report.append(buffer, static_cast<std::size_t>(got));
+    }
+    return report;
+}
+
+run_result run_once(const std::string& probe, const program& target) {
+    int pipe_fds[2];
+    if (pipe(pipe_fds) != 0) {
+        fail("pipe");
+    }
+    const steady::time_point start = steady::now();
+    const pid_t child = fork();
+    if (child < 0) {
+        fail("fork");
+    }
+    if (child == 0) {
+        close(pipe_fds[0]);
+        exec_with_probe(probe, target.path, pipe_fds[1]);
+    }
+    close(pipe_fds[1]);
+    const std::string report = read_report(pipe_fds[0], child);
+    close(pipe_fds[0]);
+    int status = 0;
+    rusage usage{};
+    if (wait4(child, &status, 0, &usage) != child) {
+        fail("wait4");
+    }
+
+    std::istringstream fields(report);
+    std::string tag;
+    long long painted_ns = 0;
+    run_result result;
+    if (!(fields >> tag >> painted_ns >> result.window) || tag != "first-paint") {
+        throw std::runtime_error(target.name + " (" + target.path +
+                                 ") ended without a first paint; exit status " +
+                                 std::to_string(status));
+    }
+    const auto since_start = std::chrono::nanoseconds(painted_ns) - start.time_since_epoch();
+    result.first_paint_ms = std::chrono::duration<double, std::milli>(since_start).count();
+    result.peak_rss_kib = usage.ru_maxrss;
+    return result;
+}
+
+template <class Number>
+std::string json_list(const std::vector<Number>& values) {
+    std::ostringstream out;
+    out << '[';
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        out << (i == 0 ? "" : ", ") << values[i];
+    }
+    out << ']';
+    return out.str();
+}
+
+void print_json(const std::vector<program>& programs,
+                const std::map<std::string, program_runs>& runs) {
+    std::cout << "{\n";
+    for (std::size_t i = 0; i < programs.size(); ++i) {
+        const program_runs& measured = runs.at(programs[i].name);
+        std::cout << "  \"" << programs[i].name << "\": {\"window\": \"" << measured.window
+                  << "\", \"first_paint_ms\": " << json_list(measured.first_paint_ms)
+                  << ", \"peak_rss_kib\": " << json_list(measured.peak_rss_kib) << "}"
+                  << (i + 1 < programs.size() ? "," : "") << "\n";
+    }
+    std::cout << "}\n";
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 4) {
+        std::cerr << "usage: " << argv[0] << " PROBE_LIBRARY RUNS NAME=PROGRAM...\n";
+        return 2;
+    }
+    const std::string probe = argv[1];
+    const int rounds = std::atoi(argv[2]);
+    std::vector<program> programs;
+    for (int i = 3; i < argc; ++i) {
+        const std::string argument = argv[i];
+        const auto equals = argument.find('=');
+        if (equals == std::string::npos) {
+            std::cerr << "not NAME=PROGRAM: " << argument << '\n';
+            return 2;
+        }
+        programs.push_back({argument.substr(0, equals), argument.substr(equals + 1)});
+    }
+    try {
+        std::map<std::string, program_runs> runs;
+        for (int round = 0; round <= rounds; ++round) {
+            for (const program& target : programs) {
+                const run_result result = run_once(probe, target);
+                if (round == 0) {
+                    continue;
+                }
+                program_runs& kept = runs[target.name];
+                kept.window = result.window;
+                kept.first_paint_ms.push_back(result.first_paint_ms);
+                kept.peak_rss_kib.push_back(result.peak_rss_kib);
+            }
+        }
+        print_json(programs, runs);
+    } catch (const std::exception& error) {
+        std::cerr << "startup_probe: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
