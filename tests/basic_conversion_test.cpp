@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 #include "ttl/errors.h"
 
@@ -84,6 +85,18 @@ TEST(TextToInt32, OutOfRangeIsAnOverflow) {
     EXPECT_THROW(text_to_int32("2147483648"), overflow_error);
     EXPECT_THROW(text_to_int32("9e9"), overflow_error);
     EXPECT_THROW(text_to_int32("1e999"), overflow_error);
+}
+
+TEST(TextToInt32, BeyondADoubleTheDigitsDecideBetweenTinyAndHuge) {
+    const std::string zeros(400, '0');
+    EXPECT_EQ(text_to_int32("0." + zeros + "1"), 0) << "tiny without an exponent";
+    EXPECT_EQ(text_to_int32("0." + zeros + "1e10"), 0) << "tiny with a positive exponent";
+    EXPECT_EQ(text_to_int32("-0." + zeros + "1"), 0);
+    EXPECT_THROW(text_to_int32("1" + zeros + "e-1"), overflow_error)
+        << "huge with a negative exponent";
+    EXPECT_THROW(text_to_int32("1" + zeros), overflow_error);
+    EXPECT_THROW(text_to_int32("0.001e99999999999999999999"), overflow_error);
+    EXPECT_EQ(text_to_int32("1000e-99999999999999999999"), 0);
 }
 
 TEST(ToInt32, ConvertsEveryVariantTypeAsBasicDoes) {

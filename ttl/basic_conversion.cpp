@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "ttl/basic_conversion.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -67,7 +68,6 @@ class number_scanner {
             if (negative_exponent) {
                 normalised_ += '-';
             }
-            exponent_negative_ = negative_exponent;
             if (take_digits() == 0) {
                 return false;
             }
@@ -76,7 +76,6 @@ class number_scanner {
     }
 
     bool negative() const { return negative_; }
-    bool exponent_negative() const { return exponent_negative_; }
     const std::string& normalised() const { return normalised_; }
 
   private:
@@ -101,8 +100,34 @@ class number_scanner {
     std::string_view separator_;
     std::string normalised_;
     bool negative_ = false;
-    bool exponent_negative_ = false;
 };
+
+/// True when the normalised number ("123.4e-5") is below 1 in magnitude, worked out from
+/// where its first significant digit stands, so that it holds beyond a double's range too.
+/// The exponent saturates: past a double's range only its sign matters.
+bool below_one(std::string_view normalised) {
+    const std::size_t e = std::min(normalised.find('e'), normalised.size());
+    const std::string_view mantissa = normalised.substr(0, e);
+    std::string_view exponent_digits = normalised.substr(std::min(e + 1, normalised.size()));
+    const bool exponent_negative = exponent_digits.starts_with('-');
+    if (exponent_negative) {
+        exponent_digits.remove_prefix(1);
+    }
+    std::int64_t exponent = 0;
+    for (const char digit : exponent_digits) {
+        exponent = std::min<std::int64_t>(exponent * 10 + (digit - '0'), 1'000'000'000'000);
+    }
+    const std::size_t first = mantissa.find_first_of("123456789");
+    if (first == std::string_view::npos) {
+        return true;
+    }
+    const std::size_t point = std::min(mantissa.find('.'), mantissa.size());
+    // Integer digits from the first significant one; or, after the point, minus the zeros
+    // that lead the fraction.
+    const std::int64_t order = first < point ? static_cast<std::int64_t>(point - first)
+                                             : -static_cast<std::int64_t>(first - point - 1);
+    return order + (exponent_negative ? -exponent : exponent) <= 0;
+}
 
 struct variant_converter {
     std::string_view separator;
@@ -156,8 +181,10 @@ std::int32_t text_to_int32(std::string_view text, std::string_view decimal_separ
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(),
                                               magnitude, std::chars_format::general);
     if (error == std::errc::result_out_of_range) {
-        // Too small to matter rounds to 0; too large cannot be an integer of 32 bits.
-        if (scanner.exponent_negative()) {
+        // Too small to matter rounds to 0; too large cannot be an integer of 32 bits. Which
+        // one it is depends on the digits and the exponent together: 1e-400 is tiny, but so
+        // is 0.000...1 with no exponent at all, and 1000...0e-1 is huge.
+        if (below_one(digits)) {
             return 0;
         }
         throw overflow_error("conversion of '" + std::string(text) + "' to a 32-bit integer");

@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "reliability/console_rig.h"
+
+#include "sequences/protocol.h"
+
+namespace helio::test {
+
+console_rig::console_rig(clock::duration step, double travel_scale) : time(step) {
+    controller.set_travel_scale(travel_scale);
+    model.set_host(&screen);
+    model.add_log_observer(screen);
+    lines.add_observer(ports);
+}
+
+press_record console_rig::press(std::string_view control) {
+    screen.clear();
+    ports = port_counter();
+    press_record record;
+    const auto& violations = controller.monitor().violations();
+    const std::size_t breaches_before = violations.size();
+    const std::uint64_t accesses_before = device.accesses();
+    const int pushes_before = controller.pusher_actuations();
+    record.outputs_before = controller.output_lines();
+    record.sighting_button_before = controller.sighting_button();
+
+    record.handled = model.press(control);
+
+    record.busy_after = model.busy() || screen.started != screen.finished;
+    record.errors = screen.errors;
+    record.lines = screen.lines;
+    record.accesses = device.accesses() - accesses_before;
+    record.writes = ports.writes;
+    record.outputs_after = controller.output_lines();
+    record.pusher_actuations = controller.pusher_actuations() - pushes_before;
+    record.live_instances_after = device.live_instances();
+    record.breaches.assign(violations.begin() + static_cast<std::ptrdiff_t>(breaches_before),
+                           violations.end());
+    return record;
+}
+
+bool only_inherited_strobe_breach(const press_record& press) {
+    if (press.breaches.empty()) {
+        return true;
+    }
+    const bool strobe_left_high = (press.outputs_before & protocol::strobe_mask) != 0;
+    return strobe_left_high && press.breaches.size() == 1 &&
+           press.breaches.front().kind == sim::violation_kind::data_changed_while_strobed;
+}
+
+bool is_internal_error(const std::string& message) {
+    return message.starts_with("Erreur interne");
+}
+
+}  // namespace helio::test

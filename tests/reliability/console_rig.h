@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "console/form1_model.h"
+#include "simulator/heliograph_controller.h"
+#include "simulator/simulated_device.h"
+#include "ttl/clock.h"
+#include "ttl/ttl_lines.h"
+
+namespace helio::test {
+
+/// Stands in for the window: what the operator was shown during the last press.
+class operator_screen final : public form_host, public log_observer {
+  public:
+    void show_error(const std::string& message) override { errors.push_back(message); }
+    void sequence_started() override { ++started; }
+    void sequence_finished() override { ++finished; }
+    void keep_alive() override { ++keep_alives; }
+    void line_logged(const std::string& text) override { lines.push_back(text); }
+
+    void clear() { *this = operator_screen(); }
+
+    std::vector<std::string> errors;
+    std::vector<std::string> lines;
+    int started = 0;
+    int finished = 0;
+    int keep_alives = 0;
+};
+
+/// Counts the port accesses that went through.
+class port_counter final : public port_observer {
+  public:
+    void output_written(std::int32_t /*value*/) override { ++writes; }
+    void input_read(std::int32_t /*input_byte*/) override { ++reads; }
+
+    int writes = 0;
+    int reads = 0;
+};
+
+/// One press as the operator and the instrument lived it.
+struct press_record {
+    bool handled = false;  ///< the model took the press and ran the handler
+    bool busy_after = false;
+    std::vector<std::string> errors;
+    std::vector<std::string> lines;
+    std::uint64_t accesses = 0;  ///< port accesses attempted, failed ones included
+    int writes = 0;              ///< writes that reached the port
+    std::uint8_t outputs_before = 0;
+    std::uint8_t outputs_after = 0;
+    bool sighting_button_before = false;
+    int pusher_actuations = 0;
+    std::uint64_t live_instances_after = 0;
+    std::vector<sim::violation> breaches;
+
+    bool ended_normally() const { return errors.empty(); }
+};
+
+/// The whole console on the simulated heliograph, on simulated time: every reading of the
+/// clock moves it by `step`, so a minute's wait costs no real time.
+struct console_rig {
+    explicit console_rig(clock::duration step = std::chrono::milliseconds(1),
+                         double travel_scale = 0.0);
+
+    console_rig(const console_rig&) = delete;
+    console_rig& operator=(const console_rig&) = delete;
+
+    void type(std::string_view text) { model.Text1_Change(text); }
+    press_record press(std::string_view control);
+
+    manual_clock time;
+    sim::heliograph_controller controller{time};
+    sim::simulated_device device{controller};
+    ttl_lines lines{device};
+    form1_model model{lines, time, "."};
+    operator_screen screen;
+    port_counter ports;
+};
+
+/// The controller's complaints that a press may cause and still be correct. A sequence
+/// starts by presenting its data with the strobes low; when an abandoned sequence left a
+/// strobe high, that first write changes the data under the strobe and the controller
+/// notices it (nothing is latched: latching needs a rising strobe). Nothing else is excused.
+bool only_inherited_strobe_breach(const press_record& press);
+
+/// Every error the console can show the operator names what went wrong; this one means an
+/// exception escaped the console's own error types.
+bool is_internal_error(const std::string& message);
+
+}  // namespace helio::test

@@ -1,0 +1,140 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+//
+// Every text the setpoint entry can hold, typed and sent with GO.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <iostream>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "reliability/console_rig.h"
+#include "reliability/entry_texts.h"
+#include "support/reference_conversion.h"
+
+namespace helio::test {
+namespace {
+
+/// How GO must end for one text, and how often each ending was met.
+enum class ending { blade_move, invalid_setpoint, not_a_number };
+
+struct tally {
+    std::size_t entries = 0;
+    std::size_t moves = 0;
+    std::size_t invalid = 0;
+    std::size_t not_numbers = 0;
+    std::size_t out_of_range = 0;
+    std::set<std::int64_t> codes_reached;
+    std::size_t mismatch_count = 0;
+    std::vector<std::string> mismatches;  ///< the first few, for the report
+};
+
+ending expected_ending(const reference_number& reference) {
+    if (reference.what != reference_number::kind::integer) {
+        return ending::not_a_number;
+    }
+    return std::ranges::find(blade_codes, reference.value) != blade_codes.end()
+               ? ending::blade_move
+               : ending::invalid_setpoint;
+}
+
+/// The operator's message for a text that is no number, in the words of the console.
+bool names_the_entry(const std::string& shown, const std::string& text) {
+    if (text.find_first_not_of(" \t") == std::string::npos) {
+        return shown.starts_with("Aucune consigne n'est saisie.");
+    }
+    return shown.starts_with("La consigne \xC2\xAB " + text + " \xC2\xBB n'est pas un nombre");
+}
+
+bool ended_as_expected(console_rig& rig, const press_record& press, const std::string& text,
+                       const reference_number& reference) {
+    if (!press.handled || press.busy_after || press.live_instances_after != 0) {
+        return false;
+    }
+    switch (expected_ending(reference)) {
+        case ending::blade_move: {
+            const std::string code = std::to_string(reference.value);
+            return press.errors.empty() && press.lines.size() == 3 &&
+                   press.lines[0] == "consigne " + code && press.lines[2] == "Consigne = " + code &&
+                   rig.controller.last_setpoint() == reference.value &&
+                   rig.controller.blades().in_position() && press.outputs_after == 0 &&
+                   press.breaches.empty();
+        }
+        case ending::invalid_setpoint:
+            return press.errors.empty() && press.accesses == 0 &&
+                   press.lines == std::vector<std::string>{"Consigne invalide"};
+        case ending::not_a_number:
+            return press.lines.empty() && press.accesses == 0 && press.errors.size() == 1 &&
+                   names_the_entry(press.errors.front(), text);
+    }
+    return false;
+}
+
+void try_entry(console_rig& rig, const std::string& text, tally& counts) {
+    const reference_number reference = reference_conversion(text, ".");
+    rig.type(text);
+    const press_record press = rig.press("Command10");
+    ++counts.entries;
+    switch (expected_ending(reference)) {
+        case ending::blade_move:
+            ++counts.moves;
+            counts.codes_reached.insert(reference.value);
+            break;
+        case ending::invalid_setpoint:
+            ++counts.invalid;
+            break;
+        case ending::not_a_number:
+            ++counts.not_numbers;
+            counts.out_of_range += reference.what == reference_number::kind::out_of_range;
+            break;
+    }
+    if (ended_as_expected(rig, press, text, reference)) {
+        return;
+    }
+    if (++counts.mismatch_count <= 20) {
+        counts.mismatches.push_back(
+            "'" + text + "' -> " +
+            (press.errors.empty() ? std::string("no error") : press.errors.front()) + " / " +
+            std::to_string(press.lines.size()) + " lines");
+    }
+}
+
+TEST(EveryEntry, EachTextOfUpToThreeCharactersEndsAsTheRuleSays) {
+    const auto started = std::chrono::steady_clock::now();
+    const std::vector<std::string> alphabet = entry_alphabet();
+    console_rig rig;
+    tally counts;
+    try_entry(rig, "", counts);
+    for (const std::string& first : alphabet) {
+        try_entry(rig, first, counts);
+        for (const std::string& second : alphabet) {
+            const std::string two = first + second;
+            try_entry(rig, two, counts);
+            for (const std::string& third : alphabet) {
+                try_entry(rig, two + third, counts);
+            }
+        }
+    }
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
+    const std::size_t n = alphabet.size();
+    EXPECT_EQ(n, 97u) << "95 printable ASCII, tab and à";
+    EXPECT_EQ(counts.entries, 1 + n + n * n + n * n * n);
+    EXPECT_EQ(counts.mismatch_count, 0u);
+    for (const std::string& mismatch : counts.mismatches) {
+        ADD_FAILURE() << mismatch;
+    }
+    EXPECT_TRUE(rig.controller.monitor().clean());
+    EXPECT_EQ(counts.codes_reached.size(), blade_codes.size()) << "every code can be typed";
+    std::cout << "every entry: " << counts.entries << " texts in " << took.count()
+              << " s: " << counts.moves << " blade moves, " << counts.invalid
+              << " 'Consigne invalide', " << counts.not_numbers << " refused as no number ("
+              << counts.out_of_range << " of them out of range)\n";
+    RecordProperty("entries", static_cast<int>(counts.entries));
+    RecordProperty("moves", static_cast<int>(counts.moves));
+}
+
+}  // namespace
+}  // namespace helio::test
