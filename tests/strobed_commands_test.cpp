@@ -96,6 +96,13 @@ TEST_F(StrobedCommandTest, PusherDecidesTheInterlockOnceAtTheStart) {
     EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0, 32, 34, 32, 0));
 }
 
+TEST_F(StrobedCommandTest, AReadingNoPortCanGiveNeverPassesTheInterlock) {
+    script({-65537});  // its remainder is -1: every status bit would seem set
+    EXPECT_THROW(actuate_pusher(context), overflow_error);
+    EXPECT_THAT(ports.writes, IsEmpty());
+    EXPECT_THAT(log.lines, IsEmpty());
+}
+
 TEST_F(StrobedCommandTest, AFailureAbandonsTheSequenceWhereItHappens) {
     script({0});
     device.fail_access(3, static_cast<status_code>(0x80004005));  // the write of 10

@@ -30,11 +30,14 @@ TEST(GetTtl, KeepsTheLowByteOfTheRawReading) {
     }
 }
 
-TEST(GetTtl, BelowMinus65536TheRemainderKeepsTheSignOfTheDividend) {
-    test::scripted_device device;
-    device.script_reads({std::int32_t{-65537}});
-    ttl_lines lines(device);
-    EXPECT_EQ(lines.get_ttl(), -1);
+TEST(GetTtl, AReadingBelowMinus65536IsRefusedNotTakenForAllBitsSet) {
+    for (const std::int32_t raw : {-65537, -65792, -2147483647 - 1}) {
+        test::scripted_device device;
+        device.script_reads({raw});
+        ttl_lines lines(device);
+        EXPECT_THROW(lines.get_ttl(), overflow_error) << raw;
+        EXPECT_EQ(device.live_instances(), 0u);
+    }
 }
 
 TEST(GetTtl, ConversionFailuresAbandonTheReadAndReleaseTheInstance) {

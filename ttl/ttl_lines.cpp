@@ -2,12 +2,19 @@
 // SPDX-License-Identifier: MIT
 #include "ttl/ttl_lines.h"
 
+#include <string>
 #include <utility>
 
 #include "ttl/basic_conversion.h"
 #include "ttl/ttl_port.h"
 
 namespace helio {
+
+namespace {
+
+constexpr std::int32_t lowest_port_reading = -65536;
+
+}  // namespace
 
 ttl_lines::ttl_lines(io_component_factory& device, std::string decimal_separator)
     : device_(device), decimal_separator_(std::move(decimal_separator)) {}
@@ -54,6 +61,12 @@ void spin_loop(std::int32_t n) {
 }
 
 std::int32_t input_byte_from_raw(std::int32_t raw) {
+    if (raw < lowest_port_reading) {
+        // Below -65536 the remainder may come out negative, and a negative byte has every
+        // status bit set: it would tell POUSSOIR that the sighting button is pressed. No 8- or
+        // 16-bit port gives such a reading, so it is refused like one too large to add to.
+        throw overflow_error("port reading " + std::to_string(raw) + " below -65536");
+    }
     return checked_add(raw, 65536) % 256;
 }
 

@@ -31,8 +31,8 @@ class ttl_lines {
     /// Sends `value` as the state of the eight output lines.
     void write_output(std::int32_t value);
 
-    /// Reads the eight input lines: (raw + 65536) mod 256, the remainder taking the sign
-    /// of the dividend, so a 16-bit reading that came back negative gives its low byte.
+    /// Reads the eight input lines: (raw + 65536) mod 256, so a 16-bit reading that came
+    /// back negative gives its low byte. Readings outside -65536 .. 2^31 - 65537 are refused.
     std::int32_t get_ttl();
 
     /// Sets every output line to 0.
@@ -64,7 +64,8 @@ std::int32_t spin_iterations(std::int32_t count);
 /// Runs an empty counting loop for i = 1 to n that the optimiser cannot remove.
 void spin_loop(std::int32_t n);
 
-/// The input byte for a raw reading: (raw + 65536) mod 256, overflow checked.
+/// The input byte for a raw reading: (raw + 65536) mod 256, overflow checked. A reading
+/// below -65536, which no port gives, is an overflow_error too.
 std::int32_t input_byte_from_raw(std::int32_t raw);
 
 }  // namespace helio

@@ -115,13 +115,13 @@ reading read_through_the_console(const port_value& value) {
 }
 
 /// What get_ttl must make of a raw reading: add 65536 (an overflow past 32 bits), keep the
-/// remainder of the division by 256 with the sign of the dividend.
+/// remainder of the division by 256; a reading below -65536 is refused as an overflow too.
 helio::fuzz::outcome expected_input_byte(const helio::fuzz::outcome& raw) {
     if (raw.what != kind::integer) {
         return raw;
     }
     const std::int64_t shifted = raw.value + 65536;
-    if (shifted > std::numeric_limits<std::int32_t>::max()) {
+    if (shifted > std::numeric_limits<std::int32_t>::max() || raw.value < -65536) {
         return {kind::overflow};
     }
     return {kind::integer, shifted % 256};
