@@ -6,10 +6,11 @@
 // is laid out by hand, slot by slot, as a server of the component's era would be, so that
 // the console's own declaration of the interface is checked against an independent one.
 
+#include <windows.h>
+
 #include <objbase.h>
 #include <oleauto.h>
 #include <olectl.h>
-#include <windows.h>
 
 #include <new>
 
@@ -71,7 +72,7 @@ ULONG STDMETHODCALLTYPE add_ref(port_object* self) {
 ULONG STDMETHODCALLTYPE release(port_object* self) {
     const ULONG left = --self->references;
     if (left == 0) {
-        state().record({standin_released, self->serial, 0, 0, 0, 0});
+        state().record({standin_released, self->serial, 0, 0, 0, 0, nullptr});
         --state().live_objects;
         delete self->fault;
         delete self;
@@ -118,12 +119,12 @@ HRESULT STDMETHODCALLTYPE read_port(port_object* self, LONG port, LONG* aux, VAR
     VariantClear(value);
     if (self->fault != nullptr && self->fault->kind == standin_answer) {
         copy_variant(value, self->fault->answer.get());
-        state().record({standin_read, self->serial, port, 0, aux_in, value->vt});
+        state().record({standin_read, self->serial, port, 0, aux_in, value->vt, nullptr});
         return S_OK;
     }
     value->vt = VT_I4;
     value->lVal = state().controller().read_inputs();
-    state().record({standin_read, self->serial, port, value->lVal, aux_in, VT_I4});
+    state().record({standin_read, self->serial, port, value->lVal, aux_in, VT_I4, nullptr});
     return S_OK;
 }
 
@@ -142,7 +143,8 @@ HRESULT STDMETHODCALLTYPE write_port(port_object* self, LONG port, VARIANT* valu
         return DISP_E_TYPEMISMATCH;
     }
     state().controller().write_outputs(as_integer.lVal);
-    state().record({standin_write, self->serial, port, as_integer.lVal, 0, value->vt});
+    const void* address = (value->vt & VT_BYREF) != 0 ? value->byref : nullptr;
+    state().record({standin_write, self->serial, port, as_integer.lVal, 0, value->vt, address});
     *status = 0;
     return S_OK;
 }
@@ -171,7 +173,7 @@ class port_factory final : public IClassFactory {
         }
         std::optional<standin_state::fault> fault = state().begin_access();
         if (fault && fault->kind == standin_fail_creation) {
-            state().record({standin_creation_failed, 0, 0, 0, 0, 0});
+            state().record({standin_creation_failed, 0, 0, 0, 0, 0, nullptr});
             return fault->status;
         }
         auto* object = new (std::nothrow) port_object{&slots, 0, state().next_serial(), nullptr};
@@ -182,7 +184,7 @@ class port_factory final : public IClassFactory {
             object->fault = new standin_state::fault(std::move(*fault));
         }
         ++state().live_objects;
-        state().record({standin_created, object->serial, 0, 0, 0, 0});
+        state().record({standin_created, object->serial, 0, 0, 0, 0, nullptr});
         add_ref(object);
         const HRESULT status = query_interface(object, iid, out);
         release(object);

@@ -5,6 +5,8 @@
 // What the stand-in I/O component offers the tests besides its COM class. The test program
 // loads the very DLL that COM loaded (same path, so the same module) and calls these.
 
+#include <windows.h>
+
 #include <oaidl.h>
 
 extern "C" {
@@ -16,7 +18,8 @@ struct standin_call {
     long port;
     long value;           ///< the integer written, or the raw value read
     long aux;             ///< ReadPort: what the caller's aux held on the way in
-    unsigned short type;  ///< WritePort: the variant type received
+    unsigned short type;  ///< WritePort: the variant type received; ReadPort: handed back
+    const void* address;  ///< WritePort: where a by-reference variant pointed
 };
 
 enum standin_call_kind {

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <windows.h>
+
 #include <oaidl.h>
 
 #include <cstdio>
