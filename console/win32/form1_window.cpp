@@ -11,6 +11,7 @@
 #include "console/form_layout.h"
 #include "console/win32/control_factory.h"
 #include "console/win32/message_pump.h"
+#include "ttl/win32/system_text.h"
 #include "ttl/win32/wide_text.h"
 
 namespace helio::win32 {
@@ -98,7 +99,9 @@ void form1_window::create(HINSTANCE instance, bool ends_program) {
     if (CreateWindowExW(0, window_class_name, title.c_str(), window_style, CW_USEDEFAULT,
                         CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance,
                         this) == nullptr) {
-        throw std::runtime_error("cannot create the console window");
+        throw std::runtime_error(
+            "cannot create the console window: " +
+            system_text(static_cast<long>(HRESULT_FROM_WIN32(GetLastError()))));
     }
 }
 
