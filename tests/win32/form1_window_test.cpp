@@ -171,8 +171,9 @@ TEST_F(Form1WindowTest, EveryButtonClickedSendsTheScriptsBytesThroughCom) {
 
         // What the component itself saw: the same bytes, by reference, on port 91.
         std::vector<std::int32_t> received;
-        for (std::size_t i = before.size(); i < standin.calls().size(); ++i) {
-            const standin_call& call = standin.calls()[i];
+        const std::vector<standin_call> after = standin.calls();
+        for (std::size_t i = before.size(); i < after.size(); ++i) {
+            const standin_call& call = after[i];
             if (call.kind == standin_write) {
                 received.push_back(call.value);
                 EXPECT_EQ(call.type, VT_BYREF | VT_I4);
