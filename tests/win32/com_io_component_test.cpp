@@ -33,28 +33,16 @@ class ComIoTest : public ::testing::Test {
     ttl_lines lines{device};
 };
 
-VARIANT short_integer(SHORT value) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_I2;
-    v.iVal = value;
-    return v;
-}
-
-VARIANT long_integer(LONG value) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_I4;
-    v.lVal = value;
-    return v;
-}
-
-VARIANT real(double value) {
-    VARIANT v;
-    VariantInit(&v);
-    v.vt = VT_R8;
-    v.dblVal = value;
-    return v;
+/// A numeric variant of the given type (the value exact in that type).
+VARIANT number(VARTYPE type, double value) {
+    VARIANT real;
+    VariantInit(&real);
+    real.vt = VT_R8;
+    real.dblVal = value;
+    VARIANT typed;
+    VariantInit(&typed);
+    VariantChangeType(&typed, &real, 0, type);
+    return typed;
 }
 
 /// A string variant that frees its string.
@@ -102,11 +90,11 @@ TEST_F(ComIoTest, WritePortIsHandedTheCallersOwnIntegerByReference) {
 }
 
 TEST_F(ComIoTest, ReadPortAnswersGoThroughTheSystemsVariantConversion) {
-    EXPECT_EQ(read_answering(short_integer(-1)), 255) << "VT_I2 -1, bit 15 set";
-    EXPECT_EQ(read_answering(short_integer(-32768)), 0);
-    EXPECT_EQ(read_answering(long_integer(300)), 44);
-    EXPECT_EQ(read_answering(real(2.5)), 2) << "a half rounds to the even neighbour";
-    EXPECT_EQ(read_answering(real(3.5)), 4);
+    EXPECT_EQ(read_answering(number(VT_I2, -1)), 255) << "VT_I2 -1, bit 15 set";
+    EXPECT_EQ(read_answering(number(VT_I2, -32768)), 0);
+    EXPECT_EQ(read_answering(number(VT_I4, 300)), 44);
+    EXPECT_EQ(read_answering(number(VT_R8, 2.5)), 2) << "a half rounds to the even neighbour";
+    EXPECT_EQ(read_answering(number(VT_R8, 3.5)), 4);
     EXPECT_EQ(read_answering(*text_variant(L" 13 ")), 13);
     VARIANT empty;
     VariantInit(&empty);
@@ -125,8 +113,8 @@ TEST_F(ComIoTest, AnswersThatAreNoIntegerAbandonTheReadAndReleaseTheObject) {
     VariantInit(&null);
     null.vt = VT_NULL;
     EXPECT_THROW(read_answering(null), conversion_error);
-    EXPECT_THROW(read_answering(real(1e12)), overflow_error) << "beyond 32 bits";
-    EXPECT_THROW(read_answering(long_integer(2147483647)), overflow_error) << "raw + 65536";
+    EXPECT_THROW(read_answering(number(VT_R8, 1e12)), overflow_error) << "beyond 32 bits";
+    EXPECT_THROW(read_answering(number(VT_I4, 2147483647)), overflow_error) << "raw + 65536";
     EXPECT_EQ(standin.live_objects(), 0);
     EXPECT_EQ(standin.calls().back().kind, standin_released);
 }

@@ -29,18 +29,6 @@ using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 using win32::to_utf16;
 
-std::wstring text_of(HWND window) {
-    std::array<wchar_t, 256> text{};
-    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
-
-std::wstring class_of(HWND window) {
-    std::array<wchar_t, 64> name{};
-    GetClassNameW(window, name.data(), static_cast<int>(name.size()));
-    return name.data();
-}
-
 /// The Win32 window over the model over the registered stand-in component, driven by
 /// window messages as the operator's mouse and keyboard would drive it.
 class Form1WindowTest : public ::testing::Test {
@@ -85,7 +73,7 @@ class Form1WindowTest : public ::testing::Test {
 };
 
 TEST_F(Form1WindowTest, TitleAndClientAreaInPixelsOfTheScreen) {
-    EXPECT_EQ(text_of(window.handle()), L"COMMANDES TTL HELIOGRAPHE");
+    EXPECT_EQ(test::window_text(window.handle()), L"COMMANDES TTL HELIOGRAPHE");
     RECT client;
     GetClientRect(window.handle(), &client);
     EXPECT_EQ(client.right, px(5205));
@@ -105,15 +93,15 @@ TEST_F(Form1WindowTest, EveryControlSitsWhereTheTablePutsItWithItsCaptionAndFont
         EXPECT_EQ(place.top, px(spec.top)) << spec.name;
         EXPECT_EQ(place.right - place.left, px(spec.width)) << spec.name;
         EXPECT_EQ(place.bottom - place.top, px(spec.height)) << spec.name;
-        EXPECT_EQ(text_of(control), to_utf16(spec.caption)) << spec.name;
+        EXPECT_EQ(test::window_text(control), to_utf16(spec.caption)) << spec.name;
         const wchar_t* expected_class = spec.kind == layout::control_kind::button  ? L"Button"
                                         : spec.kind == layout::control_kind::label ? L"Static"
                                                                                    : L"Edit";
-        EXPECT_EQ(_wcsicmp(class_of(control).c_str(), expected_class), 0) << spec.name;
+        EXPECT_EQ(_wcsicmp(test::window_class(control).c_str(), expected_class), 0) << spec.name;
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), window.font())
             << spec.name;
     }
-    EXPECT_EQ(text_of(window.control("Label2")), L"Autre consigne (35 \u00E0 231):");
+    EXPECT_EQ(test::window_text(window.control("Label2")), L"Autre consigne (35 \u00E0 231):");
 }
 
 TEST_F(Form1WindowTest, TabMovesThroughTheControlsInTableOrder) {
@@ -138,7 +126,7 @@ TEST_F(Form1WindowTest, TabMovesThroughTheControlsInTableOrder) {
 
 TEST_F(Form1WindowTest, TheEntryTakesThreeCharactersFeedsConsigneAndHasItsToolTip) {
     type(L"1789");
-    EXPECT_EQ(text_of(window.control("Text1")), L"178");
+    EXPECT_EQ(test::window_text(window.control("Text1")), L"178");
     EXPECT_EQ(model.consigne(), "178");
     type(L"\b");
     EXPECT_EQ(model.consigne(), "17");

@@ -22,27 +22,15 @@ seen_box& seen() {
     return box;
 }
 
-std::wstring window_text(HWND window) {
-    std::array<wchar_t, 1024> text{};
-    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
-
-std::wstring class_of(HWND window) {
-    std::array<wchar_t, 64> name{};
-    GetClassNameW(window, name.data(), static_cast<int>(name.size()));
-    return name.data();
-}
-
 BOOL CALLBACK collect_static_text(HWND child, LPARAM into) {
-    if (_wcsicmp(class_of(child).c_str(), L"Static") == 0) {
+    if (_wcsicmp(window_class(child).c_str(), L"Static") == 0) {
         *reinterpret_cast<std::wstring*>(into) += window_text(child);
     }
     return TRUE;
 }
 
 BOOL CALLBACK find_message_box(HWND window, LPARAM found) {
-    if (IsWindowVisible(window) && class_of(window) == L"#32770") {
+    if (IsWindowVisible(window) && window_class(window) == L"#32770") {
         *reinterpret_cast<HWND*>(found) = window;
         return FALSE;
     }
@@ -64,6 +52,18 @@ void CALLBACK answer_message_box(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 }  // namespace
+
+std::wstring window_text(HWND window) {
+    std::array<wchar_t, 1024> text{};
+    GetWindowTextW(window, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+std::wstring window_class(HWND window) {
+    std::array<wchar_t, 64> name{};
+    GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+    return name.data();
+}
 
 void pump_messages() {
     MSG message;

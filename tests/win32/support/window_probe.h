@@ -8,6 +8,9 @@
 
 namespace helio::test {
 
+std::wstring window_text(HWND window);
+std::wstring window_class(HWND window);
+
 /// Dispatches every message waiting for this thread, as the program's loop would.
 void pump_messages();
 
