@@ -152,7 +152,8 @@ case_result run_faulty(const scenario& s, const clean_run& clean, std::uint64_t 
     rig.device.set_recording(true);
 
     const press_record failed = rig.press(s.control);
-    const bool is_read = clean.access_kinds[k - 1] == device_event::kind::read;
+    const bool is_read =
+        clean.access_kinds[static_cast<std::size_t>(k - 1)] == device_event::kind::read;
     expect(failed.handled && !failed.busy_after, "the console did not go on");
     expect(failed.errors.size() == 1, "the operator was not shown exactly one error");
     if (failed.errors.size() == 1) {
@@ -164,7 +165,8 @@ case_result run_faulty(const scenario& s, const clean_run& clean, std::uint64_t 
     }
     expect(rig.device.accesses() == failing, "a port access followed the failing one");
     expect(failed.lines == lines_before(clean, failing), "the log differs from the lines before");
-    expect(same_events(rig.device.events(), clean.events, events_per_access * (k - 1)),
+    expect(same_events(rig.device.events(), clean.events,
+                       events_per_access * static_cast<std::size_t>(k - 1)),
            "the accesses before the failing one changed");
     expect(failed.live_instances_after == 0, "an I/O component instance was not released");
     expect(failed.breaches.empty(), "the abandoned sequence breached the protocol");
@@ -192,7 +194,8 @@ TEST(FaultSweep, EveryAccessOfEveryButtonFailsInEveryWay) {
         const clean_run clean = run_clean(s);
         accesses += clean.access_kinds.size();
         for (std::uint64_t k = 1; k <= clean.access_kinds.size(); ++k) {
-            const bool is_read = clean.access_kinds[k - 1] == device_event::kind::read;
+            const bool is_read =
+                clean.access_kinds[static_cast<std::size_t>(k - 1)] == device_event::kind::read;
             for (const fault_kind& fault : fault_kinds) {
                 if (fault.reads_only && !is_read) {
                     continue;

@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <exception>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/trace_sink.h"
+#include "console/form1_model.h"
+#include "console/form_layout.h"
+#include "console/win32/form1_window.h"
+#include "console/win32/user_locale.h"
+#include "simulator/heliograph_controller.h"
+#include "simulator/simulated_device.h"
+#include "ttl/clock.h"
+#include "ttl/ttl_lines.h"
+#include "ttl/win32/com_apartment.h"
+#include "ttl/win32/com_io_component.h"
+#include "ttl/win32/wide_text.h"
+
+namespace {
+
+constexpr const char* program_name = "heliograph-console";
+
+std::vector<std::string> command_line_arguments() {
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> plain;
+    for (int i = 1; i < count; ++i) {
+        plain.push_back(helio::win32::to_utf8(arguments[i]));
+    }
+    LocalFree(arguments);
+    return plain;
+}
+
+/// A text for the maintainer: on the standard stream when there is one (a terminal, a
+/// pipe), in a message box otherwise, as when started from the Explorer.
+void tell(const std::string& text, bool is_error) {
+    HANDLE stream = GetStdHandle(is_error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+    if (stream != nullptr && stream != INVALID_HANDLE_VALUE &&
+        GetFileType(stream) != FILE_TYPE_UNKNOWN) {
+        (is_error ? std::cerr : std::cout) << text << std::flush;
+        return;
+    }
+    MessageBoxW(nullptr, helio::win32::to_utf16(text).c_str(),
+                helio::win32::to_utf16(helio::layout::window_title).c_str(),
+                is_error ? MB_OK | MB_ICONERROR : MB_OK | MB_ICONINFORMATION);
+}
+
+int run_message_loop(HWND window) {
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        // Tab and the arrow keys move between the controls as in a dialog.
+        if (!IsDialogMessageW(window, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+int run_console(const helio::console_options& options, HINSTANCE instance, int show) {
+    helio::win32::com_apartment apartment;
+    helio::steady_clock_source time;
+    // The instrument's I/O component, or with --simulate the simulated heliograph.
+    helio::win32::com_io_factory component;
+    helio::sim::heliograph_controller controller(time);
+    helio::sim::simulated_device simulated(controller);
+    helio::io_component_factory& device =
+        options.simulate ? static_cast<helio::io_component_factory&>(simulated) : component;
+
+    const std::string separator = helio::win32::user_decimal_separator();
+    helio::ttl_lines lines(device, separator);
+    helio::form1_model model(lines, time, separator);
+    helio::trace_sink trace(options.trace_path, lines, model);
+    helio::win32::form1_window window(model);
+    window.create(instance, /*ends_program=*/true);
+    ShowWindow(window.handle(), show);
+    UpdateWindow(window.handle());
+    return run_message_loop(window.handle());
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command_line*/, int show) {
+    helio::console_options options;
+    try {
+        options = helio::parse_command_line(command_line_arguments());
+    } catch (const std::exception& error) {
+        tell(std::string(error.what()) + '\n' + helio::usage_text(program_name), true);
+        return 2;
+    }
+    if (options.help) {
+        tell(helio::usage_text(program_name), false);
+        return 0;
+    }
+    try {
+        return run_console(options, instance, show);
+    } catch (const std::exception& error) {
+        tell(std::string(program_name) + ": " + error.what() + '\n', true);
+        return 1;
+    }
+}

@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "console/win32/control_factory.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "ttl/win32/wide_text.h"
+
+namespace helio::win32 {
+
+namespace {
+
+struct window_kind {
+    const wchar_t* class_name;
+    DWORD style;
+    DWORD extended_style;
+};
+
+window_kind kind_of(layout::control_kind kind) {
+    switch (kind) {
+        case layout::control_kind::button:
+            return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+        case layout::control_kind::label:
+            return {L"STATIC", SS_LEFT, 0};
+        case layout::control_kind::text_entry:
+            return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    }
+    return {L"STATIC", SS_LEFT, 0};
+}
+
+HINSTANCE instance_of(HWND window) {
+    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
+}
+
+/// Pixels a push button's frame keeps on either side of its caption.
+constexpr int button_text_margin = 6;
+
+bool caption_fits(HDC dc, const layout::control_spec& spec, int dots_per_inch) {
+    const RECT place = control_rectangle(spec, dots_per_inch);
+    const std::wstring caption = to_utf16(spec.caption);
+    RECT needed{0, 0, place.right - place.left, 0};
+    switch (spec.kind) {
+        case layout::control_kind::button:
+            DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &needed,
+                      DT_CALCRECT | DT_SINGLELINE);
+            return needed.right + 2 * button_text_margin <= place.right - place.left;
+        case layout::control_kind::label:
+            DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &needed,
+                      DT_CALCRECT | DT_WORDBREAK);
+            return needed.bottom <= place.bottom - place.top;
+        case layout::control_kind::text_entry:
+            return true;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool captions_fit(HFONT font, int dots_per_inch) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    bool all_fit = true;
+    for (const layout::control_spec& spec : layout::controls) {
+        all_fit = all_fit && caption_fits(screen, spec, dots_per_inch);
+    }
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return all_fit;
+}
+
+RECT control_rectangle(const layout::control_spec& spec, int dots_per_inch) {
+    const int left = layout::twips_to_pixels(spec.left, dots_per_inch);
+    const int top = layout::twips_to_pixels(spec.top, dots_per_inch);
+    return {left, top, left + layout::twips_to_pixels(spec.width, dots_per_inch),
+            top + layout::twips_to_pixels(spec.height, dots_per_inch)};
+}
+
+HWND create_control(HWND parent, const layout::control_spec& spec, int id, int dots_per_inch,
+                    HFONT font) {
+    const window_kind kind = kind_of(spec.kind);
+    const RECT place = control_rectangle(spec, dots_per_inch);
+    HWND control = CreateWindowExW(
+        kind.extended_style, kind.class_name, to_utf16(spec.caption).c_str(),
+        WS_CHILD | WS_VISIBLE | kind.style, place.left, place.top, place.right - place.left,
+        place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        instance_of(parent), nullptr);
+    if (control == nullptr) {
+        return nullptr;
+    }
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (spec.kind == layout::control_kind::text_entry && spec.name == layout::setpoint_entry_name) {
+        SendMessageW(control, EM_SETLIMITTEXT, layout::setpoint_entry_max_length, 0);
+    }
+    return control;
+}
+
+HWND create_tooltip(HWND parent, HWND control, std::string_view text) {
+    HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
+                                   instance_of(parent), nullptr);
+    if (tooltip == nullptr) {
+        return nullptr;
+    }
+    std::wstring wide = to_utf16(text);
+    TOOLINFOW tool{};
+    // The size common controls 5 and 6 both accept.
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = parent;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = wide.data();
+    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    return tooltip;
+}
+
+}  // namespace helio::win32

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+#include "console/form_layout.h"
+
+namespace helio::win32 {
+
+/// Where a control of the table goes, in pixels of a screen of `dots_per_inch`.
+RECT control_rectangle(const layout::control_spec& spec, int dots_per_inch);
+
+/// True when every caption of the table fits its control in `font`: a button's on one line
+/// inside its frame, a label's within its height when wrapped at its width.
+bool captions_fit(HFONT font, int dots_per_inch);
+
+/// Creates the child window of `parent` for one table entry, at its place and with `font`.
+/// Creating them in table order makes the tab order the table's.
+HWND create_control(HWND parent, const layout::control_spec& spec, int id, int dots_per_inch,
+                    HFONT font);
+
+/// The tool tip that shows `text` while the mouse rests on `control`.
+HWND create_tooltip(HWND parent, HWND control, std::string_view text);
+
+}  // namespace helio::win32

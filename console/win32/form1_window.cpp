@@ -1,0 +1,299 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "console/win32/form1_window.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <stdexcept>
+#include <string>
+
+#include "console/form_layout.h"
+#include "console/win32/control_factory.h"
+#include "console/win32/message_pump.h"
+#include "ttl/win32/system_text.h"
+#include "ttl/win32/wide_text.h"
+
+namespace helio::win32 {
+
+namespace {
+
+constexpr wchar_t window_class_name[] = L"HeliographeForm1";
+constexpr DWORD window_style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+
+void show_message_box(HWND owner, const std::wstring& message) {
+    MessageBoxW(owner, message.c_str(), to_utf16(layout::window_title).c_str(),
+                MB_OK | MB_ICONERROR);
+}
+
+void register_window_class(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExW(instance, window_class_name, &existing)) {
+        return;
+    }
+    WNDCLASSEXW description{};
+    description.cbSize = sizeof description;
+    description.lpfnWndProc = procedure;
+    description.hInstance = instance;
+    description.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    description.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    description.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    description.lpszClassName = window_class_name;
+    if (RegisterClassExW(&description) == 0) {
+        throw std::runtime_error("cannot register the console's window class");
+    }
+}
+
+int screen_dots_per_inch() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+int line_height_of(HFONT font) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return metrics.tmHeight + metrics.tmExternalLeading;
+}
+
+/// The outer size of a window whose client area is the form's, at `dpi`.
+SIZE window_size(int dpi) {
+    RECT area{0, 0, layout::twips_to_pixels(layout::client_width_twips, dpi),
+              layout::twips_to_pixels(layout::client_height_twips, dpi)};
+    AdjustWindowRectEx(&area, window_style, FALSE, 0);
+    return {area.right - area.left, area.bottom - area.top};
+}
+
+}  // namespace
+
+form1_window::form1_window(form1_model& model) : model_(model), present_error_(show_message_box) {
+    model_.set_host(this);
+    model_.add_log_observer(*this);
+}
+
+form1_window::~form1_window() {
+    model_.remove_log_observer(*this);
+    model_.set_host(nullptr);
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+}
+
+void form1_window::create(HINSTANCE instance, bool ends_program) {
+    const INITCOMMONCONTROLSEX common_controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&common_controls);  // the tool tip
+    instance_ = instance;
+    ends_program_ = ends_program;
+    dpi_ = screen_dots_per_inch();
+    font_ = fitting_gui_font(dpi_, [this](HFONT font) { return captions_fit(font, dpi_); });
+    line_height_ = line_height_of(font_.handle());
+    register_window_class(instance, window_procedure);
+    const SIZE size = window_size(dpi_);
+    const std::wstring title = to_utf16(layout::window_title);
+    if (CreateWindowExW(0, window_class_name, title.c_str(), window_style, CW_USEDEFAULT,
+                        CW_USEDEFAULT, size.cx, size.cy, nullptr, nullptr, instance,
+                        this) == nullptr) {
+        throw std::runtime_error(
+            "cannot create the console window: " +
+            system_text(static_cast<long>(HRESULT_FROM_WIN32(GetLastError()))));
+    }
+}
+
+HWND form1_window::control(std::string_view name) const {
+    for (std::size_t i = 0; i < layout::controls.size(); ++i) {
+        if (layout::controls[i].name == name) {
+            return GetDlgItem(window_, control_id(i));
+        }
+    }
+    return nullptr;
+}
+
+LRESULT CALLBACK form1_window::window_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<form1_window*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<form1_window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(window, message, w, l);
+    }
+    return self->HandleMessage(message, w, l);
+}
+
+LRESULT form1_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+        case WM_CREATE:
+            OnCreate();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(w), HIWORD(w));
+            return 0;
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_PRINTCLIENT:
+            OnPrintClient(reinterpret_cast<HDC>(w));
+            return 0;
+        case WM_SETCURSOR:
+            if (OnSetCursor()) {
+                return TRUE;
+            }
+            break;
+        case WM_ACTIVATE:
+            OnActivate(LOWORD(w) != WA_INACTIVE);
+            return 0;
+        case WM_SETFOCUS:
+            OnSetFocus();
+            return 0;
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_DESTROY:
+            OnDestroy();
+            return 0;
+    }
+    return DefWindowProcW(window_, message, w, l);
+}
+
+void form1_window::OnCreate() {
+    for (std::size_t i = 0; i < layout::controls.size(); ++i) {
+        create_control(window_, layout::controls[i], control_id(i), dpi_, font_.handle());
+    }
+    tooltip_ = create_tooltip(window_, control(layout::setpoint_entry_name),
+                              layout::setpoint_entry_tooltip);
+}
+
+void form1_window::OnCommand(int id, int notification) {
+    const int index = id - first_control_id;
+    if (index < 0 || static_cast<std::size_t>(index) >= layout::controls.size()) {
+        return;
+    }
+    const layout::control_spec& spec = layout::controls[static_cast<std::size_t>(index)];
+    if (spec.kind == layout::control_kind::button && notification == BN_CLICKED) {
+        press(spec.name);
+    } else if (spec.kind == layout::control_kind::text_entry && notification == EN_CHANGE) {
+        HWND entry = GetDlgItem(window_, id);
+        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(entry)) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(
+            GetWindowTextW(entry, text.data(), static_cast<int>(text.size()))));
+        model_.Text1_Change(to_utf8(text));
+    }
+}
+
+void form1_window::press(std::string_view name) {
+    model_.press(name);
+    if (close_requested_) {
+        DestroyWindow(window_);
+    }
+}
+
+void form1_window::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window_, &paint);
+    paint_log(dc, paint.rcPaint);
+    EndPaint(window_, &paint);
+}
+
+void form1_window::OnPrintClient(HDC dc) {
+    RECT area;
+    GetClientRect(window_, &area);
+    FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+    paint_log(dc, area);
+}
+
+void form1_window::paint_log(HDC dc, const RECT& area) const {
+    HGDIOBJ previous = SelectObject(dc, font_.handle());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    int top = 0;
+    for (const std::string& line : model_.lines()) {
+        if (top >= area.bottom) {
+            break;  // the log is never scrolled: lines below the edge stay unseen
+        }
+        if (top + line_height_ > area.top) {
+            const std::wstring text = to_utf16(line);
+            TextOutW(dc, 0, top, text.c_str(), static_cast<int>(text.size()));
+        }
+        top += line_height_;
+    }
+    SelectObject(dc, previous);
+}
+
+bool form1_window::OnSetCursor() {
+    if (!model_.busy()) {
+        return false;
+    }
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+    return true;
+}
+
+void form1_window::OnActivate(bool active) {
+    if (!active) {
+        last_focus_ = GetFocus();
+    }
+}
+
+void form1_window::OnSetFocus() {
+    // Give the focus back to the control that had it, or to the first in tab order.
+    HWND target = last_focus_ != nullptr && IsChild(window_, last_focus_)
+                      ? last_focus_
+                      : GetNextDlgTabItem(window_, nullptr, FALSE);
+    if (target != nullptr) {
+        SetFocus(target);
+    }
+}
+
+void form1_window::OnClose() {
+    if (model_.busy()) {
+        // Closing now would cut a sequence in half: close as soon as it ends.
+        close_requested_ = true;
+        return;
+    }
+    DestroyWindow(window_);
+}
+
+void form1_window::OnDestroy() {
+    window_ = nullptr;
+    if (ends_program_) {
+        PostQuitMessage(0);
+    }
+}
+
+void form1_window::show_error(const std::string& message) {
+    present_error_(window_, to_utf16(message));
+}
+
+void form1_window::sequence_started() {
+    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+}
+
+void form1_window::sequence_finished() {
+    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+}
+
+void form1_window::keep_alive() {
+    pump_all_but_input();
+}
+
+void form1_window::line_logged(const std::string& /*text*/) {
+    if (window_ == nullptr) {
+        return;
+    }
+    // Only the new line's band needs painting; the older lines have not changed.
+    const int top = static_cast<int>(model_.lines().size() - 1) * line_height_;
+    RECT band;
+    GetClientRect(window_, &band);
+    band.top = top;
+    band.bottom = top + line_height_;
+    InvalidateRect(window_, &band, FALSE);
+}
+
+}  // namespace helio::win32

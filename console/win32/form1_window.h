@@ -1,0 +1,89 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "console/form1_model.h"
+#include "console/win32/gui_font.h"
+
+namespace helio::win32 {
+
+/// The console window as a native Win32 window: the controls built from the control table,
+/// the message log painted on the background from the model's lines, every press and every
+/// edit of Text1 handed to the model.
+class form1_window final : private form_host, private log_observer {
+  public:
+    using error_presenter = std::function<void(HWND owner, const std::wstring& message)>;
+
+    /// Control ids are the table index plus this; they stay clear of IDOK and IDCANCEL,
+    /// which the dialog keys send.
+    static constexpr int first_control_id = 100;
+    static constexpr int control_id(std::size_t table_index) {
+        return first_control_id + static_cast<int>(table_index);
+    }
+
+    explicit form1_window(form1_model& model);
+    ~form1_window() override;
+
+    form1_window(const form1_window&) = delete;
+    form1_window& operator=(const form1_window&) = delete;
+
+    /// Creates the window, not yet shown; throws std::runtime_error if Windows refuses.
+    /// With `ends_program`, destroying the window ends the thread's message loop.
+    void create(HINSTANCE instance, bool ends_program);
+
+    HWND handle() const { return window_; }
+    /// The control made for the table entry `name`, or nullptr.
+    HWND control(std::string_view name) const;
+    HWND tooltip() const { return tooltip_; }
+    /// Pixels per inch the twips were scaled with.
+    int dots_per_inch() const { return dpi_; }
+    int line_height() const { return line_height_; }
+    HFONT font() const { return font_.handle(); }
+
+    /// Replaces the message box (tests record the message instead).
+    void set_error_presenter(error_presenter presenter) { present_error_ = std::move(presenter); }
+
+  private:
+    static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+    LRESULT HandleMessage(UINT message, WPARAM w, LPARAM l);
+
+    void OnCreate();
+    void OnCommand(int id, int notification);
+    void OnPaint();
+    void OnPrintClient(HDC dc);
+    bool OnSetCursor();
+    void OnActivate(bool active);
+    void OnSetFocus();
+    void OnClose();
+    void OnDestroy();
+
+    void press(std::string_view name);
+    void paint_log(HDC dc, const RECT& area) const;
+
+    void show_error(const std::string& message) override;
+    void sequence_started() override;
+    void sequence_finished() override;
+    void keep_alive() override;
+    void line_logged(const std::string& text) override;
+
+    form1_model& model_;
+    error_presenter present_error_;
+    HINSTANCE instance_ = nullptr;
+    HWND window_ = nullptr;
+    HWND tooltip_ = nullptr;
+    HWND last_focus_ = nullptr;
+    gui_font font_;
+    int dpi_ = 96;
+    int line_height_ = 13;
+    bool ends_program_ = false;
+    bool close_requested_ = false;
+};
+
+}  // namespace helio::win32

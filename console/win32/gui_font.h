@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+
+namespace helio::win32 {
+
+/// The system's default GUI font at a given height in pixels; deleted with the object.
+class gui_font {
+  public:
+    gui_font() = default;
+    /// `height` as in LOGFONT: negative for the character height in pixels.
+    explicit gui_font(LONG height);
+    ~gui_font();
+
+    gui_font(gui_font&& other) noexcept;
+    gui_font& operator=(gui_font&& other) noexcept;
+    gui_font(const gui_font&) = delete;
+    gui_font& operator=(const gui_font&) = delete;
+
+    HFONT handle() const { return font_; }
+    LONG height() const { return height_; }
+
+  private:
+    HFONT font_ = nullptr;
+    LONG height_ = 0;
+};
+
+/// The default GUI font for a screen of `dots_per_inch`: the size it has at 96 scaled to the
+/// screen, as the twips of the layout are. Where the system's face runs wider than the
+/// layout was drawn for, it steps down half a point at a time, to 6.5 points at least,
+/// until `fits` accepts it: a caption cut off is worse than a small one.
+gui_font fitting_gui_font(int dots_per_inch, const std::function<bool(HFONT)>& fits);
+
+}  // namespace helio::win32

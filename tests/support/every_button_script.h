@@ -1,0 +1,94 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace helio::test {
+
+/// One press of a button, with what it sends and logs in the order the console's trace
+/// shows it ("W <value>" per write, "L <text>" per log line; reads left out). The script
+/// starts on a freshly started simulated heliograph. Every build of the console plays it,
+/// so the bytes a Windows build sends through COM are those the Linux build sends.
+struct scripted_press {
+    std::string_view control;
+    std::string_view typed;  ///< typed into Text1 first (GO only)
+    std::vector<std::string_view> trace;
+
+    std::vector<std::int32_t> writes() const {
+        std::vector<std::int32_t> values;
+        for (const std::string_view event : trace) {
+            if (event.starts_with("W ")) {
+                values.push_back(std::stoi(std::string(event.substr(2))));
+            }
+        }
+        return values;
+    }
+
+    std::vector<std::string> lines() const {
+        std::vector<std::string> texts;
+        for (const std::string_view event : trace) {
+            if (event.starts_with("L ")) {
+                texts.emplace_back(event.substr(2));
+            }
+        }
+        return texts;
+    }
+};
+
+inline const std::vector<scripted_press>& every_button_script() {
+    static const std::vector<scripted_press> script{
+        {"Command9", "", {"W 0"}},
+        {"Command1", "", {"W 8", "W 10", "W 8", "W 0", "L Visee positionnee"}},
+        {"Command1", "", {"L Visee positionnee"}},
+        {"Command3",
+         "",
+         {"L Bouton de visee active", "L Visee positionnee", "W 32", "W 34", "W 32", "W 0"}},
+        {"Command2", "", {"W 16", "W 18", "W 16", "W 0", "L CCD positionnee"}},
+        {"Command3",
+         "",
+         {"L Bouton de visee active", "W 8", "W 10", "W 8", "W 0", "L Visee positionnee", "W 32",
+          "W 34", "W 32", "W 0"}},
+        {"Command4",
+         "",
+         {"L consigne 35", "W 24", "W 27", "W 24", "W 32", "W 33", "W 32", "W 0",
+          "L lames en position  -1 Ang."}},
+        {"Command5",
+         "",
+         {"L consigne 231", "W 56", "W 59", "W 56", "W 224", "W 225", "W 224", "W 0",
+          "L lames en position  +1 Ang."}},
+        {"Command6",
+         "",
+         {"L consigne 128", "W 0", "W 3", "W 0", "W 128", "W 129", "W 128", "W 0",
+          "L lames en position Centre Raie"}},
+        {"Command7",
+         "",
+         {"L consigne 80", "W 0", "W 3", "W 0", "W 80", "W 81", "W 80", "W 0",
+          "L lames en position  -0.5 Ang."}},
+        {"Command8",
+         "",
+         {"L consigne 178", "W 16", "W 19", "W 16", "W 176", "W 177", "W 176", "W 0",
+          "L lames en position  +0.5 Ang."}},
+        {"Command10", "36", {"L Consigne invalide"}},
+        {"Command10",
+         "100",
+         {"L consigne 100", "W 32", "W 35", "W 32", "W 96", "W 97", "W 96", "W 0",
+          "L lames en position  -0.3 Ang.", "L Consigne = 100"}},
+        {"Command9", "", {"W 0"}},
+    };
+    return script;
+}
+
+/// The whole script as one trace.
+inline std::vector<std::string> every_button_trace() {
+    std::vector<std::string> trace;
+    for (const scripted_press& press : every_button_script()) {
+        trace.insert(trace.end(), press.trace.begin(), press.trace.end());
+    }
+    return trace;
+}
+
+}  // namespace helio::test

@@ -1,0 +1,165 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <oaidl.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "support/console_process.h"
+#include "support/every_button_script.h"
+#include "ttl/win32/wide_text.h"
+
+namespace helio {
+namespace {
+
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+/// The program under test, given on the command line (a Linux path is on drive Z:).
+std::wstring& program_path() {
+    static std::wstring path;
+    return path;
+}
+
+/// One line of the stand-in component's journal: "write 3 port 91 value 8 aux 0 type 16387".
+struct journal_entry {
+    std::string kind;
+    unsigned instance = 0;
+    long port = 0;
+    long value = 0;
+    unsigned type = 0;
+};
+
+std::vector<journal_entry> parse_journal(const std::vector<std::string>& lines) {
+    std::vector<journal_entry> entries;
+    for (const std::string& line : lines) {
+        char kind[32] = {};
+        journal_entry entry;
+        long aux = 0;
+        std::sscanf(line.c_str(), "%31s %u port %ld value %ld aux %ld type %u", kind,
+                    &entry.instance, &entry.port, &entry.value, &aux, &entry.type);
+        entry.kind = kind;
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+std::vector<std::string> without_reads(const std::vector<std::string>& trace) {
+    std::vector<std::string> kept;
+    for (const std::string& line : trace) {
+        if (!line.starts_with("R ")) {
+            kept.push_back(line);
+        }
+    }
+    return kept;
+}
+
+/// heliograph-console.exe as the operator starts it, the stand-in component registered in
+/// the prefix and keeping a journal of every call, the mechanisms twenty times faster.
+class ConsoleProgramTest : public ::testing::Test {
+  protected:
+    ConsoleProgramTest() {
+        DeleteFileW(trace_path.c_str());
+        DeleteFileW(journal_path.c_str());
+        SetEnvironmentVariableW(L"HELIO_STANDIN_JOURNAL", journal_path.c_str());
+        SetEnvironmentVariableW(L"HELIO_STANDIN_TRAVEL_SCALE", L"0.05");
+    }
+
+    std::wstring trace_argument() const { return L"--trace \"" + trace_path + L"\""; }
+
+    void play(const test::console_process& console, const test::scripted_press& press) {
+        if (!press.typed.empty()) {
+            console.type(win32::to_utf16(press.typed));
+        }
+        console.click(press.control);
+    }
+
+    const std::wstring trace_path = test::temporary_path(L"helio-trace.txt");
+    const std::wstring journal_path = test::temporary_path(L"helio-standin-journal.txt");
+};
+
+TEST_F(ConsoleProgramTest, EveryButtonGoesThroughTheRegisteredComponentWithTheScriptsBytes) {
+    test::console_process console(program_path(), trace_argument());
+    ASSERT_NE(console.wait_for_window(), nullptr);
+    for (const test::scripted_press& press : test::every_button_script()) {
+        play(console, press);
+    }
+    EXPECT_EQ(console.close(), 0u);
+    EXPECT_EQ(without_reads(test::read_lines(trace_path)), test::every_button_trace());
+
+    const std::vector<journal_entry> calls = parse_journal(test::read_lines(journal_path));
+    ASSERT_FALSE(calls.empty());
+    ASSERT_EQ(calls.size() % 3, 0u) << "new, one call, release";
+    std::vector<std::string> written;
+    for (std::size_t i = 0; i < calls.size(); i += 3) {
+        EXPECT_EQ(calls[i].kind, "new");
+        EXPECT_EQ(calls[i + 2].kind, "release");
+        EXPECT_EQ(calls[i + 1].instance, calls[i].instance);
+        EXPECT_EQ(calls[i + 2].instance, calls[i].instance);
+        EXPECT_EQ(calls[i + 1].port, 91);
+        if (calls[i + 1].kind == "write") {
+            EXPECT_EQ(calls[i + 1].type, unsigned{VT_BYREF | VT_I4});
+            written.push_back("W " + std::to_string(calls[i + 1].value));
+        } else {
+            EXPECT_EQ(calls[i + 1].kind, "read");
+        }
+    }
+    std::vector<std::string> expected;
+    for (const std::string& event : test::every_button_trace()) {
+        if (event.starts_with("W ")) {
+            expected.push_back(event);
+        }
+    }
+    EXPECT_EQ(written, expected) << "the bytes the component received";
+}
+
+TEST_F(ConsoleProgramTest, SimulateRunsOnTheBuiltInHeliographAndLeavesTheComponentAlone) {
+    test::console_process console(program_path(), L"--simulate " + trace_argument());
+    ASSERT_NE(console.wait_for_window(), nullptr);
+    // From a fresh start the blades are at the line centre already: no real-time travel.
+    const auto& script = test::every_button_script();
+    std::vector<std::string> expected;
+    for (const std::size_t step : {std::size_t{0}, std::size_t{8}, std::size_t{11}}) {
+        play(console, script[step]);
+        expected.insert(expected.end(), script[step].trace.begin(), script[step].trace.end());
+    }
+    EXPECT_EQ(console.close(), 0u);
+    EXPECT_EQ(without_reads(test::read_lines(trace_path)), expected);
+    EXPECT_THAT(test::read_lines(journal_path), IsEmpty());
+}
+
+TEST_F(ConsoleProgramTest, AnUnknownArgumentIsRefusedWithTheUsage) {
+    test::console_process console(program_path(), L"--bogus");
+    EXPECT_EQ(console.wait_for_exit(), 2u);
+    EXPECT_THAT(console.standard_error(), HasSubstr("unknown argument: --bogus"));
+    EXPECT_THAT(console.standard_error(), HasSubstr("--simulate"));
+}
+
+TEST_F(ConsoleProgramTest, ATraceFileThatCannotBeMadeStopsTheProgramBeforeAnyAccess) {
+    test::console_process console(program_path(), L"--trace Z:\\no\\such\\folder\\trace.txt");
+    EXPECT_EQ(console.wait_for_exit(), 1u);
+    EXPECT_THAT(console.standard_error(), HasSubstr("cannot open trace file"));
+    EXPECT_THAT(test::read_lines(journal_path), IsEmpty());
+}
+
+}  // namespace
+}  // namespace helio
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s [gtest options] PATH-OF-heliograph-console.exe\n", argv[0]);
+        return 2;
+    }
+    std::filesystem::path program(argv[1]);
+    if (argv[1][0] == '/') {
+        program = std::filesystem::path("Z:" + std::string(argv[1]));
+    }
+    helio::program_path() = program.make_preferred().wstring();
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,328 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "console/win32/form1_window.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <commctrl.h>
+
+#include <array>
+
+#include "console/form_layout.h"
+#include "console/win32/user_locale.h"
+#include "support/every_button_script.h"
+#include "support/recorders.h"
+#include "support/standin_library.h"
+#include "support/window_probe.h"
+#include "ttl/clock.h"
+#include "ttl/win32/com_io_component.h"
+#include "ttl/win32/system_text.h"
+#include "ttl/win32/wide_text.h"
+
+namespace helio {
+namespace {
+
+namespace layout = helio::layout;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+using win32::to_utf16;
+
+/// The Win32 window over the model over the registered stand-in component, driven by
+/// window messages as the operator's mouse and keyboard would drive it.
+class Form1WindowTest : public ::testing::Test {
+  protected:
+    Form1WindowTest() {
+        standin.reset();
+        lines.add_observer(ports);
+        window.create(GetModuleHandleW(nullptr), /*ends_program=*/false);
+        ShowWindow(window.handle(), SW_SHOWNORMAL);
+        UpdateWindow(window.handle());
+        test::pump_messages();
+    }
+
+    int px(int twips) const { return layout::twips_to_pixels(twips, window.dots_per_inch()); }
+
+    void click(std::string_view name) {
+        HWND button = window.control(name);
+        ASSERT_NE(button, nullptr) << name;
+        test::click(button);
+    }
+
+    void type(std::wstring_view keys) {
+        HWND entry = window.control("Text1");
+        for (const wchar_t key : keys) {
+            SendMessageW(entry, WM_CHAR, key, 1);
+        }
+    }
+
+    /// The ink at the left edge of log line `index` (the controls start further right).
+    int ink_on_line(int index) const {
+        const int top = index * window.line_height();
+        return test::ink_pixels(window.handle(), {0, top, 16, top + window.line_height()});
+    }
+
+    test::standin_library standin;
+    steady_clock_source time;
+    win32::com_io_factory device;
+    ttl_lines lines{device};
+    form1_model model{lines, time, "."};
+    win32::form1_window window{model};
+    test::port_recorder ports;
+};
+
+TEST_F(Form1WindowTest, TitleAndClientAreaInPixelsOfTheScreen) {
+    EXPECT_EQ(test::window_text(window.handle()), L"COMMANDES TTL HELIOGRAPHE");
+    RECT client;
+    GetClientRect(window.handle(), &client);
+    EXPECT_EQ(client.right, px(5205));
+    EXPECT_EQ(client.bottom, px(5475));
+}
+
+TEST_F(Form1WindowTest, EveryControlSitsWhereTheTablePutsItWithItsCaptionAndFont) {
+    for (std::size_t i = 0; i < layout::controls.size(); ++i) {
+        const layout::control_spec& spec = layout::controls[i];
+        HWND control = GetDlgItem(window.handle(), win32::form1_window::control_id(i));
+        ASSERT_NE(control, nullptr) << spec.name;
+        EXPECT_EQ(control, window.control(spec.name));
+        RECT place;
+        GetWindowRect(control, &place);
+        MapWindowPoints(nullptr, window.handle(), reinterpret_cast<POINT*>(&place), 2);
+        EXPECT_EQ(place.left, px(spec.left)) << spec.name;
+        EXPECT_EQ(place.top, px(spec.top)) << spec.name;
+        EXPECT_EQ(place.right - place.left, px(spec.width)) << spec.name;
+        EXPECT_EQ(place.bottom - place.top, px(spec.height)) << spec.name;
+        EXPECT_EQ(test::window_text(control), to_utf16(spec.caption)) << spec.name;
+        const wchar_t* expected_class = spec.kind == layout::control_kind::button  ? L"Button"
+                                        : spec.kind == layout::control_kind::label ? L"Static"
+                                                                                   : L"Edit";
+        EXPECT_EQ(_wcsicmp(test::window_class(control).c_str(), expected_class), 0) << spec.name;
+        EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), window.font())
+            << spec.name;
+    }
+    EXPECT_EQ(test::window_text(window.control("Label2")), L"Autre consigne (35 \u00E0 231):");
+}
+
+TEST_F(Form1WindowTest, TabMovesThroughTheControlsInTableOrder) {
+    std::vector<HWND> expected;
+    for (const layout::control_spec& spec : layout::controls) {
+        if (spec.kind != layout::control_kind::label) {
+            expected.push_back(window.control(spec.name));
+        }
+    }
+    std::vector<HWND> visited{GetNextDlgTabItem(window.handle(), nullptr, FALSE)};
+    while (visited.size() < expected.size()) {
+        visited.push_back(GetNextDlgTabItem(window.handle(), visited.back(), FALSE));
+    }
+    EXPECT_EQ(visited, expected);
+
+    // The Tab key itself, as the program's message loop hands it to the dialog manager.
+    SetFocus(window.control("Command8"));
+    MSG tab{GetFocus(), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(IsDialogMessageW(window.handle(), &tab));
+    EXPECT_EQ(GetFocus(), window.control("Command9")) << "VISEE..H alpha +0.5 A, then INIT";
+}
+
+TEST_F(Form1WindowTest, TheEntryTakesThreeCharactersFeedsConsigneAndHasItsToolTip) {
+    type(L"1789");
+    EXPECT_EQ(test::window_text(window.control("Text1")), L"178");
+    EXPECT_EQ(model.consigne(), "178");
+    type(L"\b");
+    EXPECT_EQ(model.consigne(), "17");
+    type(L"\b\b\u00E0");
+    EXPECT_EQ(model.consigne(), "\xC3\xA0") << "UTF-16 from the edit, UTF-8 in the model";
+
+    std::array<wchar_t, 128> tip{};
+    TOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = window.handle();
+    tool.uId = reinterpret_cast<UINT_PTR>(window.control("Text1"));
+    tool.lpszText = tip.data();
+    SendMessageW(window.tooltip(), TTM_GETTEXTW, tip.size(), reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(tip.data(), L"Entrez la consigne, puis cliquez sur GO");
+}
+
+TEST_F(Form1WindowTest, EveryButtonClickedSendsTheScriptsBytesThroughCom) {
+    for (const test::scripted_press& press : test::every_button_script()) {
+        if (!press.typed.empty()) {
+            SetWindowTextW(window.control("Text1"), to_utf16(press.typed).c_str());
+        }
+        const std::size_t logged = model.lines().size();
+        ports.writes.clear();
+        const std::vector<standin_call> before = standin.calls();
+        click(press.control);
+        EXPECT_EQ(ports.writes, press.writes()) << press.control;
+        const std::vector<std::string> new_lines(model.lines().begin() + static_cast<long>(logged),
+                                                 model.lines().end());
+        EXPECT_EQ(new_lines, press.lines()) << press.control;
+
+        // What the component itself saw: the same bytes, by reference, on port 91.
+        std::vector<std::int32_t> received;
+        const std::vector<standin_call> after = standin.calls();
+        for (std::size_t i = before.size(); i < after.size(); ++i) {
+            const standin_call& call = after[i];
+            if (call.kind == standin_write) {
+                received.push_back(call.value);
+                EXPECT_EQ(call.type, VT_BYREF | VT_I4);
+            }
+            if (call.kind == standin_write || call.kind == standin_read) {
+                EXPECT_EQ(call.port, 91);
+            }
+        }
+        EXPECT_EQ(received, press.writes()) << press.control;
+    }
+    // One call per object: every object is created, makes its one call, and is released.
+    const std::vector<standin_call> calls = standin.calls();
+    ASSERT_EQ(calls.size() % 3, 0u);
+    for (std::size_t i = 0; i < calls.size(); i += 3) {
+        EXPECT_EQ(calls[i].kind, standin_created);
+        EXPECT_TRUE(calls[i + 1].kind == standin_read || calls[i + 1].kind == standin_write);
+        EXPECT_EQ(calls[i + 2].kind, standin_released);
+        EXPECT_EQ(calls[i].instance, calls[i + 1].instance);
+        EXPECT_EQ(calls[i].instance, calls[i + 2].instance);
+    }
+    EXPECT_EQ(standin.live_objects(), 0);
+}
+
+TEST_F(Form1WindowTest, TheLogIsPaintedFromTheTopLeftAndSurvivesRepaints) {
+    EXPECT_EQ(ink_on_line(0), 0);
+    click("Command6");
+    EXPECT_THAT(model.lines(), ElementsAre("consigne 128", "lames en position Centre Raie"));
+    UpdateWindow(window.handle());
+    EXPECT_GT(ink_on_line(0), 0);
+    EXPECT_GT(ink_on_line(1), 0);
+    EXPECT_EQ(ink_on_line(2), 0) << "two lines, one below the other";
+    InvalidateRect(window.handle(), nullptr, TRUE);
+    UpdateWindow(window.handle());
+    EXPECT_GT(ink_on_line(1), 0) << "a full repaint draws the log again";
+}
+
+/// Looks at the window from inside a wait for a mechanism.
+class wait_watcher final : public wait_observer {
+  public:
+    wait_watcher(win32::form1_window& window, int line) : window_(window), line_(line) {}
+
+    void still_waiting() override {
+        ++waits;
+        busy_cursor = busy_cursor || GetCursor() == LoadCursorW(nullptr, IDC_WAIT);
+        const int top = line_ * window_.line_height();
+        ink = std::max(
+            ink, test::ink_pixels(window_.handle(), {0, top, 16, top + window_.line_height()}));
+        if (post_on_first_wait != 0 && waits == 1) {
+            PostMessageW(post_to, post_on_first_wait, 0, 0);
+        }
+        alive_during_wait = alive_during_wait || IsWindow(window_.handle());
+    }
+
+    int waits = 0;
+    bool busy_cursor = false;
+    int ink = 0;
+    bool alive_during_wait = false;
+    HWND post_to = nullptr;
+    UINT post_on_first_wait = 0;
+
+  private:
+    win32::form1_window& window_;
+    int line_;
+};
+
+TEST_F(Form1WindowTest, DuringAWaitTheWindowRepaintsAndShowsTheBusyCursor) {
+    standin.set_travel_scale(0.1);  // the blades cross 93 codes in about 190 ms
+    wait_watcher watcher(window, 0);
+    model.context().wait_observers.add(watcher);
+    click("Command4");
+    model.context().wait_observers.remove(watcher);
+    ASSERT_GT(watcher.waits, 2);
+    EXPECT_GT(watcher.ink, 0) << "\"consigne 35\" painted while the blades travel";
+    EXPECT_TRUE(watcher.busy_cursor);
+    EXPECT_NE(GetCursor(), LoadCursorW(nullptr, IDC_WAIT)) << "the cursor is given back";
+    EXPECT_EQ(model.lines().back(), "lames en position  -1 Ang.");
+}
+
+TEST_F(Form1WindowTest, ClosingDuringASequenceWaitsForItsEnd) {
+    standin.set_travel_scale(0.1);  // mirror travel, 150 ms
+    wait_watcher closer(window, 0);
+    closer.post_to = window.handle();
+    closer.post_on_first_wait = WM_CLOSE;
+    model.context().wait_observers.add(closer);
+    HWND handle = window.handle();
+    click("Command1");
+    model.context().wait_observers.remove(closer);
+    EXPECT_TRUE(closer.alive_during_wait);
+    EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0));
+    EXPECT_THAT(model.lines(), ElementsAre("Visee positionnee"));
+    EXPECT_FALSE(IsWindow(handle)) << "closed once the sequence ended";
+}
+
+TEST_F(Form1WindowTest, AClickDuringASequenceIsHandledAfterIt) {
+    standin.set_travel_scale(0.1);
+    wait_watcher clicker(window, 0);
+    model.context().wait_observers.add(clicker);
+    HWND init = window.control("Command9");
+    bool clicked = false;
+    struct : wait_observer {
+        void still_waiting() override {
+            if (!*clicked) {
+                *clicked = true;
+                PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+                PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+            }
+        }
+        HWND button;
+        bool* clicked;
+    } impatient;
+    impatient.button = init;
+    impatient.clicked = &clicked;
+    model.context().wait_observers.add(impatient);
+    click("Command1");
+    model.context().wait_observers.remove(impatient);
+    model.context().wait_observers.remove(clicker);
+    EXPECT_TRUE(clicked);
+    EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0, 0)) << "INIT after VISEE, not inside it";
+}
+
+TEST_F(Form1WindowTest, AFailingStatusIsShownInAMessageBoxAndTheConsoleGoesOn) {
+    standin.fail_call(1, E_ACCESSDENIED);
+    test::message_box_answerer answerer;
+    click("Command9");
+    ASSERT_EQ(answerer.boxes_seen(), 1);
+    EXPECT_EQ(answerer.title(), L"COMMANDES TTL HELIOGRAPHE");
+    EXPECT_THAT(answerer.text(), HasSubstr(L"0x80070005"));
+    EXPECT_THAT(answerer.text(), HasSubstr(L"WritePort"));
+    EXPECT_THAT(answerer.text(), HasSubstr(to_utf16(win32::system_text(E_ACCESSDENIED))));
+    EXPECT_THAT(answerer.text(), HasSubstr(L"abandonn\u00E9e"));
+    EXPECT_THAT(model.lines(), IsEmpty()) << "nothing is logged for an error";
+
+    click("Command9");
+    EXPECT_THAT(ports.writes, ElementsAre(0));
+    EXPECT_EQ(answerer.boxes_seen(), 1);
+    EXPECT_TRUE(IsWindow(window.handle()));
+}
+
+/// Sets the user's decimal separator in the regional settings while it lives.
+class regional_decimal_separator {
+  public:
+    explicit regional_decimal_separator(const wchar_t* separator) {
+        GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved_, 8);
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator);
+    }
+    ~regional_decimal_separator() { SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved_); }
+
+  private:
+    wchar_t saved_[8] = L".";
+};
+
+TEST(UserLocale, TheDecimalSeparatorIsTheOneOfTheUsersRegionalSettings) {
+    {
+        const regional_decimal_separator french(L",");
+        EXPECT_EQ(win32::user_decimal_separator(), ",");
+    }
+    {
+        const regional_decimal_separator unusual(L"\u00B7");  // a middle dot
+        EXPECT_EQ(win32::user_decimal_separator(), "\xC2\xB7") << "in UTF-8";
+    }
+}
+
+}  // namespace
+}  // namespace helio

@@ -1,0 +1,286 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+//
+// A stand-in for the instrument's I/O component, for the tests only: an in-process COM
+// server with the same class and interface, backed by the simulated heliograph. Its object
+// is laid out by hand, slot by slot, as a server of the component's era would be, so that
+// the console's own declaration of the interface is checked against an independent one.
+
+#include <windows.h>
+
+#include <objbase.h>
+#include <oleauto.h>
+#include <olectl.h>
+
+#include <new>
+
+#include "standin_control.h"
+#include "standin_state.h"
+
+namespace {
+
+// {E715B92B-25F9-11D1-9330-444553540000} and {E715B92A-25F9-11D1-9330-444553540000}
+const CLSID class_id = {0xE715B92B, 0x25F9, 0x11D1, {0x93, 0x30, 0x44, 0x45, 0x53, 0x54, 0, 0}};
+const IID interface_id = {0xE715B92A, 0x25F9, 0x11D1, {0x93, 0x30, 0x44, 0x45, 0x53, 0x54, 0, 0}};
+const wchar_t class_key[] = L"CLSID\\{E715B92B-25F9-11D1-9330-444553540000}";
+
+struct port_object;
+
+/// The nine slots: IUnknown, IDispatch, ReadPort, WritePort.
+struct port_slots {
+    HRESULT(STDMETHODCALLTYPE* QueryInterface)(port_object*, REFIID, void**);
+    ULONG(STDMETHODCALLTYPE* AddRef)(port_object*);
+    ULONG(STDMETHODCALLTYPE* Release)(port_object*);
+    HRESULT(STDMETHODCALLTYPE* GetTypeInfoCount)(port_object*, UINT*);
+    HRESULT(STDMETHODCALLTYPE* GetTypeInfo)(port_object*, UINT, LCID, ITypeInfo**);
+    HRESULT(STDMETHODCALLTYPE* GetIDsOfNames)(port_object*, REFIID, LPOLESTR*, UINT, LCID, DISPID*);
+    HRESULT(STDMETHODCALLTYPE* Invoke)
+    (port_object*, DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*);
+    HRESULT(STDMETHODCALLTYPE* ReadPort)(port_object*, LONG, LONG*, VARIANT*);
+    HRESULT(STDMETHODCALLTYPE* WritePort)(port_object*, LONG, VARIANT*, LONG*);
+};
+
+struct port_object {
+    const port_slots* slots;
+    ULONG references;
+    unsigned serial;
+    standin_state::fault* fault;  // owned; what this object's one call does instead
+};
+
+standin_state& state() {
+    return standin_state::get();
+}
+
+HRESULT STDMETHODCALLTYPE query_interface(port_object* self, REFIID iid, void** out) {
+    if (out == nullptr) {
+        return E_POINTER;
+    }
+    if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IDispatch) ||
+        IsEqualIID(iid, interface_id)) {
+        ++self->references;
+        *out = self;
+        return S_OK;
+    }
+    *out = nullptr;
+    return E_NOINTERFACE;
+}
+
+ULONG STDMETHODCALLTYPE add_ref(port_object* self) {
+    return ++self->references;
+}
+
+ULONG STDMETHODCALLTYPE release(port_object* self) {
+    const ULONG left = --self->references;
+    if (left == 0) {
+        state().record({standin_released, self->serial, 0, 0, 0, 0, nullptr});
+        --state().live_objects;
+        delete self->fault;
+        delete self;
+    }
+    return left;
+}
+
+HRESULT STDMETHODCALLTYPE get_type_info_count(port_object*, UINT* count) {
+    *count = 0;
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE get_type_info(port_object*, UINT, LCID, ITypeInfo**) {
+    return E_NOTIMPL;
+}
+
+HRESULT STDMETHODCALLTYPE get_ids_of_names(port_object*, REFIID, LPOLESTR*, UINT, LCID, DISPID*) {
+    return DISP_E_UNKNOWNNAME;
+}
+
+HRESULT STDMETHODCALLTYPE invoke(port_object*, DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*,
+                                 EXCEPINFO*, UINT*) {
+    return DISP_E_MEMBERNOTFOUND;
+}
+
+/// True, with the status to return, when this object's call is planned to fail.
+bool call_fails(const port_object* self, HRESULT& status) {
+    if (self->fault == nullptr || self->fault->kind != standin_fail_call) {
+        return false;
+    }
+    status = self->fault->status;
+    return true;
+}
+
+HRESULT STDMETHODCALLTYPE read_port(port_object* self, LONG port, LONG* aux, VARIANT* value) {
+    if (aux == nullptr || value == nullptr) {
+        return E_POINTER;
+    }
+    const LONG aux_in = *aux;
+    HRESULT status = S_OK;
+    if (call_fails(self, status)) {
+        return status;
+    }
+    VariantClear(value);
+    if (self->fault != nullptr && self->fault->kind == standin_answer) {
+        copy_variant(value, self->fault->answer.get());
+        state().record({standin_read, self->serial, port, 0, aux_in, value->vt, nullptr});
+        return S_OK;
+    }
+    value->vt = VT_I4;
+    value->lVal = state().controller().read_inputs();
+    state().record({standin_read, self->serial, port, value->lVal, aux_in, VT_I4, nullptr});
+    return S_OK;
+}
+
+HRESULT STDMETHODCALLTYPE write_port(port_object* self, LONG port, VARIANT* value, LONG* status) {
+    if (value == nullptr || status == nullptr) {
+        return E_POINTER;
+    }
+    HRESULT failure = S_OK;
+    if (call_fails(self, failure)) {
+        return failure;
+    }
+    // The component reads the integer wherever the variant says it is.
+    VARIANT as_integer;
+    VariantInit(&as_integer);
+    if (FAILED(VariantChangeType(&as_integer, value, 0, VT_I4))) {
+        return DISP_E_TYPEMISMATCH;
+    }
+    state().controller().write_outputs(as_integer.lVal);
+    const void* address = (value->vt & VT_BYREF) != 0 ? value->byref : nullptr;
+    state().record({standin_write, self->serial, port, as_integer.lVal, 0, value->vt, address});
+    *status = 0;
+    return S_OK;
+}
+
+const port_slots slots = {query_interface,  add_ref, release,   get_type_info_count, get_type_info,
+                          get_ids_of_names, invoke,  read_port, write_port};
+
+/// The class object COM asks for: makes one port object per CreateInstance.
+class port_factory final : public IClassFactory {
+  public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+        if (IsEqualIID(iid, IID_IUnknown) || IsEqualIID(iid, IID_IClassFactory)) {
+            *out = static_cast<IClassFactory*>(this);
+            return S_OK;
+        }
+        *out = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }  // lives as long as the module
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
+        *out = nullptr;
+        if (outer != nullptr) {
+            return CLASS_E_NOAGGREGATION;
+        }
+        std::optional<standin_state::fault> fault = state().begin_access();
+        if (fault && fault->kind == standin_fail_creation) {
+            state().record({standin_creation_failed, 0, 0, 0, 0, 0, nullptr});
+            return fault->status;
+        }
+        auto* object = new (std::nothrow) port_object{&slots, 0, state().next_serial(), nullptr};
+        if (object == nullptr) {
+            return E_OUTOFMEMORY;
+        }
+        if (fault) {
+            object->fault = new standin_state::fault(std::move(*fault));
+        }
+        ++state().live_objects;
+        state().record({standin_created, object->serial, 0, 0, 0, 0, nullptr});
+        add_ref(object);
+        const HRESULT status = query_interface(object, iid, out);
+        release(object);
+        return status;
+    }
+
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+};
+
+port_factory factory;
+
+HMODULE this_module() {
+    HMODULE module = nullptr;
+    GetModuleHandleExW(
+        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+        reinterpret_cast<LPCWSTR>(&this_module), &module);
+    return module;
+}
+
+}  // namespace
+
+// The COM server's entry points.
+
+extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE
+    DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
+    if (!IsEqualCLSID(clsid, class_id)) {
+        *out = nullptr;
+        return CLASS_E_CLASSNOTAVAILABLE;
+    }
+    return factory.QueryInterface(iid, out);
+}
+
+extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllCanUnloadNow() {
+    return S_FALSE;  // the tests read the record after the objects are gone
+}
+
+extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllRegisterServer() {
+    wchar_t path[MAX_PATH];
+    const DWORD length = GetModuleFileNameW(this_module(), path, MAX_PATH);
+    const std::wstring server_key = std::wstring(class_key) + L"\\InprocServer32";
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, server_key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                        &key, nullptr) != ERROR_SUCCESS) {
+        return SELFREG_E_CLASS;
+    }
+    const wchar_t model[] = L"Apartment";
+    LSTATUS written = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(path),
+                                     (length + 1) * sizeof(wchar_t));
+    if (written == ERROR_SUCCESS) {
+        written = RegSetValueExW(key, L"ThreadingModel", 0, REG_SZ,
+                                 reinterpret_cast<const BYTE*>(model), sizeof model);
+    }
+    RegCloseKey(key);
+    return written == ERROR_SUCCESS ? S_OK : SELFREG_E_CLASS;
+}
+
+extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllUnregisterServer() {
+    const LSTATUS status = RegDeleteTreeW(HKEY_CLASSES_ROOT, class_key);
+    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND ? S_OK : SELFREG_E_CLASS;
+}
+
+// What the tests steer and read.
+
+extern "C" __declspec(dllexport) void standin_reset() {
+    state().reset();
+}
+
+extern "C" __declspec(dllexport) int standin_call_count() {
+    return static_cast<int>(state().calls().size());
+}
+
+extern "C" __declspec(dllexport) int standin_call_at(int index, standin_call* call) {
+    if (index < 0 || static_cast<std::size_t>(index) >= state().calls().size()) {
+        return 0;
+    }
+    *call = state().calls()[static_cast<std::size_t>(index)];
+    return 1;
+}
+
+extern "C" __declspec(dllexport) void standin_schedule_fault(int accesses_from_now, int kind,
+                                                             long status, const VARIANT* answer) {
+    state().schedule(accesses_from_now, {kind, status, held_variant(answer)});
+}
+
+extern "C" __declspec(dllexport) void standin_set_sighting_button(int active) {
+    state().controller().set_sighting_button(active != 0);
+}
+
+extern "C" __declspec(dllexport) void standin_set_travel_scale(double scale) {
+    state().controller().set_travel_scale(scale);
+}
+
+extern "C" __declspec(dllexport) int standin_output_lines() {
+    return state().controller().output_lines();
+}
+
+extern "C" __declspec(dllexport) long standin_live_objects() {
+    return state().live_objects;
+}

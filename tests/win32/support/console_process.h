@@ -1,0 +1,51 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace helio::test {
+
+/// heliograph-console.exe started as the operator would start it, driven from outside by
+/// window messages: its standard error goes to a file the test reads.
+class console_process {
+  public:
+    console_process(const std::wstring& program, const std::wstring& arguments);
+    ~console_process();
+
+    console_process(const console_process&) = delete;
+    console_process& operator=(const console_process&) = delete;
+
+    /// The console's window, once it is there (nullptr after 20 s without it).
+    HWND wait_for_window();
+    /// The control with the given table name in that window.
+    HWND control(std::string_view name) const;
+
+    /// Clicks a button and returns once its sequence has ended.
+    void click(std::string_view name) const;
+    /// Types `text` into the setpoint entry, replacing what was there.
+    void type(std::wstring_view text) const;
+
+    /// Closes the window and waits for the program to end; its exit code.
+    DWORD close();
+    /// Waits for the program to end by itself; its exit code.
+    DWORD wait_for_exit();
+    std::string standard_error() const;
+
+  private:
+    PROCESS_INFORMATION process_{};
+    HWND window_ = nullptr;
+    std::wstring error_path_;
+};
+
+/// A path in the temporary folder for this test's own files.
+std::wstring temporary_path(const wchar_t* name);
+
+/// The lines of a text file, or none if it does not exist.
+std::vector<std::string> read_lines(const std::wstring& path);
+
+}  // namespace helio::test

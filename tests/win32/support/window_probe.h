@@ -1,0 +1,41 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace helio::test {
+
+std::wstring window_text(HWND window);
+std::wstring window_class(HWND window);
+
+/// Dispatches every message waiting for this thread, as the program's loop would.
+void pump_messages();
+
+/// A left click on `control`, posted as the mouse would, then handled.
+void click(HWND control);
+
+/// Pixels of the window's client `area`, as the screen shows it, that differ from the
+/// window background: the ink of whatever is drawn there.
+int ink_pixels(HWND window, const RECT& area);
+
+/// Answers the next message box this thread shows, pressing OK once it has read it.
+class message_box_answerer {
+  public:
+    message_box_answerer();
+    ~message_box_answerer();
+
+    message_box_answerer(const message_box_answerer&) = delete;
+    message_box_answerer& operator=(const message_box_answerer&) = delete;
+
+    int boxes_seen() const;
+    const std::wstring& title() const;
+    const std::wstring& text() const;
+
+  private:
+    UINT_PTR timer_;
+};
+
+}  // namespace helio::test

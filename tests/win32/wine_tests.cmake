@@ -1,0 +1,18 @@
+# SPDX-FileCopyrightText: 2026 Heliograph console developers
+# SPDX-License-Identifier: MIT
+# Every Windows test program runs under Wine, in one throw-away prefix that the first test
+# makes (registering the stand-in I/O component there) and the last one removes.
+set(HELIO_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(HELIO_WINE_ARCH win32)
+else()
+  set(HELIO_WINE_ARCH win64)
+endif()
+
+# Runs the test program `name` (a target) under Wine with the given arguments.
+function(helio_add_wine_test name)
+  add_test(NAME ${name} COMMAND ${name} ${ARGN})
+  set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_prefix)
+  set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT WINEPREFIX=${HELIO_WINE_PREFIX}
+                                                         WINEARCH=${HELIO_WINE_ARCH})
+endfunction()
