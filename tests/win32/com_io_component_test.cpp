@@ -5,7 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "support/standin_library.h"
+#include "standin/standin_library.h"
 #include "ttl/errors.h"
 #include "ttl/ttl_lines.h"
 #include "ttl/win32/system_text.h"
@@ -152,6 +152,24 @@ TEST_F(ComIoTest, AFailedCreationIsAnIoErrorAndNoCallIsMade) {
     lines.write_output(0);
     EXPECT_THAT(standin.journal(),
                 ElementsAre("creation failed", "new 1", "write 1 91 0", "release 1"));
+}
+
+// The COM benchmark runs millions of accesses with the stand-in's record off.
+TEST_F(ComIoTest, WithRecordingOffTheComponentStillWorksAndKeepsNothingUntilReset) {
+    lines.write_output(8);
+    standin.set_recording(false);
+    lines.write_output(10);
+    EXPECT_EQ(standin.output_lines(), 10) << "the write must still reach the heliograph";
+    for (const bool pressed : {false, true}) {
+        standin.set_sighting_button(pressed);
+        EXPECT_EQ(lines.get_ttl() & 1, pressed ? 1 : 0) << "the read must come from the heliograph";
+    }
+    EXPECT_THAT(standin.journal(), ElementsAre("new 1", "write 1 91 8", "release 1"));
+    EXPECT_EQ(standin.live_objects(), 0);
+    standin.reset();
+    lines.write_output(0);
+    EXPECT_THAT(standin.journal(), ElementsAre("new 1", "write 1 91 0", "release 1"))
+        << "reset turns the record back on";
 }
 
 TEST(SystemText, TheSystemsWordsWithoutTheLineBreakOrFullStop) {

@@ -11,9 +11,9 @@
 
 #include "console/form_layout.h"
 #include "console/win32/user_locale.h"
+#include "standin/standin_library.h"
 #include "support/every_button_script.h"
 #include "support/recorders.h"
-#include "support/standin_library.h"
 #include "support/window_probe.h"
 #include "ttl/clock.h"
 #include "ttl/win32/com_io_component.h"

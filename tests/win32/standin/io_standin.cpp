@@ -252,6 +252,10 @@ extern "C" __declspec(dllexport) void standin_reset() {
     state().reset();
 }
 
+extern "C" __declspec(dllexport) void standin_set_recording(int on) {
+    state().set_recording(on != 0);
+}
+
 extern "C" __declspec(dllexport) int standin_call_count() {
     return static_cast<int>(state().calls().size());
 }

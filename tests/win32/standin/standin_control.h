@@ -38,6 +38,7 @@ enum standin_fault_kind {
 };
 
 typedef void (*standin_reset_function)(void);
+typedef void (*standin_set_recording_function)(int on);
 typedef int (*standin_call_count_function)(void);
 typedef int (*standin_call_at_function)(int index, standin_call* call);
 typedef void (*standin_schedule_fault_function)(int accesses_from_now, int kind, long status,

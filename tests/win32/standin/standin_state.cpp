@@ -51,9 +51,13 @@ void standin_state::reset() {
     faults_.clear();
     accesses_ = 0;
     serial_ = 0;
+    recording_ = true;
 }
 
 void standin_state::record(const standin_call& call) {
+    if (!recording_) {
+        return;
+    }
     calls_.push_back(call);
     journal(call);
 }

@@ -59,7 +59,11 @@ class standin_state {
     static standin_state& get();
 
     void reset();
+    /// Keeps the call in the record and the journal, unless recording is off.
     void record(const standin_call& call);
+    /// Off, nothing is kept: a long run (the benchmark's millions of accesses) stays small
+    /// and its accesses cost only what the component does.
+    void set_recording(bool on) { recording_ = on; }
     const std::vector<standin_call>& calls() const { return calls_; }
 
     /// Counts an access (a creation) and hands back the fault planned for it, if any.
@@ -83,4 +87,5 @@ class standin_state {
     unsigned long accesses_ = 0;
     unsigned serial_ = 0;
     std::FILE* journal_ = nullptr;
+    bool recording_ = true;
 };

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Heliograph console developers
 // SPDX-License-Identifier: MIT
-#include "support/standin_library.h"
+#include "standin/standin_library.h"
 
 #include <stdexcept>
 
@@ -47,6 +47,7 @@ standin_library::standin_library() : path_(registered_server_path()) {
         throw std::runtime_error("cannot load the registered I/O component");
     }
     reset_ = find<standin_reset_function>("standin_reset");
+    set_recording_ = find<standin_set_recording_function>("standin_set_recording");
     call_count_ = find<standin_call_count_function>("standin_call_count");
     call_at_ = find<standin_call_at_function>("standin_call_at");
     schedule_fault_ = find<standin_schedule_fault_function>("standin_schedule_fault");
@@ -73,6 +74,10 @@ Function standin_library::find(const char* name) const {
 void standin_library::reset() {
     reset_();
     set_travel_scale_(0.0);
+}
+
+void standin_library::set_recording(bool on) {
+    set_recording_(on ? 1 : 0);
 }
 
 std::vector<standin_call> standin_library::calls() const {

@@ -26,6 +26,9 @@ class standin_library {
     /// Forgets every call and fault; a fresh heliograph whose moves take no time.
     void reset();
 
+    /// Off, the component keeps no record of its calls (calls() stays as it was).
+    void set_recording(bool on);
+
     std::vector<standin_call> calls() const;
     /// The calls as short text: "new 1", "write 1 91 8", "read 2 91 aux 0", "release 1".
     std::vector<std::string> journal() const;
@@ -49,6 +52,7 @@ class standin_library {
     std::wstring path_;
     HMODULE module_ = nullptr;
     standin_reset_function reset_;
+    standin_set_recording_function set_recording_;
     standin_call_count_function call_count_;
     standin_call_at_function call_at_;
     standin_schedule_fault_function schedule_fault_;
