@@ -1,0 +1,163 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+//
+// The COM path: write_output and get_ttl through com_io_factory against their floor, a bare
+// loop of CoCreateInstance, the one call with the arguments the adapter passes, and Release,
+// all on the registered stand-in component in this process. Prints the figures as JSON.
+//   com_path_bench [ROUNDS [SECONDS_PER_SAMPLE]]     (101 rounds of 0.01 s by default)
+#include <objbase.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "interleaved_rounds.h"
+#include "standin/standin_library.h"
+#include "ttl/errors.h"
+#include "ttl/ttl_lines.h"
+#include "ttl/ttl_port.h"
+#include "ttl/win32/com_apartment.h"
+#include "ttl/win32/com_io_component.h"
+#include "ttl/win32/io_port_interface.h"
+
+namespace helio::bench {
+namespace {
+
+/// Where read results go, so that no read can be left out.
+volatile LONG read_sink = 0;
+
+void check(HRESULT status, const char* what) {
+    if (FAILED(status)) {
+        throw io_error(status, what, "the stand-in component refused");
+    }
+}
+
+win32::io_port_dispatch* fresh_object() {
+    void* object = nullptr;
+    check(CoCreateInstance(win32::io_port_class_id, nullptr, CLSCTX_INPROC_SERVER,
+                           win32::io_port_interface_id, &object),
+          "CoCreateInstance");
+    return static_cast<win32::io_port_dispatch*>(object);
+}
+
+void floor_write(std::int64_t count) {
+    for (std::int64_t i = 0; i < count; ++i) {
+        win32::io_port_dispatch* port = fresh_object();
+        LONG value = 0;
+        LONG status = 0;
+        VARIANT by_reference;
+        VariantInit(&by_reference);
+        by_reference.vt = VT_BYREF | VT_I4;
+        by_reference.plVal = &value;
+        const HRESULT written = port->WritePort(ttl_port_number, &by_reference, &status);
+        port->Release();
+        check(written, "WritePort");
+    }
+}
+
+void floor_read(std::int64_t count) {
+    for (std::int64_t i = 0; i < count; ++i) {
+        win32::io_port_dispatch* port = fresh_object();
+        LONG aux = 0;
+        VARIANT answer;
+        VariantInit(&answer);
+        const HRESULT read = port->ReadPort(ttl_port_number, &aux, &answer);
+        port->Release();
+        check(read, "ReadPort");
+        read_sink = answer.lVal;  // the stand-in answers VT_I4: nothing to clear
+    }
+}
+
+struct com_figures {
+    int rounds = 0;
+    std::int64_t accesses_per_round = 0;
+    std::vector<std::vector<double>> times;  // floor_write, write_output, floor_read, get_ttl
+};
+
+com_figures measure(int rounds, double seconds_per_sample) {
+    win32::com_io_factory device;
+    ttl_lines lines(device);
+    const std::vector<timed_case> cases = {
+        {"floor_write", floor_write},
+        {"write_output",
+         [&](std::int64_t count) {
+             for (std::int64_t i = 0; i < count; ++i) {
+                 lines.write_output(0);
+             }
+         }},
+        {"floor_read", floor_read},
+        {"get_ttl",
+         [&](std::int64_t count) {
+             for (std::int64_t i = 0; i < count; ++i) {
+                 read_sink = lines.get_ttl();
+             }
+         }},
+    };
+    // The first round loads and warms everything; it is not kept.
+    time_in_rounds(cases, 1, 1000);
+    com_figures figures;
+    figures.rounds = rounds;
+    figures.accesses_per_round = accesses_lasting(cases.front(), seconds_per_sample);
+    figures.times = time_in_rounds(cases, rounds, figures.accesses_per_round);
+    return figures;
+}
+
+/// Median over the rounds of measured / floor within the same round.
+double paired_ratio(const std::vector<double>& measured, const std::vector<double>& floor) {
+    std::vector<double> ratios;
+    for (std::size_t round = 0; round < measured.size(); ++round) {
+        ratios.push_back(measured[round] / floor[round]);
+    }
+    return median(ratios);
+}
+
+std::string json_list(const std::vector<double>& values) {
+    std::string text = "[";
+    for (const double value : values) {
+        text += (text.size() > 1 ? ", " : "") + std::to_string(value);
+    }
+    return text + "]";
+}
+
+void print_json(const com_figures& figures) {
+    const auto& t = figures.times;
+    std::printf("{\n  \"available\": true,\n");
+    std::printf("  \"floor_label\": \"CoCreateInstance, call, Release\",\n");
+    std::printf("  \"rounds\": %d,\n  \"accesses_per_round\": %lld,\n", figures.rounds,
+                static_cast<long long>(figures.accesses_per_round));
+    std::printf("  \"floor_write_ns\": %.2f,\n  \"write_output_ns\": %.2f,\n", median(t[0]),
+                median(t[1]));
+    std::printf("  \"floor_read_ns\": %.2f,\n  \"get_ttl_ns\": %.2f,\n", median(t[2]),
+                median(t[3]));
+    std::printf("  \"write_output_paired_ratio\": %.4f,\n  \"get_ttl_paired_ratio\": %.4f,\n",
+                paired_ratio(t[1], t[0]), paired_ratio(t[3], t[2]));
+    std::printf("  \"samples_ns\": {\"floor_write\": %s,\n", json_list(t[0]).c_str());
+    std::printf("    \"write_output\": %s,\n", json_list(t[1]).c_str());
+    std::printf("    \"floor_read\": %s,\n", json_list(t[2]).c_str());
+    std::printf("    \"get_ttl\": %s}\n}\n", json_list(t[3]).c_str());
+}
+
+}  // namespace
+}  // namespace helio::bench
+
+int main(int argc, char** argv) {
+    try {
+        const int rounds = argc > 1 ? std::atoi(argv[1]) : 101;
+        const double seconds_per_sample = argc > 2 ? std::atof(argv[2]) : 0.01;
+        helio::win32::com_apartment apartment;
+        // The stand-in keeps no record during the run: its accesses cost only what the
+        // component does, the same for the floor and for the adapter.
+        helio::test::standin_library standin;
+        standin.reset();
+        standin.set_recording(false);
+        const auto figures = helio::bench::measure(rounds, seconds_per_sample);
+        helio::bench::print_json(figures);
+        return 0;
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "com_path_bench: %s\n", error.what());
+        return 1;
+    }
+}

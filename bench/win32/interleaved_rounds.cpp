@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "interleaved_rounds.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace helio::bench {
+
+namespace {
+
+std::int64_t performance_counter() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
+
+double counter_ticks_per_second() {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(frequency.QuadPart);
+}
+
+}  // namespace
+
+double time_per_access(const timed_case& timed, std::int64_t count) {
+    static const double ticks_per_ns = counter_ticks_per_second() / 1e9;
+    const std::int64_t started = performance_counter();
+    timed.run(count);
+    const std::int64_t ended = performance_counter();
+    return static_cast<double>(ended - started) / ticks_per_ns / static_cast<double>(count);
+}
+
+std::int64_t accesses_lasting(const timed_case& timed, double seconds) {
+    const double wanted_ns = seconds * 1e9;
+    // Doubled until a run is long enough to time, then timed a few times: one unlucky run
+    // on a busy machine would otherwise set the size of every sample.
+    std::int64_t count = 1;
+    while (time_per_access(timed, count) * static_cast<double>(count) < wanted_ns / 10) {
+        count *= 2;
+    }
+    std::vector<double> per_access;
+    for (int run = 0; run < 5; ++run) {
+        per_access.push_back(time_per_access(timed, count));
+    }
+    return std::max<std::int64_t>(1, std::llround(wanted_ns / median(per_access)));
+}
+
+std::vector<std::vector<double>> time_in_rounds(const std::vector<timed_case>& cases, int rounds,
+                                                std::int64_t count) {
+    if (cases.empty() || rounds < 1 || count < 1) {
+        throw std::invalid_argument("nothing to time");
+    }
+    std::vector<std::vector<double>> times(cases.size());
+    for (int round = 0; round < rounds; ++round) {
+        for (std::size_t step = 0; step < cases.size(); ++step) {
+            const std::size_t which = (static_cast<std::size_t>(round) + step) % cases.size();
+            times[which].push_back(time_per_access(cases[which], count));
+        }
+    }
+    return times;
+}
+
+double median(std::vector<double> values) {
+    if (values.empty()) {
+        throw std::invalid_argument("the median of nothing");
+    }
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+}  // namespace helio::bench
