@@ -36,17 +36,18 @@ double time_per_access(const timed_case& timed, std::int64_t count) {
 
 std::int64_t accesses_lasting(const timed_case& timed, double seconds) {
     const double wanted_ns = seconds * 1e9;
-    // Doubled until a run is long enough to time, then timed a few times: one unlucky run
-    // on a busy machine would otherwise set the size of every sample.
+    // Doubled until a run is long enough to time, then timed a few times and sized by the
+    // fastest: a slow moment of the machine at this point would otherwise make every sample
+    // short, and short samples noisy.
     std::int64_t count = 1;
     while (time_per_access(timed, count) * static_cast<double>(count) < wanted_ns / 10) {
         count *= 2;
     }
-    std::vector<double> per_access;
-    for (int run = 0; run < 5; ++run) {
-        per_access.push_back(time_per_access(timed, count));
+    double fastest_ns = time_per_access(timed, count);
+    for (int run = 1; run < 5; ++run) {
+        fastest_ns = std::min(fastest_ns, time_per_access(timed, count));
     }
-    return std::max<std::int64_t>(1, std::llround(wanted_ns / median(per_access)));
+    return std::max<std::int64_t>(1, std::llround(wanted_ns / fastest_ns));
 }
 
 std::vector<std::vector<double>> time_in_rounds(const std::vector<timed_case>& cases, int rounds,

@@ -18,7 +18,7 @@ struct timed_case {
 /// Wall-clock time per access, in ns, of `count` accesses made by `timed`.
 double time_per_access(const timed_case& timed, std::int64_t count);
 
-/// How many accesses of `timed` take about `seconds`.
+/// How many accesses of `timed` take about `seconds` when the machine is quiet.
 std::int64_t accesses_lasting(const timed_case& timed, double seconds);
 
 /// Times every case `rounds` times, `count` accesses at a time. Each round runs every case
