@@ -34,6 +34,16 @@ double time_per_access(const timed_case& timed, std::int64_t count) {
     return static_cast<double>(ended - started) / ticks_per_ns / static_cast<double>(count);
 }
 
+void warm_up(const std::vector<timed_case>& cases, double seconds, std::int64_t count) {
+    const auto until =
+        performance_counter() + static_cast<std::int64_t>(seconds * counter_ticks_per_second());
+    while (performance_counter() < until) {
+        for (const timed_case& timed : cases) {
+            timed.run(count);
+        }
+    }
+}
+
 std::int64_t accesses_lasting(const timed_case& timed, double seconds) {
     const double wanted_ns = seconds * 1e9;
     // Doubled until a run is long enough to time, then timed a few times and sized by the

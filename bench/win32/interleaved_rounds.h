@@ -21,6 +21,9 @@ double time_per_access(const timed_case& timed, std::int64_t count);
 /// How many accesses of `timed` take about `seconds` when the machine is quiet.
 std::int64_t accesses_lasting(const timed_case& timed, double seconds);
 
+/// Runs the cases in turn, `count` accesses at a time, for at least `seconds`.
+void warm_up(const std::vector<timed_case>& cases, double seconds, std::int64_t count);
+
 /// Times every case `rounds` times, `count` accesses at a time. Each round runs every case
 /// once, starting one case further on than the round before, so that a disturbance of the
 /// machine (or of Wine's server) that lasts a round falls on every case alike. Hands back,
