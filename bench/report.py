@@ -106,7 +106,7 @@ def com_figures(com):
             row["met"] = row["ratio"] <= 1.10
             row["goal_shown"] = "≤ 1.10x"
             row["note"] = (f"ratio: median of the rounds' own ratios (of the medians: "
-                           f"{of_medians:.3f}x); {com['accesses_per_round']} accesses per "
+                           f"{of_medians:.3f}x); {com['accesses_per_sample']} accesses per "
                            f"sample; {com.get('wine', 'Wine')}")
         rows.append(row)
     return rows

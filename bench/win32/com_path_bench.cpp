@@ -74,7 +74,7 @@ void floor_read(std::int64_t count) {
 
 struct com_figures {
     int rounds = 0;
-    std::int64_t accesses_per_round = 0;
+    std::int64_t accesses_per_sample = 0;
     std::vector<std::vector<double>> times;  // floor_write, write_output, floor_read, get_ttl
 };
 
@@ -102,8 +102,8 @@ com_figures measure(int rounds, double seconds_per_sample) {
     warm_up(cases, 5.0, 100);
     com_figures figures;
     figures.rounds = rounds;
-    figures.accesses_per_round = accesses_lasting(cases.front(), seconds_per_sample);
-    figures.times = time_in_rounds(cases, rounds, figures.accesses_per_round);
+    figures.accesses_per_sample = accesses_lasting(cases.front(), seconds_per_sample);
+    figures.times = time_in_rounds(cases, rounds, figures.accesses_per_sample);
     return figures;
 }
 
@@ -131,8 +131,8 @@ void print_json(const com_figures& figures) {
     const auto& t = figures.times;
     std::printf("{\n  \"available\": true,\n");
     std::printf("  \"floor_label\": \"CoCreateInstance, call, Release\",\n");
-    std::printf("  \"rounds\": %d,\n  \"accesses_per_round\": %lld,\n", figures.rounds,
-                static_cast<long long>(figures.accesses_per_round));
+    std::printf("  \"rounds\": %d,\n  \"accesses_per_sample\": %lld,\n", figures.rounds,
+                static_cast<long long>(figures.accesses_per_sample));
     std::printf("  \"floor_write_ns\": %.2f,\n  \"write_output_ns\": %.2f,\n", median(t[0]),
                 median(t[1]));
     std::printf("  \"floor_read_ns\": %.2f,\n  \"get_ttl_ns\": %.2f,\n", median(t[2]),
