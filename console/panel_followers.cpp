@@ -26,13 +26,13 @@ transcript_changes transcript_follower::changes() {
     const std::uint64_t end = first + entries.size();
     if (shown_end_ > first) {
         // A read repeated since: the run it belongs to is the last line shown, longer now.
-        const transcript_entry& last_shown = entries[shown_end_ - 1 - first];
+        const transcript_entry& last_shown = entries[static_cast<std::size_t>(shown_end_ - 1 - first)];
         if (last_shown.count != shown_last_count_) {
             changes.last_line = line_of(last_shown);
         }
     }
     for (std::uint64_t serial = std::max(shown_end_, first); serial < end; ++serial) {
-        changes.new_lines.push_back(line_of(entries[serial - first]));
+        changes.new_lines.push_back(line_of(entries[static_cast<std::size_t>(serial - first)]));
     }
     shown_end_ = end;
     shown_last_count_ = entries.back().count;
