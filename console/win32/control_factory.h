@@ -22,6 +22,12 @@ bool captions_fit(HFONT font, int dots_per_inch);
 HWND create_control(HWND parent, const layout::control_spec& spec, int id, int dots_per_inch,
                     HFONT font);
 
+/// A child window of `parent` of the given class and style (WS_CHILD and WS_VISIBLE added),
+/// with a UTF-8 caption, an id and a font; placed later with MoveWindow. Throws
+/// std::runtime_error if Windows refuses.
+HWND create_child(HWND parent, const wchar_t* class_name, std::string_view caption, DWORD style,
+                  int id, HFONT font, DWORD extended_style = 0);
+
 /// The tool tip that shows `text` while the mouse rests on `control`.
 HWND create_tooltip(HWND parent, HWND control, std::string_view text);
 
