@@ -316,13 +316,3 @@ TEST_F(Form1ViewTest, ClosingDuringASequenceWaitsForItsEnd) {
 }
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    // The view tests need no display unless one is asked for.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
