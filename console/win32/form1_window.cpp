@@ -28,23 +28,6 @@ void show_message_box(HWND owner, const std::wstring& message) {
                 MB_OK | MB_ICONERROR);
 }
 
-int screen_dots_per_inch() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
-int line_height_of(HFONT font) {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    return metrics.tmHeight + metrics.tmExternalLeading;
-}
-
 /// The outer size of a window whose client area is the form's, at `dpi`.
 SIZE window_size(int dpi) {
     RECT area{0, 0, layout::twips_to_pixels(layout::client_width_twips, dpi),
@@ -80,8 +63,8 @@ void form1_window::create(HINSTANCE instance, bool ends_program) {
     accelerators_ = CreateAcceleratorTableW(&f12, 1);
     dpi_ = screen_dots_per_inch();
     font_ = fitting_gui_font(dpi_, [this](HFONT font) { return captions_fit(font, dpi_); });
-    line_height_ = line_height_of(font_.handle());
-    register_window_class(instance, window_class_name, window_procedure,
+    line_height_ = win32::line_height(font_.handle());
+    register_window_class(instance, window_class_name, owned_window_procedure<form1_window>,
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     const SIZE size = window_size(dpi_);
     const std::wstring title = to_utf16(layout::window_title);
@@ -101,20 +84,6 @@ HWND form1_window::control(std::string_view name) const {
         }
     }
     return nullptr;
-}
-
-LRESULT CALLBACK form1_window::window_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<form1_window*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<form1_window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr) {
-        return DefWindowProcW(window, message, w, l);
-    }
-    return self->HandleMessage(message, w, l);
 }
 
 LRESULT form1_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {

@@ -11,6 +11,7 @@
 
 #include "console/form1_model.h"
 #include "console/win32/gui_font.h"
+#include "console/win32/window_class.h"
 
 namespace helio::win32 {
 
@@ -59,7 +60,8 @@ class form1_window final : private form_host, private log_observer {
     bool translate_accelerator(MSG& message) const;
 
   private:
-    static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+    template <class Owner>
+    friend LRESULT CALLBACK owned_window_procedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM w, LPARAM l);
 
     void OnCreate();

@@ -89,4 +89,21 @@ gui_font fixed_pitch_font(int dots_per_inch) {
     return gui_font(description);
 }
 
+int screen_dots_per_inch() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+int line_height(HFONT font) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return metrics.tmHeight + metrics.tmExternalLeading;
+}
+
 }  // namespace helio::win32

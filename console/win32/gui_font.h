@@ -43,4 +43,10 @@ gui_font scaled_gui_font(int dots_per_inch, double scale = 1.0, LONG weight = FW
 /// A fixed-pitch font as tall as the default GUI font, for text in columns.
 gui_font fixed_pitch_font(int dots_per_inch);
 
+/// Pixels per inch of the screen, as the system scales for it.
+int screen_dots_per_inch();
+
+/// The height of one line of text in `font`, spacing included.
+int line_height(HFONT font);
+
 }  // namespace helio::win32

@@ -4,6 +4,7 @@
 
 #include <stdexcept>
 
+#include "console/win32/gui_font.h"
 #include "console/win32/window_class.h"
 #include "ttl/win32/wide_text.h"
 
@@ -50,17 +51,15 @@ lamp_row::~lamp_row() {
 
 void lamp_row::create(HWND parent, int id, HFONT font, int dots_per_inch) {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE));
-    register_window_class(instance, window_class_name, window_procedure, nullptr);
+    register_window_class(instance, window_class_name, owned_window_procedure<lamp_row>, nullptr);
     font_ = font;
     dpi_ = dots_per_inch;
     const SIZE size = preferred_size();
-    window_ = CreateWindowExW(0, window_class_name, L"", WS_CHILD | WS_VISIBLE, 0, 0, size.cx,
-                              size.cy, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                              instance, nullptr);
-    if (window_ == nullptr) {
+    if (CreateWindowExW(0, window_class_name, L"", WS_CHILD | WS_VISIBLE, 0, 0, size.cx, size.cy,
+                        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
+                        this) == nullptr) {
         throw std::runtime_error("cannot create a row of lamps");
     }
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 int lamp_row::scaled(int pixels_at_96) const {
@@ -68,15 +67,7 @@ int lamp_row::scaled(int pixels_at_96) const {
 }
 
 SIZE lamp_row::preferred_size() const {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font_);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    return {
-        8 * scaled(cell_width),
-        scaled(lamp_diameter + 6) + caption_lines * (metrics.tmHeight + metrics.tmExternalLeading)};
+    return {8 * scaled(cell_width), scaled(lamp_diameter + 6) + caption_lines * line_height(font_)};
 }
 
 void lamp_row::set_value(std::optional<std::int32_t> value) {
@@ -101,21 +92,18 @@ RECT lamp_row::lamp_rect(int bit) const {
     return {centre - diameter / 2, top, centre - diameter / 2 + diameter, top + diameter};
 }
 
-LRESULT CALLBACK lamp_row::window_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    auto* self = reinterpret_cast<lamp_row*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self != nullptr) {
-        switch (message) {
-            case WM_PAINT:
-                self->OnPaint();
-                return 0;
-            case WM_ERASEBKGND:
-                return 1;  // the paint covers every pixel
-            case WM_DESTROY:
-                self->window_ = nullptr;
-                break;
-        }
+LRESULT lamp_row::HandleMessage(UINT message, WPARAM w, LPARAM l) {
+    switch (message) {
+        case WM_PAINT:
+            OnPaint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // the paint covers every pixel
+        case WM_DESTROY:
+            window_ = nullptr;
+            return 0;
     }
-    return DefWindowProcW(window, message, w, l);
+    return DefWindowProcW(window_, message, w, l);
 }
 
 void lamp_row::OnPaint() {

@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "console/panel_colours.h"
+#include "console/win32/window_class.h"
 
 namespace helio::win32 {
 
@@ -39,7 +40,9 @@ class lamp_row {
     SIZE preferred_size() const;
 
   private:
-    static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+    template <class Owner>
+    friend LRESULT CALLBACK owned_window_procedure(HWND, UINT, WPARAM, LPARAM);
+    LRESULT HandleMessage(UINT message, WPARAM w, LPARAM l);
     void OnPaint();
     void paint(HDC dc, const RECT& area) const;
     void paint_lamp(HDC dc, int bit) const;

@@ -47,23 +47,6 @@ COLORREF colour_of(panel_colours::rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
 }
 
-int screen_dots_per_inch() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
-int text_line_height(HFONT font) {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    return metrics.tmHeight + metrics.tmExternalLeading;
-}
-
 }  // namespace
 
 panel_window::panel_window(form1_model& model, const line_monitor& monitor,
@@ -98,7 +81,7 @@ void panel_window::create(HINSTANCE instance) {
     small_font_ = scaled_gui_font(dpi_, 0.9);
     fixed_font_ = fixed_pitch_font(dpi_);
     banner_brush_ = CreateSolidBrush(colour_of(panel_colours::banner));
-    register_window_class(instance, window_class_name, window_procedure,
+    register_window_class(instance, window_class_name, owned_window_procedure<panel_window>,
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     RECT area{
         0, 0,
@@ -117,20 +100,6 @@ void panel_window::create(HINSTANCE instance) {
 HWND panel_window::control(std::string_view name) const {
     const auto entry = std::ranges::find(ids::named, name, &ids::named_id::name);
     return entry == ids::named.end() ? nullptr : GetDlgItem(window_, entry->id);
-}
-
-LRESULT CALLBACK panel_window::window_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<panel_window*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<panel_window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr) {
-        return DefWindowProcW(window, message, w, l);
-    }
-    return self->HandleMessage(message, w, l);
 }
 
 LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
@@ -234,9 +203,9 @@ void panel_window::place_lines(int left, int top, int width) const {
     for (const auto& [label, row, value] :
          {std::tuple{ids::outputs_label, ids::output_lamps, ids::output_value},
           std::tuple{ids::inputs_label, ids::input_lamps, ids::input_value}}) {
-        put(label, x, y, px(row_label_width), 2 * text_line_height(font_.handle()));
+        put(label, x, y, px(row_label_width), 2 * line_height(font_.handle()));
         put(row, lamps_left, y, lamps.cx, lamps.cy);
-        put(value, value_left, y, px(value_width), text_line_height(value_font_.handle()));
+        put(value, value_left, y, px(value_width), line_height(value_font_.handle()));
         y += lamps.cy + px(6);
     }
     put(ids::wait, x, y, width - px(20), px(text_height));
@@ -262,7 +231,7 @@ void panel_window::OnSize() {
     const int box_top = top + lines_height() + gap;
     const int box_bottom = client.bottom - gap;
     MoveWindow(item(ids::transcript_box), gap, box_top, monitor_width, box_bottom - box_top, FALSE);
-    const int legend_height = 2 * text_line_height(font_.handle()) + px(2);
+    const int legend_height = 2 * line_height(font_.handle()) + px(2);
     const int inner_left = gap + px(10);
     const int inner_width = monitor_width - px(20);
     MoveWindow(item(ids::transcript_legend), inner_left, box_top + px(20), inner_width,

@@ -15,6 +15,7 @@
 #include "console/win32/gui_font.h"
 #include "console/win32/instrument_controls.h"
 #include "console/win32/lamp_row.h"
+#include "console/win32/window_class.h"
 
 namespace helio::win32 {
 
@@ -52,7 +53,8 @@ class panel_window final : private wait_observer {
     void refresh();
 
   private:
-    static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+    template <class Owner>
+    friend LRESULT CALLBACK owned_window_procedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM w, LPARAM l);
 
     void OnCreate();
