@@ -83,10 +83,10 @@ void panel_window::create(HINSTANCE instance) {
     banner_brush_ = CreateSolidBrush(colour_of(panel_colours::banner));
     register_window_class(instance, window_class_name, owned_window_procedure<panel_window>,
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    RECT area{
-        0, 0,
-        px(instrument_ ? monitor_only_width + instrument_width - 2 * margin : monitor_only_width),
-        px(client_height)};
+    // The monitor as wide as when it is alone, the virtual instrument to its right.
+    const int width =
+        instrument_ ? monitor_only_width + instrument_width + margin : monitor_only_width;
+    RECT area{0, 0, px(width), px(client_height)};
     AdjustWindowRectEx(&area, window_style, FALSE, 0);
     if (CreateWindowExW(0, window_class_name, title_.c_str(), window_style, CW_USEDEFAULT,
                         CW_USEDEFAULT, area.right - area.left, area.bottom - area.top, nullptr,
