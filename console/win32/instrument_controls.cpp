@@ -24,11 +24,6 @@ constexpr DWORD label_style = SS_LEFT | SS_NOPREFIX;
 constexpr DWORD check_box_style = BS_AUTOCHECKBOX | WS_TABSTOP;
 constexpr DWORD button_style = BS_PUSHBUTTON | WS_TABSTOP;
 
-/// Pixels of `at_96` (pixels at 96 dots per inch) on a screen of `dots_per_inch`.
-int px(int at_96, int dots_per_inch) {
-    return MulDiv(at_96, dots_per_inch, 96);
-}
-
 void add_choice(HWND combo, std::string_view text) {
     const std::wstring wide = to_utf16(text);
     SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
@@ -119,49 +114,55 @@ void instrument_controls::create_speed(HFONT font) {
 }
 
 void instrument_controls::place(const RECT& area, int dots_per_inch) const {
-    const auto at = [dots_per_inch](int at_96) { return px(at_96, dots_per_inch); };
-    const auto put = [this](int id, int left, int top, int width, int height) {
-        MoveWindow(item(id), left, top, width, height, FALSE);
-    };
-    const int left = area.left + at(10);
-    const int width = area.right - area.left - at(20);
-    const int label_width = at(72);
-    int top = area.top;
-    put(ids::instrument_box, area.left, top, area.right - area.left, area.bottom - area.top);
-    top += at(20);
+    const control_placer to(parent_, dots_per_inch);
+    to.put(ids::instrument_box, area.left, area.top, area.right - area.left,
+           area.bottom - area.top);
+    const int left = area.left + to.at(10);
+    const int width = area.right - area.left - to.at(20);
+    int top = place_state(to, left, area.top + to.at(20), width);
+    top = place_faults(to, left, top, width) + to.at(10);
+    to.put(ids::speed_label, left, top + to.at(4), to.at(150), to.at(16));
+    to.put(ids::travel_speed, left + to.at(155), top, width - to.at(155), to.at(160));
+    place_violations(to, left, top + to.at(34), width, area.bottom - to.at(10));
+}
+
+int instrument_controls::place_state(const control_placer& to, int left, int top, int width) const {
+    const int label_width = to.at(72);
     for (const auto& [label, value] : {std::pair{ids::mirror_label, ids::mirror_state},
                                        std::pair{ids::blades_label, ids::blades_state},
                                        std::pair{ids::pusher_label, ids::pusher_state}}) {
-        put(label, left, top, label_width, at(16));
-        put(value, left + label_width, top, width - label_width, at(16));
-        top += at(20);
+        to.put(label, left, top, label_width, to.at(16));
+        to.put(value, left + label_width, top, width - label_width, to.at(16));
+        top += to.at(20);
     }
-    put(ids::sighting_button, left, top, width, at(20));
-    top += at(28);
+    to.put(ids::sighting_button, left, top, width, to.at(20));
+    return top + to.at(28);
+}
 
-    const int inner_left = left + at(10);
-    const int inner_width = width - at(20);
-    const int faults_top = top;
-    top += at(20);
-    put(ids::mirror_stuck, inner_left, top, inner_width, at(20));
-    put(ids::blades_stuck, inner_left, top + at(22), inner_width, at(20));
-    put(ids::fault_prompt, inner_left, top + at(48), inner_width, at(16));
-    put(ids::fault_status, inner_left, top + at(66), inner_width, at(160));
-    put(ids::arm_fault, inner_left, top + at(96), at(90), at(24));
-    put(ids::cancel_fault, inner_left + at(98), top + at(96), at(90), at(24));
-    put(ids::armed_fault, inner_left, top + at(126), inner_width, at(30));
-    top += at(160);
-    put(ids::faults_box, left, faults_top, width, top - faults_top);
-    top += at(10);
+int instrument_controls::place_faults(const control_placer& to, int left, int top,
+                                      int width) const {
+    const int inner_left = left + to.at(10);
+    const int inner_width = width - to.at(20);
+    const int first = top + to.at(20);
+    to.put(ids::mirror_stuck, inner_left, first, inner_width, to.at(20));
+    to.put(ids::blades_stuck, inner_left, first + to.at(22), inner_width, to.at(20));
+    to.put(ids::fault_prompt, inner_left, first + to.at(48), inner_width, to.at(16));
+    to.put(ids::fault_status, inner_left, first + to.at(66), inner_width, to.at(160));
+    to.put(ids::arm_fault, inner_left, first + to.at(96), to.at(90), to.at(24));
+    to.put(ids::cancel_fault, inner_left + to.at(98), first + to.at(96), to.at(90), to.at(24));
+    to.put(ids::armed_fault, inner_left, first + to.at(126), inner_width, to.at(30));
+    const int bottom = first + to.at(160);
+    to.put(ids::faults_box, left, top, width, bottom - top);
+    return bottom;
+}
 
-    put(ids::speed_label, left, top + at(4), at(150), at(16));
-    put(ids::travel_speed, left + at(155), top, width - at(155), at(160));
-    top += at(34);
-
-    const int bottom = area.bottom - at(10);
-    put(ids::violations_box, left, top, width, bottom - top);
-    put(ids::violation_count, inner_left, top + at(20), inner_width, at(16));
-    put(ids::violations, inner_left, top + at(40), inner_width, bottom - top - at(50));
+void instrument_controls::place_violations(const control_placer& to, int left, int top, int width,
+                                           int bottom) const {
+    const int inner_left = left + to.at(10);
+    const int inner_width = width - to.at(20);
+    to.put(ids::violations_box, left, top, width, bottom - top);
+    to.put(ids::violation_count, inner_left, top + to.at(20), inner_width, to.at(16));
+    to.put(ids::violations, inner_left, top + to.at(40), inner_width, bottom - top - to.at(50));
 }
 
 bool instrument_controls::command(int id, int notification) {

@@ -7,6 +7,7 @@
 #include "console/line_monitor.h"
 #include "console/panel_followers.h"
 #include "console/virtual_instrument.h"
+#include "console/win32/control_factory.h"
 
 namespace helio::win32 {
 
@@ -33,6 +34,10 @@ class instrument_controls {
     void create_state(HFONT font);
     void create_faults(HFONT font);
     void create_speed(HFONT font);
+    /// Each lays out its part from `top` down and returns where the next part starts.
+    int place_state(const control_placer& to, int left, int top, int width) const;
+    int place_faults(const control_placer& to, int left, int top, int width) const;
+    void place_violations(const control_placer& to, int left, int top, int width, int bottom) const;
     void arm_fault();
     void show_state(const instrument_snapshot& state);
     void show_switches(const instrument_snapshot& state);

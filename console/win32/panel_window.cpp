@@ -191,10 +191,8 @@ int panel_window::lines_height() const {
 }
 
 void panel_window::place_lines(int left, int top, int width) const {
-    const auto put = [this](int id, int x, int y, int w, int h) {
-        MoveWindow(item(id), x, y, w, h, FALSE);
-    };
-    put(ids::lines_box, left, top, width, lines_height());
+    const control_placer to(window_, dpi_);
+    to.put(ids::lines_box, left, top, width, lines_height());
     const SIZE lamps = output_lamps_.preferred_size();
     const int x = left + px(10);
     const int lamps_left = x + px(row_label_width);
@@ -203,25 +201,26 @@ void panel_window::place_lines(int left, int top, int width) const {
     for (const auto& [label, row, value] :
          {std::tuple{ids::outputs_label, ids::output_lamps, ids::output_value},
           std::tuple{ids::inputs_label, ids::input_lamps, ids::input_value}}) {
-        put(label, x, y, px(row_label_width), 2 * line_height(font_.handle()));
-        put(row, lamps_left, y, lamps.cx, lamps.cy);
-        put(value, value_left, y, px(value_width), line_height(value_font_.handle()));
+        to.put(label, x, y, px(row_label_width), 2 * line_height(font_.handle()));
+        to.put(row, lamps_left, y, lamps.cx, lamps.cy);
+        to.put(value, value_left, y, px(value_width), line_height(value_font_.handle()));
         y += lamps.cy + px(6);
     }
-    put(ids::wait, x, y, width - px(20), px(text_height));
-    put(ids::counts, x, y + px(text_height + 2), width - px(20), px(text_height));
+    to.put(ids::wait, x, y, width - px(20), px(text_height));
+    to.put(ids::counts, x, y + px(text_height + 2), width - px(20), px(text_height));
 }
 
 void panel_window::OnSize() {
     RECT client{};
     GetClientRect(window_, &client);
+    const control_placer to(window_, dpi_);
     const int gap = px(margin);
     int top = gap;
     if (instrument_) {
         banner_area_ = {gap, top, client.right - gap, top + px(banner_height)};
         const int padding = px(banner_padding);
-        MoveWindow(item(ids::banner), banner_area_.left + padding, top + padding / 2,
-                   client.right - 2 * gap - 2 * padding, px(banner_height) - padding, FALSE);
+        to.put(ids::banner, banner_area_.left + padding, top + padding / 2,
+               client.right - 2 * gap - 2 * padding, px(banner_height) - padding);
         top += px(banner_height) + gap;
     }
     const int monitor_width =
@@ -230,15 +229,13 @@ void panel_window::OnSize() {
 
     const int box_top = top + lines_height() + gap;
     const int box_bottom = client.bottom - gap;
-    MoveWindow(item(ids::transcript_box), gap, box_top, monitor_width, box_bottom - box_top, FALSE);
+    to.put(ids::transcript_box, gap, box_top, monitor_width, box_bottom - box_top);
     const int legend_height = 2 * line_height(font_.handle()) + px(2);
     const int inner_left = gap + px(10);
     const int inner_width = monitor_width - px(20);
-    MoveWindow(item(ids::transcript_legend), inner_left, box_top + px(20), inner_width,
-               legend_height, FALSE);
+    to.put(ids::transcript_legend, inner_left, box_top + px(20), inner_width, legend_height);
     const int list_top = box_top + px(24) + legend_height;
-    MoveWindow(item(ids::transcript), inner_left, list_top, inner_width,
-               box_bottom - px(10) - list_top, FALSE);
+    to.put(ids::transcript, inner_left, list_top, inner_width, box_bottom - px(10) - list_top);
 
     if (instrument_) {
         instrument_->place(
