@@ -26,7 +26,8 @@ transcript_changes transcript_follower::changes() {
     const std::uint64_t end = first + entries.size();
     if (shown_end_ > first) {
         // A read repeated since: the run it belongs to is the last line shown, longer now.
-        const transcript_entry& last_shown = entries[static_cast<std::size_t>(shown_end_ - 1 - first)];
+        const transcript_entry& last_shown =
+            entries[static_cast<std::size_t>(shown_end_ - 1 - first)];
         if (last_shown.count != shown_last_count_) {
             changes.last_line = line_of(last_shown);
         }
