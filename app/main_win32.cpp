@@ -6,14 +6,20 @@
 
 #include <exception>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
+#include "app/instrument_choice.h"
 #include "app/trace_sink.h"
 #include "console/form1_model.h"
 #include "console/form_layout.h"
+#include "console/line_monitor.h"
+#include "console/virtual_instrument.h"
+#include "console/win32/console_loop.h"
 #include "console/win32/form1_window.h"
+#include "console/win32/panel_window.h"
 #include "console/win32/user_locale.h"
 #include "simulator/heliograph_controller.h"
 #include "simulator/simulated_device.h"
@@ -52,37 +58,51 @@ void tell(const std::string& text, bool is_error) {
                 is_error ? MB_OK | MB_ICONERROR : MB_OK | MB_ICONINFORMATION);
 }
 
-int run_message_loop(HWND window) {
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        // Tab and the arrow keys move between the controls as in a dialog.
-        if (!IsDialogMessageW(window, &message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    return static_cast<int>(message.wParam);
-}
-
 int run_console(const helio::console_options& options, HINSTANCE instance, int show) {
     helio::win32::com_apartment apartment;
     helio::steady_clock_source time;
-    // The instrument's I/O component, or with --simulate the simulated heliograph.
+    // The instrument's I/O component, or with --simulate the simulated heliograph. The
+    // instrument PC has the component: were it missing, each press would say so.
+    const helio::instrument_kind kind =
+        helio::choose_instrument(options, /*io_component_available=*/true);
+    const helio::panel_plan plan = helio::plan_panel(kind);
     helio::win32::com_io_factory component;
     helio::sim::heliograph_controller controller(time);
     helio::sim::simulated_device simulated(controller);
-    helio::io_component_factory& device =
-        options.simulate ? static_cast<helio::io_component_factory&>(simulated) : component;
+    helio::io_component_factory& device = kind == helio::instrument_kind::simulator
+                                              ? static_cast<helio::io_component_factory&>(simulated)
+                                              : component;
 
     const std::string separator = helio::win32::user_decimal_separator();
     helio::ttl_lines lines(device, separator);
     helio::form1_model model(lines, time, separator);
     helio::trace_sink trace(options.trace_path, lines, model);
+    helio::line_monitor monitor(model);
+    std::optional<helio::virtual_instrument> instrument;
+    if (plan.shows_virtual_instrument) {
+        instrument.emplace(simulated);
+    }
     helio::win32::form1_window window(model);
     window.create(instance, /*ends_program=*/true);
+    helio::win32::console_loop loop(window);
+
+    std::optional<helio::win32::panel_window> panel;  // built the first time it is opened
+    const auto built_panel = [&]() -> HWND {
+        if (!panel) {
+            panel.emplace(model, monitor, instrument ? &*instrument : nullptr, plan.title);
+            panel->create(instance);
+            loop.add_dialog(panel->handle());
+            helio::win32::show_beside(window.handle(), panel->handle());
+        }
+        return panel->handle();
+    };
+    window.on_f12([&] { helio::win32::bring_forward(built_panel()); });
     ShowWindow(window.handle(), show);
     UpdateWindow(window.handle());
-    return run_message_loop(window.handle());
+    if (plan.open_at_start) {
+        built_panel();  // beside Form1, which keeps the focus
+    }
+    return loop.run();
 }
 
 }  // namespace

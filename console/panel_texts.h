@@ -35,3 +35,49 @@ inline constexpr std::string_view simulator =
 inline constexpr std::string_view real_device = "Moniteur des lignes TTL — instrument réel";
 
 }  // namespace helio::panel_titles
+
+/// The fixed texts of the panel's boxes, labels and controls, for every view. UTF-8; a
+/// "\n" starts a second line.
+namespace helio::panel_captions {
+
+inline constexpr std::string_view simulation_banner =
+    "SIMULATION — aucun instrument n'est raccordé : les boutons de la console pilotent un "
+    "héliographe virtuel.";
+
+inline constexpr std::string_view lines_box = "Lignes TTL";
+inline constexpr std::string_view outputs_row = "Sorties\n(dernier octet écrit)";
+inline constexpr std::string_view inputs_row = "Entrées\n(dernier octet lu)";
+
+inline constexpr std::string_view transcript_box = "Journal des accès au port";
+inline constexpr std::string_view transcript_legend =
+    "W écriture · R lecture (×N : N lectures identiques de suite) · S largeur du strobe · "
+    "L ligne du journal\n"
+    "A attente d'un mécanisme · E erreur qui a arrêté la commande · temps en secondes depuis "
+    "le démarrage";
+
+inline constexpr std::string_view instrument_box = "Héliographe virtuel";
+inline constexpr std::string_view mirror_row = "Miroir :";
+inline constexpr std::string_view blades_row = "Lames :";
+inline constexpr std::string_view pusher_row = "Poussoir :";
+inline constexpr std::string_view sighting_button =
+    "Bouton de visée de l'opérateur actif (entrée bit 0)";
+
+inline constexpr std::string_view faults_box = "Pannes simulées";
+inline constexpr std::string_view mirror_stuck = "Miroir bloqué";
+inline constexpr std::string_view blades_stuck = "Lames bloquées";
+inline constexpr std::string_view access_fault_prompt = "Le prochain accès au port échoue avec :";
+inline constexpr std::string_view fault_status_tip =
+    "Choisissez un code ou tapez-le en hexadécimal";
+inline constexpr std::string_view arm_fault = "Armer";
+inline constexpr std::string_view cancel_fault = "Désarmer";
+inline constexpr std::string_view unknown_status =
+    "Code non reconnu : choisissez-en un dans la liste ou tapez un code d'échec en "
+    "hexadécimal (0x8…).";
+
+inline constexpr std::string_view speed_row = "Vitesse des mécanismes :";
+inline constexpr std::string_view speed_tip =
+    "Nominale : miroir 1,5 s d'une position à l'autre ; lames 20 ms par code";
+
+inline constexpr std::string_view violations_box = "Violations du protocole";
+
+}  // namespace helio::panel_captions

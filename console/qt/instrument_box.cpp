@@ -12,17 +12,20 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "console/fault_statuses.h"
+#include "console/panel_labels.h"
+#include "console/panel_texts.h"
 #include "console/qt/panel_text.h"
 
 namespace helio {
 
 namespace {
 
+using panel_text::from_rgb;
 using panel_text::from_utf8;
 using panel_text::show_text;
+namespace captions = panel_captions;
 
 constexpr int box_width = 400;
 
@@ -36,9 +39,10 @@ Widget* named(Widget* widget, const char* name) {
 
 instrument_box::instrument_box(virtual_instrument& instrument, const line_monitor& monitor,
                                QWidget* parent)
-    : QGroupBox(QString::fromUtf8("Héliographe virtuel"), parent),
+    : QGroupBox(from_utf8(captions::instrument_box), parent),
       instrument_(instrument),
-      monitor_(monitor) {
+      monitor_(monitor),
+      violation_lines_(instrument, monitor) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(create_state());
     layout->addWidget(create_faults());
@@ -55,13 +59,11 @@ QWidget* instrument_box::create_state() {
     mirror_ = named(new QLabel(box), "mirror_state");
     blades_ = named(new QLabel(box), "blades_state");
     pusher_ = named(new QLabel(box), "pusher_state");
-    form->addRow(QString::fromUtf8("Miroir :"), mirror_);
-    form->addRow(QString::fromUtf8("Lames :"), blades_);
-    form->addRow(QString::fromUtf8("Poussoir :"), pusher_);
+    form->addRow(from_utf8(captions::mirror_row), mirror_);
+    form->addRow(from_utf8(captions::blades_row), blades_);
+    form->addRow(from_utf8(captions::pusher_row), pusher_);
     sighting_button_ =
-        named(new QCheckBox(
-                  QString::fromUtf8("Bouton de visée de l'opérateur actif (entrée bit 0)"), box),
-              "sighting_button");
+        named(new QCheckBox(from_utf8(captions::sighting_button), box), "sighting_button");
     connect(sighting_button_, &QCheckBox::toggled, this,
             [this](bool on) { instrument_.set_sighting_button(on); });
     form->addRow(sighting_button_);
@@ -69,10 +71,10 @@ QWidget* instrument_box::create_state() {
 }
 
 QWidget* instrument_box::create_faults() {
-    auto* box = new QGroupBox(QString::fromUtf8("Pannes simulées"), this);
+    auto* box = new QGroupBox(from_utf8(captions::faults_box), this);
     auto* layout = new QVBoxLayout(box);
-    mirror_stuck_ = named(new QCheckBox(QString::fromUtf8("Miroir bloqué"), box), "mirror_stuck");
-    blades_stuck_ = named(new QCheckBox(QString::fromUtf8("Lames bloquées"), box), "blades_stuck");
+    mirror_stuck_ = named(new QCheckBox(from_utf8(captions::mirror_stuck), box), "mirror_stuck");
+    blades_stuck_ = named(new QCheckBox(from_utf8(captions::blades_stuck), box), "blades_stuck");
     connect(mirror_stuck_, &QCheckBox::toggled, this,
             [this](bool on) { instrument_.set_mirror_stuck(on); });
     connect(blades_stuck_, &QCheckBox::toggled, this,
@@ -87,20 +89,19 @@ QWidget* instrument_box::create_access_fault(QWidget* parent) {
     auto* box = new QWidget(parent);
     auto* layout = new QVBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(
-        new QLabel(QString::fromUtf8("Le prochain accès au port échoue avec :"), box));
+    layout->addWidget(new QLabel(from_utf8(captions::access_fault_prompt), box));
     fault_status_ = named(new QComboBox(box), "fault_status");
     fault_status_->setEditable(true);
     fault_status_->setInsertPolicy(QComboBox::NoInsert);
     for (const named_status& status : fault_statuses) {
         fault_status_->addItem(from_utf8(status_choice_text(status)));
     }
-    fault_status_->setToolTip(QString::fromUtf8("Choisissez un code ou tapez-le en hexadécimal"));
+    fault_status_->setToolTip(from_utf8(captions::fault_status_tip));
     connect(fault_status_, &QComboBox::editTextChanged, this, [this] { entry_problem_.clear(); });
     layout->addWidget(fault_status_);
 
-    auto* arm = named(new QPushButton(QString::fromUtf8("Armer"), box), "arm_fault");
-    auto* cancel = named(new QPushButton(QString::fromUtf8("Désarmer"), box), "cancel_fault");
+    auto* arm = named(new QPushButton(from_utf8(captions::arm_fault), box), "arm_fault");
+    auto* cancel = named(new QPushButton(from_utf8(captions::cancel_fault), box), "cancel_fault");
     connect(arm, &QPushButton::clicked, this, &instrument_box::arm_fault);
     connect(cancel, &QPushButton::clicked, this, [this] {
         instrument_.cancel_fault();
@@ -131,14 +132,13 @@ QWidget* instrument_box::create_speed() {
             instrument_.set_travel_scale(travel_choices[static_cast<std::size_t>(index)].scale);
         }
     });
-    travel_speed_->setToolTip(QString::fromUtf8(
-        "Nominale : miroir 1,5 s d'une position à l'autre ; lames 20 ms par code"));
-    form->addRow(QString::fromUtf8("Vitesse des mécanismes :"), travel_speed_);
+    travel_speed_->setToolTip(from_utf8(captions::speed_tip));
+    form->addRow(from_utf8(captions::speed_row), travel_speed_);
     return box;
 }
 
 QWidget* instrument_box::create_violations() {
-    auto* box = new QGroupBox(QString::fromUtf8("Violations du protocole"), this);
+    auto* box = new QGroupBox(from_utf8(captions::violations_box), this);
     auto* layout = new QVBoxLayout(box);
     violation_count_ = named(new QLabel(box), "violation_count");
     violations_ = named(new QListWidget(box), "violations");
@@ -154,9 +154,7 @@ void instrument_box::arm_fault() {
     if (status) {
         instrument_.fail_next_access(*status);
     } else {
-        entry_problem_ = QString::fromUtf8(
-            "Code non reconnu : choisissez-en un dans la liste ou tapez un code d'échec en "
-            "hexadécimal (0x8…).");
+        entry_problem_ = from_utf8(captions::unknown_status);
     }
     refresh();
 }
@@ -172,13 +170,8 @@ void instrument_box::show_state(const instrument_snapshot& state) {
     show_text(mirror_, from_utf8(mirror_text(state)));
     show_text(blades_, from_utf8(blades_text(state, monitor_.decimal_separator())));
     show_text(pusher_, from_utf8(pusher_text(state)));
-    QString armed = entry_problem_;
-    if (armed.isEmpty()) {
-        armed = state.armed_fault ? QString::fromUtf8("Armée : le prochain accès échouera avec ") +
-                                        from_utf8(status_hex(*state.armed_fault)) + "."
-                                  : QString::fromUtf8("Aucune panne d'accès armée.");
-    }
-    show_text(armed_fault_, armed);
+    show_text(armed_fault_,
+              entry_problem_.isEmpty() ? from_utf8(armed_fault_text(state)) : entry_problem_);
 }
 
 void instrument_box::show_switches(const instrument_snapshot& state) {
@@ -186,33 +179,25 @@ void instrument_box::show_switches(const instrument_snapshot& state) {
     sighting_button_->setChecked(state.sighting_button);
     mirror_stuck_->setChecked(state.mirror_stuck);
     blades_stuck_->setChecked(state.blades_stuck);
-    const auto choice =
-        std::ranges::find(travel_choices, state.travel_scale, &travel_choice::scale);
-    if (choice != travel_choices.end()) {
-        travel_speed_->setCurrentIndex(static_cast<int>(choice - travel_choices.begin()));
+    if (const auto choice = travel_choice_index(state.travel_scale)) {
+        travel_speed_->setCurrentIndex(static_cast<int>(*choice));
     }
 }
 
 void instrument_box::show_new_violations() {
-    const std::uint64_t seen = instrument_.violations_seen();
-    const auto& kept = instrument_.violations();
-    const auto fresh = std::min<std::uint64_t>(seen - violations_shown_, kept.size());
-    for (auto it = kept.end() - static_cast<std::ptrdiff_t>(fresh); it != kept.end(); ++it) {
-        auto* item = new QListWidgetItem(
-            from_utf8(violation_line(*it, monitor_.origin(), monitor_.decimal_separator())));
-        item->setForeground(Qt::darkRed);
+    const std::vector<std::string> fresh = violation_lines_.new_lines();
+    for (const std::string& line : fresh) {
+        auto* item = new QListWidgetItem(from_utf8(line));
+        item->setForeground(from_rgb(panel_colours::violation));
         violations_->addItem(item);
     }
     while (violations_->count() > static_cast<int>(virtual_instrument::kept_violations)) {
         delete violations_->takeItem(0);
     }
-    if (fresh > 0) {
+    if (!fresh.empty()) {
         violations_->scrollToBottom();
     }
-    violations_shown_ = seen;
-    show_text(violation_count_,
-              seen == 0 ? QString::fromUtf8("Aucune violation.")
-                        : QString::fromUtf8("%1 violation(s) depuis le démarrage.").arg(seen));
+    show_text(violation_count_, from_utf8(violation_count_text(instrument_.violations_seen())));
 }
 
 }  // namespace helio

@@ -3,9 +3,8 @@
 #pragma once
 
 #include <QGroupBox>
-#include <cstdint>
-
 #include "console/line_monitor.h"
+#include "console/panel_followers.h"
 #include "console/virtual_instrument.h"
 
 class QCheckBox;
@@ -53,7 +52,7 @@ class instrument_box final : public QGroupBox {
     QComboBox* travel_speed_ = nullptr;
     QLabel* violation_count_ = nullptr;
     QListWidget* violations_ = nullptr;
-    std::uint64_t violations_shown_ = 0;
+    violation_follower violation_lines_;
 };
 
 }  // namespace helio

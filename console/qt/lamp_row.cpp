@@ -4,6 +4,8 @@
 
 #include <QPainter>
 
+#include "console/qt/panel_text.h"
+
 namespace helio {
 
 namespace {
@@ -11,8 +13,8 @@ namespace {
 constexpr int cell_width = 74;
 constexpr int lamp_diameter = 20;
 constexpr int text_lines = 3;  // "bit 5" and a meaning wrapped on two lines
-constexpr QColor dark_lamp{70, 70, 70};
-constexpr QColor unknown_lamp{200, 200, 200};
+constexpr QColor dark_lamp = panel_text::from_rgb(panel_colours::dark_lamp);
+constexpr QColor unknown_lamp = panel_text::from_rgb(panel_colours::unknown_lamp);
 
 }  // namespace
 
@@ -20,8 +22,7 @@ lamp_row::lamp_row(const std::array<std::string_view, 8>& meanings, QColor lit_c
                    QWidget* parent)
     : QWidget(parent), lit_colour_(lit_colour) {
     for (std::size_t bit = 0; bit < meanings.size(); ++bit) {
-        meanings_[bit] =
-            QString::fromUtf8(meanings[bit].data(), static_cast<qsizetype>(meanings[bit].size()));
+        meanings_[bit] = panel_text::from_utf8(meanings[bit]);
     }
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.85);

@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QLabel>
 #include <QString>
 #include <string_view>
 
-/// Text between the portable models (UTF-8) and the panel's widgets.
+#include "console/panel_colours.h"
+
+/// Text and colours between the portable models (UTF-8) and the panel's widgets.
 namespace helio::panel_text {
 
 inline QString from_utf8(std::string_view text) {
@@ -19,6 +22,10 @@ inline void show_text(QLabel* label, const QString& text) {
     if (label->text() != text) {
         label->setText(text);
     }
+}
+
+constexpr QColor from_rgb(panel_colours::rgb colour) {
+    return {colour.red, colour.green, colour.blue};
 }
 
 }  // namespace helio::panel_text

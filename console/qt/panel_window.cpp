@@ -9,29 +9,24 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
+#include "console/panel_labels.h"
 #include "console/panel_texts.h"
 #include "console/qt/instrument_box.h"
 #include "console/qt/lamp_row.h"
 #include "console/qt/panel_text.h"
 #include "console/qt/transcript_view.h"
-#include "console/transcript_text.h"
 
 namespace helio {
 
 namespace {
 
+using panel_text::from_rgb;
 using panel_text::from_utf8;
 using panel_text::show_text;
+namespace captions = panel_captions;
 
-constexpr QColor output_lit{230, 81, 0};
-constexpr QColor input_lit{46, 160, 67};
-constexpr QColor banner_colour{255, 213, 79};
 constexpr int banner_margin = 6;
 constexpr int gap_between_windows = 8;
-
-QString byte_text(std::optional<std::int32_t> value) {
-    return value ? QString::number(*value) : QString::fromUtf8("—");
-}
 
 QLabel* value_label(QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -77,14 +72,11 @@ panel_window::~panel_window() {
 }
 
 QWidget* panel_window::create_banner() {
-    auto* banner = new QLabel(
-        QString::fromUtf8("SIMULATION — aucun instrument n'est raccordé : les boutons de la "
-                          "console pilotent un héliographe virtuel."),
-        this);
+    auto* banner = new QLabel(from_utf8(captions::simulation_banner), this);
     banner->setObjectName(QStringLiteral("simulation_banner"));
     // Colours through the palette: a style sheet would bring in a whole style engine.
     QPalette colours = banner->palette();
-    colours.setColor(QPalette::Window, banner_colour);
+    colours.setColor(QPalette::Window, from_rgb(panel_colours::banner));
     colours.setColor(QPalette::WindowText, Qt::black);
     banner->setPalette(colours);
     banner->setAutoFillBackground(true);
@@ -96,18 +88,18 @@ QWidget* panel_window::create_banner() {
 }
 
 QWidget* panel_window::create_lines() {
-    auto* box = new QGroupBox(QString::fromUtf8("Lignes TTL"), this);
+    auto* box = new QGroupBox(from_utf8(captions::lines_box), this);
     auto* grid = new QGridLayout(box);
-    output_lamps_ = new lamp_row(line_meanings::outputs, output_lit, box);
-    input_lamps_ = new lamp_row(line_meanings::inputs, input_lit, box);
+    output_lamps_ = new lamp_row(line_meanings::outputs, from_rgb(panel_colours::output_lit), box);
+    input_lamps_ = new lamp_row(line_meanings::inputs, from_rgb(panel_colours::input_lit), box);
     output_lamps_->setObjectName(QStringLiteral("output_lamps"));
     input_lamps_->setObjectName(QStringLiteral("input_lamps"));
     output_value_ = value_label(box);
     input_value_ = value_label(box);
-    grid->addWidget(new QLabel(QString::fromUtf8("Sorties\n(dernier octet écrit)"), box), 0, 0);
+    grid->addWidget(new QLabel(from_utf8(captions::outputs_row), box), 0, 0);
     grid->addWidget(output_lamps_, 0, 1);
     grid->addWidget(output_value_, 0, 2);
-    grid->addWidget(new QLabel(QString::fromUtf8("Entrées\n(dernier octet lu)"), box), 1, 0);
+    grid->addWidget(new QLabel(from_utf8(captions::inputs_row), box), 1, 0);
     grid->addWidget(input_lamps_, 1, 1);
     grid->addWidget(input_value_, 1, 2);
     wait_ = new QLabel(box);
@@ -119,14 +111,9 @@ QWidget* panel_window::create_lines() {
 }
 
 QWidget* panel_window::create_transcript() {
-    auto* box = new QGroupBox(QString::fromUtf8("Journal des accès au port"), this);
+    auto* box = new QGroupBox(from_utf8(captions::transcript_box), this);
     auto* layout = new QVBoxLayout(box);
-    auto* legend = new QLabel(
-        QString::fromUtf8("W écriture · R lecture (×N : N lectures identiques de suite) · "
-                          "S largeur du strobe · L ligne du journal\n"
-                          "A attente d'un mécanisme · E erreur qui a arrêté la commande · "
-                          "temps en secondes depuis le démarrage"),
-        box);
+    auto* legend = new QLabel(from_utf8(captions::transcript_legend), box);
     legend->setWordWrap(true);
     transcript_ = new transcript_view(monitor_, box);
     layout->addWidget(legend);
@@ -145,16 +132,10 @@ void panel_window::refresh() {
     }
     output_lamps_->set_value(monitor_.last_output());
     input_lamps_->set_value(monitor_.last_input());
-    show_text(output_value_, byte_text(monitor_.last_output()));
-    show_text(input_value_, byte_text(monitor_.last_input()));
-    const QString wait =
-        monitor_.last_wait()
-            ? from_utf8(wait_summary(*monitor_.last_wait(), monitor_.decimal_separator()))
-            : QString::fromUtf8("aucune");
-    show_text(wait_, QString::fromUtf8("Attente d'un mécanisme : ") + wait);
-    show_text(counts_, QString::fromUtf8("Accès au port : %1 écriture(s), %2 lecture(s)")
-                           .arg(monitor_.writes())
-                           .arg(monitor_.reads()));
+    show_text(output_value_, from_utf8(byte_value_text(monitor_.last_output())));
+    show_text(input_value_, from_utf8(byte_value_text(monitor_.last_input())));
+    show_text(wait_, from_utf8(wait_label_text(monitor_)));
+    show_text(counts_, from_utf8(access_counts_text(monitor_)));
     transcript_->refresh();
     if (instrument_ != nullptr) {
         instrument_->refresh();

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <QPlainTextEdit>
-#include <cstdint>
 
 #include "console/line_monitor.h"
+#include "console/panel_followers.h"
 
 namespace helio {
 
@@ -22,12 +22,8 @@ class transcript_view final : public QPlainTextEdit {
 
   private:
     void rewrite_last_line(const QString& text);
-    QString line_of(const transcript_entry& entry) const;
 
-    const line_monitor& monitor_;
-    std::uint64_t shown_revision_ = 0;
-    std::uint64_t shown_end_ = 0;  ///< serial after the last entry shown
-    std::uint64_t shown_last_count_ = 0;
+    transcript_follower follower_;
 };
 
 }  // namespace helio

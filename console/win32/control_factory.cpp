@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "ttl/win32/wide_text.h"
@@ -94,6 +95,19 @@ HWND create_control(HWND parent, const layout::control_spec& spec, int id, int d
         SendMessageW(control, EM_SETLIMITTEXT, layout::setpoint_entry_max_length, 0);
     }
     return control;
+}
+
+HWND create_child(HWND parent, const wchar_t* class_name, std::string_view caption, DWORD style,
+                  int id, HFONT font, DWORD extended_style) {
+    HWND child = CreateWindowExW(extended_style, class_name, to_utf16(caption).c_str(),
+                                 WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 instance_of(parent), nullptr);
+    if (child == nullptr) {
+        throw std::runtime_error("cannot create a control");
+    }
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return child;
 }
 
 HWND create_tooltip(HWND parent, HWND control, std::string_view text) {

@@ -10,7 +10,9 @@
 
 #include "console/form_layout.h"
 #include "console/win32/control_factory.h"
+#include "console/win32/control_text.h"
 #include "console/win32/message_pump.h"
+#include "console/win32/window_class.h"
 #include "ttl/win32/system_text.h"
 #include "ttl/win32/wide_text.h"
 
@@ -24,42 +26,6 @@ constexpr DWORD window_style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
 void show_message_box(HWND owner, const std::wstring& message) {
     MessageBoxW(owner, message.c_str(), to_utf16(layout::window_title).c_str(),
                 MB_OK | MB_ICONERROR);
-}
-
-void register_window_class(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW existing{};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, window_class_name, &existing)) {
-        return;
-    }
-    WNDCLASSEXW description{};
-    description.cbSize = sizeof description;
-    description.lpfnWndProc = procedure;
-    description.hInstance = instance;
-    description.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    description.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    description.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    description.lpszClassName = window_class_name;
-    if (RegisterClassExW(&description) == 0) {
-        throw std::runtime_error("cannot register the console's window class");
-    }
-}
-
-int screen_dots_per_inch() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
-int line_height_of(HFONT font) {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(screen, &metrics);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    return metrics.tmHeight + metrics.tmExternalLeading;
 }
 
 /// The outer size of a window whose client area is the form's, at `dpi`.
@@ -83,6 +49,9 @@ form1_window::~form1_window() {
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
+    if (accelerators_ != nullptr) {
+        DestroyAcceleratorTable(accelerators_);
+    }
 }
 
 void form1_window::create(HINSTANCE instance, bool ends_program) {
@@ -90,10 +59,13 @@ void form1_window::create(HINSTANCE instance, bool ends_program) {
     InitCommonControlsEx(&common_controls);  // the tool tip
     instance_ = instance;
     ends_program_ = ends_program;
+    ACCEL f12{FVIRTKEY, VK_F12, open_panel_command};
+    accelerators_ = CreateAcceleratorTableW(&f12, 1);
     dpi_ = screen_dots_per_inch();
     font_ = fitting_gui_font(dpi_, [this](HFONT font) { return captions_fit(font, dpi_); });
-    line_height_ = line_height_of(font_.handle());
-    register_window_class(instance, window_procedure);
+    line_height_ = win32::line_height(font_.handle());
+    register_window_class(instance, window_class_name, owned_window_procedure<form1_window>,
+                          reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     const SIZE size = window_size(dpi_);
     const std::wstring title = to_utf16(layout::window_title);
     if (CreateWindowExW(0, window_class_name, title.c_str(), window_style, CW_USEDEFAULT,
@@ -112,20 +84,6 @@ HWND form1_window::control(std::string_view name) const {
         }
     }
     return nullptr;
-}
-
-LRESULT CALLBACK form1_window::window_procedure(HWND window, UINT message, WPARAM w, LPARAM l) {
-    if (message == WM_NCCREATE) {
-        auto* self =
-            static_cast<form1_window*>(reinterpret_cast<CREATESTRUCTW*>(l)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<form1_window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (self == nullptr) {
-        return DefWindowProcW(window, message, w, l);
-    }
-    return self->HandleMessage(message, w, l);
 }
 
 LRESULT form1_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
@@ -171,7 +129,20 @@ void form1_window::OnCreate() {
                               layout::setpoint_entry_tooltip);
 }
 
+bool form1_window::translate_accelerator(MSG& message) const {
+    if (window_ == nullptr || (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
+        return false;
+    }
+    return TranslateAcceleratorW(window_, accelerators_, &message) != 0;
+}
+
 void form1_window::OnCommand(int id, int notification) {
+    if (id == open_panel_command) {
+        if (open_panel_) {
+            open_panel_();
+        }
+        return;
+    }
     const int index = id - first_control_id;
     if (index < 0 || static_cast<std::size_t>(index) >= layout::controls.size()) {
         return;
@@ -180,11 +151,7 @@ void form1_window::OnCommand(int id, int notification) {
     if (spec.kind == layout::control_kind::button && notification == BN_CLICKED) {
         press(spec.name);
     } else if (spec.kind == layout::control_kind::text_entry && notification == EN_CHANGE) {
-        HWND entry = GetDlgItem(window_, id);
-        std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(entry)) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(
-            GetWindowTextW(entry, text.data(), static_cast<int>(text.size()))));
-        model_.Text1_Change(to_utf8(text));
+        model_.Text1_Change(window_text(GetDlgItem(window_, id)));
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include "console/form1_model.h"
 #include "console/win32/gui_font.h"
+#include "console/win32/window_class.h"
 
 namespace helio::win32 {
 
@@ -27,6 +28,8 @@ class form1_window final : private form_host, private log_observer {
     static constexpr int control_id(std::size_t table_index) {
         return first_control_id + static_cast<int>(table_index);
     }
+    /// The command F12 sends: past the table's ids.
+    static constexpr int open_panel_command = 199;
 
     explicit form1_window(form1_model& model);
     ~form1_window() override;
@@ -50,8 +53,15 @@ class form1_window final : private form_host, private log_observer {
     /// Replaces the message box (tests record the message instead).
     void set_error_presenter(error_presenter presenter) { present_error_ = std::move(presenter); }
 
+    /// F12 in the window calls `open`: Form1 gains no control for it.
+    void on_f12(std::function<void()> open) { open_panel_ = std::move(open); }
+    /// Turns F12 pressed in the window, whichever control has the focus, into its command.
+    /// The program's message loop offers it every message first; true if it took it.
+    bool translate_accelerator(MSG& message) const;
+
   private:
-    static LRESULT CALLBACK window_procedure(HWND window, UINT message, WPARAM w, LPARAM l);
+    template <class Owner>
+    friend LRESULT CALLBACK owned_window_procedure(HWND, UINT, WPARAM, LPARAM);
     LRESULT HandleMessage(UINT message, WPARAM w, LPARAM l);
 
     void OnCreate();
@@ -75,6 +85,8 @@ class form1_window final : private form_host, private log_observer {
 
     form1_model& model_;
     error_presenter present_error_;
+    std::function<void()> open_panel_;
+    HACCEL accelerators_ = nullptr;
     HINSTANCE instance_ = nullptr;
     HWND window_ = nullptr;
     HWND tooltip_ = nullptr;

@@ -19,13 +19,25 @@ LONG points_height(double points, int dots_per_inch) {
     return -static_cast<LONG>(points * dots_per_inch / 72.0 + 0.5);
 }
 
-}  // namespace
-
-gui_font::gui_font(LONG height) : height_(height) {
+LOGFONTW default_gui_font(LONG height) {
     LOGFONTW description = default_gui_font();
     description.lfHeight = height;
-    font_ = CreateFontIndirectW(&description);
+    return description;
 }
+
+/// The default GUI font's height at `dots_per_inch` and `scale` times its size (pixels,
+/// negative).
+LONG scaled_height(int dots_per_inch, double scale) {
+    const LONG at_96 = default_gui_font().lfHeight;
+    return static_cast<LONG>(MulDiv(at_96, dots_per_inch, 96) * scale);
+}
+
+}  // namespace
+
+gui_font::gui_font(LONG height) : gui_font(default_gui_font(height)) {}
+
+gui_font::gui_font(const LOGFONTW& description)
+    : font_(CreateFontIndirectW(&description)), height_(description.lfHeight) {}
 
 gui_font::~gui_font() {
     if (font_ != nullptr) {
@@ -49,7 +61,7 @@ gui_font& gui_font::operator=(gui_font&& other) noexcept {
 
 gui_font fitting_gui_font(int dots_per_inch, const std::function<bool(HFONT)>& fits) {
     constexpr double smallest_points = 6.5;
-    gui_font font(MulDiv(default_gui_font().lfHeight, dots_per_inch, 96));
+    gui_font font(scaled_height(dots_per_inch, 1.0));
     for (double points = 7.5; points >= smallest_points && !fits(font.handle()); points -= 0.5) {
         const LONG smaller = points_height(points, dots_per_inch);
         if (smaller > font.height()) {  // heights are negative: this one is smaller
@@ -57,6 +69,41 @@ gui_font fitting_gui_font(int dots_per_inch, const std::function<bool(HFONT)>& f
         }
     }
     return font;
+}
+
+gui_font scaled_gui_font(int dots_per_inch, double scale, LONG weight) {
+    LOGFONTW description = default_gui_font();
+    description.lfHeight = scaled_height(dots_per_inch, scale);
+    description.lfWeight = weight;
+    return gui_font(description);
+}
+
+gui_font fixed_pitch_font(int dots_per_inch) {
+    LOGFONTW description{};
+    // A little taller than the GUI font: fixed-pitch faces run small for their height.
+    description.lfHeight = scaled_height(dots_per_inch, 1.15);
+    description.lfWeight = FW_NORMAL;
+    description.lfCharSet = DEFAULT_CHARSET;
+    description.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    wcscpy_s(description.lfFaceName, L"Courier New");
+    return gui_font(description);
+}
+
+int screen_dots_per_inch() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+int line_height(HFONT font) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(screen, &metrics);
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return metrics.tmHeight + metrics.tmExternalLeading;
 }
 
 }  // namespace helio::win32

@@ -14,6 +14,7 @@ class gui_font {
     gui_font() = default;
     /// `height` as in LOGFONT: negative for the character height in pixels.
     explicit gui_font(LONG height);
+    explicit gui_font(const LOGFONTW& description);
     ~gui_font();
 
     gui_font(gui_font&& other) noexcept;
@@ -34,5 +35,18 @@ class gui_font {
 /// layout was drawn for, it steps down half a point at a time, to 6.5 points at least,
 /// until `fits` accepts it: a caption cut off is worse than a small one.
 gui_font fitting_gui_font(int dots_per_inch, const std::function<bool(HFONT)>& fits);
+
+/// The default GUI font for a screen of `dots_per_inch`, `scale` times its size, of the
+/// given weight (FW_NORMAL, FW_BOLD).
+gui_font scaled_gui_font(int dots_per_inch, double scale = 1.0, LONG weight = FW_NORMAL);
+
+/// A fixed-pitch font as tall as the default GUI font, for text in columns.
+gui_font fixed_pitch_font(int dots_per_inch);
+
+/// Pixels per inch of the screen, as the system scales for it.
+int screen_dots_per_inch();
+
+/// The height of one line of text in `font`, spacing included.
+int line_height(HFONT font);
 
 }  // namespace helio::win32

@@ -7,9 +7,11 @@
 
 #include <oaidl.h>
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 
+#include "console/panel_texts.h"
 #include "support/console_process.h"
 #include "support/every_button_script.h"
 #include "ttl/win32/wide_text.h"
@@ -131,6 +133,60 @@ TEST_F(ConsoleProgramTest, SimulateRunsOnTheBuiltInHeliographAndLeavesTheCompone
     EXPECT_EQ(console.close(), 0u);
     EXPECT_EQ(without_reads(test::read_lines(trace_path)), expected);
     EXPECT_THAT(test::read_lines(journal_path), IsEmpty());
+}
+
+struct caption_search {
+    const std::wstring& caption;
+    int found = 0;
+};
+
+BOOL CALLBACK count_captioned(HWND child, LPARAM context) {
+    auto* search = reinterpret_cast<caption_search*>(context);
+    std::array<wchar_t, 128> text{};
+    GetWindowTextW(child, text.data(), static_cast<int>(text.size()));
+    search->found += search->caption == text.data() ? 1 : 0;
+    return TRUE;
+}
+
+/// How many child windows of `window` bear `caption`.
+int children_captioned(HWND window, const std::wstring& caption) {
+    caption_search search{caption};
+    EnumChildWindows(window, count_captioned, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+TEST_F(ConsoleProgramTest, OnTheSimulatorThePanelOpensBesideForm1WhichKeepsTheFocus) {
+    test::console_process console(program_path(), L"--simulate");
+    HWND form = console.wait_for_window();
+    ASSERT_NE(form, nullptr);
+    HWND panel = console.wait_for_window(win32::to_utf16(panel_titles::simulator), 10000);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(IsWindowVisible(panel));
+    RECT form_frame{};
+    RECT panel_frame{};
+    GetWindowRect(form, &form_frame);
+    GetWindowRect(panel, &panel_frame);
+    EXPECT_GE(panel_frame.left, form_frame.right) << "beside Form1, not over it";
+    EXPECT_EQ(GetForegroundWindow(), form) << "the operator's window keeps the focus";
+    EXPECT_EQ(children_captioned(panel, win32::to_utf16(panel_captions::sighting_button)), 1)
+        << "with the virtual instrument";
+    EXPECT_EQ(console.close(), 0u) << "closing Form1 ends the console, panel and all";
+}
+
+TEST_F(ConsoleProgramTest, OnTheInstrumentThePanelIsTheMonitorAloneAndWaitsForF12) {
+    test::console_process console(program_path(), L"");
+    ASSERT_NE(console.wait_for_window(), nullptr);
+    const std::wstring title = win32::to_utf16(panel_titles::real_device);
+    EXPECT_EQ(console.wait_for_window(title, 500), nullptr) << "absent at start";
+    console.press_key(VK_F12);
+    HWND panel = console.wait_for_window(title, 10000);
+    ASSERT_NE(panel, nullptr);
+    EXPECT_TRUE(IsWindowVisible(panel));
+    EXPECT_EQ(children_captioned(panel, win32::to_utf16(panel_captions::sighting_button)), 0)
+        << "no virtual instrument on the instrument";
+    EXPECT_EQ(console.close(), 0u);
+    EXPECT_THAT(test::read_lines(journal_path), IsEmpty())
+        << "opening the panel made no call to the component";
 }
 
 TEST_F(ConsoleProgramTest, AnUnknownArgumentIsRefusedWithTheUsage) {

@@ -25,17 +25,17 @@ HANDLE inheritable_file(const std::wstring& path) {
 
 struct window_search {
     DWORD process;
+    std::wstring_view title;
     HWND found;
 };
 
-BOOL CALLBACK find_console_window(HWND window, LPARAM context) {
+BOOL CALLBACK find_titled_window(HWND window, LPARAM context) {
     auto* search = reinterpret_cast<window_search*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    std::array<wchar_t, 64> title{};
+    std::array<wchar_t, 128> title{};
     GetWindowTextW(window, title.data(), static_cast<int>(title.size()));
-    if (owner == search->process &&
-        std::wstring_view(title.data()) == L"COMMANDES TTL HELIOGRAPHE") {
+    if (owner == search->process && std::wstring_view(title.data()) == search->title) {
         search->found = window;
         return FALSE;
     }
@@ -70,15 +70,26 @@ console_process::~console_process() {
 
 HWND console_process::wait_for_window() {
     WaitForInputIdle(process_.hProcess, patience_ms);
-    for (DWORD waited = 0; window_ == nullptr && waited < patience_ms; waited += 50) {
-        window_search search{process_.dwProcessId, nullptr};
-        EnumWindows(find_console_window, reinterpret_cast<LPARAM>(&search));
-        window_ = search.found;
-        if (window_ == nullptr) {
-            Sleep(50);
-        }
-    }
+    window_ = wait_for_window(L"COMMANDES TTL HELIOGRAPHE", patience_ms);
     return window_;
+}
+
+HWND console_process::wait_for_window(std::wstring_view title, DWORD patience) const {
+    for (DWORD waited = 0;; waited += 50) {
+        window_search search{process_.dwProcessId, title, nullptr};
+        EnumWindows(find_titled_window, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr || waited >= patience) {
+            return search.found;
+        }
+        Sleep(50);
+    }
+}
+
+void console_process::press_key(UINT virtual_key) const {
+    // Posted, as the keyboard would: the console's own message loop sees it.
+    HWND target = control("Command1");
+    PostMessageW(target, WM_KEYDOWN, virtual_key, 1);
+    PostMessageW(target, WM_KEYUP, virtual_key, static_cast<LPARAM>(0xC0000001u));
 }
 
 HWND console_process::control(std::string_view name) const {

@@ -22,8 +22,15 @@ class console_process {
 
     /// The console's window, once it is there (nullptr after 20 s without it).
     HWND wait_for_window();
+    /// A top-level window of the program with that title, once it is there (nullptr after
+    /// `patience_ms` without it).
+    HWND wait_for_window(std::wstring_view title, DWORD patience_ms) const;
     /// The control with the given table name in that window.
     HWND control(std::string_view name) const;
+
+    /// Presses a key in the console's window, as if VISEE (which has the focus at start) had
+    /// the focus.
+    void press_key(UINT virtual_key) const;
 
     /// Clicks a button and returns once its sequence has ended.
     void click(std::string_view name) const;

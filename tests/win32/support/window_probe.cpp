@@ -113,6 +113,33 @@ int ink_pixels(HWND window, const RECT& area) {
     return ink;
 }
 
+COLORREF pixel(HWND window, POINT point) {
+    HDC screen = GetDC(window);
+    const COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(window, screen);
+    return colour;
+}
+
+std::vector<std::wstring> list_lines(HWND list) {
+    std::vector<std::wstring> lines;
+    const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const auto index = static_cast<WPARAM>(i);
+        const auto length = static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0));
+        std::wstring line(length + 1, L'\0');  // and the terminating null
+        SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(line.data()));
+        line.resize(length);
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+void choose(HWND combo, int index) {
+    SendMessageW(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
 message_box_answerer::message_box_answerer()
     : timer_(SetTimer(nullptr, 0, 50, answer_message_box)) {
     seen() = {};

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace helio::test {
 
@@ -20,6 +21,15 @@ void click(HWND control);
 /// Pixels of the window's client `area`, as the screen shows it, that differ from the
 /// window background: the ink of whatever is drawn there.
 int ink_pixels(HWND window, const RECT& area);
+
+/// The colour the screen shows at `point` of the window's client area.
+COLORREF pixel(HWND window, POINT point);
+
+/// The lines of a list box, top to bottom.
+std::vector<std::wstring> list_lines(HWND list);
+
+/// Picks line `index` of a combo box as the mouse would: selected, and its owner told.
+void choose(HWND combo, int index);
 
 /// Answers the next message box this thread shows, pressing OK once it has read it.
 class message_box_answerer {

@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "console/panel_followers.h"
+
+#include <algorithm>
+
+#include "console/transcript_text.h"
+
+namespace helio {
+
+std::string transcript_follower::line_of(const transcript_entry& entry) const {
+    return transcript_line(entry, monitor_.origin(), monitor_.decimal_separator());
+}
+
+transcript_changes transcript_follower::changes() {
+    transcript_changes changes;
+    if (monitor_.revision() == shown_revision_) {
+        return changes;
+    }
+    shown_revision_ = monitor_.revision();
+    const std::deque<transcript_entry>& entries = monitor_.transcript();
+    if (entries.empty()) {
+        return changes;
+    }
+    const std::uint64_t first = entries.front().serial;
+    const std::uint64_t end = first + entries.size();
+    if (shown_end_ > first) {
+        // A read repeated since: the run it belongs to is the last line shown, longer now.
+        const transcript_entry& last_shown =
+            entries[static_cast<std::size_t>(shown_end_ - 1 - first)];
+        if (last_shown.count != shown_last_count_) {
+            changes.last_line = line_of(last_shown);
+        }
+    }
+    for (std::uint64_t serial = std::max(shown_end_, first); serial < end; ++serial) {
+        changes.new_lines.push_back(line_of(entries[static_cast<std::size_t>(serial - first)]));
+    }
+    shown_end_ = end;
+    shown_last_count_ = entries.back().count;
+    return changes;
+}
+
+std::vector<std::string> violation_follower::new_lines() {
+    const std::uint64_t seen = instrument_.violations_seen();
+    const auto& kept = instrument_.violations();
+    const auto fresh = std::min<std::uint64_t>(seen - shown_, kept.size());
+    std::vector<std::string> lines;
+    for (auto it = kept.end() - static_cast<std::ptrdiff_t>(fresh); it != kept.end(); ++it) {
+        lines.push_back(violation_line(*it, monitor_.origin(), monitor_.decimal_separator()));
+    }
+    shown_ = seen;
+    return lines;
+}
+
+}  // namespace helio

@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "console/win32/list_box.h"
+
+#include <algorithm>
+
+#include "ttl/win32/wide_text.h"
+
+namespace helio::win32 {
+
+namespace {
+
+/// Past this many lines at once, the list is drawn once at the end instead of line by line.
+constexpr std::size_t lines_drawn_one_by_one = 32;
+
+int line_count(HWND list) {
+    return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0));
+}
+
+/// True when the last line is in sight (or there is none).
+bool shows_last_line(HWND list) {
+    const int count = line_count(list);
+    if (count == 0) {
+        return true;
+    }
+    RECT client{};
+    GetClientRect(list, &client);
+    const auto line_height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
+    const int in_sight =
+        line_height > 0 ? std::max(1, static_cast<int>(client.bottom) / line_height) : 1;
+    const auto top = static_cast<int>(SendMessageW(list, LB_GETTOPINDEX, 0, 0));
+    return top + in_sight >= count;
+}
+
+/// Pixels the widest of `lines` takes in the list's font.
+int widest(HWND list, const std::vector<std::wstring>& lines) {
+    HDC dc = GetDC(list);
+    HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    int width = 0;
+    for (const std::wstring& line : lines) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &size);
+        width = std::max(width, static_cast<int>(size.cx));
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(list, dc);
+    return width;
+}
+
+void add(HWND list, const std::wstring& line, int at = -1) {
+    SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(at),
+                 reinterpret_cast<LPARAM>(line.c_str()));
+}
+
+}  // namespace
+
+void show_new_lines(HWND list, const std::optional<std::string>& last_line,
+                    const std::vector<std::string>& new_lines, std::size_t keep_at_most) {
+    if (!last_line && new_lines.empty()) {
+        return;
+    }
+    const bool following = shows_last_line(list);
+    const bool many = new_lines.size() > lines_drawn_one_by_one;
+    if (many) {
+        SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    }
+    std::vector<std::wstring> added;
+    if (last_line && line_count(list) > 0) {
+        const int last = line_count(list) - 1;
+        added.push_back(to_utf16(*last_line));
+        SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(last), 0);
+        add(list, added.back(), last);
+    }
+    for (const std::string& line : new_lines) {
+        added.push_back(to_utf16(line));
+        add(list, added.back());
+    }
+    while (line_count(list) > static_cast<int>(keep_at_most)) {
+        SendMessageW(list, LB_DELETESTRING, 0, 0);
+    }
+    const int extent = static_cast<int>(SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0));
+    const int needed = widest(list, added) + GetSystemMetrics(SM_CXVSCROLL);
+    if (needed > extent) {
+        SendMessageW(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(needed), 0);
+    }
+    if (following) {
+        SendMessageW(list, LB_SETTOPINDEX, static_cast<WPARAM>(line_count(list) - 1), 0);
+    }
+    if (many) {
+        SendMessageW(list, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list, nullptr, TRUE);
+    }
+}
+
+}  // namespace helio::win32
