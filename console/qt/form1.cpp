@@ -24,12 +24,12 @@ constexpr qreal dialog_font_points = 8.0;
 constexpr qreal smallest_font_points = 6.5;
 constexpr int button_text_margin = 8;  // pixels the push button's frame keeps on both sides
 
-bool caption_fits(const QFontMetrics& metrics, const layout::control_spec& spec, int dpi) {
+bool caption_fits(const QFontMetrics& metrics, const layout::control_spec& item, int dpi) {
     const QString caption =
-        QString::fromUtf8(spec.caption.data(), static_cast<qsizetype>(spec.caption.size()));
-    const int width = layout::twips_to_pixels(spec.width, dpi);
-    const int height = layout::twips_to_pixels(spec.height, dpi);
-    switch (spec.kind) {
+        QString::fromUtf8(item.caption.data(), static_cast<qsizetype>(item.caption.size()));
+    const int width = layout::twips_to_pixels(item.width, dpi);
+    const int height = layout::twips_to_pixels(item.height, dpi);
+    switch (item.kind) {
         case layout::control_kind::button:
             return metrics.horizontalAdvance(caption) + 2 * button_text_margin <= width;
         case layout::control_kind::label:
@@ -45,8 +45,8 @@ QFont dialog_font(QFont font, int dpi) {
     for (qreal points = dialog_font_points; points >= smallest_font_points; points -= 0.5) {
         font.setPointSizeF(points);
         const QFontMetrics metrics(font);
-        if (std::ranges::all_of(layout::controls, [&](const layout::control_spec& spec) {
-                return caption_fits(metrics, spec, dpi);
+        if (std::ranges::all_of(layout::controls, [&](const layout::control_spec& item) {
+                return caption_fits(metrics, item, dpi);
             })) {
             break;
         }
@@ -89,13 +89,13 @@ QWidget* Form1::control(std::string_view name) const {
 
 void Form1::create_controls() {
     QWidget* previous = nullptr;
-    for (const layout::control_spec& spec : layout::controls) {
-        QWidget* widget = create_control(spec);
-        widget->setObjectName(from_utf8(spec.name));
-        widget->setGeometry(layout::twips_to_pixels(spec.left, logicalDpiX()),
-                            layout::twips_to_pixels(spec.top, logicalDpiY()),
-                            layout::twips_to_pixels(spec.width, logicalDpiX()),
-                            layout::twips_to_pixels(spec.height, logicalDpiY()));
+    for (const layout::control_spec& item : layout::controls) {
+        QWidget* widget = create_control(item);
+        widget->setObjectName(from_utf8(item.name));
+        widget->setGeometry(layout::twips_to_pixels(item.left, logicalDpiX()),
+                            layout::twips_to_pixels(item.top, logicalDpiY()),
+                            layout::twips_to_pixels(item.width, logicalDpiX()),
+                            layout::twips_to_pixels(item.height, logicalDpiY()));
         if (widget->focusPolicy() != Qt::NoFocus) {
             if (previous != nullptr) {
                 setTabOrder(previous, widget);
@@ -105,12 +105,12 @@ void Form1::create_controls() {
     }
 }
 
-QWidget* Form1::create_control(const helio::layout::control_spec& spec) {
-    const QString caption = from_utf8(spec.caption);
-    switch (spec.kind) {
+QWidget* Form1::create_control(const helio::layout::control_spec& item) {
+    const QString caption = from_utf8(item.caption);
+    switch (item.kind) {
         case layout::control_kind::button: {
             auto* button = new QPushButton(caption, this);
-            const std::string_view name = spec.name;
+            const std::string_view name = item.name;
             connect(button, &QPushButton::clicked, this, [this, name] { press(name); });
             return button;
         }

@@ -32,7 +32,7 @@ class Form1 final : public QWidget, private helio::form_host, private helio::log
 
   private:
     void create_controls();
-    QWidget* create_control(const helio::layout::control_spec& spec);
+    QWidget* create_control(const helio::layout::control_spec& item);
     void press(std::string_view name);
 
     void show_error(const std::string& message) override;

@@ -38,11 +38,11 @@ HINSTANCE instance_of(HWND window) {
 /// Pixels a push button's frame keeps on either side of its caption.
 constexpr int button_text_margin = 6;
 
-bool caption_fits(HDC dc, const layout::control_spec& spec, int dots_per_inch) {
-    const RECT place = control_rectangle(spec, dots_per_inch);
-    const std::wstring caption = to_utf16(spec.caption);
+bool caption_fits(HDC dc, const layout::control_spec& item, int dots_per_inch) {
+    const RECT place = control_rectangle(item, dots_per_inch);
+    const std::wstring caption = to_utf16(item.caption);
     RECT needed{0, 0, place.right - place.left, 0};
-    switch (spec.kind) {
+    switch (item.kind) {
         case layout::control_kind::button:
             DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &needed,
                       DT_CALCRECT | DT_SINGLELINE);
@@ -63,27 +63,27 @@ bool captions_fit(HFONT font, int dots_per_inch) {
     HDC screen = GetDC(nullptr);
     HGDIOBJ previous = SelectObject(screen, font);
     bool all_fit = true;
-    for (const layout::control_spec& spec : layout::controls) {
-        all_fit = all_fit && caption_fits(screen, spec, dots_per_inch);
+    for (const layout::control_spec& item : layout::controls) {
+        all_fit = all_fit && caption_fits(screen, item, dots_per_inch);
     }
     SelectObject(screen, previous);
     ReleaseDC(nullptr, screen);
     return all_fit;
 }
 
-RECT control_rectangle(const layout::control_spec& spec, int dots_per_inch) {
-    const int left = layout::twips_to_pixels(spec.left, dots_per_inch);
-    const int top = layout::twips_to_pixels(spec.top, dots_per_inch);
-    return {left, top, left + layout::twips_to_pixels(spec.width, dots_per_inch),
-            top + layout::twips_to_pixels(spec.height, dots_per_inch)};
+RECT control_rectangle(const layout::control_spec& item, int dots_per_inch) {
+    const int left = layout::twips_to_pixels(item.left, dots_per_inch);
+    const int top = layout::twips_to_pixels(item.top, dots_per_inch);
+    return {left, top, left + layout::twips_to_pixels(item.width, dots_per_inch),
+            top + layout::twips_to_pixels(item.height, dots_per_inch)};
 }
 
-HWND create_control(HWND parent, const layout::control_spec& spec, int id, int dots_per_inch,
+HWND create_control(HWND parent, const layout::control_spec& item, int id, int dots_per_inch,
                     HFONT font) {
-    const window_kind kind = kind_of(spec.kind);
-    const RECT place = control_rectangle(spec, dots_per_inch);
+    const window_kind kind = kind_of(item.kind);
+    const RECT place = control_rectangle(item, dots_per_inch);
     HWND control = CreateWindowExW(
-        kind.extended_style, kind.class_name, to_utf16(spec.caption).c_str(),
+        kind.extended_style, kind.class_name, to_utf16(item.caption).c_str(),
         WS_CHILD | WS_VISIBLE | kind.style, place.left, place.top, place.right - place.left,
         place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
         instance_of(parent), nullptr);
@@ -91,7 +91,7 @@ HWND create_control(HWND parent, const layout::control_spec& spec, int id, int d
         return nullptr;
     }
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    if (spec.kind == layout::control_kind::text_entry && spec.name == layout::setpoint_entry_name) {
+    if (item.kind == layout::control_kind::text_entry && item.name == layout::setpoint_entry_name) {
         SendMessageW(control, EM_SETLIMITTEXT, layout::setpoint_entry_max_length, 0);
     }
     return control;

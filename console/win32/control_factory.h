@@ -11,7 +11,7 @@
 namespace helio::win32 {
 
 /// Where a control of the table goes, in pixels of a screen of `dots_per_inch`.
-RECT control_rectangle(const layout::control_spec& spec, int dots_per_inch);
+RECT control_rectangle(const layout::control_spec& item, int dots_per_inch);
 
 /// True when every caption of the table fits its control in `font`: a button's on one line
 /// inside its frame, a label's within its height when wrapped at its width.
@@ -19,7 +19,7 @@ bool captions_fit(HFONT font, int dots_per_inch);
 
 /// Creates the child window of `parent` for one table entry, at its place and with `font`.
 /// Creating them in table order makes the tab order the table's.
-HWND create_control(HWND parent, const layout::control_spec& spec, int id, int dots_per_inch,
+HWND create_control(HWND parent, const layout::control_spec& item, int id, int dots_per_inch,
                     HFONT font);
 
 /// A child window of `parent` of the given class and style (WS_CHILD and WS_VISIBLE added),

@@ -147,10 +147,10 @@ void form1_window::OnCommand(int id, int notification) {
     if (index < 0 || static_cast<std::size_t>(index) >= layout::controls.size()) {
         return;
     }
-    const layout::control_spec& spec = layout::controls[static_cast<std::size_t>(index)];
-    if (spec.kind == layout::control_kind::button && notification == BN_CLICKED) {
-        press(spec.name);
-    } else if (spec.kind == layout::control_kind::text_entry && notification == EN_CHANGE) {
+    const layout::control_spec& item = layout::controls[static_cast<std::size_t>(index)];
+    if (item.kind == layout::control_kind::button && notification == BN_CLICKED) {
+        press(item.name);
+    } else if (item.kind == layout::control_kind::text_entry && notification == EN_CHANGE) {
         model_.Text1_Change(window_text(GetDlgItem(window_, id)));
     }
 }

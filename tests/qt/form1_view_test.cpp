@@ -71,24 +71,24 @@ TEST_F(Form1ViewTest, TitleAndClientAreaInPixelsOfTheScreen) {
 }
 
 TEST_F(Form1ViewTest, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
-    for (const layout::control_spec& spec : layout::controls) {
-        QWidget* widget = window.control(spec.name);
-        ASSERT_NE(widget, nullptr) << spec.name;
+    for (const layout::control_spec& item : layout::controls) {
+        QWidget* widget = window.control(item.name);
+        ASSERT_NE(widget, nullptr) << item.name;
         EXPECT_EQ(widget->geometry(),
-                  QRect(px_x(spec.left), px_y(spec.top), px_x(spec.width), px_y(spec.height)))
-            << spec.name;
+                  QRect(px_x(item.left), px_y(item.top), px_x(item.width), px_y(item.height)))
+            << item.name;
         QString caption;
         if (auto* button = qobject_cast<QPushButton*>(widget)) {
             caption = button->text();
-            EXPECT_EQ(spec.kind, layout::control_kind::button);
+            EXPECT_EQ(item.kind, layout::control_kind::button);
         } else if (auto* label = qobject_cast<QLabel*>(widget)) {
             caption = label->text();
-            EXPECT_EQ(spec.kind, layout::control_kind::label);
+            EXPECT_EQ(item.kind, layout::control_kind::label);
         } else if (auto* entry = qobject_cast<QLineEdit*>(widget)) {
             caption = entry->text();
-            EXPECT_EQ(spec.kind, layout::control_kind::text_entry);
+            EXPECT_EQ(item.kind, layout::control_kind::text_entry);
         }
-        EXPECT_EQ(caption, text_of(spec.caption)) << spec.name;
+        EXPECT_EQ(caption, text_of(item.caption)) << item.name;
     }
     EXPECT_EQ(qobject_cast<QLabel*>(window.control("Label2"))->text(),
               QString::fromUtf8("Autre consigne (35 à 231):"));
@@ -96,9 +96,9 @@ TEST_F(Form1ViewTest, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
 
 TEST_F(Form1ViewTest, TabMovesThroughTheControlsInTableOrder) {
     std::vector<std::string> expected;
-    for (const layout::control_spec& spec : layout::controls) {
-        if (spec.kind != layout::control_kind::label) {
-            expected.emplace_back(spec.name);
+    for (const layout::control_spec& item : layout::controls) {
+        if (item.kind != layout::control_kind::label) {
+            expected.emplace_back(item.name);
         }
     }
     std::vector<std::string> visited;

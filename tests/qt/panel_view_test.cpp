@@ -361,8 +361,8 @@ TEST_F(PanelViewTest, Form1KeepsExactlyItsControls) {
         children.push_back(child->objectName().toStdString());
     }
     std::vector<std::string> expected;
-    for (const helio::layout::control_spec& spec : helio::layout::controls) {
-        expected.emplace_back(spec.name);
+    for (const helio::layout::control_spec& item : helio::layout::controls) {
+        expected.emplace_back(item.name);
     }
     std::ranges::sort(children);
     std::ranges::sort(expected);

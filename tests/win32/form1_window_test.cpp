@@ -82,33 +82,33 @@ TEST_F(Form1WindowTest, TitleAndClientAreaInPixelsOfTheScreen) {
 
 TEST_F(Form1WindowTest, EveryControlSitsWhereTheTablePutsItWithItsCaptionAndFont) {
     for (std::size_t i = 0; i < layout::controls.size(); ++i) {
-        const layout::control_spec& spec = layout::controls[i];
+        const layout::control_spec& item = layout::controls[i];
         HWND control = GetDlgItem(window.handle(), win32::form1_window::control_id(i));
-        ASSERT_NE(control, nullptr) << spec.name;
-        EXPECT_EQ(control, window.control(spec.name));
+        ASSERT_NE(control, nullptr) << item.name;
+        EXPECT_EQ(control, window.control(item.name));
         RECT place;
         GetWindowRect(control, &place);
         MapWindowPoints(nullptr, window.handle(), reinterpret_cast<POINT*>(&place), 2);
-        EXPECT_EQ(place.left, px(spec.left)) << spec.name;
-        EXPECT_EQ(place.top, px(spec.top)) << spec.name;
-        EXPECT_EQ(place.right - place.left, px(spec.width)) << spec.name;
-        EXPECT_EQ(place.bottom - place.top, px(spec.height)) << spec.name;
-        EXPECT_EQ(test::window_text(control), to_utf16(spec.caption)) << spec.name;
-        const wchar_t* expected_class = spec.kind == layout::control_kind::button  ? L"Button"
-                                        : spec.kind == layout::control_kind::label ? L"Static"
+        EXPECT_EQ(place.left, px(item.left)) << item.name;
+        EXPECT_EQ(place.top, px(item.top)) << item.name;
+        EXPECT_EQ(place.right - place.left, px(item.width)) << item.name;
+        EXPECT_EQ(place.bottom - place.top, px(item.height)) << item.name;
+        EXPECT_EQ(test::window_text(control), to_utf16(item.caption)) << item.name;
+        const wchar_t* expected_class = item.kind == layout::control_kind::button  ? L"Button"
+                                        : item.kind == layout::control_kind::label ? L"Static"
                                                                                    : L"Edit";
-        EXPECT_EQ(_wcsicmp(test::window_class(control).c_str(), expected_class), 0) << spec.name;
+        EXPECT_EQ(_wcsicmp(test::window_class(control).c_str(), expected_class), 0) << item.name;
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), window.font())
-            << spec.name;
+            << item.name;
     }
     EXPECT_EQ(test::window_text(window.control("Label2")), L"Autre consigne (35 \u00E0 231):");
 }
 
 TEST_F(Form1WindowTest, TabMovesThroughTheControlsInTableOrder) {
     std::vector<HWND> expected;
-    for (const layout::control_spec& spec : layout::controls) {
-        if (spec.kind != layout::control_kind::label) {
-            expected.push_back(window.control(spec.name));
+    for (const layout::control_spec& item : layout::controls) {
+        if (item.kind != layout::control_kind::label) {
+            expected.push_back(window.control(item.name));
         }
     }
     std::vector<HWND> visited{GetNextDlgTabItem(window.handle(), nullptr, FALSE)};
