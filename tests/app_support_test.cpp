@@ -8,9 +8,7 @@
 
 #include "app/command_line.h"
 #include "console/form1_model.h"
-#include "console/trace_writer.h"
-#include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
+#include "support/traced_console.h"
 
 namespace helio {
 namespace {
@@ -29,20 +27,13 @@ TEST(CommandLine, TraceAndSimulateOptions) {
 }
 
 TEST(TraceWriter, OneLinePerEventInTheOrderTheyHappened) {
-    manual_clock time{100us};
-    sim::heliograph_controller controller(time);
-    sim::simulated_device device(controller);
-    ttl_lines lines(device);
-    form1_model model(lines, time, ".");
-    std::ostringstream out;
-    trace_writer trace(out);
-    lines.add_observer(trace);
-    model.add_log_observer(trace);
+    test::traced_console console(100us);
+    form1_model& model = console.model;
 
     model.press("Command9");
-    controller.set_travel_scale(0);
+    console.controller.set_travel_scale(0);
     model.press("Command6");
-    EXPECT_EQ(out.str(),
+    EXPECT_EQ(console.out.str(),
               "W 0\n"
               "L consigne 128\n"
               "W 0\nW 3\nW 0\nW 128\nW 129\nW 128\nW 0\n"

@@ -6,10 +6,8 @@
 #include <sstream>
 
 #include "console/form1_model.h"
-#include "console/trace_writer.h"
-#include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
 #include "support/every_button_script.h"
+#include "support/traced_console.h"
 
 namespace helio {
 namespace {
@@ -30,15 +28,8 @@ std::vector<std::string> writes_and_lines(const std::string& trace) {
 
 // The reference every other build of the console is held to: the script on the simulator.
 TEST(EveryButtonScript, PlaysOnTheSimulatorAsWritten) {
-    manual_clock time{50us};
-    sim::heliograph_controller controller(time);
-    sim::simulated_device device(controller);
-    ttl_lines lines(device);
-    form1_model model(lines, time, ".");
-    std::ostringstream out;
-    trace_writer trace(out);
-    lines.add_observer(trace);
-    model.add_log_observer(trace);
+    test::traced_console console(50us);
+    form1_model& model = console.model;
 
     for (const test::scripted_press& press : test::every_button_script()) {
         if (!press.typed.empty()) {
@@ -50,9 +41,9 @@ TEST(EveryButtonScript, PlaysOnTheSimulatorAsWritten) {
                                                  model.lines().end());
         EXPECT_EQ(new_lines, press.lines()) << press.control;
     }
-    EXPECT_EQ(writes_and_lines(out.str()), test::every_button_trace());
-    EXPECT_TRUE(controller.monitor().clean());
-    EXPECT_EQ(device.live_instances(), 0u);
+    EXPECT_EQ(writes_and_lines(console.out.str()), test::every_button_trace());
+    EXPECT_TRUE(console.controller.monitor().clean());
+    EXPECT_EQ(console.device.live_instances(), 0u);
 }
 
 }  // namespace
