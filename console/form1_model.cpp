@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <exception>
-#include <stdexcept>
 #include <utility>
 
 #include "console/go_procedure.h"
@@ -84,31 +83,65 @@ bool form1_model::press(std::string_view control) {
     if (entry == button_handlers.end() || busy_) {
         return false;
     }
+    const std::exception_ptr failure = run_sequence([&] { (this->*(entry->handler))(); });
+    if (failure && host_ != nullptr) {
+        host_->show_error(operator_message(failure));
+    }
+    run_deferred_work();
+    return true;
+}
+
+std::exception_ptr form1_model::run_command(const std::function<void()>& command) {
+    const std::exception_ptr failure = run_sequence(command);
+    run_deferred_work();
+    return failure;
+}
+
+void form1_model::when_idle(std::function<void()> work) {
+    if (busy_ || !deferred_.empty()) {
+        deferred_.push_back(std::move(work));
+        return;
+    }
+    work();
+    run_deferred_work();
+}
+
+std::exception_ptr form1_model::run_sequence(const std::function<void()>& sequence) {
     busy_ = true;
     if (host_ != nullptr) {
         host_->sequence_started();
     }
-    std::string failure;
+    std::exception_ptr failure;
     try {
-        (this->*(entry->handler))();
-    } catch (const std::exception& error) {
-        failure = operator_message(error);
+        sequence();
     } catch (...) {
-        // Nothing of ours throws anything else, but a foreign component might: the
-        // console must go on whatever the instrument's software does.
-        failure = operator_message(std::runtime_error("exception d'un type inconnu"));
+        // Whatever a foreign component throws, the console goes on.
+        failure = std::current_exception();
     }
     busy_ = false;
-    if (!failure.empty()) {
-        failure_observers_.notify([&](failure_observer& o) { o.press_failed(failure); });
+    if (failure) {
+        const std::string message = operator_message(failure);
+        current_failure_ = failure;
+        failure_observers_.notify([&](failure_observer& o) { o.press_failed(message); });
+        current_failure_ = nullptr;
     }
     if (host_ != nullptr) {
         host_->sequence_finished();
-        if (!failure.empty()) {
-            host_->show_error(failure);
-        }
     }
-    return true;
+    return failure;
+}
+
+void form1_model::run_deferred_work() {
+    if (running_deferred_) {
+        return;  // the outer call goes on with the rest, in order
+    }
+    running_deferred_ = true;
+    while (!busy_ && !deferred_.empty()) {
+        std::function<void()> work = std::move(deferred_.front());
+        deferred_.pop_front();
+        work();
+    }
+    running_deferred_ = false;
 }
 
 void form1_model::log_line(const std::string& text) {

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
+#include <exception>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,6 +77,20 @@ class form1_model final : public message_log, private wait_observer {
     bool press(std::string_view control);
     bool busy() const { return busy_; }
 
+    /// Runs `command` as a press runs its button's handler — the window busy, the host told,
+    /// the log and every observer fed — for a caller that reports the outcome itself, as a
+    /// remote client's request does: the error comes back, and no message box is shown for
+    /// it. Null when the command ended normally. Only when no sequence runs (see when_idle).
+    std::exception_ptr run_command(const std::function<void()>& command);
+
+    /// Runs `work` at once when no sequence runs; otherwise as soon as the running sequence,
+    /// and all the work deferred before this one, have ended. One instrument, one queue.
+    void when_idle(std::function<void()> work);
+    std::size_t deferred_work() const { return deferred_.size(); }
+
+    /// While failure observers hear of a failed press: the error that ended it.
+    std::exception_ptr current_failure() const { return current_failure_; }
+
     const std::string& consigne() const { return consigne_; }
     const std::vector<std::string>& lines() const { return lines_; }
     void log_line(const std::string& text) override;
@@ -88,6 +105,8 @@ class form1_model final : public message_log, private wait_observer {
 
   private:
     void still_waiting() override;
+    std::exception_ptr run_sequence(const std::function<void()>& sequence);
+    void run_deferred_work();
 
     sequence_context context_;
     form_host* host_ = nullptr;
@@ -95,7 +114,10 @@ class form1_model final : public message_log, private wait_observer {
     std::vector<std::string> lines_;
     observer_list<log_observer> log_observers_;
     observer_list<failure_observer> failure_observers_;
+    std::deque<std::function<void()>> deferred_;
+    std::exception_ptr current_failure_;
     bool busy_ = false;
+    bool running_deferred_ = false;
 };
 
 }  // namespace helio

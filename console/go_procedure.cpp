@@ -27,7 +27,10 @@ std::int32_t convert_consigne(std::string_view consigne, std::string_view decima
 }
 
 void go(sequence_context& context, std::string_view consigne) {
-    const std::int32_t code = convert_consigne(consigne, context.decimal_separator);
+    go_to_code(context, convert_consigne(consigne, context.decimal_separator));
+}
+
+void go_to_code(sequence_context& context, std::int32_t code) {
     const std::optional<std::int32_t> position = position_of_code(code);
     if (!position) {
         context.log.log_line(std::string(messages::invalid_setpoint));

@@ -172,6 +172,10 @@ void Form1::sequence_started() {
 
 void Form1::sequence_finished() {
     QApplication::restoreOverrideCursor();
+    if (close_requested_) {
+        // A sequence not started by a press here (a remote client's) ends: close now.
+        QMetaObject::invokeMethod(this, &QWidget::close, Qt::QueuedConnection);
+    }
 }
 
 void Form1::keep_alive() {

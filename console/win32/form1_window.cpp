@@ -244,6 +244,10 @@ void form1_window::sequence_started() {
 
 void form1_window::sequence_finished() {
     SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+    if (close_requested_ && window_ != nullptr) {
+        // A sequence not started by a press here (a remote client's) ends: close now.
+        PostMessageW(window_, WM_CLOSE, 0, 0);
+    }
 }
 
 void form1_window::keep_alive() {
