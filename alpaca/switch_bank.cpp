@@ -96,7 +96,7 @@ member_result state_in(const switch_spec& spec, std::int32_t input_byte) {
 /// boolean or as a value 0.0 or 1.0.
 void answer_state(device_context& context, const switch_spec& spec, bool as_value,
                   member_answer answer) {
-    const auto deliver = [&spec, as_value, answer](member_result state) {
+    const auto deliver = [as_value, answer](member_result state) {
         if (as_value && state.value) {
             state.value = state.value->get<bool>() ? 1.0 : 0.0;
         }
