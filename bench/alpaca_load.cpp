@@ -8,13 +8,13 @@
 //     number back, a slot or -1) and its round trip timed;
 //   - a 9th client holds a request half sent, and again each time the server cuts it off;
 //   - first a few seconds with the console idle (the floor), then the blades move for the
-//     rest of the run: "Halpha + 1.0 A" and "H alpha" pressed in turn (2.06 s waits),
+//     rest of the run, asked over HTTP by a 10th client: to +1.0 Å and back to the line
+//     centre in turn (2.06 s waits, as the buttons "Halpha + 1.0 A" and "H alpha" make),
 //     something asking Form1 for a repaint every millisecond, the paints timed.
 // Prints one JSON object. Needs a display (bench/run uses Xvfb).
-//   alpaca_load [SECONDS_OF_MOVES] [IDLE_SECONDS]
+//   alpaca_load [SECONDS_OF_MOVES] [IDLE_SECONDS] [POLLING_CLIENTS]
 #include <QApplication>
 #include <QLocale>
-#include <QPushButton>
 #include <QTimer>
 #include <algorithm>
 #include <atomic>
@@ -44,7 +44,7 @@
 namespace {
 
 using steady = std::chrono::steady_clock;
-constexpr int polling_clients = 8;
+int polling_clients = 8;
 
 double microseconds(steady::duration span) {
     return std::chrono::duration<double, std::micro>(span).count();
@@ -59,8 +59,8 @@ struct poll_record {
 };
 
 /// One polling client: its own connection, its own transaction numbers.
-void poll(const helio::alpaca::server_endpoint& server, const std::atomic<int>& phase,
-          poll_record& record, std::mutex& mutex) {
+void poll_position(const helio::alpaca::server_endpoint& server, const std::atomic<int>& phase,
+                   poll_record& record, std::mutex& mutex) {
     std::vector<double> idle;
     std::vector<double> moving;
     long failed = 0;
@@ -97,6 +97,23 @@ void poll(const helio::alpaca::server_endpoint& server, const std::atomic<int>& 
     record.lost += lost;
 }
 
+/// The client that moves the blades: to slot 20 and back to slot 10, waiting each time
+/// for the blades to report; how many moves it asked for.
+void move_blades(const helio::alpaca::server_endpoint& server, const std::atomic<int>& phase,
+                 int& moves) {
+    helio::test::http_client client(server.address, server.port);
+    while (phase.load() < 2) {
+        const int slot = moves % 2 == 0 ? 20 : 10;
+        client.put("/api/v1/filterwheel/0/position", "Position=" + std::to_string(slot));
+        ++moves;
+        while (phase.load() < 2 &&
+               nlohmann::json::parse(client.get("/api/v1/filterwheel/0/position").body)
+                       .value("Value", -2) != slot) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    }
+}
+
 /// The client that never finishes its request: how long the server let it hold on.
 void hold_half_a_request(const helio::alpaca::server_endpoint& server,
                          const std::atomic<int>& phase, std::vector<double>& held_s) {
@@ -114,14 +131,6 @@ void hold_half_a_request(const helio::alpaca::server_endpoint& server,
         socket.read_some(asio::buffer(&byte, 1), ended);  // returns when cut off
         held_s.push_back(std::chrono::duration<double>(steady::now() - since).count());
     }
-}
-
-double median(std::vector<double> values) {
-    if (values.empty()) {
-        return 0;
-    }
-    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-    return values[values.size() / 2];
 }
 
 double percentile(std::vector<double> values, double fraction) {
@@ -168,8 +177,8 @@ class paint_timeline final : public QObject, private helio::wait_observer {
         ++waits;
     }
     void note(helio::clock::time_point now) {
-        longest_gap_ms =
-            std::max(longest_gap_ms, std::chrono::duration<double, std::milli>(now - last_).count());
+        longest_gap_ms = std::max(longest_gap_ms,
+                                  std::chrono::duration<double, std::milli>(now - last_).count());
         last_ = now;
     }
 
@@ -186,6 +195,9 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const int moving_seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
     const int idle_seconds = argc > 2 ? std::max(1, std::atoi(argv[2])) : 5;
+    if (argc > 3) {
+        polling_clients = std::atoi(argv[3]);
+    }
 
     helio::steady_clock_source time;
     helio::sim::heliograph_controller controller(time);
@@ -197,9 +209,14 @@ int main(int argc, char* argv[]) {
     helio::alpaca::qt_poster poster;
     helio::alpaca::remote_access access(model, poster, {"127.0.0.1", 0});
     window.show();
-    {  // the clients need the wheel connected
+    {  // the wheel connected, and at the line centre: Position is then known
         helio::test::http_client setup(access.listening().address, access.listening().port);
         setup.put("/api/v1/filterwheel/0/connect", "");
+        setup.put("/api/v1/filterwheel/0/position", "Position=10");
+        while (nlohmann::json::parse(setup.get("/api/v1/filterwheel/0/position").body)
+                   .value("Value", -2) != 10) {
+            application.processEvents();
+        }
     }
 
     std::atomic<int> phase = 0;  // 0 idle, 1 moving, 2 done
@@ -207,37 +224,29 @@ int main(int argc, char* argv[]) {
     std::mutex mutex;
     std::vector<std::thread> clients;
     for (int i = 0; i < polling_clients; ++i) {
-        clients.emplace_back(poll, access.listening(), std::cref(phase), std::ref(record),
+        clients.emplace_back(poll_position, access.listening(), std::cref(phase), std::ref(record),
                              std::ref(mutex));
     }
     std::vector<double> held_s;
-    std::thread holder(hold_half_a_request, access.listening(), std::cref(phase),
-                       std::ref(held_s));
+    std::thread holder(hold_half_a_request, access.listening(), std::cref(phase), std::ref(held_s));
 
     QTimer asker;
     QObject::connect(&asker, &QTimer::timeout, &window, [&] { window.update(); });
-    steady::time_point moves_end{};
-    int pressed = 0;
-    std::function<void()> press_next = [&] {
-        if (steady::now() >= moves_end) {
-            asker.stop();
-            phase = 2;
-            QCoreApplication::quit();
-            return;
-        }
-        auto* button =
-            qobject_cast<QPushButton*>(window.control(pressed++ % 2 == 0 ? "Command5" : "Command6"));
-        button->click();  // the whole sequence runs here, as on the operator's click
-        QTimer::singleShot(0, &window, press_next);
-    };
+    int moves = 0;
+    std::thread mover;
     QTimer::singleShot(idle_seconds * 1000, &window, [&] {
         phase = 1;
-        moves_end = steady::now() + std::chrono::seconds(moving_seconds);
         asker.start(1);
-        press_next();
+        mover = std::thread(move_blades, access.listening(), std::cref(phase), std::ref(moves));
+        QTimer::singleShot(moving_seconds * 1000, &window, [&] {
+            phase = 2;
+            QCoreApplication::quit();
+        });
     });
     application.exec();
 
+    asker.stop();
+    mover.join();
     for (std::thread& client : clients) {
         client.join();
     }
@@ -250,11 +259,11 @@ int main(int argc, char* argv[]) {
                      {"requests", answered + record.lost},
                      {"failed", record.failed},
                      {"lost", record.lost},
-                     {"median_idle_us", median(record.idle_us)},
-                     {"median_moving_us", median(record.moving_us)},
+                     {"median_idle_us", percentile(record.idle_us, 0.5)},
+                     {"median_moving_us", percentile(record.moving_us, 0.5)},
                      {"p99_moving_us", percentile(record.moving_us, 0.99)},
                      {"max_moving_us", percentile(record.moving_us, 1.0)},
-                     {"presses", pressed},
+                     {"moves", moves},
                      {"waits", paints.waits},
                      {"longest_paint_gap_ms", paints.longest_gap_ms},
                      {"half_request_held_s", held_s},

@@ -28,8 +28,7 @@ http_client::reply http_client::put(std::string_view target, std::string_view fo
     return exchange(true, target, form);
 }
 
-http_client::reply http_client::exchange(bool put, std::string_view target,
-                                         std::string_view form) {
+http_client::reply http_client::exchange(bool put, std::string_view target, std::string_view form) {
     http::request<http::string_body> request(put ? http::verb::put : http::verb::get,
                                              std::string(target), 11);
     request.set(http::field::host, "heliographe");

@@ -79,8 +79,8 @@ TEST_F(RemoteConsoleTest, ACommandThatArrivesDuringASequenceWaitsForItsEnd) {
     // A client's INIT reaches the console during the blades' wait for GO...
     bool answered_in_the_wait = false;
     rig.host.on_keep_alive = [&] {
-        const auto answer = rig.send(http_method::put, "/api/v1/switch/0/setswitch",
-                                     "Id=3&State=True");
+        const auto answer =
+            rig.send(http_method::put, "/api/v1/switch/0/setswitch", "Id=3&State=True");
         answered_in_the_wait = answer.has_value();
         rig.poster.run_posted();
     };

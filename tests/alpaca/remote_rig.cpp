@@ -14,8 +14,8 @@ alpaca::http_request request_for(alpaca::http_method method, std::string_view ta
     alpaca::http_request request;
     request.method = method;
     request.path = target.substr(0, question);
-    request.query = question == std::string_view::npos ? std::string_view()
-                                                       : target.substr(question + 1);
+    request.query =
+        question == std::string_view::npos ? std::string_view() : target.substr(question + 1);
     request.content_type = "application/x-www-form-urlencoded";
     request.body = body;
     return request;
@@ -24,8 +24,7 @@ alpaca::http_request request_for(alpaca::http_method method, std::string_view ta
 }  // namespace
 
 std::optional<alpaca::http_reply> remote_rig::send(alpaca::http_method method,
-                                                   std::string_view target,
-                                                   std::string_view body) {
+                                                   std::string_view target, std::string_view body) {
     // The reply may come long after this call, when the console has run the command.
     auto reply = std::make_shared<std::optional<alpaca::http_reply>>();
     router.handle(request_for(method, target, body),

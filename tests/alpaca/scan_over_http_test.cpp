@@ -35,8 +35,7 @@ struct served_console {
         std::exception_ptr failure;
         std::thread thread([&] {
             try {
-                test::http_client connection(access.listening().address,
-                                             access.listening().port);
+                test::http_client connection(access.listening().address, access.listening().port);
                 client(connection);
             } catch (...) {
                 failure = std::current_exception();
@@ -76,13 +75,14 @@ TEST(ScanOverHttp, EverySlotGivesTheBytesAndLinesOfGoForItsCode) {
     remote.serve([](test::http_client& client) {
         ASSERT_EQ(client.put("/api/v1/filterwheel/0/connect", "ClientID=1").status, 200);
         for (int slot = 0; slot < 21; ++slot) {
-            const auto moved = client.put("/api/v1/filterwheel/0/position",
-                                          "Position=" + std::to_string(slot));
+            const auto moved =
+                client.put("/api/v1/filterwheel/0/position", "Position=" + std::to_string(slot));
             ASSERT_EQ(nlohmann::json::parse(moved.body)["ErrorNumber"], 0) << moved.body;
             for (;;) {  // as imaging software does: poll until the wheel reports
                 const auto position = nlohmann::json::parse(
-                    client.get("/api/v1/filterwheel/0/position?ClientTransactionID=" +
-                               std::to_string(slot + 1))
+                    client
+                        .get("/api/v1/filterwheel/0/position?ClientTransactionID=" +
+                             std::to_string(slot + 1))
                         .body);
                 ASSERT_EQ(position["ErrorNumber"], 0);
                 if (position["Value"] == slot) {
