@@ -7,26 +7,15 @@
 #include <string>
 
 #include "support/worked_numbers.h"
-#include "ttl/errors.h"
 
 namespace helio::test {
 namespace {
 
-reading read(const std::string& text, const number_format& format) {
-    try {
-        return v(text_to_int32(text, format));
-    } catch (const conversion_error&) {
-        return no_number;
-    } catch (const overflow_error&) {
-        return too_large;
-    }
-}
-
 TEST(TextToInt32, ReadsAsTheSystemDoesInEnglishAndFrench) {
     for (const worked_number& n : worked_numbers()) {
-        EXPECT_EQ(shown(read(n.text, english_us_numbers)), shown(n.in_english_us))
+        EXPECT_EQ(shown(portable_reading(n.text, english_us_numbers)), shown(n.in_english_us))
             << "'" << n.text << "'";
-        EXPECT_EQ(shown(read(n.text, french_numbers)), shown(n.in_french))
+        EXPECT_EQ(shown(portable_reading(n.text, french_numbers)), shown(n.in_french))
             << "'" << n.text << "' (fr)";
     }
 }
@@ -41,26 +30,26 @@ TEST(TextToInt32, SpacesStandForASpaceLikeThousandsSeparator) {
                              "5",
                              "\xE2\x80\xAF"
                              "55 "}) {
-        EXPECT_EQ(shown(read(text, narrow)), "55") << "'" << text << "'";
+        EXPECT_EQ(shown(portable_reading(text, narrow)), "55") << "'" << text << "'";
     }
-    EXPECT_EQ(shown(read("\xC2\xA0"
-                         "5",
-                         english_us_numbers)),
+    EXPECT_EQ(shown(portable_reading("\xC2\xA0"
+                                     "5",
+                                     english_us_numbers)),
               "no number")
         << "elsewhere no blank";
 }
 
 TEST(TextToInt32, SeparatorsOfSeveralBytes) {
     const number_format arabic{"\xD9\xAB", "\xD9\xAC", ""};
-    EXPECT_EQ(shown(read("1\xD9\xAB"
-                         "5",
-                         arabic)),
+    EXPECT_EQ(shown(portable_reading("1\xD9\xAB"
+                                     "5",
+                                     arabic)),
               "2");
-    EXPECT_EQ(shown(read("1\xD9\xAC"
-                         "5",
-                         arabic)),
+    EXPECT_EQ(shown(portable_reading("1\xD9\xAC"
+                                     "5",
+                                     arabic)),
               "15");
-    EXPECT_EQ(shown(read("1\xD9", arabic)), "no number") << "half a separator";
+    EXPECT_EQ(shown(portable_reading("1\xD9", arabic)), "no number") << "half a separator";
 }
 
 }  // namespace

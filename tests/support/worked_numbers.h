@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ttl/errors.h"
 #include "ttl/number_text.h"
 
 namespace helio::test {
@@ -37,6 +38,17 @@ inline std::string shown(const reading& r) {
             return "too large";
     }
     return "?";
+}
+
+/// How text_to_int32 reads `text` in `format`.
+inline reading portable_reading(const std::string& text, const number_format& format) {
+    try {
+        return v(text_to_int32(text, format));
+    } catch (const conversion_error&) {
+        return no_number;
+    } catch (const overflow_error&) {
+        return too_large;
+    }
 }
 
 /// A text and how the system's conversion reads it in each of the two locales.
