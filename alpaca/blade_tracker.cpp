@@ -25,9 +25,9 @@ void blade_tracker::blades_arrived(std::int32_t position) {
     state_.blades_arrived(position);
 }
 
-void blade_tracker::press_failed(const std::string& /*message*/) {
+void blade_tracker::press_failed(const std::string& message) {
     // Only a sequence that was moving the blades leaves them somewhere unknown.
-    state_.blades_failed(error_for(model_.current_failure()));
+    state_.blades_failed(error_for(model_.current_failure(), message));
 }
 
 }  // namespace helio::alpaca

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "alpaca/command_errors.h"
 
-#include "console/operator_messages.h"
 #include "ttl/errors.h"
 
 namespace helio::alpaca {
@@ -27,8 +26,8 @@ int number_for(const std::exception_ptr& failure) {
 
 }  // namespace
 
-alpaca_error error_for(const std::exception_ptr& failure) {
-    return {number_for(failure), operator_message(failure)};
+alpaca_error error_for(const std::exception_ptr& failure, std::string message) {
+    return {number_for(failure), std::move(message)};
 }
 
 }  // namespace helio::alpaca

@@ -45,10 +45,13 @@ class console_runner final : public console_link, private port_observer, private
     void remove_observer(remote_command_observer& observer) { observers_.remove(observer); }
 
   private:
-    void arrived(const remote_command& command, const std::function<void(command_outcome)>& done);
-    command_outcome run(const remote_command& command);
-    command_outcome read_inputs();
-    void run_sequence(const remote_command& command, command_outcome& outcome);
+    using completion = std::function<void(command_outcome)>;
+
+    void arrived(const remote_command& command, const completion& done);
+    void read_inputs(const completion& done);
+    /// The command as the console's queue runs it, reporting to `done` either way.
+    instrument_command queued(const remote_command& command, const completion& done);
+    std::function<void()> sequence_of(const remote_command& command);
     void abandon(const remote_command& command);
 
     void input_read(std::int32_t input_byte) override { latest_input_ = input_byte; }

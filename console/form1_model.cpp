@@ -10,6 +10,7 @@
 #include "console/go_procedure.h"
 #include "console/operator_messages.h"
 #include "sequences/blade_positioning.h"
+#include "sequences/protocol.h"
 #include "sequences/strobed_commands.h"
 
 namespace helio {
@@ -36,12 +37,20 @@ constexpr std::array<button_handler, 10> button_handlers{{
 
 }  // namespace
 
-form1_model::form1_model(ttl_lines& lines, const clock& time, std::string decimal_separator)
-    : context_{lines, *this, time, std::move(decimal_separator)} {
+form1_model::form1_model(ttl_lines& lines, const clock& time, std::string decimal_separator,
+                         std::unique_ptr<const text_to_integer> numbers)
+    : context_{lines, *this, time, std::move(decimal_separator)}, numbers_(std::move(numbers)) {
+    if (!numbers_) {
+        numbers_ = std::make_unique<portable_text_to_integer>(
+            number_format{.decimal_separator = context_.decimal_separator});
+    }
     context_.wait_observers.add(*this);
+    context_.lines.add_observer(*this);
 }
 
-form1_model::~form1_model() = default;
+form1_model::~form1_model() {
+    context_.lines.remove_observer(*this);
+}
 
 void form1_model::Command1_Click() {
     position_visee(context_);
@@ -71,7 +80,7 @@ void form1_model::Command9_Click() {
     context_.lines.reset_outputs();
 }
 void form1_model::Command10_Click() {
-    go(context_, consigne_);
+    go(context_, consigne_, *numbers_);
 }
 
 void form1_model::Text1_Change(std::string_view text) {
@@ -80,74 +89,73 @@ void form1_model::Text1_Change(std::string_view text) {
 
 bool form1_model::press(std::string_view control) {
     const auto entry = std::ranges::find(button_handlers, control, &button_handler::control);
-    if (entry == button_handlers.end() || busy_) {
+    if (entry == button_handlers.end()) {
         return false;
     }
-    const std::exception_ptr failure = run_sequence([&] { (this->*(entry->handler))(); });
-    if (failure && host_ != nullptr) {
-        host_->show_error(operator_message(failure));
-    }
-    run_deferred_work();
+    submit({std::string(control), [this, handler = entry->handler] { (this->*handler)(); }});
     return true;
 }
 
-std::exception_ptr form1_model::run_command(const std::function<void()>& command) {
-    const std::exception_ptr failure = run_sequence(command);
-    run_deferred_work();
-    return failure;
-}
-
-void form1_model::when_idle(std::function<void()> work) {
-    if (busy_ || !deferred_.empty()) {
-        deferred_.push_back(std::move(work));
-        return;
+void form1_model::submit(instrument_command command) {
+    if (queue_.submit(std::move(command)) && host_ != nullptr) {
+        host_->work_done();
     }
-    work();
-    run_deferred_work();
 }
 
-std::exception_ptr form1_model::run_sequence(const std::function<void()>& sequence) {
+void form1_model::run_command(const instrument_command& command) {
     busy_ = true;
     if (host_ != nullptr) {
         host_->sequence_started();
     }
-    std::exception_ptr failure;
+    command_observers_.notify([&](command_observer& o) { o.command_started(command.label); });
+    std::exception_ptr error;
     try {
-        sequence();
+        command.run();
     } catch (...) {
-        // Whatever a foreign component throws, the console goes on.
-        failure = std::current_exception();
+        // Nothing of ours throws anything but the console's errors, but a foreign component
+        // might: the console must go on whatever the instrument's software does.
+        error = std::current_exception();
+    }
+    std::string failure;
+    if (error) {
+        failure = operator_message(error) + release_lines();
     }
     busy_ = false;
-    if (failure) {
-        const std::string message = operator_message(failure);
-        current_failure_ = failure;
-        failure_observers_.notify([&](failure_observer& o) { o.press_failed(message); });
+    if (error) {
+        current_failure_ = error;
+        failure_observers_.notify([&](failure_observer& o) { o.press_failed(failure); });
         current_failure_ = nullptr;
     }
+    command_observers_.notify([&](command_observer& o) { o.command_ended(command.label); });
     if (host_ != nullptr) {
         host_->sequence_finished();
     }
-    return failure;
+    if (error && command.report_failure) {
+        command.report_failure(error, failure);
+    } else if (error && host_ != nullptr) {
+        host_->show_error(failure);
+    }
 }
 
-void form1_model::run_deferred_work() {
-    if (running_deferred_) {
-        return;  // the outer call goes on with the rest, in order
+std::string form1_model::release_lines() {
+    // A strobe left raised by an abandoned sequence would latch whatever the next command
+    // presents on the data lines: the one write the console adds, and only then.
+    if ((last_output_ & protocol::strobe_mask) == 0) {
+        return {};
     }
-    running_deferred_ = true;
-    while (!busy_ && !deferred_.empty()) {
-        std::function<void()> work = std::move(deferred_.front());
-        deferred_.pop_front();
-        work();
+    try {
+        context_.lines.write_output(0);
+        return {};
+    } catch (const std::exception& error) {
+        return lines_not_released_message(error);
     }
-    running_deferred_ = false;
 }
 
 void form1_model::log_line(const std::string& text) {
-    if (lines_.size() < kept_lines) {
-        lines_.push_back(text);
+    if (lines_.size() == kept_lines) {
+        lines_.pop_front();
     }
+    lines_.push_back(text);
     log_observers_.notify([&](log_observer& o) { o.line_logged(text); });
 }
 

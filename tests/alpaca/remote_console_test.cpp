@@ -89,7 +89,7 @@ TEST_F(RemoteConsoleTest, ACommandThatArrivesDuringASequenceWaitsForItsEnd) {
     // ...and runs after it: no write of GO's is cut by it.
     EXPECT_THAT(rig.ports.writes, ElementsAre(24, 27, 24, 32, 33, 32, 0, 0));
     EXPECT_FALSE(answered_in_the_wait) << "SetSwitch answers once its sequence has run";
-    EXPECT_EQ(rig.model.deferred_work(), 0u);
+    EXPECT_FALSE(rig.model.working());
 }
 
 TEST_F(RemoteConsoleTest, AReadDuringASequenceIsItsLatestReadAndBetweenSequencesOneRead) {
