@@ -2,22 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "alpaca/form_fields.h"
 
+#include <charconv>
+
 namespace helio::alpaca {
 
 namespace {
-
-int hex_digit(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
 
 std::optional<std::string> decode(std::string_view text) {
     std::string decoded;
@@ -31,12 +20,12 @@ std::optional<std::string> decode(std::string_view text) {
             if (i + 2 >= text.size()) {
                 return std::nullopt;
             }
-            const int high = hex_digit(text[i + 1]);
-            const int low = hex_digit(text[i + 2]);
-            if (high < 0 || low < 0) {
+            unsigned byte = 0;
+            const char* escape = text.data() + i + 1;
+            if (std::from_chars(escape, escape + 2, byte, 16).ptr != escape + 2) {
                 return std::nullopt;
             }
-            decoded += static_cast<char>(high * 16 + low);
+            decoded += static_cast<char>(byte);
             i += 2;
         }
     }
