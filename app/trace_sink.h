@@ -34,10 +34,12 @@ class trace_sink {
         writer_.emplace(*out);
         lines_.add_observer(*writer_);
         model_.add_log_observer(*writer_);
+        model_.add_failure_observer(*writer_);
     }
 
     ~trace_sink() {
         if (writer_) {
+            model_.remove_failure_observer(*writer_);
             lines_.remove_observer(*writer_);
             model_.remove_log_observer(*writer_);
         }

@@ -100,7 +100,7 @@ bool form1_model::press(std::string_view control) {
     }
     busy_ = false;
     if (!failure.empty()) {
-        failure_observers_.notify([&](failure_observer& o) { o.press_failed(failure); });
+        report_error(failure);
     }
     if (host_ != nullptr) {
         host_->sequence_finished();
@@ -109,6 +109,10 @@ bool form1_model::press(std::string_view control) {
         }
     }
     return true;
+}
+
+void form1_model::report_error(const std::string& message) {
+    failure_observers_.notify([&](failure_observer& o) { o.error_reported(message); });
 }
 
 void form1_model::log_line(const std::string& text) {

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <algorithm>
 #include <ostream>
+#include <string>
 
 #include "console/form1_model.h"
 #include "ttl/ttl_lines.h"
@@ -10,8 +12,9 @@
 namespace helio {
 
 /// The maintainer's trace: one line per event, flushed at once so that nothing is lost if
-/// the program stops: "W <value>" per write, "R <byte>" per read, "L <text>" per log line.
-class trace_writer final : public port_observer, public log_observer {
+/// the program stops: "W <value>" per write, "R <byte>" per read, "L <text>" per log line,
+/// "E <message>" per error the operator is shown, on one line.
+class trace_writer final : public port_observer, public log_observer, public failure_observer {
   public:
     explicit trace_writer(std::ostream& out) : out_(out) {}
 
@@ -20,6 +23,11 @@ class trace_writer final : public port_observer, public log_observer {
         write_line('R', std::to_string(input_byte));
     }
     void line_logged(const std::string& text) override { write_line('L', text); }
+    void error_reported(const std::string& message) override {
+        std::string line = message;
+        std::ranges::replace(line, '\n', ' ');
+        write_line('E', line);
+    }
 
   private:
     void write_line(char tag, const std::string& text) { out_ << tag << ' ' << text << std::endl; }

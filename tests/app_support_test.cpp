@@ -41,5 +41,25 @@ TEST(TraceWriter, OneLinePerEventInTheOrderTheyHappened) {
               "L lames en position Centre Raie\n");
 }
 
+TEST(TraceWriter, EveryErrorTheOperatorIsShownIsOneELine) {
+    test::traced_console console(100us);
+    console.model.report_error(
+        "Le composant est introuvable.\nAucune commande n'atteindra "
+        "l'instrument.");
+    console.device.fault_next_access(
+        {sim::access_fault::kind::fail_creation, sim::status_class_not_registered, {}});
+    console.model.press("Command9");
+    console.model.press("Command9");
+    EXPECT_EQ(console.out.str(),
+              "E Le composant est introuvable. Aucune commande n'atteindra l'instrument.\n"
+              "E Le composant d'entrées-sorties n'est pas enregistré sur ce PC : classe "
+              "{E715B92B-25F9-11D1-9330-444553540000} inconnue (CreateInstance, code 0x80040154 "
+              ": Classe non enregistrée). Enregistrez-le avec son programme d'installation ou "
+              "avec regsvr32, ou démarrez la console avec --simulate. La commande est "
+              "abandonnée.\n"
+              "W 0\n")
+        << "the failed press left its message on one line; the next one wrote its byte";
+}
+
 }  // namespace
 }  // namespace helio

@@ -20,6 +20,7 @@ struct traced_console {
     explicit traced_console(clock::duration step_per_reading) : time(step_per_reading) {
         lines.add_observer(trace);
         model.add_log_observer(trace);
+        model.add_failure_observer(trace);
     }
 
     manual_clock time;
