@@ -7,9 +7,9 @@
 
 #include <oaidl.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
-#include <filesystem>
 
 #include "console/panel_texts.h"
 #include "support/console_process.h"
@@ -94,8 +94,12 @@ TEST_F(ConsoleProgramTest, EveryButtonGoesThroughTheRegisteredComponentWithTheSc
     EXPECT_EQ(console.close(), 0u);
     EXPECT_EQ(without_reads(test::read_lines(trace_path)), test::every_button_trace());
 
-    const std::vector<journal_entry> calls = parse_journal(test::read_lines(journal_path));
+    std::vector<journal_entry> calls = parse_journal(test::read_lines(journal_path));
     ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.front().kind, "class-object") << "asked for at the first access";
+    calls.erase(calls.begin());
+    EXPECT_EQ(std::ranges::count(calls, std::string("class-object"), &journal_entry::kind), 0)
+        << "and never again";
     ASSERT_EQ(calls.size() % 3, 0u) << "new, one call, release";
     std::vector<std::string> written;
     for (std::size_t i = 0; i < calls.size(); i += 3) {
@@ -212,10 +216,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s [gtest options] PATH-OF-heliograph-console.exe\n", argv[0]);
         return 2;
     }
-    std::filesystem::path program(argv[1]);
-    if (argv[1][0] == '/') {
-        program = std::filesystem::path("Z:" + std::string(argv[1]));
-    }
-    helio::program_path() = program.make_preferred().wstring();
+    helio::program_path() = helio::test::windows_path(argv[1]);
     return RUN_ALL_TESTS();
 }

@@ -25,6 +25,10 @@ const char* kind_name(int kind) {
             return "write";
         case standin_released:
             return "release";
+        case standin_class_object_given:
+            return "class-object";
+        case standin_class_object_refused:
+            return "class-object-refused";
         default:
             return "?";
     }
@@ -52,6 +56,7 @@ void standin_state::reset() {
     accesses_ = 0;
     serial_ = 0;
     recording_ = true;
+    class_object_refusals_ = 0;
 }
 
 void standin_state::record(const standin_call& call) {
