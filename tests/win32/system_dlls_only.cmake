@@ -3,6 +3,7 @@
 # Fails unless PROGRAM imports Windows system DLLs only: the .exe is copied alone onto the
 # instrument PC, where no MinGW runtime DLL (libstdc++, libgcc, libwinpthread) exists.
 #   cmake -DOBJDUMP=... -DPROGRAM=... -P system_dlls_only.cmake
+cmake_minimum_required(VERSION 3.25)
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "${OBJDUMP} -p ${PROGRAM} failed")

@@ -23,7 +23,7 @@ HANDLE inheritable_file(const std::wstring& path) {
                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-/// A top-level window of the process: by its title, or a visible one of its class.
+/// A shown top-level window of the process: by its title, or by its class.
 struct window_search {
     DWORD process;
     std::wstring_view title;
@@ -41,10 +41,12 @@ BOOL CALLBACK find_window(HWND window, LPARAM context) {
     auto* search = reinterpret_cast<window_search*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    const bool wanted = search->class_name.empty()
-                            ? text_of(window, GetWindowTextW) == search->title
-                            : IsWindowVisible(window) &&
-                                  text_of(window, GetClassNameW) == search->class_name;
+    // Visible only: a window is made hidden and shown a moment later, and a test that
+    // caught it in between would see a window the operator never saw.
+    const bool wanted = IsWindowVisible(window) &&
+                        (search->class_name.empty()
+                             ? text_of(window, GetWindowTextW) == search->title
+                             : text_of(window, GetClassNameW) == search->class_name);
     if (owner == search->process && wanted) {
         search->found = window;
         return FALSE;
