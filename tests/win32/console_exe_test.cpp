@@ -19,8 +19,10 @@
 namespace helio {
 namespace {
 
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::StartsWith;
 
 /// The program under test, given on the command line (a Linux path is on drive Z:).
 std::wstring& program_path() {
@@ -122,6 +124,29 @@ TEST_F(ConsoleProgramTest, EveryButtonGoesThroughTheRegisteredComponentWithTheSc
         }
     }
     EXPECT_EQ(written, expected) << "the bytes the component received";
+}
+
+TEST_F(ConsoleProgramTest, RefusedTheClassObjectTheConsoleSaysSoOnceAndTheAccessesGoOn) {
+    SetEnvironmentVariableW(L"HELIO_STANDIN_REFUSE_CLASS_OBJECT", L"80004002");
+    test::console_process console(program_path(), trace_argument());
+    SetEnvironmentVariableW(L"HELIO_STANDIN_REFUSE_CLASS_OBJECT", nullptr);
+    ASSERT_NE(console.wait_for_window(), nullptr) << "no fault to tell in the title";
+    console.click("Command9");
+    console.click("Command9");
+    EXPECT_EQ(console.close(), 0u);
+    EXPECT_THAT(test::read_lines(trace_path),
+                ElementsAre(StartsWith("E La fabrique de classe du composant d'entrées-sorties "
+                                       "n'a pas pu être obtenue (CoGetClassObject, code "
+                                       "0x80004002"),
+                            "W 0", "W 0"));
+    const std::vector<journal_entry> calls = parse_journal(test::read_lines(journal_path));
+    std::vector<std::string> kinds;
+    for (const journal_entry& call : calls) {
+        kinds.push_back(call.kind);
+    }
+    EXPECT_THAT(kinds, ElementsAre("class-object-refused", "class-object", "new", "write",
+                                   "release", "class-object", "new", "write", "release"))
+        << "CoCreateInstance for every access, each its own object";
 }
 
 TEST_F(ConsoleProgramTest, SimulateRunsOnTheBuiltInHeliographAndLeavesTheComponentAlone) {

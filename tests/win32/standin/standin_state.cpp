@@ -43,6 +43,10 @@ standin_state& standin_state::get() {
 
 standin_state::standin_state() : travel_scale_(travel_scale_from_environment()) {
     reset();
+    // The first request for the class object refused with this status, in hexadecimal.
+    if (const char* status = std::getenv("HELIO_STANDIN_REFUSE_CLASS_OBJECT")) {
+        refuse_class_object(1, static_cast<HRESULT>(std::strtoul(status, nullptr, 16)));
+    }
     if (const char* path = std::getenv("HELIO_STANDIN_JOURNAL")) {
         journal_ = std::fopen(path, "a");
     }
