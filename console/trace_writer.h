@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <algorithm>
+#include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -11,28 +12,42 @@
 
 namespace helio {
 
-/// The maintainer's trace: one line per event, flushed at once so that nothing is lost if
-/// the program stops: "W <value>" per write, "R <byte>" per read, "L <text>" per log line,
-/// "E <message>" per error the operator is shown, on one line.
-class trace_writer final : public port_observer, public log_observer, public failure_observer {
+/// The maintainer's trace of the model's lines and log, while it lives: "W <value>" per
+/// write, "L <text>" per logged line, "E <message>" per error the operator is shown (on one
+/// line), and reads as "R <byte>", or "R <byte> <count>" for a run of identical ones: a
+/// wait reads back to back, hundreds of thousands of times a second. A run is written when
+/// it ends: at the next other event, at the end of the command it belongs to, or when the
+/// trace ends. Each line is flushed at once so that nothing written is lost if the program
+/// stops.
+class trace_writer final : private port_observer,
+                           private log_observer,
+                           private command_observer,
+                           private failure_observer {
   public:
-    explicit trace_writer(std::ostream& out) : out_(out) {}
+    trace_writer(std::ostream& out, form1_model& model);
+    ~trace_writer() override;
 
-    void output_written(std::int32_t value) override { write_line('W', std::to_string(value)); }
-    void input_read(std::int32_t input_byte) override {
-        write_line('R', std::to_string(input_byte));
-    }
-    void line_logged(const std::string& text) override { write_line('L', text); }
-    void error_reported(const std::string& message) override {
-        std::string line = message;
-        std::ranges::replace(line, '\n', ' ');
-        write_line('E', line);
-    }
+    trace_writer(const trace_writer&) = delete;
+    trace_writer& operator=(const trace_writer&) = delete;
 
   private:
-    void write_line(char tag, const std::string& text) { out_ << tag << ' ' << text << std::endl; }
+    struct read_run {
+        std::int32_t input_byte;
+        std::uint64_t count;
+    };
+
+    void output_written(std::int32_t value) override;
+    void input_read(std::int32_t input_byte) override;
+    void line_logged(const std::string& text) override;
+    void command_ended(const std::string& label) override;
+    void error_reported(const std::string& message) override;
+
+    void end_run();
+    void write_line(char tag, const std::string& text);
 
     std::ostream& out_;
+    form1_model& model_;
+    std::optional<read_run> run_;
 };
 
 }  // namespace helio
