@@ -121,10 +121,15 @@ void form1_model::run_command(const instrument_command& command) {
         failure = operator_message(error) + release_lines();
     }
     busy_ = false;
+<<<<<<< HEAD
     if (error) {
         current_failure_ = error;
         failure_observers_.notify([&](failure_observer& o) { o.press_failed(failure); });
         current_failure_ = nullptr;
+=======
+    if (!failure.empty()) {
+        report_error(failure);
+>>>>>>> main
     }
     command_observers_.notify([&](command_observer& o) { o.command_ended(command.label); });
     if (host_ != nullptr) {
@@ -149,6 +154,10 @@ std::string form1_model::release_lines() {
     } catch (const std::exception& error) {
         return lines_not_released_message(error);
     }
+}
+
+void form1_model::report_error(const std::string& message) {
+    failure_observers_.notify([&](failure_observer& o) { o.error_reported(message); });
 }
 
 void form1_model::log_line(const std::string& text) {
