@@ -25,9 +25,12 @@ void blade_tracker::blades_arrived(std::int32_t position) {
     state_.blades_arrived(position);
 }
 
-void blade_tracker::press_failed(const std::string& message) {
-    // Only a sequence that was moving the blades leaves them somewhere unknown.
-    state_.blades_failed(error_for(model_.current_failure(), message));
+void blade_tracker::error_reported(const std::string& message) {
+    // Only a sequence that was moving the blades leaves them somewhere unknown; an error
+    // found outside any command (the I/O component out of reach at start) moved nothing.
+    if (const std::exception_ptr failure = model_.current_failure()) {
+        state_.blades_failed(error_for(failure, message));
+    }
 }
 
 }  // namespace helio::alpaca

@@ -26,7 +26,7 @@ class blade_tracker final : private blade_observer, private failure_observer {
   private:
     void blades_moving(std::int32_t position) override;
     void blades_arrived(std::int32_t position) override;
-    void press_failed(const std::string& message) override;
+    void error_reported(const std::string& message) override;
 
     form1_model& model_;
     device_state& state_;

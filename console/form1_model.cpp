@@ -121,15 +121,10 @@ void form1_model::run_command(const instrument_command& command) {
         failure = operator_message(error) + release_lines();
     }
     busy_ = false;
-<<<<<<< HEAD
     if (error) {
         current_failure_ = error;
-        failure_observers_.notify([&](failure_observer& o) { o.press_failed(failure); });
-        current_failure_ = nullptr;
-=======
-    if (!failure.empty()) {
         report_error(failure);
->>>>>>> main
+        current_failure_ = nullptr;
     }
     command_observers_.notify([&](command_observer& o) { o.command_ended(command.label); });
     if (host_ != nullptr) {

@@ -104,14 +104,12 @@ class form1_model final : public message_log, private wait_observer, private por
     /// A command is running or waits to, or the operator is being told how one failed.
     bool working() const { return queue_.working(); }
 
-<<<<<<< HEAD
-    /// While failure observers hear of a failed command: the error that stopped it.
-    std::exception_ptr current_failure() const { return current_failure_; }
-=======
     /// Tells the failure observers of an error found outside any press, such as an I/O
     /// component that the registry shows out of reach at start. The view shows it its way.
     void report_error(const std::string& message);
->>>>>>> main
+
+    /// While failure observers hear of a failed command: the error that stopped it.
+    std::exception_ptr current_failure() const { return current_failure_; }
 
     const std::string& consigne() const { return consigne_; }
     const std::deque<std::string>& lines() const { return lines_; }

@@ -57,6 +57,8 @@ TEST_F(RemoteConsoleTest, AFailedMoveIsNeverReportedAsASuccess) {
     rig.put(position, "Position=20");
     rig.poster.run_posted();
     ASSERT_EQ(rig.get(position)["Value"], 20);
+    rig.model.report_error("composant introuvable");  // outside any command: nothing moved
+    EXPECT_EQ(rig.get(position)["Value"], 20);
 
     rig.device.fault_next_access({});  // the first write of the next move fails
     rig.put(position, "Position=3");
