@@ -2,30 +2,33 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QColor>
+#include <QString>
 #include <QWidget>
 #include <array>
-#include <cstdint>
-#include <optional>
-#include <string_view>
+#include <string>
+
+#include "console/panel_colours.h"
 
 namespace helio {
 
-/// Eight lamps for the eight lines of a TTL port, bit 7 on the left as a byte is written,
-/// each with its bit number and what the line means. Before the first access every lamp
-/// is dark and hollow: nothing is known of the lines yet.
+/// Eight lamps in a row, each with its caption under it, painted in the colours given.
 class lamp_row final : public QWidget {
     Q_OBJECT
 
   public:
-    lamp_row(const std::array<std::string_view, 8>& meanings, QColor lit_colour,
-             QWidget* parent = nullptr);
+    /// `captions` left to right.
+    explicit lamp_row(const std::array<std::string, 8>& captions, QWidget* parent = nullptr);
 
-    void set_value(std::optional<std::int32_t> value);
-    std::optional<std::int32_t> value() const { return value_; }
+    /// Repaints the lamps when the colours differ from those shown.
+    void show_colours(const std::array<panel_colours::rgb, 8>& colours);
 
-    /// The lamp of `bit` (0 to 7): its circle, in the widget's coordinates.
-    QRect lamp_rect(int bit) const;
+    /// As wide as the widest word of the captions, which wrap between words.
+    int natural_cell_width() const;
+    /// Rows one above the other share their cells' width, so that their bits line up.
+    void set_cell_width(int width);
+
+    /// The circle of the lamp at `position` (0 on the left), in the widget's coordinates.
+    QRect lamp_rect(int position) const;
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
@@ -34,12 +37,11 @@ class lamp_row final : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QRect cell_rect(int bit) const;
-    void paint_lamp(QPainter& painter, int bit) const;
+    int lamp_diameter() const;
 
-    std::array<QString, 8> meanings_;
-    QColor lit_colour_;
-    std::optional<std::int32_t> value_;
+    std::array<QString, 8> captions_;
+    std::array<panel_colours::rgb, 8> colours_{};
+    int cell_width_ = 0;
 };
 
 }  // namespace helio

@@ -6,27 +6,28 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QShortcut>
 #include <QVBoxLayout>
+#include <algorithm>
 
-#include "console/panel_labels.h"
 #include "console/panel_texts.h"
 #include "console/qt/instrument_box.h"
 #include "console/qt/lamp_row.h"
+#include "console/qt/line_list.h"
 #include "console/qt/panel_text.h"
-#include "console/qt/transcript_view.h"
+#include "console/window_placement.h"
 
 namespace helio {
 
 namespace {
 
-using panel_text::from_rgb;
 using panel_text::from_utf8;
 using panel_text::show_text;
 namespace captions = panel_captions;
 
-constexpr int banner_margin = 6;
 constexpr int gap_between_windows = 8;
+constexpr int transcript_lines_in_sight = 20;
 
 QLabel* value_label(QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -34,19 +35,21 @@ QLabel* value_label(QWidget* parent) {
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.4);
     label->setFont(bold);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
-    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
     return label;
+}
+
+screen_rect rect_of(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
 }  // namespace
 
-panel_window::panel_window(form1_model& model, const line_monitor& monitor,
-                           virtual_instrument* instrument, std::string_view title, QWidget* parent)
-    : QWidget(parent, Qt::Window), model_(model), monitor_(monitor) {
+panel_window::panel_window(panel_presenter& presenter, QWidget* parent)
+    : QWidget(parent, Qt::Window), presenter_(presenter) {
     setObjectName(QStringLiteral("panel"));
-    setWindowTitle(from_utf8(title));
+    setWindowTitle(from_utf8(presenter_.title()));
     setAttribute(Qt::WA_QuitOnClose, false);  // closing Form1 alone ends the console
+    setFont(panel_text::dialog_font(font()));
 
     auto* monitor_column = new QVBoxLayout;
     monitor_column->addWidget(create_lines());
@@ -54,59 +57,74 @@ panel_window::panel_window(form1_model& model, const line_monitor& monitor,
     auto* columns = new QHBoxLayout;
     columns->addLayout(monitor_column, 1);
     auto* layout = new QVBoxLayout(this);
-    if (instrument != nullptr) {
-        instrument_ = new instrument_box(*instrument, monitor, this);
-        columns->addWidget(instrument_);
+    if (presenter_.shows_instrument()) {
         layout->addWidget(create_banner());
+        instrument_ = new instrument_box(presenter_, this);
+        connect(instrument_, &instrument_box::changed, this, &panel_window::refresh);
+        columns->addWidget(instrument_);
     }
     layout->addLayout(columns, 1);
-    resize(instrument != nullptr ? 1140 : 760, 560);
+    resize(sizeHint());
+    draw(presenter_.update());
 
-    model_.context().wait_observers.add(*this);
+    presenter_.on_keep_alive([this] { refresh(); });
     connect(&timer_, &QTimer::timeout, this, &panel_window::refresh);
-    timer_.start(refresh_interval_ms);
+    timer_.start(panel_presenter::refresh_interval);
 }
 
 panel_window::~panel_window() {
-    model_.context().wait_observers.remove(*this);
+    presenter_.on_keep_alive(nullptr);
 }
 
 QWidget* panel_window::create_banner() {
     auto* banner = new QLabel(from_utf8(captions::simulation_banner), this);
     banner->setObjectName(QStringLiteral("simulation_banner"));
+    banner->setWordWrap(true);
     // Colours through the palette: a style sheet would bring in a whole style engine.
     QPalette colours = banner->palette();
-    colours.setColor(QPalette::Window, from_rgb(panel_colours::banner));
+    colours.setColor(QPalette::Window, panel_text::from_rgb(panel_colours::banner));
     colours.setColor(QPalette::WindowText, Qt::black);
     banner->setPalette(colours);
     banner->setAutoFillBackground(true);
     QFont bold = banner->font();
     bold.setBold(true);
     banner->setFont(bold);
-    banner->setMargin(banner_margin);
+    banner->setMargin(banner->fontMetrics().height() / 3);
     return banner;
 }
 
 QWidget* panel_window::create_lines() {
     auto* box = new QGroupBox(from_utf8(captions::lines_box), this);
     auto* grid = new QGridLayout(box);
-    output_lamps_ = new lamp_row(line_meanings::outputs, from_rgb(panel_colours::output_lit), box);
-    input_lamps_ = new lamp_row(line_meanings::inputs, from_rgb(panel_colours::input_lit), box);
-    output_lamps_->setObjectName(QStringLiteral("output_lamps"));
-    input_lamps_->setObjectName(QStringLiteral("input_lamps"));
+    output_lamps_ = new lamp_row(panel_presenter::output_lamp_captions(), box);
+    input_lamps_ = new lamp_row(panel_presenter::input_lamp_captions(), box);
     output_value_ = value_label(box);
     input_value_ = value_label(box);
-    grid->addWidget(new QLabel(from_utf8(captions::outputs_row), box), 0, 0);
-    grid->addWidget(output_lamps_, 0, 1);
-    grid->addWidget(output_value_, 0, 2);
-    grid->addWidget(new QLabel(from_utf8(captions::inputs_row), box), 1, 0);
-    grid->addWidget(input_lamps_, 1, 1);
-    grid->addWidget(input_value_, 1, 2);
+    int row = 0;
+    for (auto [caption, lamps, value] :
+         {std::tuple{captions::outputs_row, output_lamps_, output_value_},
+          std::tuple{captions::inputs_row, input_lamps_, input_value_}}) {
+        auto* label = new QVBoxLayout;
+        label->addWidget(new QLabel(from_utf8(caption), box));
+        label->addWidget(value);
+        label->addStretch(1);
+        grid->addLayout(label, row, 0);
+        grid->addWidget(lamps, row++, 1);
+    }
+    const int cell =
+        std::max(output_lamps_->natural_cell_width(), input_lamps_->natural_cell_width());
+    output_lamps_->set_cell_width(cell);
+    input_lamps_->set_cell_width(cell);
+    output_lamps_->setObjectName(QStringLiteral("output_lamps"));
+    input_lamps_->setObjectName(QStringLiteral("input_lamps"));
     wait_ = new QLabel(box);
     counts_ = new QLabel(box);
-    grid->addWidget(wait_, 2, 0, 1, 3);
-    grid->addWidget(counts_, 3, 0, 1, 3);
-    grid->setColumnStretch(3, 1);
+    status_lines_ = new QLabel(box);
+    status_lines_->setWordWrap(true);
+    for (QLabel* label : {wait_, counts_, status_lines_}) {
+        grid->addWidget(label, row++, 0, 1, 2);
+    }
+    grid->setColumnStretch(2, 1);
     return box;
 }
 
@@ -115,7 +133,8 @@ QWidget* panel_window::create_transcript() {
     auto* layout = new QVBoxLayout(box);
     auto* legend = new QLabel(from_utf8(captions::transcript_legend), box);
     legend->setWordWrap(true);
-    transcript_ = new transcript_view(monitor_, box);
+    transcript_ = new line_list(transcript_lines_in_sight, box);
+    transcript_->setObjectName(QStringLiteral("transcript"));
     layout->addWidget(legend);
     layout->addWidget(transcript_, 1);
     return box;
@@ -127,24 +146,38 @@ void panel_window::showEvent(QShowEvent* event) {
 }
 
 void panel_window::refresh() {
-    if (!isVisible()) {
-        return;  // shown again, it catches up at once
+    if (isVisible()) {
+        draw(presenter_.update());  // hidden, it catches up once shown again
     }
-    output_lamps_->set_value(monitor_.last_output());
-    input_lamps_->set_value(monitor_.last_input());
-    show_text(output_value_, from_utf8(byte_value_text(monitor_.last_output())));
-    show_text(input_value_, from_utf8(byte_value_text(monitor_.last_input())));
-    show_text(wait_, from_utf8(wait_label_text(monitor_)));
-    show_text(counts_, from_utf8(access_counts_text(monitor_)));
-    transcript_->refresh();
-    if (instrument_ != nullptr) {
-        instrument_->refresh();
+}
+
+void panel_window::draw(const panel_update& update) {
+    const monitor_state& monitor = update.monitor;
+    output_lamps_->show_colours(monitor.outputs.colours);
+    input_lamps_->show_colours(monitor.inputs.colours);
+    show_text(output_value_, from_utf8(monitor.outputs.value));
+    show_text(input_value_, from_utf8(monitor.inputs.value));
+    show_text(wait_, from_utf8(monitor.wait));
+    show_text(counts_, from_utf8(monitor.counts));
+    show_text(status_lines_, panel_text::joined(monitor.status_lines));
+    status_lines_->setVisible(!monitor.status_lines.empty());
+    transcript_->show_changes(update.transcript);
+    if (instrument_ != nullptr && update.instrument) {
+        instrument_->draw(*update.instrument, update.violations);
     }
 }
 
 void show_beside(const QWidget& form, QWidget& panel) {
     const QRect frame = form.frameGeometry();
-    panel.move(frame.right() + 1 + gap_between_windows, frame.top());
+    // The window manager frames both windows alike.
+    const QSize decoration = frame.size() - form.size();
+    const QSize wanted = panel.size() + decoration;
+    const QSize smallest = panel.minimumSizeHint() + decoration;
+    const screen_rect place = place_beside(
+        rect_of(frame), {wanted.width(), wanted.height()}, {smallest.width(), smallest.height()},
+        rect_of(form.screen()->availableGeometry()), gap_between_windows);
+    panel.move(place.left, place.top);
+    panel.resize(QSize(place.width, place.height) - decoration);
     panel.setAttribute(Qt::WA_ShowWithoutActivating);
     panel.show();
 }
