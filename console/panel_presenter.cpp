@@ -12,26 +12,20 @@ namespace helio {
 
 namespace {
 
-std::array<std::string, 8> captions_of(const std::array<std::string_view, 8>& meanings) {
-    std::array<std::string, 8> captions;
-    for (int bit = 7; bit >= 0; --bit) {
-        captions[static_cast<std::size_t>(7 - bit)] =
-            "bit " + std::to_string(bit) + "\n" +
-            std::string(meanings[static_cast<std::size_t>(bit)]);
-    }
-    return captions;
-}
-
 /// Before the first access nothing is known of the lines: every lamp is pale.
-lamp_row_state lamps_of(std::optional<std::int32_t> value, panel_colours::rgb lit) {
-    lamp_row_state row{.value = value ? std::to_string(*value) : "—"};
+lamp_colours lamps_of(std::optional<std::int32_t> value, panel_colours::rgb lit) {
+    lamp_colours colours{};
     for (int bit = 7; bit >= 0; --bit) {
         const bool on = value && ((*value >> bit) & 1) != 0;
-        row.colours[static_cast<std::size_t>(7 - bit)] = !value ? panel_colours::unknown_lamp
-                                                         : on   ? lit
-                                                                : panel_colours::dark_lamp;
+        colours[static_cast<std::size_t>(7 - bit)] = !value ? panel_colours::unknown_lamp
+                                                     : on   ? lit
+                                                            : panel_colours::dark_lamp;
     }
-    return row;
+    return colours;
+}
+
+std::string byte_text(std::optional<std::int32_t> value) {
+    return value ? std::to_string(*value) : "—";
 }
 
 std::string wait_text(const line_monitor& monitor) {
@@ -43,6 +37,14 @@ std::string wait_text(const line_monitor& monitor) {
 std::string access_counts_text(const line_monitor& monitor) {
     return "Accès au port : " + std::to_string(monitor.writes()) + " écriture(s), " +
            std::to_string(monitor.reads()) + " lecture(s)";
+}
+
+std::string status_lines_text(const line_monitor& monitor) {
+    std::string text;
+    for (const status_line& line : monitor.status_lines()) {
+        text += (text.empty() ? "" : "\n") + line.text;
+    }
+    return text;
 }
 
 std::string armed_fault_text(const instrument_snapshot& state) {
@@ -59,13 +61,13 @@ std::string violation_count_text(std::uint64_t seen) {
     return std::to_string(seen) + " violation(s) depuis le démarrage.";
 }
 
-std::optional<std::size_t> travel_choice_index(double scale) {
-    const auto choice = std::ranges::find(travel_choices, scale, &travel_choice::scale);
-    if (choice == travel_choices.end()) {
-        return std::nullopt;
-    }
-    return static_cast<std::size_t>(choice - travel_choices.begin());
-}
+using switch_setter = void (virtual_instrument::*)(bool);
+
+constexpr std::array<std::pair<std::string_view, switch_setter>, 3> switches{{
+    {"sighting_button", &virtual_instrument::set_sighting_button},
+    {"mirror_stuck", &virtual_instrument::set_mirror_stuck},
+    {"blades_stuck", &virtual_instrument::set_blades_stuck},
+}};
 
 }  // namespace
 
@@ -75,7 +77,9 @@ panel_presenter::panel_presenter(form1_model& model, const line_monitor& monitor
       monitor_(monitor),
       instrument_(instrument),
       title_(title),
-      transcript_(monitor) {
+      description_(describe_panel(instrument != nullptr)),
+      transcript_(monitor),
+      fault_entry_(status_choice_text(fault_statuses.front())) {  // what the entry shows first
     if (instrument_ != nullptr) {
         violations_.emplace(*instrument_, monitor_);
     }
@@ -86,98 +90,84 @@ panel_presenter::~panel_presenter() {
     model_.context().wait_observers.remove(*this);
 }
 
-std::array<std::string, 8> panel_presenter::output_lamp_captions() {
-    return captions_of(line_meanings::outputs);
-}
-
-std::array<std::string, 8> panel_presenter::input_lamp_captions() {
-    return captions_of(line_meanings::inputs);
-}
-
-std::vector<std::string> panel_presenter::fault_choices() {
-    std::vector<std::string> choices;
-    for (const named_status& status : fault_statuses) {
-        choices.push_back(status_choice_text(status));
-    }
-    return choices;
-}
-
-std::vector<std::string> panel_presenter::travel_speeds() {
-    std::vector<std::string> labels;
-    for (const travel_choice& choice : travel_choices) {
-        labels.emplace_back(choice.label);
-    }
-    return labels;
-}
-
 panel_update panel_presenter::update() {
-    panel_update update{.monitor = monitor_now(), .transcript = transcript_.changes()};
+    panel_update update;
+    add_monitor(update);
     if (instrument_ != nullptr) {
-        update.instrument = instrument_now();
-        update.violations = violations_->changes();
+        add_instrument(update);
     }
     return update;
 }
 
-monitor_state panel_presenter::monitor_now() const {
-    monitor_state state{.outputs = lamps_of(monitor_.last_output(), panel_colours::output_lit),
-                        .inputs = lamps_of(monitor_.last_input(), panel_colours::input_lit),
-                        .wait = wait_text(monitor_),
-                        .counts = access_counts_text(monitor_)};
-    for (const status_line& line : monitor_.status_lines()) {
-        state.status_lines.push_back(line.text);
-    }
-    return state;
+void panel_presenter::add_monitor(panel_update& update) {
+    update.controls = {
+        {"output_lamps", lamps_of(monitor_.last_output(), panel_colours::output_lit)},
+        {"output_value", byte_text(monitor_.last_output())},
+        {"input_lamps", lamps_of(monitor_.last_input(), panel_colours::input_lit)},
+        {"input_value", byte_text(monitor_.last_input())},
+        {"wait", wait_text(monitor_)},
+        {"counts", access_counts_text(monitor_)},
+        {"status_lines", status_lines_text(monitor_)},
+        {"transcript", transcript_.changes()},
+    };
 }
 
-instrument_state panel_presenter::instrument_now() const {
+void panel_presenter::add_instrument(panel_update& update) {
     const instrument_snapshot state = instrument_->snapshot();
-    return {.mirror = mirror_text(state),
-            .blades = blades_text(state, monitor_.decimal_separator()),
-            .pusher = pusher_text(state),
-            .sighting_button = state.sighting_button,
-            .mirror_stuck = state.mirror_stuck,
-            .blades_stuck = state.blades_stuck,
-            .travel_speed = travel_choice_index(state.travel_scale),
-            .armed_fault = entry_refused_ ? std::string(panel_captions::unknown_status)
-                                          : armed_fault_text(state),
-            .violation_count = violation_count_text(instrument_->violations_seen())};
-}
-
-void panel_presenter::set_sighting_button(bool active) {
-    if (instrument_ != nullptr) {
-        instrument_->set_sighting_button(active);
+    const std::string_view separator = monitor_.decimal_separator();
+    update.controls.insert(
+        update.controls.end(),
+        {
+            {"mirror_state", mirror_text(state)},
+            {"blades_state", blades_text(state, separator)},
+            {"pusher_state", pusher_text(state)},
+            {"sighting_button", state.sighting_button},
+            {"mirror_stuck", state.mirror_stuck},
+            {"blades_stuck", state.blades_stuck},
+            {"armed_fault", entry_refused_ ? std::string(panel_captions::unknown_status)
+                                           : armed_fault_text(state)},
+            {"violation_count", violation_count_text(instrument_->violations_seen())},
+            {"violations", violations_->changes()},
+        });
+    const auto speed = std::ranges::find(travel_choices, state.travel_scale, &travel_choice::scale);
+    if (speed != travel_choices.end()) {  // a scale set from elsewhere is none of the list
+        update.controls.emplace_back("travel_speed",
+                                     static_cast<std::size_t>(speed - travel_choices.begin()));
     }
 }
 
-void panel_presenter::set_mirror_stuck(bool stuck) {
-    if (instrument_ != nullptr) {
-        instrument_->set_mirror_stuck(stuck);
+void panel_presenter::toggled(std::string_view name, bool on) {
+    for (const auto& [control, set] : switches) {
+        if (control == name && instrument_ != nullptr) {
+            (instrument_->*set)(on);
+        }
     }
 }
 
-void panel_presenter::set_blades_stuck(bool stuck) {
-    if (instrument_ != nullptr) {
-        instrument_->set_blades_stuck(stuck);
-    }
-}
-
-void panel_presenter::choose_travel_speed(std::size_t index) {
-    if (instrument_ != nullptr && index < travel_choices.size()) {
+void panel_presenter::chosen(std::string_view name, std::size_t index) {
+    if (name == "travel_speed" && instrument_ != nullptr && index < travel_choices.size()) {
         instrument_->set_travel_scale(travel_choices[index].scale);
     }
 }
 
-void panel_presenter::arm_fault(std::string_view entry) {
-    const std::optional<status_code> status = parse_failure_status(entry);
-    entry_refused_ = !status;
-    if (status && instrument_ != nullptr) {
-        instrument_->fail_next_access(*status);
+void panel_presenter::typed(std::string_view name, std::string_view text) {
+    if (name == "fault_status") {
+        fault_entry_ = text;
+        entry_refused_ = false;  // a new entry, judged when armed
     }
 }
 
-void panel_presenter::cancel_fault() {
-    if (instrument_ != nullptr) {
+void panel_presenter::pressed(std::string_view name) {
+    if (instrument_ == nullptr) {
+        return;
+    }
+    if (name == "arm_fault") {
+        const std::optional<status_code> status = parse_failure_status(fault_entry_);
+        entry_refused_ = !status;
+        if (status) {
+            instrument_->fail_next_access(*status);
+        }
+    } else if (name == "cancel_fault") {
         instrument_->cancel_fault();
     }
 }

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QRegularExpression>
 #include <algorithm>
+#include <ranges>
 
 #include "console/qt/panel_text.h"
 
@@ -16,8 +17,9 @@ constexpr int caption_lines = 3;  // "bit 5" and a meaning wrapped on two lines
 
 }  // namespace
 
-lamp_row::lamp_row(const std::array<std::string, 8>& captions, QWidget* parent) : QWidget(parent) {
-    std::ranges::transform(captions, captions_.begin(), panel_text::from_utf8);
+lamp_row::lamp_row(const std::vector<std::string>& captions, QWidget* parent) : QWidget(parent) {
+    std::ranges::transform(captions | std::views::take(captions_.size()), captions_.begin(),
+                           panel_text::from_utf8);
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     setFont(small);

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "console/panel_colours.h"
 
@@ -16,8 +17,8 @@ class lamp_row final : public QWidget {
     Q_OBJECT
 
   public:
-    /// `captions` left to right.
-    explicit lamp_row(const std::array<std::string, 8>& captions, QWidget* parent = nullptr);
+    /// `captions` left to right, eight of them.
+    explicit lamp_row(const std::vector<std::string>& captions, QWidget* parent = nullptr);
 
     /// Repaints the lamps when the colours differ from those shown.
     void show_colours(const std::array<panel_colours::rgb, 8>& colours);

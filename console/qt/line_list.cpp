@@ -10,13 +10,19 @@
 
 namespace helio {
 
-line_list::line_list(int lines_in_sight, QWidget* parent) : QPlainTextEdit(parent) {
+line_list::line_list(int lines_in_sight, std::optional<panel_colours::rgb> ink, QWidget* parent)
+    : QPlainTextEdit(parent) {
     setReadOnly(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(font().pointSizeF());
     setFont(fixed);
     setMinimumHeight(lines_in_sight * fontMetrics().lineSpacing() + 2 * frameWidth());
+    if (ink) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::Text, panel_text::from_rgb(*ink));
+        setPalette(colours);
+    }
 }
 
 void line_list::show_changes(const list_changes& changes) {

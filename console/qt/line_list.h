@@ -4,7 +4,9 @@
 
 #include <QPlainTextEdit>
 #include <QStringList>
+#include <optional>
 
+#include "console/panel_colours.h"
 #include "console/panel_followers.h"
 
 namespace helio {
@@ -15,8 +17,8 @@ class line_list final : public QPlainTextEdit {
     Q_OBJECT
 
   public:
-    /// At least `lines_in_sight` lines tall.
-    line_list(int lines_in_sight, QWidget* parent = nullptr);
+    /// At least `lines_in_sight` lines tall, its text in `ink` if given.
+    line_list(int lines_in_sight, std::optional<panel_colours::rgb> ink, QWidget* parent = nullptr);
 
     /// Makes the changes a follower of the panel's lists handed out.
     void show_changes(const list_changes& changes);

@@ -2,17 +2,18 @@
 // SPDX-License-Identifier: MIT
 #include "console/qt/panel_window.h"
 
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "console/panel_texts.h"
-#include "console/qt/instrument_box.h"
 #include "console/qt/lamp_row.h"
 #include "console/qt/line_list.h"
 #include "console/qt/panel_text.h"
@@ -23,11 +24,25 @@ namespace helio {
 namespace {
 
 using panel_text::from_utf8;
-using panel_text::show_text;
-namespace captions = panel_captions;
 
 constexpr int gap_between_windows = 8;
-constexpr int transcript_lines_in_sight = 20;
+constexpr int entry_characters = 24;  // a status's code and name; the list opens wider
+
+QLabel* banner_label(const QString& caption, QWidget* parent) {
+    auto* banner = new QLabel(caption, parent);
+    banner->setWordWrap(true);
+    // Colours through the palette: a style sheet would bring in a whole style engine.
+    QPalette colours = banner->palette();
+    colours.setColor(QPalette::Window, panel_text::from_rgb(panel_colours::banner));
+    colours.setColor(QPalette::WindowText, Qt::black);
+    banner->setPalette(colours);
+    banner->setAutoFillBackground(true);
+    QFont bold = banner->font();
+    bold.setBold(true);
+    banner->setFont(bold);
+    banner->setMargin(banner->fontMetrics().height() / 3);
+    return banner;
+}
 
 QLabel* value_label(QWidget* parent) {
     auto* label = new QLabel(parent);
@@ -50,20 +65,13 @@ panel_window::panel_window(panel_presenter& presenter, QWidget* parent)
     setWindowTitle(from_utf8(presenter_.title()));
     setAttribute(Qt::WA_QuitOnClose, false);  // closing Form1 alone ends the console
     setFont(panel_text::dialog_font(font()));
-
-    auto* monitor_column = new QVBoxLayout;
-    monitor_column->addWidget(create_lines());
-    monitor_column->addWidget(create_transcript(), 1);
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(monitor_column, 1);
-    auto* layout = new QVBoxLayout(this);
-    if (presenter_.shows_instrument()) {
-        layout->addWidget(create_banner());
-        instrument_ = new instrument_box(presenter_, this);
-        connect(instrument_, &instrument_box::changed, this, &panel_window::refresh);
-        columns->addWidget(instrument_);
+    setLayout(make(presenter_.description()).layout);
+    // Rows of lamps one above the other share their cells' width, so that their bits line up.
+    const QList<lamp_row*> rows = findChildren<lamp_row*>();
+    const auto widest = std::ranges::max(rows, {}, &lamp_row::natural_cell_width);
+    for (lamp_row* row : rows) {
+        row->set_cell_width(widest->natural_cell_width());
     }
-    layout->addLayout(columns, 1);
     resize(sizeHint());
     draw(presenter_.update());
 
@@ -76,68 +84,136 @@ panel_window::~panel_window() {
     presenter_.on_keep_alive(nullptr);
 }
 
-QWidget* panel_window::create_banner() {
-    auto* banner = new QLabel(from_utf8(captions::simulation_banner), this);
-    banner->setObjectName(QStringLiteral("simulation_banner"));
-    banner->setWordWrap(true);
-    // Colours through the palette: a style sheet would bring in a whole style engine.
-    QPalette colours = banner->palette();
-    colours.setColor(QPalette::Window, panel_text::from_rgb(panel_colours::banner));
-    colours.setColor(QPalette::WindowText, Qt::black);
-    banner->setPalette(colours);
-    banner->setAutoFillBackground(true);
-    QFont bold = banner->font();
-    bold.setBold(true);
-    banner->setFont(bold);
-    banner->setMargin(banner->fontMetrics().height() / 3);
-    return banner;
+QWidget* panel_window::control(std::string_view name) const {
+    const auto found = named_.find(name);
+    return found == named_.end() ? nullptr : found->second;
 }
 
-QWidget* panel_window::create_lines() {
-    auto* box = new QGroupBox(from_utf8(captions::lines_box), this);
-    auto* grid = new QGridLayout(box);
-    output_lamps_ = new lamp_row(panel_presenter::output_lamp_captions(), box);
-    input_lamps_ = new lamp_row(panel_presenter::input_lamp_captions(), box);
-    output_value_ = value_label(box);
-    input_value_ = value_label(box);
-    int row = 0;
-    for (auto [caption, lamps, value] :
-         {std::tuple{captions::outputs_row, output_lamps_, output_value_},
-          std::tuple{captions::inputs_row, input_lamps_, input_value_}}) {
-        auto* label = new QVBoxLayout;
-        label->addWidget(new QLabel(from_utf8(caption), box));
-        label->addWidget(value);
-        label->addStretch(1);
-        grid->addLayout(label, row, 0);
-        grid->addWidget(lamps, row++, 1);
+panel_window::made panel_window::make(const panel_control& control) {
+    switch (control.kind) {
+        case control_kind::column:
+        case control_kind::row:
+        case control_kind::pairs:
+        case control_kind::box:
+            return make_group(control);
+        default:
+            return {.widget = make_widget(control)};
     }
-    const int cell =
-        std::max(output_lamps_->natural_cell_width(), input_lamps_->natural_cell_width());
-    output_lamps_->set_cell_width(cell);
-    input_lamps_->set_cell_width(cell);
-    output_lamps_->setObjectName(QStringLiteral("output_lamps"));
-    input_lamps_->setObjectName(QStringLiteral("input_lamps"));
-    wait_ = new QLabel(box);
-    counts_ = new QLabel(box);
-    status_lines_ = new QLabel(box);
-    status_lines_->setWordWrap(true);
-    for (QLabel* label : {wait_, counts_, status_lines_}) {
-        grid->addWidget(label, row++, 0, 1, 2);
-    }
-    grid->setColumnStretch(2, 1);
-    return box;
 }
 
-QWidget* panel_window::create_transcript() {
-    auto* box = new QGroupBox(from_utf8(captions::transcript_box), this);
-    auto* layout = new QVBoxLayout(box);
-    auto* legend = new QLabel(from_utf8(captions::transcript_legend), box);
-    legend->setWordWrap(true);
-    transcript_ = new line_list(transcript_lines_in_sight, box);
-    transcript_->setObjectName(QStringLiteral("transcript"));
-    layout->addWidget(legend);
-    layout->addWidget(transcript_, 1);
-    return box;
+panel_window::made panel_window::make_group(const panel_control& control) {
+    QLayout* layout = nullptr;
+    if (control.kind == control_kind::pairs) {
+        auto* grid = new QGridLayout;
+        for (int at = 0; const panel_control& child : control.children) {
+            const made part = make(child);
+            const int row = at / 2;
+            const int column = at++ % 2;
+            if (auto* label = qobject_cast<QLabel*>(part.widget); label != nullptr && column == 0) {
+                label->setWordWrap(false);  // the labels of pairs line up on one line each
+            }
+            part.widget ? grid->addWidget(part.widget, row, column)
+                        : grid->addLayout(part.layout, row, column);
+        }
+        grid->setColumnStretch(1, 1);
+        layout = grid;
+    } else {
+        QBoxLayout* box = control.kind == control_kind::row
+                              ? static_cast<QBoxLayout*>(new QHBoxLayout)
+                              : new QVBoxLayout;
+        for (const panel_control& child : control.children) {
+            const made part = make(child);
+            const int stretch = child.stretch ? 1 : 0;
+            part.widget ? box->addWidget(part.widget, stretch)
+                        : box->addLayout(part.layout, stretch);
+        }
+        if (std::ranges::none_of(control.children, &panel_control::stretch)) {
+            box->addStretch(1);
+        }
+        layout = box;
+    }
+    if (control.kind != control_kind::box) {
+        return {.layout = layout};
+    }
+    auto* frame = new QGroupBox(from_utf8(control.caption), this);
+    frame->setLayout(layout);
+    return {.widget = frame};
+}
+
+QWidget* panel_window::make_widget(const panel_control& control) {
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+        case control_kind::banner:
+            widget = banner_label(from_utf8(control.caption), this);
+            break;
+        case control_kind::value:
+            widget = value_label(this);
+            break;
+        case control_kind::lamps:
+            widget = new lamp_row(control.items, this);
+            break;
+        case control_kind::lines:
+            widget = new line_list(control.lines, control.ink, this);
+            break;
+        case control_kind::check:
+        case control_kind::choice:
+        case control_kind::entry:
+        case control_kind::button:
+            widget = make_switch(control);
+            break;
+        default: {
+            auto* label = new QLabel(from_utf8(control.caption), this);
+            label->setWordWrap(true);
+            widget = label;
+        }
+    }
+    if (!control.name.empty()) {
+        widget->setObjectName(from_utf8(control.name));
+        named_.emplace(control.name, widget);
+    }
+    if (!control.tip.empty()) {
+        widget->setToolTip(from_utf8(control.tip));
+    }
+    return widget;
+}
+
+QWidget* panel_window::make_switch(const panel_control& control) {
+    const std::string_view name = control.name;
+    const QString caption = from_utf8(control.caption);
+    if (control.kind == control_kind::check) {
+        auto* box = new QCheckBox(caption, this);
+        connect(box, &QCheckBox::toggled, this, [this, name](bool on) {
+            presenter_.toggled(name, on);
+            refresh();
+        });
+        return box;
+    }
+    if (control.kind == control_kind::button) {
+        auto* button = new QPushButton(caption, this);
+        connect(button, &QPushButton::clicked, this, [this, name] {
+            presenter_.pressed(name);
+            refresh();
+        });
+        return button;
+    }
+    auto* list = new QComboBox(this);
+    for (const std::string& item : control.items) {
+        list->addItem(from_utf8(item));
+    }
+    if (control.kind == control_kind::entry) {
+        list->setEditable(true);
+        list->setInsertPolicy(QComboBox::NoInsert);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        list->setMinimumContentsLength(entry_characters);
+        connect(list, &QComboBox::editTextChanged, this,
+                [this, name](const QString& text) { presenter_.typed(name, text.toStdString()); });
+    } else {
+        connect(list, &QComboBox::currentIndexChanged, this, [this, name](int index) {
+            presenter_.chosen(name, static_cast<std::size_t>(index));
+            refresh();
+        });
+    }
+    return list;
 }
 
 void panel_window::showEvent(QShowEvent* event) {
@@ -152,18 +228,26 @@ void panel_window::refresh() {
 }
 
 void panel_window::draw(const panel_update& update) {
-    const monitor_state& monitor = update.monitor;
-    output_lamps_->show_colours(monitor.outputs.colours);
-    input_lamps_->show_colours(monitor.inputs.colours);
-    show_text(output_value_, from_utf8(monitor.outputs.value));
-    show_text(input_value_, from_utf8(monitor.inputs.value));
-    show_text(wait_, from_utf8(monitor.wait));
-    show_text(counts_, from_utf8(monitor.counts));
-    show_text(status_lines_, panel_text::joined(monitor.status_lines));
-    status_lines_->setVisible(!monitor.status_lines.empty());
-    transcript_->show_changes(update.transcript);
-    if (instrument_ != nullptr && update.instrument) {
-        instrument_->draw(*update.instrument, update.violations);
+    for (const auto& [name, value] : update.controls) {
+        QWidget* widget = control(name);
+        const QSignalBlocker quiet(widget);  // what is drawn is not the maintainer's doing
+        std::visit(
+            drawn_by{
+                [widget](const std::string& text) {
+                    panel_text::show_text(qobject_cast<QLabel*>(widget), from_utf8(text));
+                },
+                [widget](bool on) { qobject_cast<QCheckBox*>(widget)->setChecked(on); },
+                [widget](std::size_t index) {
+                    qobject_cast<QComboBox*>(widget)->setCurrentIndex(static_cast<int>(index));
+                },
+                [widget](const lamp_colours& colours) {
+                    qobject_cast<lamp_row*>(widget)->show_colours(colours);
+                },
+                [widget](const list_changes& changes) {
+                    qobject_cast<line_list*>(widget)->show_changes(changes);
+                },
+            },
+            value);
     }
 }
 

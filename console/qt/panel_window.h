@@ -5,21 +5,20 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <map>
+#include <string_view>
 
 #include "console/panel_presenter.h"
 
-class QLabel;
+class QLayout;
 
 namespace helio {
 
-class instrument_box;
-class lamp_row;
-class line_list;
-
-/// The maintainer's second window beside Form1, drawn from its presenter: the lamps of the
-/// output and input lines, the transcript of every access, and on the simulator the
-/// virtual instrument. It follows the presenter on a short timer between presses and at
-/// every keep-alive of a wait; closing it only hides it.
+/// The maintainer's second window beside Form1: the widgets its presenter describes,
+/// drawn as the presenter says, every action on them forwarded to it. It follows the
+/// presenter on a short timer between presses and at every keep-alive of a wait; closing
+/// it only hides it. Widgets are named (objectName) after their control, for the tests
+/// and for accessibility tools.
 class panel_window final : public QWidget {
     Q_OBJECT
 
@@ -30,30 +29,26 @@ class panel_window final : public QWidget {
     /// Draws what changed; nothing at all while the panel is hidden.
     void refresh();
 
-    const lamp_row& output_lamps() const { return *output_lamps_; }
-    const lamp_row& input_lamps() const { return *input_lamps_; }
-    const line_list& transcript() const { return *transcript_; }
-    instrument_box* instrument() const { return instrument_; }
+    /// The widget made for the control `name`, or nullptr.
+    QWidget* control(std::string_view name) const;
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
-    QWidget* create_banner();
-    QWidget* create_lines();
-    QWidget* create_transcript();
+    /// The widget, or the layout, that shows `control` and what it holds.
+    struct made {
+        QWidget* widget = nullptr;
+        QLayout* layout = nullptr;
+    };
+    made make(const panel_control& control);
+    made make_group(const panel_control& control);
+    QWidget* make_widget(const panel_control& control);
+    QWidget* make_switch(const panel_control& control);
     void draw(const panel_update& update);
 
     panel_presenter& presenter_;
-    lamp_row* output_lamps_ = nullptr;
-    lamp_row* input_lamps_ = nullptr;
-    QLabel* output_value_ = nullptr;
-    QLabel* input_value_ = nullptr;
-    QLabel* wait_ = nullptr;
-    QLabel* counts_ = nullptr;
-    QLabel* status_lines_ = nullptr;
-    line_list* transcript_ = nullptr;
-    instrument_box* instrument_ = nullptr;
+    std::map<std::string_view, QWidget*, std::less<>> named_;
     QTimer timer_;
 };
 

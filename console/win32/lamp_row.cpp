@@ -3,6 +3,7 @@
 #include "console/win32/lamp_row.h"
 
 #include <algorithm>
+#include <ranges>
 #include <sstream>
 #include <stdexcept>
 
@@ -32,8 +33,9 @@ class solid_brush {
 
 }  // namespace
 
-lamp_row::lamp_row(const std::array<std::string, 8>& captions) {
-    std::ranges::transform(captions, captions_.begin(), to_utf16);
+lamp_row::lamp_row(const std::vector<std::string>& captions) {
+    std::ranges::transform(captions | std::views::take(captions_.size()), captions_.begin(),
+                           to_utf16);
 }
 
 lamp_row::~lamp_row() {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "console/panel_colours.h"
 #include "console/win32/window_class.h"
@@ -16,8 +17,8 @@ namespace helio::win32 {
 /// with its caption under it.
 class lamp_row {
   public:
-    /// `captions` left to right, in UTF-8.
-    explicit lamp_row(const std::array<std::string, 8>& captions);
+    /// `captions` left to right, eight of them, in UTF-8.
+    explicit lamp_row(const std::vector<std::string>& captions);
     ~lamp_row();
 
     lamp_row(const lamp_row&) = delete;

@@ -2,15 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "console/win32/panel_window.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <stdexcept>
 
-#include "console/panel_colours.h"
-#include "console/panel_texts.h"
 #include "console/win32/control_factory.h"
 #include "console/win32/control_text.h"
 #include "console/win32/list_box.h"
-#include "console/win32/panel_controls.h"
 #include "console/window_placement.h"
 #include "ttl/win32/system_text.h"
 #include "ttl/win32/wide_text.h"
@@ -19,35 +18,62 @@ namespace helio::win32 {
 
 namespace {
 
-namespace ids = panel_ids;
-namespace captions = panel_captions;
+using enum control_kind;
 
 constexpr wchar_t window_class_name[] = L"HeliographePanel";
 constexpr DWORD window_style = WS_OVERLAPPEDWINDOW;
 constexpr UINT_PTR refresh_timer = 1;
+constexpr int first_id =
+    300;  // clear of IDOK and IDCANCEL, which the dialog keys send, and of Form1's
 constexpr int gap_between_windows = 8;
-constexpr int transcript_lines_in_sight = 20;
-constexpr int fewest_transcript_lines = 6;
-constexpr int violation_lines_in_sight = 6;
 
 COLORREF colour_of(panel_colours::rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
 }
 
-int text_width(HFONT font, std::string_view text) {
-    return text_size(font, to_utf16(text)).cx;
+struct window_kind {
+    const wchar_t* class_name;
+    DWORD style;
+};
+
+window_kind kind_of(control_kind kind) {
+    constexpr DWORD label_style = SS_LEFT | SS_NOPREFIX;
+    switch (kind) {
+        case box:
+            return {WC_BUTTONW, BS_GROUPBOX};
+        case check:
+            return {WC_BUTTONW, BS_AUTOCHECKBOX | WS_TABSTOP};
+        case button:
+            return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP};
+        case choice:
+            return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP};
+        case entry:
+            return {WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
+        case lines:
+            return {WC_LISTBOXW,
+                    LBS_NOINTEGRALHEIGHT | LBS_NOSEL | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP};
+        default:
+            return {WC_STATICW, label_style};
+    }
 }
 
-int text_height(HFONT font, std::string_view text, int width) {
-    return text_size(font, to_utf16(text), std::max(width, 1)).cy;
+bool checked(HWND box) {
+    return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+/// The line picked in a combo box's list: its window text is not changed yet when it says so.
+std::string picked(HWND combo) {
+    const auto index = static_cast<WPARAM>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
+    std::wstring text(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, index, 0)) + 1,
+                      L'\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
+    return to_utf8(text);
 }
 
 }  // namespace
 
-panel_window::panel_window(panel_presenter& presenter)
-    : presenter_(presenter),
-      output_lamps_(panel_presenter::output_lamp_captions()),
-      input_lamps_(panel_presenter::input_lamp_captions()) {}
+panel_window::panel_window(panel_presenter& presenter) : presenter_(presenter) {}
 
 panel_window::~panel_window() {
     presenter_.on_keep_alive(nullptr);
@@ -76,9 +102,8 @@ void panel_window::create(HINSTANCE instance) {
             "cannot create the panel window: " +
             system_text(static_cast<long>(HRESULT_FROM_WIN32(GetLastError()))));
     }
-    const SIZE client = preferred_client_size();
-    smallest_ = {client.cx, client.cy - (transcript_lines_in_sight - fewest_transcript_lines) *
-                                            line_height(font_.handle())};
+    const SIZE client = layout().preferred_size(presenter_.description());
+    smallest_ = {client.cx, client.cy * 2 / 3};  // the lists show fewer lines
     RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectEx(&frame, window_style, FALSE, 0);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
@@ -86,8 +111,31 @@ void panel_window::create(HINSTANCE instance) {
 }
 
 HWND panel_window::control(std::string_view name) const {
-    const auto entry = std::ranges::find(ids::controls, name, &ids::control::name);
-    return entry == ids::controls.end() || name.empty() ? nullptr : item(entry->id);
+    const made* found = find(name);
+    return found != nullptr ? found->window : nullptr;
+}
+
+const lamp_row* panel_window::lamps(std::string_view name) const {
+    const made* found = find(name);
+    return found != nullptr ? found->lamps : nullptr;
+}
+
+const panel_window::made* panel_window::find(std::string_view name) const {
+    const auto found = std::ranges::find_if(
+        made_, [name](const made& entry) { return !name.empty() && entry.control->name == name; });
+    return found == made_.end() ? nullptr : &*found;
+}
+
+panel_layout panel_window::layout() const {
+    return panel_layout(
+        {font_.handle(), bold_font_.handle(), value_font_.handle(), small_font_.handle()},
+        [this](const panel_control& control) {
+            const auto found = std::ranges::find(made_, &control, &made::control);
+            return found == made_.end() ? nullptr : found->window;
+        },
+        [this](const panel_control& control) {
+            return std::ranges::find(made_, &control, &made::control)->lamps->preferred_size();
+        });
 }
 
 LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
@@ -96,8 +144,7 @@ LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
             OnCreate();
             return 0;
         case WM_SIZE:
-            lay_out(LOWORD(l), HIWORD(l));
-            InvalidateRect(window_, nullptr, TRUE);
+            OnSize();
             return 0;
         case WM_PAINT:
             OnPaint();
@@ -134,45 +181,15 @@ LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
     return DefWindowProcW(window_, message, w, l);
 }
 
-HFONT panel_window::font_of(int id) const {
-    const auto entry = std::ranges::find(ids::controls, id, &ids::control::id);
-    switch (entry->font) {
-        case ids::font_role::bold:
-            return bold_font_.handle();
-        case ids::font_role::value:
-            return value_font_.handle();
-        case ids::font_role::fixed:
-            return fixed_font_.handle();
-        case ids::font_role::text:
-            break;
-    }
-    return font_.handle();
-}
-
 void panel_window::OnCreate() {
-    for (const ids::control& made : ids::controls) {
-        if (made.id >= ids::banner && !presenter_.shows_instrument()) {
-            break;
-        }
-        create_child(window_, made.class_name, made.caption, made.style, made.id, font_of(made.id),
-                     made.extended_style);
+    make(presenter_.description());
+    // Rows of lamps one above the other share their cells' width, so that their bits line up.
+    int widest = 0;
+    for (const auto& row : lamp_rows_) {
+        widest = std::max(widest, row->natural_cell_width());
     }
-    output_lamps_.create(window_, ids::output_lamps, small_font_.handle());
-    input_lamps_.create(window_, ids::input_lamps, small_font_.handle());
-    const int cell =
-        std::max(output_lamps_.natural_cell_width(), input_lamps_.natural_cell_width());
-    output_lamps_.set_cell_width(cell);
-    input_lamps_.set_cell_width(cell);
-    if (presenter_.shows_instrument()) {
-        for (const std::string& choice : panel_presenter::fault_choices()) {
-            add_choice(item(ids::fault_status), choice);
-        }
-        SendMessageW(item(ids::fault_status), CB_SETCURSEL, panel_presenter::first_fault_choice, 0);
-        create_tooltip(window_, combo_entry(item(ids::fault_status)), captions::fault_status_tip);
-        for (const std::string& speed : panel_presenter::travel_speeds()) {
-            add_choice(item(ids::travel_speed), speed);
-        }
-        create_tooltip(window_, item(ids::travel_speed), captions::speed_tip);
+    for (const auto& row : lamp_rows_) {
+        row->set_cell_width(widest);
     }
     draw(presenter_.update());
     presenter_.on_keep_alive([this] { refresh(); });
@@ -180,142 +197,61 @@ void panel_window::OnCreate() {
              nullptr);
 }
 
-int panel_window::row_label_width() const {
-    const HFONT font = font_.handle();
-    return std::max(text_width(font, captions::outputs_row),
-                    text_width(font, captions::inputs_row));
-}
-
-int panel_window::instrument_width() const {
-    if (!presenter_.shows_instrument()) {
-        return 0;
+/// Made in the description's order, each box before what it holds (the first made is on
+/// top, as in a dialog template), which is also the order Tab moves in.
+void panel_window::make(const panel_control& control) {
+    if (control.kind != column && control.kind != row && control.kind != pairs) {
+        const int id = first_id + static_cast<int>(made_.size());
+        lamp_row* lamps = nullptr;
+        if (control.kind == control_kind::lamps) {
+            lamps = lamp_rows_.emplace_back(std::make_unique<lamp_row>(control.items)).get();
+            lamps->create(window_, id, small_font_.handle());
+        }
+        made_.push_back(
+            {&control, lamps != nullptr ? lamps->handle() : make_window(control, id), lamps});
     }
-    const HFONT font = font_.handle();
-    const spacing space(font);
-    // The sighting button's caption beside its box; the speeds beside their label.
-    return std::max(text_width(font, captions::sighting_button) + 2 * space.line,
-                    text_width(font, captions::speed_row) + 12 * space.line) +
-           2 * space.inset;
-}
-
-SIZE panel_window::preferred_client_size() {
-    const spacing space(font_.handle());
-    const int monitor =
-        2 * space.inset + row_label_width() + space.gap + output_lamps_.preferred_size().cx;
-    const int instrument = instrument_width();
-    const int width = 2 * space.inset + monitor + (instrument > 0 ? space.inset + instrument : 0);
-    return {width, lay_out(width, 0)};
-}
-
-int panel_window::lay_out(int client_width, int client_height) {
-    const spacing space(font_.handle());
-    const int top = lay_out_banner(space, client_width);
-    const int bottom = std::max(client_height - space.inset, 0);
-    const int instrument = instrument_width();
-    const int monitor_width =
-        client_width - 2 * space.inset - (instrument > 0 ? instrument + space.inset : 0);
-    column monitor{window_, space, space.inset, monitor_width, top};
-    lay_out_lines(monitor);
-    group transcript(monitor, ids::transcript_box);
-    column& in = transcript.inner;
-    in.put(ids::transcript_legend,
-           text_height(font_.handle(), captions::transcript_legend, in.width));
-    int needed = in.top + transcript_lines_in_sight * space.line + 2 * space.inset;
-    in.put(ids::transcript, std::max(transcript.room_above(bottom), space.line));
-    transcript.end(std::max(bottom, in.top));
-    if (instrument > 0) {
-        column right{window_, space, client_width - space.inset - instrument, instrument, top};
-        needed = std::max(needed, lay_out_instrument(right, bottom));
+    for (const panel_control& child : control.children) {
+        make(child);
     }
-    return needed;
 }
 
-int panel_window::lay_out_banner(const spacing& space, int client_width) {
-    if (!presenter_.shows_instrument()) {
-        return space.inset;
+HWND panel_window::make_window(const panel_control& control, int id) {
+    const window_kind kind = kind_of(control.kind);
+    const HFONT font = control.kind == banner  ? bold_font_.handle()
+                       : control.kind == value ? value_font_.handle()
+                       : control.kind == lines ? fixed_font_.handle()
+                                               : font_.handle();
+    HWND window = create_child(window_, kind.class_name, control.caption, kind.style, id, font,
+                             control.kind == lines ? WS_EX_CLIENTEDGE : 0);
+    for (const std::string& item : control.items) {
+        add_choice(window, item);
     }
-    const int width = client_width - 2 * space.inset;
-    const int text =
-        text_height(bold_font_.handle(), captions::simulation_banner, width - 2 * space.gap);
-    banner_area_ = {space.inset, space.inset, space.inset + width,
-                    space.inset + text + 2 * space.gap};
-    column{window_, space, 0, 0, 0}.place(ids::banner, banner_area_.left + space.gap,
-                                          banner_area_.top + space.gap, width - 2 * space.gap,
-                                          text);
-    return banner_area_.bottom + space.inset;
-}
-
-void panel_window::lay_out_lines(column& monitor) const {
-    const spacing& space = monitor.space;
-    const SIZE lamps = output_lamps_.preferred_size();
-    const int label_width = row_label_width();
-    group lines(monitor, ids::lines_box);
-    column& in = lines.inner;
-    for (const auto& [label, value, row] :
-         {std::tuple{ids::outputs_label, ids::output_value, ids::output_lamps},
-          std::tuple{ids::inputs_label, ids::input_value, ids::input_lamps}}) {
-        in.place(label, in.left, in.top, label_width, 2 * space.line);
-        in.place(value, in.left, in.top + 2 * space.line, label_width,
-                 line_height(value_font_.handle()));
-        in.place(row, in.left + label_width + space.gap, in.top, lamps.cx, lamps.cy);
-        in.top += lamps.cy + space.gap;
+    if (control.kind == choice || control.kind == entry) {
+        SendMessageW(window, CB_SETCURSEL, 0, 0);  // as the presenter has it
     }
-    in.put(ids::wait, space.label());
-    in.put(ids::counts, space.label());
-    in.put(ids::status_lines, static_cast<int>(status_lines_shown_) * space.line);
-    lines.end();
+    if (!control.tip.empty()) {
+        create_tooltip(window_, control.kind == entry ? combo_entry(window) : window, control.tip);
+    }
+    return window;
 }
 
-int panel_window::lay_out_instrument(column& right, int bottom) const {
-    const spacing& space = right.space;
-    const HFONT font = font_.handle();
-    group instrument(right, ids::instrument_box);
-    column& in = instrument.inner;
-    const int label_width =
-        std::max({text_width(font, captions::mirror_row), text_width(font, captions::blades_row),
-                  text_width(font, captions::pusher_row)}) +
-        space.gap;
-    in.put_pair(ids::mirror_label, ids::mirror_state, label_width, space.label());
-    in.put_pair(ids::blades_label, ids::blades_state, label_width, space.label());
-    in.put_pair(ids::pusher_label, ids::pusher_state, label_width, space.label());
-    in.put(ids::sighting_button, space.check());
-    lay_out_faults(in);
-    in.put_pair(ids::speed_label, ids::travel_speed,
-                text_width(font, captions::speed_row) + space.gap, space.field());
-    group violations(in, ids::violations_box);
-    violations.inner.put(ids::violation_count, space.label());
-    const int needed =
-        violations.inner.top + violation_lines_in_sight * space.line + 3 * space.inset;
-    violations.inner.put(ids::violations,
-                         std::max(violations.room_above(bottom - space.inset), space.line));
-    violations.end(std::max(bottom - space.inset, violations.inner.top));
-    instrument.end(std::max(bottom, in.top));
-    return needed;
-}
-
-void panel_window::lay_out_faults(column& instrument) const {
-    const spacing& space = instrument.space;
-    const HFONT font = font_.handle();
-    group faults(instrument, ids::faults_box);
-    column& in = faults.inner;
-    in.put(ids::mirror_stuck, space.check());
-    in.put(ids::blades_stuck, space.check());
-    in.put(ids::fault_prompt, text_height(font, captions::access_fault_prompt, in.width));
-    in.put_combo(ids::fault_status, space.field());
-    const int button_width = text_width(font, captions::cancel_fault) + 4 * space.line;
-    in.place(ids::arm_fault, in.left, in.top, button_width, space.field());
-    in.place(ids::cancel_fault, in.left + button_width + space.gap, in.top, button_width,
-             space.field());
-    in.top += space.field() + space.gap;
-    in.put(ids::armed_fault, text_height(font, captions::unknown_status, in.width));
-    faults.end();
+void panel_window::OnSize() {
+    RECT client{};
+    GetClientRect(window_, &client);
+    layout().lay_out(presenter_.description(), {client.right, client.bottom});
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void panel_window::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window_, &paint);
-    if (presenter_.shows_instrument()) {
-        FillRect(dc, &banner_area_, banner_brush_);
+    if (HWND banner_text = control("simulation_banner"); banner_text != nullptr) {
+        RECT band{};
+        GetWindowRect(banner_text, &band);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&band), 2);
+        const int padding = layout().banner_padding();
+        InflateRect(&band, padding, padding);
+        FillRect(dc, &band, banner_brush_);
     }
     EndPaint(window_, &paint);
 }
@@ -324,45 +260,30 @@ void panel_window::OnGetMinMaxInfo(MINMAXINFO& limits) const {
     if (window_ == nullptr) {
         return;  // not created yet: nothing to measure with
     }
-    // Narrower, the lamps would be cut off; the transcript scrolls sideways.
     RECT smallest{0, 0, smallest_.cx, smallest_.cy};
     AdjustWindowRectEx(&smallest, window_style, FALSE, 0);
     limits.ptMinTrackSize = {smallest.right - smallest.left, smallest.bottom - smallest.top};
 }
 
 void panel_window::OnCommand(int id, int notification) {
-    const auto checked = [this, id] {
-        return SendMessageW(item(id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    };
-    switch (id) {
-        case ids::sighting_button:
-            presenter_.set_sighting_button(checked());
-            break;
-        case ids::mirror_stuck:
-            presenter_.set_mirror_stuck(checked());
-            break;
-        case ids::blades_stuck:
-            presenter_.set_blades_stuck(checked());
-            break;
-        case ids::fault_status:
-            if (notification == CBN_EDITCHANGE || notification == CBN_SELCHANGE) {
-                presenter_.fault_entry_changed();
-            }
-            break;
-        case ids::arm_fault:
-            presenter_.arm_fault(window_text(item(ids::fault_status)));
-            break;
-        case ids::cancel_fault:
-            presenter_.cancel_fault();
-            break;
-        case ids::travel_speed:
-            if (notification == CBN_SELCHANGE) {
-                presenter_.choose_travel_speed(
-                    static_cast<std::size_t>(SendMessageW(item(id), CB_GETCURSEL, 0, 0)));
-            }
-            break;
-        default:
-            return;
+    const auto index = static_cast<std::size_t>(id - first_id);
+    if (id < first_id || index >= made_.size()) {
+        return;
+    }
+    const auto [control, window, lamps] = made_[index];
+    const std::string_view name = control->name;
+    if (control->kind == check && notification == BN_CLICKED) {
+        presenter_.toggled(name, checked(window));
+    } else if (control->kind == button && notification == BN_CLICKED) {
+        presenter_.pressed(name);
+    } else if (control->kind == choice && notification == CBN_SELCHANGE) {
+        presenter_.chosen(name, static_cast<std::size_t>(SendMessageW(window, CB_GETCURSEL, 0, 0)));
+    } else if (control->kind == entry && notification == CBN_EDITCHANGE) {
+        presenter_.typed(name, window_text(window));
+    } else if (control->kind == entry && notification == CBN_SELCHANGE) {
+        presenter_.typed(name, picked(window));
+    } else {
+        return;
     }
     refresh();
 }
@@ -376,16 +297,17 @@ bool panel_window::OnSetCursor() {
 }
 
 LRESULT panel_window::OnControlColour(UINT message, HDC dc, HWND control) {
-    const int id = GetDlgCtrlID(control);
-    if (message == WM_CTLCOLORSTATIC && id == ids::banner) {
+    const auto index = static_cast<std::size_t>(GetDlgCtrlID(control) - first_id);
+    const panel_control* drawn = index < made_.size() ? made_[index].control : nullptr;
+    if (drawn != nullptr && drawn->kind == banner) {
         SetBkColor(dc, colour_of(panel_colours::banner));
         SetTextColor(dc, RGB(0, 0, 0));
         return reinterpret_cast<LRESULT>(banner_brush_);
     }
     const LRESULT brush = DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                                          reinterpret_cast<LPARAM>(control));
-    if (message == WM_CTLCOLORLISTBOX && id == ids::violations) {
-        SetTextColor(dc, colour_of(panel_colours::violation));
+    if (drawn != nullptr && drawn->ink) {
+        SetTextColor(dc, colour_of(*drawn->ink));
     }
     return brush;
 }
@@ -402,37 +324,28 @@ void panel_window::refresh() {
 }
 
 void panel_window::draw(const panel_update& update) {
-    const monitor_state& monitor = update.monitor;
-    output_lamps_.show_colours(monitor.outputs.colours);
-    input_lamps_.show_colours(monitor.inputs.colours);
-    show_text(item(ids::output_value), monitor.outputs.value);
-    show_text(item(ids::input_value), monitor.inputs.value);
-    show_text(item(ids::wait), monitor.wait);
-    show_text(item(ids::counts), monitor.counts);
-    if (monitor.status_lines.size() != status_lines_shown_) {
-        status_lines_shown_ = monitor.status_lines.size();
-        RECT client{};
-        GetClientRect(window_, &client);
-        lay_out(client.right, client.bottom);
+    bool grown = false;  // a text of more lines, or fewer, than it had
+    for (const auto& [name, value] : update.controls) {
+        const made& entry = *find(name);
+        std::visit(drawn_by{
+                       [&](const std::string& text) {
+                           const std::string shown = window_text(entry.window);
+                           grown =
+                               grown ||
+                               std::ranges::count(shown, '\n') != std::ranges::count(text, '\n') ||
+                               shown.empty() != text.empty();
+                           show_text(entry.window, text);
+                       },
+                       [&](bool on) { show_check(entry.window, on); },
+                       [&](std::size_t index) { show_choice(entry.window, index); },
+                       [&](const lamp_colours& colours) { entry.lamps->show_colours(colours); },
+                       [&](const list_changes& changes) { show_changes(entry.window, changes); },
+                   },
+                   value);
     }
-    show_text(item(ids::status_lines), joined_lines(monitor.status_lines));
-    show_changes(item(ids::transcript), update.transcript);
-    if (!update.instrument) {
-        return;
+    if (grown) {
+        OnSize();
     }
-    const instrument_state& instrument = *update.instrument;
-    show_text(item(ids::mirror_state), instrument.mirror);
-    show_text(item(ids::blades_state), instrument.blades);
-    show_text(item(ids::pusher_state), instrument.pusher);
-    show_text(item(ids::armed_fault), instrument.armed_fault);
-    show_text(item(ids::violation_count), instrument.violation_count);
-    show_check(item(ids::sighting_button), instrument.sighting_button);
-    show_check(item(ids::mirror_stuck), instrument.mirror_stuck);
-    show_check(item(ids::blades_stuck), instrument.blades_stuck);
-    if (instrument.travel_speed) {
-        show_choice(item(ids::travel_speed), *instrument.travel_speed);
-    }
-    show_changes(item(ids::violations), update.violations);
 }
 
 void show_beside(HWND form, HWND panel) {

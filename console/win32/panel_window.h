@@ -4,22 +4,23 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string_view>
+#include <vector>
 
 #include "console/panel_presenter.h"
-#include "console/win32/column_layout.h"
 #include "console/win32/gui_font.h"
 #include "console/win32/lamp_row.h"
+#include "console/win32/panel_layout.h"
 #include "console/win32/window_class.h"
 
 namespace helio::win32 {
 
-/// The maintainer's second window beside Form1, as a native Win32 window drawn from its
-/// presenter: the lamps of the output and input lines, the transcript of every access, and
-/// on the simulator the virtual instrument, its switches forwarded to the presenter. It
-/// follows the presenter on a timer between presses and at every keep-alive of a wait; its
-/// own controls, like Form1's, wait for the running sequence to end. Closing it only hides
-/// it. Its controls are laid out from the size of their text.
+/// The maintainer's second window beside Form1, as a native Win32 window: the controls its
+/// presenter describes, laid out from the size of their text, drawn as the presenter says,
+/// every action on them forwarded to it. It follows the presenter on a timer between
+/// presses and at every keep-alive of a wait; its own controls, like Form1's, wait for the
+/// running sequence to end. Closing it only hides it.
 class panel_window final {
   public:
     explicit panel_window(panel_presenter& presenter);
@@ -32,10 +33,10 @@ class panel_window final {
     void create(HINSTANCE instance);
 
     HWND handle() const { return window_; }
-    /// The control of that name (panel_ids::controls), or nullptr if the panel has none.
+    /// The control made for the control `name` of the description, or nullptr.
     HWND control(std::string_view name) const;
-    const lamp_row& output_lamps() const { return output_lamps_; }
-    const lamp_row& input_lamps() const { return input_lamps_; }
+    /// The row of lamps made for the control `name`, or nullptr.
+    const lamp_row* lamps(std::string_view name) const;
 
     /// Draws what changed; nothing at all while the panel is hidden.
     void refresh();
@@ -46,6 +47,7 @@ class panel_window final {
     LRESULT HandleMessage(UINT message, WPARAM w, LPARAM l);
 
     void OnCreate();
+    void OnSize();
     void OnPaint();
     void OnGetMinMaxInfo(MINMAXINFO& limits) const;
     void OnCommand(int id, int notification);
@@ -53,23 +55,22 @@ class panel_window final {
     LRESULT OnControlColour(UINT message, HDC dc, HWND control);
     void OnDestroy();
 
-    HWND item(int id) const { return GetDlgItem(window_, id); }
-    HFONT font_of(int id) const;
-    /// Lays every control out in the client area; returns the height the parts need.
-    int lay_out(int client_width, int client_height);
-    /// Each lays its part out; returns where what follows goes, or the height it needs.
-    int lay_out_banner(const spacing& space, int client_width);
-    void lay_out_lines(column& monitor) const;
-    int lay_out_instrument(column& right, int bottom) const;
-    void lay_out_faults(column& instrument) const;
-    SIZE preferred_client_size();
-    int row_label_width() const;
-    int instrument_width() const;
+    /// A control of the description and the window made for it; its id is its index plus
+    /// first_id.
+    struct made {
+        const panel_control* control;
+        HWND window;
+        lamp_row* lamps;
+    };
+    void make(const panel_control& control);
+    HWND make_window(const panel_control& control, int id);
+    const made* find(std::string_view name) const;
+    panel_layout layout() const;
     void draw(const panel_update& update);
 
     panel_presenter& presenter_;
-    lamp_row output_lamps_;
-    lamp_row input_lamps_;
+    std::vector<made> made_;
+    std::vector<std::unique_ptr<lamp_row>> lamp_rows_;
     HWND window_ = nullptr;
     gui_font font_;
     gui_font bold_font_;
@@ -77,8 +78,6 @@ class panel_window final {
     gui_font small_font_;
     gui_font fixed_font_;
     HBRUSH banner_brush_ = nullptr;
-    RECT banner_area_{};  ///< the yellow band the banner's text sits in
-    std::size_t status_lines_shown_ = 0;
     SIZE smallest_{};  ///< the client area's smallest size
 };
 

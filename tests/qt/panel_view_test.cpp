@@ -15,7 +15,6 @@
 #include "console/form_layout.h"
 #include "console/panel_texts.h"
 #include "console/qt/form1.h"
-#include "console/qt/instrument_box.h"
 #include "console/qt/lamp_row.h"
 #include "console/qt/line_list.h"
 #include "console/qt/panel_text.h"
@@ -48,7 +47,7 @@ class PanelViewTest : public ::testing::Test {
 
     template <class Widget>
     Widget* find(const char* name) const {
-        auto* widget = panel.findChild<Widget*>(QString::fromLatin1(name));
+        auto* widget = qobject_cast<Widget*>(panel.control(name));
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
@@ -68,14 +67,15 @@ TEST_F(PanelViewTest, DrawsTheTranscriptLabelsAndLampsThePresenterGives) {
     for (const transcript_entry& entry : monitor.transcript()) {
         expected.append(from_utf8(transcript_line(entry, monitor.origin(), ",")));
     }
-    EXPECT_EQ(panel.transcript().lines(), expected);
+    EXPECT_EQ(find<line_list>("transcript")->lines(), expected);
     EXPECT_EQ(label("mirror_state"), QString::fromUtf8("en position de visée"));
     EXPECT_EQ(find<QLabel>("armed_fault")->text(),
               QString::fromUtf8("Aucune panne d'accès armée."));
 
-    const QImage lamps = find<lamp_row>("input_lamps")->grab().toImage();
+    lamp_row* row = find<lamp_row>("input_lamps");
+    const QImage lamps = row->grab().toImage();
     const auto colour = [&](int position) {
-        return lamps.pixelColor(panel.input_lamps().lamp_rect(position).center());
+        return lamps.pixelColor(row->lamp_rect(position).center());
     };
     const QColor lit = panel_text::from_rgb(panel_colours::input_lit);
     const QColor dark = panel_text::from_rgb(panel_colours::dark_lamp);
@@ -149,7 +149,7 @@ TEST_F(PanelViewTest, TheLampsArePaintedAgainDuringAWait) {
 
 TEST_F(PanelViewTest, StandsBesideForm1WithinTheScreen) {
     EXPECT_TRUE(panel.windowTitle().startsWith("SIMULATION"));
-    EXPECT_NE(panel.findChild<QLabel*>("simulation_banner"), nullptr);
+    EXPECT_NE(panel.control("simulation_banner"), nullptr);
     EXPECT_GT(panel.x(), window.frameGeometry().right()) << "on Form1's right";
     EXPECT_TRUE(window.screen()->availableGeometry().contains(panel.frameGeometry()));
     EXPECT_FALSE(panel.isActiveWindow()) << "Form1 keeps the focus";
@@ -192,13 +192,13 @@ TEST(PanelOnTheInstrument, IsTheLineMonitorAloneAndOpensOnF12) {
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     EXPECT_FALSE(panel.isVisible());
-    EXPECT_EQ(panel.instrument(), nullptr);
-    EXPECT_EQ(panel.findChild<QLabel*>("simulation_banner"), nullptr);
+    EXPECT_EQ(panel.control("mirror_stuck"), nullptr);
+    EXPECT_EQ(panel.control("simulation_banner"), nullptr);
 
     sim->model.press("Command9");
     QTest::keyClick(&window, Qt::Key_F12);
     EXPECT_TRUE(panel.isVisible());
-    EXPECT_EQ(panel.transcript().lines(),
+    EXPECT_EQ(qobject_cast<line_list*>(panel.control("transcript"))->lines(),
               QStringList({QString::fromUtf8("    0,000  W   0  0000 0000  lignes au repos")}))
         << "it shows what happened before it opened";
     panel.close();

@@ -67,7 +67,8 @@ class PanelWindowTest : public ::testing::Test {
 };
 
 TEST_F(PanelWindowTest, DrawsTheTranscriptLabelsAndLampsThePresenterGives) {
-    EXPECT_EQ(lamp_colour(panel.input_lamps(), 0), RGB(200, 200, 200)) << "nothing read yet";
+    const win32::lamp_row& inputs = *panel.lamps("input_lamps");
+    EXPECT_EQ(lamp_colour(inputs, 0), RGB(200, 200, 200)) << "nothing read yet";
     click("Command1");  // 1.5 s of travel: the run of reads of 9 grows at every keep-alive
     std::vector<std::string> expected;
     for (const transcript_entry& entry : monitor.transcript()) {
@@ -77,9 +78,9 @@ TEST_F(PanelWindowTest, DrawsTheTranscriptLabelsAndLampsThePresenterGives) {
     EXPECT_EQ(label("input_value"), "11");
     EXPECT_EQ(label("mirror_state"), "en position de visée");
     EXPECT_EQ(label("violation_count"), "Aucune violation.");
-    UpdateWindow(panel.input_lamps().handle());
+    UpdateWindow(inputs.handle());
     for (int position = 0; position < 8; ++position) {
-        const COLORREF colour = lamp_colour(panel.input_lamps(), position);
+        const COLORREF colour = lamp_colour(inputs, position);
         const bool lit = position == 4 || position >= 6;  // bits 3, 1 and 0 of 11
         EXPECT_EQ(GetGValue(colour) > 2 * GetRValue(colour), lit) << "position " << position;
     }
@@ -127,7 +128,7 @@ TEST_F(PanelWindowTest, TheLampsArePaintedDuringAWait) {
     bool lit_green = false;
     int waits = 0;
     const test::keep_alive_probe probe(sim->model.context(), [&] {
-        const COLORREF colour = lamp_colour(panel.input_lamps(), 7);  // the sighting button
+        const COLORREF colour = lamp_colour(*panel.lamps("input_lamps"), 7);  // sighting button
         lit_green = lit_green || GetGValue(colour) > 2 * GetRValue(colour);
         ++waits;
     });
