@@ -3,6 +3,7 @@
 #include "console/panel_description.h"
 
 #include <array>
+#include <utility>
 
 #include "console/fault_statuses.h"
 #include "console/panel_texts.h"
@@ -129,6 +130,10 @@ const panel_control* find_control(const panel_control& root, std::string_view na
         }
     }
     return nullptr;
+}
+
+panel_control* find_control(panel_control& root, std::string_view name) {
+    return const_cast<panel_control*>(find_control(std::as_const(root), name));
 }
 
 }  // namespace helio

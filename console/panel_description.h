@@ -18,7 +18,7 @@ enum class control_kind {
     row,     ///< its children side by side
     pairs,   ///< its children two by two, a label and what it names; the labels line up
     box,     ///< a titled frame around its children, one under the other
-    banner,  ///< a band in the banner's colour with its caption in bold
+    banner,  ///< a band in the banner's colour, its caption in the middle
     label,   ///< a fixed caption, wrapped at the control's width
     text,    ///< a text the presenter changes, wrapped at the control's width
     value,   ///< a byte's value, in large bold type
@@ -50,5 +50,6 @@ panel_control describe_panel(bool with_instrument);
 
 /// The control named `name` in `root`, or nullptr.
 const panel_control* find_control(const panel_control& root, std::string_view name);
+panel_control* find_control(panel_control& root, std::string_view name);
 
 }  // namespace helio

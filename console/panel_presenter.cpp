@@ -3,6 +3,7 @@
 #include "console/panel_presenter.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "console/fault_statuses.h"
 #include "console/panel_texts.h"
@@ -100,6 +101,11 @@ panel_update panel_presenter::update() {
 }
 
 void panel_presenter::add_monitor(panel_update& update) {
+    // The status lines take as many lines as there are, and nothing when there are none.
+    int& lines = find_control(description_, "status_lines")->lines;
+    const auto count = static_cast<int>(monitor_.status_lines().size());
+    update.relayout = lines != count;
+    lines = count;
     update.controls = {
         {"output_lamps", lamps_of(monitor_.last_output(), panel_colours::output_lit)},
         {"output_value", byte_text(monitor_.last_output())},

@@ -40,6 +40,7 @@ struct drawn_by : Calls... {
 /// What every control with something to show shows now, by name.
 struct panel_update {
     std::vector<std::pair<std::string_view, control_value>> controls;
+    bool relayout = false;  ///< the description changed: the panel is to be laid out again
 
     /// What the control `name` shows; throws std::out_of_range if it is not in the update.
     template <class Value>

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "console/qt/line_list.h"
 
-#include <QFontDatabase>
 #include <QScrollBar>
 #include <QTextBlock>
 
@@ -10,19 +9,9 @@
 
 namespace helio {
 
-line_list::line_list(int lines_in_sight, std::optional<panel_colours::rgb> ink, QWidget* parent)
-    : QPlainTextEdit(parent) {
+line_list::line_list(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSizeF(font().pointSizeF());
-    setFont(fixed);
-    setMinimumHeight(lines_in_sight * fontMetrics().lineSpacing() + 2 * frameWidth());
-    if (ink) {
-        QPalette colours = palette();
-        colours.setColor(QPalette::Text, panel_text::from_rgb(*ink));
-        setPalette(colours);
-    }
 }
 
 void line_list::show_changes(const list_changes& changes) {

@@ -4,14 +4,13 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
+#include <QStyle>
 #include <algorithm>
 
 #include "console/qt/lamp_row.h"
@@ -26,31 +25,53 @@ namespace {
 using panel_text::from_utf8;
 
 constexpr int gap_between_windows = 8;
-constexpr int entry_characters = 24;  // a status's code and name; the list opens wider
+
+/// The sizes only Qt can tell, in the panel's fonts and style.
+class qt_metrics final : public panel_metrics {
+  public:
+    explicit qt_metrics(const QWidget& panel) : plain_(panel.font()), style_(*panel.style()) {
+        QComboBox list;
+        QPushButton button;
+        list.setFont(plain_);
+        button.setFont(plain_);
+        field_height_ = std::max(list.sizeHint().height(), button.sizeHint().height());
+    }
+
+    screen_size text_size(text_style style, std::string_view text, int wrap_width) const override {
+        const QRect bounds(0, 0, wrap_width > 0 ? wrap_width : unbounded, unbounded);
+        const QRect needed =
+            QFontMetrics(panel_text::font_of(style, plain_))
+                .boundingRect(bounds, wrap_width > 0 ? Qt::TextWordWrap : 0, from_utf8(text));
+        return {needed.width(), needed.height()};
+    }
+    int check_mark_width() const override {
+        return style_.pixelMetric(QStyle::PM_IndicatorWidth) +
+               style_.pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 4;
+    }
+    int arrow_width() const override { return style_.pixelMetric(QStyle::PM_ScrollBarExtent) + 8; }
+    int field_height() const override { return field_height_; }
+
+  private:
+    static constexpr int unbounded = 100000;
+    QFont plain_;
+    const QStyle& style_;
+    int field_height_ = 0;
+};
 
 QLabel* banner_label(const QString& caption, QWidget* parent) {
     auto* banner = new QLabel(caption, parent);
-    banner->setWordWrap(true);
+    banner->setAlignment(Qt::AlignCenter);
     // Colours through the palette: a style sheet would bring in a whole style engine.
     QPalette colours = banner->palette();
     colours.setColor(QPalette::Window, panel_text::from_rgb(panel_colours::banner));
     colours.setColor(QPalette::WindowText, Qt::black);
     banner->setPalette(colours);
     banner->setAutoFillBackground(true);
-    QFont bold = banner->font();
-    bold.setBold(true);
-    banner->setFont(bold);
-    banner->setMargin(banner->fontMetrics().height() / 3);
     return banner;
 }
 
-QLabel* value_label(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.4);
-    label->setFont(bold);
-    return label;
+QRect rect_of(const screen_rect& rect) {
+    return {rect.left, rect.top, rect.width, rect.height};
 }
 
 screen_rect rect_of(const QRect& rect) {
@@ -64,15 +85,15 @@ panel_window::panel_window(panel_presenter& presenter, QWidget* parent)
     setObjectName(QStringLiteral("panel"));
     setWindowTitle(from_utf8(presenter_.title()));
     setAttribute(Qt::WA_QuitOnClose, false);  // closing Form1 alone ends the console
-    setFont(panel_text::dialog_font(font()));
-    setLayout(make(presenter_.description()).layout);
-    // Rows of lamps one above the other share their cells' width, so that their bits line up.
-    const QList<lamp_row*> rows = findChildren<lamp_row*>();
-    const auto widest = std::ranges::max(rows, {}, &lamp_row::natural_cell_width);
-    for (lamp_row* row : rows) {
-        row->set_cell_width(widest->natural_cell_width());
+    setFont(panel_text::font_of(text_style::plain, font()));
+    metrics_ = std::make_unique<qt_metrics>(*this);
+    const panel_layout layout(presenter_.description(), *metrics_);
+    const screen_size preferred = layout.preferred_size();
+    for (const auto& [control, place] : layout.place(preferred)) {
+        widgets_[control] = make(*control, layout.lamps().diameter);
     }
-    resize(sizeHint());
+    setMinimumSize(layout.smallest_size().width, layout.smallest_size().height);
+    resize(preferred.width, preferred.height);
     draw(presenter_.update());
 
     presenter_.on_keep_alive([this] { refresh(); });
@@ -85,94 +106,46 @@ panel_window::~panel_window() {
 }
 
 QWidget* panel_window::control(std::string_view name) const {
-    const auto found = named_.find(name);
-    return found == named_.end() ? nullptr : found->second;
+    const auto found = widgets_.find(find_control(presenter_.description(), name));
+    return found == widgets_.end() ? nullptr : found->second;
 }
 
-panel_window::made panel_window::make(const panel_control& control) {
-    switch (control.kind) {
-        case control_kind::column:
-        case control_kind::row:
-        case control_kind::pairs:
-        case control_kind::box:
-            return make_group(control);
-        default:
-            return {.widget = make_widget(control)};
-    }
-}
-
-panel_window::made panel_window::make_group(const panel_control& control) {
-    QLayout* layout = nullptr;
-    if (control.kind == control_kind::pairs) {
-        auto* grid = new QGridLayout;
-        for (int at = 0; const panel_control& child : control.children) {
-            const made part = make(child);
-            const int row = at / 2;
-            const int column = at++ % 2;
-            if (auto* label = qobject_cast<QLabel*>(part.widget); label != nullptr && column == 0) {
-                label->setWordWrap(false);  // the labels of pairs line up on one line each
-            }
-            part.widget ? grid->addWidget(part.widget, row, column)
-                        : grid->addLayout(part.layout, row, column);
-        }
-        grid->setColumnStretch(1, 1);
-        layout = grid;
-    } else {
-        QBoxLayout* box = control.kind == control_kind::row
-                              ? static_cast<QBoxLayout*>(new QHBoxLayout)
-                              : new QVBoxLayout;
-        for (const panel_control& child : control.children) {
-            const made part = make(child);
-            const int stretch = child.stretch ? 1 : 0;
-            part.widget ? box->addWidget(part.widget, stretch)
-                        : box->addLayout(part.layout, stretch);
-        }
-        if (std::ranges::none_of(control.children, &panel_control::stretch)) {
-            box->addStretch(1);
-        }
-        layout = box;
-    }
-    if (control.kind != control_kind::box) {
-        return {.layout = layout};
-    }
-    auto* frame = new QGroupBox(from_utf8(control.caption), this);
-    frame->setLayout(layout);
-    return {.widget = frame};
-}
-
-QWidget* panel_window::make_widget(const panel_control& control) {
+/// Made in the description's order, each box before what it holds, so that what a box
+/// holds is drawn over it.
+QWidget* panel_window::make(const panel_control& control, int lamp_diameter) {
     QWidget* widget = nullptr;
     switch (control.kind) {
+        case control_kind::box:
+            widget = new QGroupBox(from_utf8(control.caption), this);
+            break;
         case control_kind::banner:
             widget = banner_label(from_utf8(control.caption), this);
             break;
-        case control_kind::value:
-            widget = value_label(this);
-            break;
         case control_kind::lamps:
-            widget = new lamp_row(control.items, this);
+            widget = new lamp_row(control.items, lamp_diameter, this);
             break;
         case control_kind::lines:
-            widget = new line_list(control.lines, control.ink, this);
+            widget = new line_list(this);
             break;
-        case control_kind::check:
-        case control_kind::choice:
-        case control_kind::entry:
-        case control_kind::button:
-            widget = make_switch(control);
-            break;
-        default: {
+        case control_kind::label:
+        case control_kind::text:
+        case control_kind::value: {
             auto* label = new QLabel(from_utf8(control.caption), this);
             label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             widget = label;
+            break;
         }
+        default:
+            widget = make_switch(control);
     }
-    if (!control.name.empty()) {
-        widget->setObjectName(from_utf8(control.name));
-        named_.emplace(control.name, widget);
-    }
-    if (!control.tip.empty()) {
-        widget->setToolTip(from_utf8(control.tip));
+    widget->setFont(panel_text::font_of(style_of(control.kind), font()));
+    widget->setObjectName(from_utf8(control.name));
+    widget->setToolTip(from_utf8(control.tip));
+    if (control.ink) {
+        QPalette colours = widget->palette();
+        colours.setColor(QPalette::Text, panel_text::from_rgb(*control.ink));
+        widget->setPalette(colours);
     }
     return widget;
 }
@@ -203,8 +176,6 @@ QWidget* panel_window::make_switch(const panel_control& control) {
     if (control.kind == control_kind::entry) {
         list->setEditable(true);
         list->setInsertPolicy(QComboBox::NoInsert);
-        list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        list->setMinimumContentsLength(entry_characters);
         connect(list, &QComboBox::editTextChanged, this,
                 [this, name](const QString& text) { presenter_.typed(name, text.toStdString()); });
     } else {
@@ -214,6 +185,18 @@ QWidget* panel_window::make_switch(const panel_control& control) {
         });
     }
     return list;
+}
+
+void panel_window::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    lay_out();
+}
+
+void panel_window::lay_out() {
+    const panel_layout layout(presenter_.description(), *metrics_);
+    for (const auto& [control, place] : layout.place({width(), height()})) {
+        widgets_.at(control)->setGeometry(rect_of(place));
+    }
 }
 
 void panel_window::showEvent(QShowEvent* event) {
@@ -248,6 +231,9 @@ void panel_window::draw(const panel_update& update) {
                 },
             },
             value);
+    }
+    if (update.relayout) {
+        lay_out();
     }
 }
 

@@ -6,16 +6,17 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string_view>
 
+#include "console/panel_layout.h"
 #include "console/panel_presenter.h"
-
-class QLayout;
 
 namespace helio {
 
-/// The maintainer's second window beside Form1: the widgets its presenter describes,
-/// drawn as the presenter says, every action on them forwarded to it. It follows the
+/// The maintainer's second window beside Form1: the widgets its presenter describes, where
+/// the panel's layout puts them, drawn as the presenter says, every action on them
+/// forwarded to it. It follows the
 /// presenter on a short timer between presses and at every keep-alive of a wait; closing
 /// it only hides it. Widgets are named (objectName) after their control, for the tests
 /// and for accessibility tools.
@@ -34,21 +35,17 @@ class panel_window final : public QWidget {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
-    /// The widget, or the layout, that shows `control` and what it holds.
-    struct made {
-        QWidget* widget = nullptr;
-        QLayout* layout = nullptr;
-    };
-    made make(const panel_control& control);
-    made make_group(const panel_control& control);
-    QWidget* make_widget(const panel_control& control);
+    QWidget* make(const panel_control& control, int lamp_diameter);
     QWidget* make_switch(const panel_control& control);
+    void lay_out();
     void draw(const panel_update& update);
 
     panel_presenter& presenter_;
-    std::map<std::string_view, QWidget*, std::less<>> named_;
+    std::unique_ptr<panel_metrics> metrics_;
+    std::map<const panel_control*, QWidget*> widgets_;
     QTimer timer_;
 };
 

@@ -5,10 +5,13 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
+#include <utility>
 
 #include "console/win32/control_factory.h"
 #include "console/win32/control_text.h"
+#include "console/win32/lamp_painter.h"
 #include "console/win32/list_box.h"
 #include "console/window_placement.h"
 #include "ttl/win32/system_text.h"
@@ -23,8 +26,8 @@ using enum control_kind;
 constexpr wchar_t window_class_name[] = L"HeliographePanel";
 constexpr DWORD window_style = WS_OVERLAPPEDWINDOW;
 constexpr UINT_PTR refresh_timer = 1;
-constexpr int first_id =
-    300;  // clear of IDOK and IDCANCEL, which the dialog keys send, and of Form1's
+// Clear of IDOK and IDCANCEL, which the dialog keys send, and of Form1's ids.
+constexpr int first_id = 300;
 constexpr int gap_between_windows = 8;
 
 COLORREF colour_of(panel_colours::rgb colour) {
@@ -49,6 +52,10 @@ window_kind kind_of(control_kind kind) {
             return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP};
         case entry:
             return {WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
+        case banner:
+            return {WC_STATICW, SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX};
+        case lamps:  // painted on WM_DRAWITEM
+            return {WC_STATICW, SS_OWNERDRAW};
         case lines:
             return {WC_LISTBOXW,
                     LBS_NOINTEGRALHEIGHT | LBS_NOSEL | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP};
@@ -57,18 +64,26 @@ window_kind kind_of(control_kind kind) {
     }
 }
 
+/// The sizes only Windows can tell, in the panel's fonts.
+class win32_metrics final : public panel_metrics {
+  public:
+    explicit win32_metrics(std::function<HFONT(text_style)> font_of)
+        : font_of_(std::move(font_of)) {}
+
+    screen_size text_size(text_style style, std::string_view text, int wrap_width) const override {
+        const SIZE size = win32::text_size(font_of_(style), to_utf16(text), wrap_width);
+        return {size.cx, size.cy};
+    }
+    int check_mark_width() const override { return GetSystemMetrics(SM_CXMENUCHECK) + 8; }
+    int arrow_width() const override { return GetSystemMetrics(SM_CXVSCROLL); }
+    int field_height() const override { return line_height(font_of_(text_style::plain)) + 10; }
+
+  private:
+    std::function<HFONT(text_style)> font_of_;
+};
+
 bool checked(HWND box) {
     return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-/// The line picked in a combo box's list: its window text is not changed yet when it says so.
-std::string picked(HWND combo) {
-    const auto index = static_cast<WPARAM>(SendMessageW(combo, CB_GETCURSEL, 0, 0));
-    std::wstring text(static_cast<std::size_t>(SendMessageW(combo, CB_GETLBTEXTLEN, index, 0)) + 1,
-                      L'\0');
-    text.resize(static_cast<std::size_t>(
-        SendMessageW(combo, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()))));
-    return to_utf8(text);
 }
 
 }  // namespace
@@ -87,12 +102,10 @@ panel_window::~panel_window() {
 
 void panel_window::create(HINSTANCE instance) {
     const int dpi = screen_dots_per_inch();
-    font_ = scaled_gui_font(dpi);
-    bold_font_ = scaled_gui_font(dpi, 1.0, FW_BOLD);
-    value_font_ = scaled_gui_font(dpi, 1.4, FW_BOLD);
-    small_font_ = scaled_gui_font(dpi, 0.9);
-    fixed_font_ = fixed_pitch_font(dpi);
+    fonts_ = {scaled_gui_font(dpi), scaled_gui_font(dpi, 1.0, FW_BOLD),
+              scaled_gui_font(dpi, 1.4, FW_BOLD), scaled_gui_font(dpi, 0.9), fixed_pitch_font(dpi)};
     banner_brush_ = CreateSolidBrush(colour_of(panel_colours::banner));
+    metrics_ = std::make_unique<win32_metrics>([this](text_style style) { return font_of(style); });
     register_window_class(instance, window_class_name, owned_window_procedure<panel_window>,
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     const std::wstring title = to_utf16(presenter_.title());
@@ -102,40 +115,39 @@ void panel_window::create(HINSTANCE instance) {
             "cannot create the panel window: " +
             system_text(static_cast<long>(HRESULT_FROM_WIN32(GetLastError()))));
     }
-    const SIZE client = layout().preferred_size(presenter_.description());
-    smallest_ = {client.cx, client.cy * 2 / 3};  // the lists show fewer lines
-    RECT frame{0, 0, client.cx, client.cy};
+    const screen_size client = layout().preferred_size();
+    const screen_size smallest = layout().smallest_size();
+    smallest_ = {smallest.width, smallest.height};
+    RECT frame{0, 0, client.width, client.height};
     AdjustWindowRectEx(&frame, window_style, FALSE, 0);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND panel_window::control(std::string_view name) const {
-    const made* found = find(name);
-    return found != nullptr ? found->window : nullptr;
+    const std::size_t index = index_of(name);
+    return index < made_.size() ? made_[index].window : nullptr;
 }
 
-const lamp_row* panel_window::lamps(std::string_view name) const {
-    const made* found = find(name);
-    return found != nullptr ? found->lamps : nullptr;
+RECT panel_window::lamp_rect(std::string_view name, int position) const {
+    RECT row{};
+    GetClientRect(control(name), &row);
+    return win32::lamp_rect(row, position, lamp_diameter_);
 }
 
-const panel_window::made* panel_window::find(std::string_view name) const {
-    const auto found = std::ranges::find_if(
-        made_, [name](const made& entry) { return !name.empty() && entry.control->name == name; });
-    return found == made_.end() ? nullptr : &*found;
+std::size_t panel_window::index_of(std::string_view name) const {
+    const auto named = [name](const made& entry) { return entry.control->name == name; };
+    return name.empty()
+               ? made_.size()
+               : static_cast<std::size_t>(std::ranges::find_if(made_, named) - made_.begin());
 }
 
 panel_layout panel_window::layout() const {
-    return panel_layout(
-        {font_.handle(), bold_font_.handle(), value_font_.handle(), small_font_.handle()},
-        [this](const panel_control& control) {
-            const auto found = std::ranges::find(made_, &control, &made::control);
-            return found == made_.end() ? nullptr : found->window;
-        },
-        [this](const panel_control& control) {
-            return std::ranges::find(made_, &control, &made::control)->lamps->preferred_size();
-        });
+    return {presenter_.description(), *metrics_};
+}
+
+HFONT panel_window::font_of(text_style style) const {
+    return fonts_.at(static_cast<std::size_t>(style)).handle();
 }
 
 LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
@@ -145,9 +157,6 @@ LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
             return 0;
         case WM_SIZE:
             OnSize();
-            return 0;
-        case WM_PAINT:
-            OnPaint();
             return 0;
         case WM_GETMINMAXINFO:
             OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(l));
@@ -163,6 +172,9 @@ LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
                 refresh();  // what happened while it was hidden
             }
             break;
+        case WM_DRAWITEM:
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
+            return TRUE;
         case WM_SETCURSOR:
             if (OnSetCursor()) {
                 return TRUE;
@@ -182,14 +194,10 @@ LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
 }
 
 void panel_window::OnCreate() {
-    make(presenter_.description());
-    // Rows of lamps one above the other share their cells' width, so that their bits line up.
-    int widest = 0;
-    for (const auto& row : lamp_rows_) {
-        widest = std::max(widest, row->natural_cell_width());
-    }
-    for (const auto& row : lamp_rows_) {
-        row->set_cell_width(widest);
+    const panel_layout laid_out = layout();
+    lamp_diameter_ = laid_out.lamps().diameter;
+    for (const auto& [control, place] : laid_out.place(laid_out.preferred_size())) {
+        make(*control);
     }
     draw(presenter_.update());
     presenter_.on_keep_alive([this] { refresh(); });
@@ -200,29 +208,14 @@ void panel_window::OnCreate() {
 /// Made in the description's order, each box before what it holds (the first made is on
 /// top, as in a dialog template), which is also the order Tab moves in.
 void panel_window::make(const panel_control& control) {
-    if (control.kind != column && control.kind != row && control.kind != pairs) {
-        const int id = first_id + static_cast<int>(made_.size());
-        lamp_row* lamps = nullptr;
-        if (control.kind == control_kind::lamps) {
-            lamps = lamp_rows_.emplace_back(std::make_unique<lamp_row>(control.items)).get();
-            lamps->create(window_, id, small_font_.handle());
-        }
-        made_.push_back(
-            {&control, lamps != nullptr ? lamps->handle() : make_window(control, id), lamps});
-    }
-    for (const panel_control& child : control.children) {
-        make(child);
-    }
+    made_.push_back({&control, make_window(control, first_id + static_cast<int>(made_.size()))});
 }
 
 HWND panel_window::make_window(const panel_control& control, int id) {
     const window_kind kind = kind_of(control.kind);
-    const HFONT font = control.kind == banner  ? bold_font_.handle()
-                       : control.kind == value ? value_font_.handle()
-                       : control.kind == lines ? fixed_font_.handle()
-                                               : font_.handle();
+    const HFONT font = font_of(style_of(control.kind));
     HWND window = create_child(window_, kind.class_name, control.caption, kind.style, id, font,
-                             control.kind == lines ? WS_EX_CLIENTEDGE : 0);
+                               control.kind == lines ? WS_EX_CLIENTEDGE : 0);
     for (const std::string& item : control.items) {
         add_choice(window, item);
     }
@@ -238,22 +231,14 @@ HWND panel_window::make_window(const panel_control& control, int id) {
 void panel_window::OnSize() {
     RECT client{};
     GetClientRect(window_, &client);
-    layout().lay_out(presenter_.description(), {client.right, client.bottom});
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
-}
-
-void panel_window::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window_, &paint);
-    if (HWND banner_text = control("simulation_banner"); banner_text != nullptr) {
-        RECT band{};
-        GetWindowRect(banner_text, &band);
-        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&band), 2);
-        const int padding = layout().banner_padding();
-        InflateRect(&band, padding, padding);
-        FillRect(dc, &band, banner_brush_);
+    const panel_layout laid_out = layout();
+    for (const auto& [control, place] : laid_out.place({client.right, client.bottom})) {
+        // A combo box's window takes in its list, opened.
+        const int list = control->kind == choice || control->kind == entry ? 8 * place.height : 0;
+        MoveWindow(std::ranges::find(made_, control, &made::control)->window, place.left, place.top,
+                   place.width, place.height + list, FALSE);
     }
-    EndPaint(window_, &paint);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void panel_window::OnGetMinMaxInfo(MINMAXINFO& limits) const {
@@ -281,11 +266,18 @@ void panel_window::OnCommand(int id, int notification) {
     } else if (control->kind == entry && notification == CBN_EDITCHANGE) {
         presenter_.typed(name, window_text(window));
     } else if (control->kind == entry && notification == CBN_SELCHANGE) {
-        presenter_.typed(name, picked(window));
+        const auto line = static_cast<std::size_t>(SendMessageW(window, CB_GETCURSEL, 0, 0));
+        presenter_.typed(name, line < control->items.size() ? control->items[line] : "");
     } else {
         return;
     }
     refresh();
+}
+
+void panel_window::OnDrawItem(const DRAWITEMSTRUCT& item) const {
+    const made& row = made_.at(static_cast<std::size_t>(item.CtlID) - first_id);
+    paint_lamps(item.hDC, item.rcItem, row.lamps, row.control->items, lamp_diameter_,
+                font_of(text_style::small));
 }
 
 bool panel_window::OnSetCursor() {
@@ -324,26 +316,22 @@ void panel_window::refresh() {
 }
 
 void panel_window::draw(const panel_update& update) {
-    bool grown = false;  // a text of more lines, or fewer, than it had
     for (const auto& [name, value] : update.controls) {
-        const made& entry = *find(name);
+        made& entry = made_.at(index_of(name));
         std::visit(drawn_by{
-                       [&](const std::string& text) {
-                           const std::string shown = window_text(entry.window);
-                           grown =
-                               grown ||
-                               std::ranges::count(shown, '\n') != std::ranges::count(text, '\n') ||
-                               shown.empty() != text.empty();
-                           show_text(entry.window, text);
-                       },
+                       [&](const std::string& text) { show_text(entry.window, text); },
                        [&](bool on) { show_check(entry.window, on); },
                        [&](std::size_t index) { show_choice(entry.window, index); },
-                       [&](const lamp_colours& colours) { entry.lamps->show_colours(colours); },
+                       [&](const lamp_colours& colours) {
+                           if (std::exchange(entry.lamps, colours) != colours) {
+                               InvalidateRect(entry.window, nullptr, FALSE);
+                           }
+                       },
                        [&](const list_changes& changes) { show_changes(entry.window, changes); },
                    },
                    value);
     }
-    if (grown) {
+    if (update.relayout) {
         OnSize();
     }
 }

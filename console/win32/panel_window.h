@@ -4,20 +4,20 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <string_view>
 #include <vector>
 
+#include "console/panel_layout.h"
 #include "console/panel_presenter.h"
 #include "console/win32/gui_font.h"
-#include "console/win32/lamp_row.h"
-#include "console/win32/panel_layout.h"
 #include "console/win32/window_class.h"
 
 namespace helio::win32 {
 
 /// The maintainer's second window beside Form1, as a native Win32 window: the controls its
-/// presenter describes, laid out from the size of their text, drawn as the presenter says,
+/// presenter describes, where the panel's layout puts them, drawn as the presenter says,
 /// every action on them forwarded to it. It follows the presenter on a timer between
 /// presses and at every keep-alive of a wait; its own controls, like Form1's, wait for the
 /// running sequence to end. Closing it only hides it.
@@ -35,8 +35,9 @@ class panel_window final {
     HWND handle() const { return window_; }
     /// The control made for the control `name` of the description, or nullptr.
     HWND control(std::string_view name) const;
-    /// The row of lamps made for the control `name`, or nullptr.
-    const lamp_row* lamps(std::string_view name) const;
+    /// The circle of the lamp at `position` (0 on the left) of the row of lamps `name`, in
+    /// that control's coordinates.
+    RECT lamp_rect(std::string_view name, int position) const;
 
     /// Draws what changed; nothing at all while the panel is hidden.
     void refresh();
@@ -48,10 +49,10 @@ class panel_window final {
 
     void OnCreate();
     void OnSize();
-    void OnPaint();
     void OnGetMinMaxInfo(MINMAXINFO& limits) const;
     void OnCommand(int id, int notification);
     bool OnSetCursor();
+    void OnDrawItem(const DRAWITEMSTRUCT& item) const;
     LRESULT OnControlColour(UINT message, HDC dc, HWND control);
     void OnDestroy();
 
@@ -60,23 +61,22 @@ class panel_window final {
     struct made {
         const panel_control* control;
         HWND window;
-        lamp_row* lamps;
+        lamp_colours lamps{};  ///< what a row of lamps shows
     };
     void make(const panel_control& control);
     HWND make_window(const panel_control& control, int id);
-    const made* find(std::string_view name) const;
+    /// Where the control `name` is in made_; made_.size() if nowhere.
+    std::size_t index_of(std::string_view name) const;
+    HFONT font_of(text_style style) const;
     panel_layout layout() const;
     void draw(const panel_update& update);
 
     panel_presenter& presenter_;
     std::vector<made> made_;
-    std::vector<std::unique_ptr<lamp_row>> lamp_rows_;
+    int lamp_diameter_ = 0;
     HWND window_ = nullptr;
-    gui_font font_;
-    gui_font bold_font_;
-    gui_font value_font_;
-    gui_font small_font_;
-    gui_font fixed_font_;
+    std::array<gui_font, 5> fonts_;  ///< by text_style
+    std::unique_ptr<panel_metrics> metrics_;
     HBRUSH banner_brush_ = nullptr;
     SIZE smallest_{};  ///< the client area's smallest size
 };

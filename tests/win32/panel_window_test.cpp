@@ -52,9 +52,9 @@ class PanelWindowTest : public ::testing::Test {
     }
     std::string label(const char* name) const { return win32::window_text(control(name)); }
     std::vector<std::string> transcript() const { return test::utf8_lines(control("transcript")); }
-    COLORREF lamp_colour(const win32::lamp_row& row, int position) const {
-        const RECT lamp = row.lamp_rect(position);
-        return test::pixel(row.handle(),
+    COLORREF lamp_colour(const char* row, int position) const {
+        const RECT lamp = panel.lamp_rect(row, position);
+        return test::pixel(control(row),
                            {(lamp.left + lamp.right) / 2, (lamp.top + lamp.bottom) / 2});
     }
 
@@ -67,8 +67,7 @@ class PanelWindowTest : public ::testing::Test {
 };
 
 TEST_F(PanelWindowTest, DrawsTheTranscriptLabelsAndLampsThePresenterGives) {
-    const win32::lamp_row& inputs = *panel.lamps("input_lamps");
-    EXPECT_EQ(lamp_colour(inputs, 0), RGB(200, 200, 200)) << "nothing read yet";
+    EXPECT_EQ(lamp_colour("input_lamps", 0), RGB(200, 200, 200)) << "nothing read yet";
     click("Command1");  // 1.5 s of travel: the run of reads of 9 grows at every keep-alive
     std::vector<std::string> expected;
     for (const transcript_entry& entry : monitor.transcript()) {
@@ -78,9 +77,9 @@ TEST_F(PanelWindowTest, DrawsTheTranscriptLabelsAndLampsThePresenterGives) {
     EXPECT_EQ(label("input_value"), "11");
     EXPECT_EQ(label("mirror_state"), "en position de visée");
     EXPECT_EQ(label("violation_count"), "Aucune violation.");
-    UpdateWindow(inputs.handle());
+    UpdateWindow(control("input_lamps"));
     for (int position = 0; position < 8; ++position) {
-        const COLORREF colour = lamp_colour(inputs, position);
+        const COLORREF colour = lamp_colour("input_lamps", position);
         const bool lit = position == 4 || position >= 6;  // bits 3, 1 and 0 of 11
         EXPECT_EQ(GetGValue(colour) > 2 * GetRValue(colour), lit) << "position " << position;
     }
@@ -98,7 +97,7 @@ TEST_F(PanelWindowTest, ForwardsEverySwitchAndDrawsWhereTheyStand) {
     EXPECT_TRUE(sim->controller.blades().stuck());
     EXPECT_EQ(sim->controller.travel_scale(), 0.0);
 
-    SetWindowTextW(control("fault_status"), L"zz");
+    test::type_in(control("fault_status"), L"zz");
     test::click(control("arm_fault"));
     EXPECT_EQ(label("armed_fault"), panel_captions::unknown_status);
     test::choose(control("fault_status"), 1);  // E_ACCESSDENIED
@@ -128,7 +127,7 @@ TEST_F(PanelWindowTest, TheLampsArePaintedDuringAWait) {
     bool lit_green = false;
     int waits = 0;
     const test::keep_alive_probe probe(sim->model.context(), [&] {
-        const COLORREF colour = lamp_colour(*panel.lamps("input_lamps"), 7);  // sighting button
+        const COLORREF colour = lamp_colour("input_lamps", 7);  // the sighting button
         lit_green = lit_green || GetGValue(colour) > 2 * GetRValue(colour);
         ++waits;
     });
