@@ -94,7 +94,7 @@ void line_monitor::set_status_line(std::string_view key, std::string text) {
     ++revision_;
 }
 
-void line_monitor::press_failed(const std::string& message) {
+void line_monitor::error_reported(const std::string& message) {
     append(transcript_entry::kind::failure, 0).text = message;
 }
 
