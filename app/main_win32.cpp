@@ -74,7 +74,7 @@ void watch_component(helio::win32::com_io_factory& component, helio::form1_model
     if (const auto warning =
             helio::registration_warning(helio::win32::look_up_component_registration())) {
         model.report_error(*warning);
-        window.add_title_note(helio::unreachable_title_note);
+        window.warn_in_title(helio::unreachable_title_warning);
     }
 }
 

@@ -87,8 +87,8 @@ HWND form1_window::control(std::string_view name) const {
     return nullptr;
 }
 
-void form1_window::add_title_note(std::string_view note) {
-    const std::string title = std::string(layout::window_title) + std::string(note);
+void form1_window::warn_in_title(std::string_view warning) {
+    const std::string title = std::string(warning) + " — " + std::string(layout::window_title);
     SetWindowTextW(window_, to_utf16(title).c_str());
 }
 

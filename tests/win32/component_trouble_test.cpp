@@ -158,8 +158,7 @@ TEST_P(ComponentTroubleTest, SaidAtStartAndAtEveryPressAndTheConsoleGoesOn) {
     const std::string what = c.arrange();
     test::console_process console(given().console, L"--trace \"" + trace_path + L"\"");
     const std::wstring title =
-        L"COMMANDES TTL HELIOGRAPHE \u2014 composant d'entr\u00E9es-sorties "
-        L"indisponible (F12)";
+        L"Composant d'E/S indisponible (F12) \u2014 COMMANDES TTL HELIOGRAPHE";
     ASSERT_NE(console.wait_for_window(title), nullptr) << c.name << ": the title says so";
 
     const std::string visee = to_utf8(console.click_answering_message_box("Command1"));
