@@ -115,7 +115,8 @@ def com_figures(com):
         rows.append(row)
         # What the adapter adds to the path it takes, the class object's: no goal.
         own = com[class_object_key + "_ns"]
-        path = figure(2, f"{operation} against the class object's own path, same run",
+        path = figure(2, f"{operation} against the class object's own path under {bits}-bit "
+                      "Wine, same run",
                       com[operation + "_ns"], "ns", duration(com[operation + "_ns"]), own,
                       f"{duration(own)} ({com['class_object_label']})",
                       note="ratio: median of the rounds' own ratios")
@@ -220,12 +221,12 @@ def win32_startup_figures(measured):
 
 def win32_responsiveness_figures(measured):
     if measured is None:
-        return [figure(6, "Win32 console under Wine, through the stand-in component: "
+        return [figure(6, "Win32 console under Wine (stand-in component): "
                        f"{name}", None, "ms", WIN32_NOT_AVAILABLE, goal=goal,
                        goal_shown=shown)
                 for name, goal, shown in (("longest interval between repaints", 50, "≤ 50 ms"),
                                           ("reaction", 1000, "< 1 ms"))]
-    where = f"Win32 console under {measured['bits']}-bit Wine, through the stand-in component"
+    where = f"Win32 console under {measured['bits']}-bit Wine (stand-in component)"
     rows = responsiveness_figures(measured["runs"], where)
     for row in rows:
         row["note"] = "; ".join(part for part in (row["note"], measured["wine"]) if part)
@@ -306,7 +307,14 @@ def alpaca_figures(load):
     ]
 
 
-def machine(benchmarks):
+def wine_used(*measured):
+    """Which Wine ran the Windows rows, and for which bitness; None when none ran."""
+    seen = sorted({f"{m['wine']}, {m['bits']}-bit" for m in measured
+                   if m and m.get("wine") and m.get("available", True)})
+    return " and ".join(seen) or None
+
+
+def machine(benchmarks, wine):
     model = "unknown"
     with open("/proc/cpuinfo", encoding="utf-8") as cpuinfo:
         for line in cpuinfo:
@@ -323,6 +331,7 @@ def machine(benchmarks):
         "load_average_at_start": context.get("load_avg"),
         "kernel": platform.release(),
         "compiler": compiler[0] if compiler else "unknown",
+        "wine": wine,
         "date": datetime.datetime.now(datetime.timezone.utc).strftime("%Y-%m-%d %H:%M UTC"),
     }
 
@@ -333,29 +342,40 @@ def verdict(row):
     return "yes" if row["met"] else "**NO**"
 
 
+def shown_ratio(ratio):
+    if ratio is None:
+        return "—"
+    # A path many times faster than its floor still shows its figure, not 0.00x.
+    return f"{ratio:.2f}x" if ratio >= 0.1 else f"{ratio:.2g}x"
+
+
 def print_table(rows, host):
+    wine = f"; the Windows rows under {host['wine']}" if host.get("wine") else ""
     print(f"Machine: {host['cpu']}, {host['cores']} cores, {host['kernel']}, "
-          f"{host['compiler']}; run {host['date']}; load average at start "
+          f"{host['compiler']}{wine}; run {host['date']}; load average at start "
           f"{', '.join(f'{x:.2f}' for x in host['load_average_at_start'] or [])}.")
     print()
     print("| # | Figure | Measured | Floor | Ratio | Goal | Met |")
     print("|---|---|---|---|---|---|---|")
     for row in rows:
-        ratio = f"{row['ratio']:.2f}x" if row["ratio"] is not None else "—"
+        ratio = shown_ratio(row["ratio"])
         print(f"| {row['item']} | {row['figure']} | {row['shown']} | {row['floor_shown'] or '—'}"
               f" | {ratio} | {row['goal_shown'] or '—'} | {verdict(row)} |")
 
 
 def main(raw_directory, results_path):
     benchmarks = load(raw_directory, "benchmarks.json")
-    rows = (port_access_figures(benchmarks) + com_figures(load(raw_directory, "com.json"))
+    com, win32_startup, win32_responsiveness = (
+        load(raw_directory, name)
+        for name in ("com.json", "win32_startup.json", "win32_responsiveness.json"))
+    rows = (port_access_figures(benchmarks) + com_figures(com)
             + sequence_figures(benchmarks) + spin_figures(benchmarks)
             + startup_figures(load(raw_directory, "startup.json"))
-            + win32_startup_figures(load(raw_directory, "win32_startup.json"))
+            + win32_startup_figures(win32_startup)
             + responsiveness_figures(load(raw_directory, "responsiveness.json"))
-            + win32_responsiveness_figures(load(raw_directory, "win32_responsiveness.json"))
+            + win32_responsiveness_figures(win32_responsiveness)
             + alpaca_figures(load(raw_directory, "alpaca.json")))
-    host = machine(benchmarks)
+    host = machine(benchmarks, wine_used(com, win32_startup, win32_responsiveness))
     print_table(rows, host)
     with open(results_path, "w", encoding="utf-8") as out:
         json.dump({"machine": host, "figures": rows}, out, indent=2, ensure_ascii=False)

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "interleaved_rounds.h"
+#include "json_list.h"
 #include "standin/standin_library.h"
 #include "ttl/errors.h"
 #include "ttl/ttl_lines.h"
@@ -159,15 +160,6 @@ double ratio_by_round(const std::vector<double>& measured, const std::vector<dou
         ratios.push_back(measured[round] / floor[round]);
     }
     return median(ratios);
-}
-
-template <class Number>
-std::string json_list(const std::vector<Number>& values) {
-    std::string text = "[";
-    for (const Number value : values) {
-        text += (text.size() > 1 ? ", " : "") + std::to_string(value);
-    }
-    return text + "]";
 }
 
 void print_json(const com_figures& figures) {

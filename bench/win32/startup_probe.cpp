@@ -22,7 +22,11 @@
 #include <string>
 #include <vector>
 
+#include "json_list.h"
+
 namespace {
+
+using helio::bench::json_list;
 
 constexpr DWORD patience_ms = 30000;
 
@@ -138,15 +142,6 @@ struct program_runs {
     std::vector<double> first_paint_ms;
     std::vector<unsigned long long> peak_working_set_kib;
 };
-
-template <class Number>
-std::string json_list(const std::vector<Number>& values) {
-    std::string list = "[";
-    for (const Number value : values) {
-        list += (list.size() > 1 ? ", " : "") + std::to_string(value);
-    }
-    return list + "]";
-}
 
 }  // namespace
 
