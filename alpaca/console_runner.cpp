@@ -11,9 +11,6 @@
 
 namespace helio::alpaca {
 
-namespace {
-
-/// The command as the console's transcript and trace name it, beside a press's "Command1".
 std::string command_label(const remote_command& command) {
     switch (command.kind) {
         case command_kind::move_blades:
@@ -31,8 +28,6 @@ std::string command_label(const remote_command& command) {
     }
     return "Alpaca : lecture des entrées";
 }
-
-}  // namespace
 
 console_runner::console_runner(form1_model& model, ui_poster& poster, device_state& state)
     : model_(model), poster_(poster), state_(state) {

@@ -16,6 +16,10 @@
 
 namespace helio::alpaca {
 
+/// The command as the console's trace and the panel's transcript name it, beside a press's
+/// "Command1": "Alpaca : GO 178", "Alpaca : VISEE".
+std::string command_label(const remote_command& command);
+
 /// Told of each command a client has the console run, as it starts and as it ends, on the
 /// console's thread (the maintainer's transcript lists them).
 class remote_command_observer {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 
+#include "alpaca/monitor_report.h"
 #include "alpaca/qt/qt_poster.h"
 #include "alpaca/remote_access.h"
 #include "app/command_line.h"
@@ -64,6 +65,7 @@ int main(int argc, char* argv[]) {
             remote.emplace(model, poster, *options.alpaca);
             std::cerr << helio::alpaca::service_notice(*remote) << std::flush;
         }
+        const auto report = helio::alpaca::report_in(monitor, remote);
         std::optional<helio::virtual_instrument> instrument;
         if (plan.shows_virtual_instrument) {
             instrument.emplace(device);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "alpaca/monitor_report.h"
 #include "alpaca/remote_access.h"
 #include "alpaca/win32/window_poster.h"
 #include "app/command_line.h"
@@ -116,6 +117,7 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
             std::cerr << helio::alpaca::service_notice(*remote) << std::flush;
         }
     }
+    const auto report = helio::alpaca::report_in(monitor, remote);
     std::optional<helio::virtual_instrument> instrument;
     if (plan.shows_virtual_instrument) {
         instrument.emplace(simulated);

@@ -94,6 +94,10 @@ void line_monitor::set_status_line(std::string_view key, std::string text) {
     ++revision_;
 }
 
+void line_monitor::remote_command_started(std::string description) {
+    append(transcript_entry::kind::remote, 0).text = std::move(description);
+}
+
 void line_monitor::error_reported(const std::string& message) {
     append(transcript_entry::kind::failure, 0).text = message;
 }

@@ -19,14 +19,14 @@ namespace helio {
 
 /// One line of the monitor's transcript. A run of identical reads shares one entry.
 struct transcript_entry {
-    enum class kind { write, read, spin, log, wait_began, wait_ended, failure };
+    enum class kind { write, read, spin, log, wait_began, wait_ended, failure, remote };
 
     kind what;
     std::uint64_t serial;     ///< 0 for the first entry ever made, then one more each
     clock::time_point when;   ///< of the first access the entry stands for
     std::int32_t value = 0;   ///< the byte written or read, the spin count, or the awaited bit
     std::uint64_t count = 1;  ///< identical reads in a row
-    std::string text{};       ///< the logged line, the awaited mechanism, or the error
+    std::string text{};       ///< the logged line, the awaited mechanism, the error, or the command
     clock::duration took{};   ///< wait_ended: how long the mechanism took
     bool arrived = false;     ///< wait_ended: it reported before the limit
 };
@@ -48,10 +48,10 @@ struct status_line {
 
 /// What the sequences did on the lines, for the maintainer to see: the last byte written
 /// and read, and a bounded, timestamped transcript of every access, logged line and wait,
-/// and of every error the operator was shown.
-/// It only listens; it never touches the port itself. The work per access is a few
-/// stores, so that watching does not slow a wait down: a run of identical reads grows one
-/// entry's count without reading the clock.
+/// of every error the operator was shown, and of every command a client of the network
+/// server had the console run. It only listens; it never touches the port itself. The work per
+/// access is a few stores, so that watching does not slow a wait down: a run of identical reads
+/// grows one entry's count without reading the clock.
 class line_monitor final : private port_observer,
                            private log_observer,
                            private wait_observer,
@@ -88,6 +88,10 @@ class line_monitor final : private port_observer,
     /// it away. Lines come in the order their keys were first set.
     void set_status_line(std::string_view key, std::string text);
     const std::vector<status_line>& status_lines() const { return status_lines_; }
+
+    /// A command a client of the network server has the console run, as it starts, named
+    /// as the server names it: the accesses that follow in the transcript are its own.
+    void remote_command_started(std::string description);
 
     /// When the monitor started: the transcript's times count from here.
     clock::time_point origin() const { return origin_; }

@@ -52,8 +52,9 @@ inline constexpr std::string_view transcript_box = "Journal des accès au port";
 inline constexpr std::string_view transcript_legend =
     "W écriture · R lecture (×N : N lectures identiques de suite) · S largeur du strobe · "
     "L ligne du journal\n"
-    "A attente d'un mécanisme · E erreur signalée à l'opérateur · temps en secondes depuis "
-    "le démarrage";
+    "A attente d'un mécanisme · E erreur signalée à l'opérateur · C commande d'un client "
+    "Alpaca\n"
+    "temps en secondes depuis le démarrage";
 
 inline constexpr std::string_view instrument_box = "Héliographe virtuel";
 inline constexpr std::string_view mirror_row = "Miroir :";

@@ -88,6 +88,8 @@ std::string entry_text(const transcript_entry& entry, std::string_view separator
             return "A  " + wait_outcome(entry.text, entry.took, entry.arrived, separator);
         case kind::failure:
             return "E  " + on_one_line(entry.text);
+        case kind::remote:
+            return "C  " + entry.text;
     }
     return {};
 }

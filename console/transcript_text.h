@@ -16,8 +16,9 @@
 ///      3,004  A  « lames » en position après 0,840 s
 ///
 /// Tags: W write, R read, S strobe width, L logged line, A wait for a mechanism, E an error
-/// as the operator was shown it (one that ended a press, or one found outside any press). Every
-/// number with a fraction uses the operator's decimal separator.
+/// as the operator was shown it (one that ended a press, or one found outside any press), C a
+/// command from a client of the network server ("C  Alpaca : GO 178"). Every number with a
+/// fraction uses the operator's decimal separator.
 namespace helio {
 
 /// A duration in seconds to the millisecond: "0,840".

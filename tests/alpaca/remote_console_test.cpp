@@ -6,6 +6,8 @@
 #include <regex>
 
 #include "alpaca/error_numbers.h"
+#include "alpaca/monitor_report.h"
+#include "console/transcript_text.h"
 #include "remote_rig.h"
 #include "simulator/simulated_device.h"
 
@@ -16,6 +18,7 @@ using namespace std::chrono_literals;
 using alpaca::http_method;
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
+using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 namespace errors = alpaca::error_numbers;
@@ -169,6 +172,34 @@ TEST_F(RemoteConsoleTest, AnAsynchronousChangeReportsItsEndAndItsFailure) {
     EXPECT_EQ(rig.get(complete)["ErrorNumber"], errors::io_failure);
     EXPECT_EQ(rig.get("/api/v1/switch/0/statechangecomplete?Id=3")["Value"], true)
         << "each switch has its own";
+}
+
+TEST_F(RemoteConsoleTest, ThePanelSaysWhereTheServerIsAndListsEachClientsCommand) {
+    line_monitor monitor(rig.model);
+    {
+        const alpaca::monitor_report off(monitor);
+        ASSERT_EQ(monitor.status_lines().size(), 1u);
+        EXPECT_EQ(monitor.status_lines()[0].text, "Serveur Alpaca : arrêté (option --alpaca)");
+    }
+    const alpaca::monitor_report on(monitor, rig.runner, "127.0.0.1:11111", "");
+    ASSERT_EQ(monitor.status_lines().size(), 1u);
+    EXPECT_EQ(monitor.status_lines()[0].text,
+              "Serveur Alpaca : en service sur http://127.0.0.1:11111/ (sans authentification)");
+
+    rig.put(position, "Position=15");
+    rig.poster.run_posted();
+    ASSERT_TRUE(rig.model.press("Command9"));  // a press is no client's command
+    rig.put("/api/v1/switch/0/setswitch", "Id=0&State=True");
+    std::vector<std::string> commands;
+    for (const transcript_entry& entry : monitor.transcript()) {
+        if (entry.what == transcript_entry::kind::remote) {
+            commands.push_back(transcript_line(entry, monitor.origin(), "."));
+        }
+    }
+    EXPECT_THAT(commands,
+                ElementsAre(EndsWith("  C  Alpaca : GO 178"), EndsWith("  C  Alpaca : CCD")));
+    EXPECT_EQ(monitor.transcript().front().what, transcript_entry::kind::remote)
+        << "each command ahead of its lines and accesses";
 }
 
 TEST_F(RemoteConsoleTest, DeviceStatesListWhatIsKnown) {
