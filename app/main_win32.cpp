@@ -18,6 +18,7 @@
 #include "console/form1_model.h"
 #include "console/form_layout.h"
 #include "console/line_monitor.h"
+#include "console/panel_presenter.h"
 #include "console/virtual_instrument.h"
 #include "console/win32/console_loop.h"
 #include "console/win32/form1_window.h"
@@ -103,6 +104,8 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
     if (plan.shows_virtual_instrument) {
         instrument.emplace(simulated);
     }
+    helio::panel_presenter presenter(model, monitor, instrument ? &*instrument : nullptr,
+                                     plan.title);
     helio::win32::form1_window window(model);
     window.create(instance, /*ends_program=*/true);
     helio::win32::console_loop loop(window);
@@ -113,7 +116,7 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
     std::optional<helio::win32::panel_window> panel;  // built the first time it is opened
     const auto built_panel = [&]() -> HWND {
         if (!panel) {
-            panel.emplace(model, monitor, instrument ? &*instrument : nullptr, plan.title);
+            panel.emplace(presenter);
             panel->create(instance);
             loop.add_dialog(panel->handle());
             helio::win32::show_beside(window.handle(), panel->handle());

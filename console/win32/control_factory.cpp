@@ -110,6 +110,17 @@ HWND create_child(HWND parent, const wchar_t* class_name, std::string_view capti
     return child;
 }
 
+void add_choice(HWND combo, std::string_view text) {
+    const std::wstring wide = to_utf16(text);
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+HWND combo_entry(HWND combo) {
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    return GetComboBoxInfo(combo, &parts) && parts.hwndItem != nullptr ? parts.hwndItem : combo;
+}
+
 HWND create_tooltip(HWND parent, HWND control, std::string_view text) {
     HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                    WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,

@@ -106,4 +106,15 @@ int line_height(HFONT font) {
     return metrics.tmHeight + metrics.tmExternalLeading;
 }
 
+SIZE text_size(HFONT font, std::wstring_view text, int wrap_width) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    RECT needed{0, 0, wrap_width, 0};
+    DrawTextW(screen, text.data(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_NOPREFIX | (wrap_width > 0 ? DT_WORDBREAK : 0));
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return {needed.right, needed.bottom};
+}
+
 }  // namespace helio::win32

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string_view>
 
 namespace helio::win32 {
 
@@ -48,5 +49,9 @@ int screen_dots_per_inch();
 
 /// The height of one line of text in `font`, spacing included.
 int line_height(HFONT font);
+
+/// The size `text` takes in `font`: one line per "\n", or wrapped between words at
+/// `wrap_width` pixels when that is given.
+SIZE text_size(HFONT font, std::wstring_view text, int wrap_width = 0);
 
 }  // namespace helio::win32

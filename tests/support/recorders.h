@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "console/form1_model.h"
@@ -42,6 +44,25 @@ class port_recorder final : public port_observer {
     }
 
     bool with_reads_;
+};
+
+/// Calls `each` at every keep-alive of the waits of `context`, after the observers that
+/// were there before it: a look at the windows from inside a wait.
+class keep_alive_probe final : public wait_observer {
+  public:
+    keep_alive_probe(sequence_context& context, std::function<void()> each)
+        : context_(context), each_(std::move(each)) {
+        context_.wait_observers.add(*this);
+    }
+    ~keep_alive_probe() override { context_.wait_observers.remove(*this); }
+    keep_alive_probe(const keep_alive_probe&) = delete;
+    keep_alive_probe& operator=(const keep_alive_probe&) = delete;
+
+    void still_waiting() override { each_(); }
+
+  private:
+    sequence_context& context_;
+    std::function<void()> each_;
 };
 
 /// A message log that keeps its lines.

@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "console/panel_texts.h"
-#include "console/win32/panel_controls.h"
 #include "support/console_process.h"
 #include "support/panel_probe.h"
 #include "ttl/win32/wide_text.h"
@@ -150,7 +149,8 @@ std::vector<std::string> panel_transcript(const test::console_process& console) 
         return {};
     }
     Sleep(300);  // the panel catches up with the monitor on its timer
-    return test::utf8_lines(GetDlgItem(panel, win32::panel_ids::transcript));
+    // On the instrument the transcript is the panel's only list.
+    return test::utf8_lines(FindWindowExW(panel, nullptr, L"LISTBOX", nullptr));
 }
 
 TEST_P(ComponentTroubleTest, SaidAtStartAndAtEveryPressAndTheConsoleGoesOn) {
