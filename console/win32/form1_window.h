@@ -84,7 +84,7 @@ class form1_window final : private form_host, private log_observer {
     void sequence_started() override;
     void sequence_finished() override;
     void keep_alive() override;
-    void work_done() override;
+    void close_window() override;
     void line_logged(const std::string& text) override;
 
     form1_model& model_;
@@ -99,7 +99,6 @@ class form1_window final : private form_host, private log_observer {
     int dpi_ = 96;
     int line_height_ = 13;
     bool ends_program_ = false;
-    bool close_requested_ = false;
 };
 
 }  // namespace helio::win32

@@ -31,10 +31,9 @@ class gui_font {
     LONG height_ = 0;
 };
 
-/// The default GUI font for a screen of `dots_per_inch`: the size it has at 96 scaled to the
-/// screen, as the twips of the layout are. Where the system's face runs wider than the
-/// layout was drawn for, it steps down half a point at a time, to 6.5 points at least,
-/// until `fits` accepts it: a caption cut off is worse than a small one.
+/// The default GUI font for a screen of `dots_per_inch`, at the size the window's captions
+/// fit (layout::dialog_font_points): the size it has at 96 scaled to the screen, as the
+/// twips of the layout are, or smaller until `fits` accepts it.
 gui_font fitting_gui_font(int dots_per_inch, const std::function<bool(HFONT)>& fits);
 
 /// The default GUI font for a screen of `dots_per_inch`, `scale` times its size, of the

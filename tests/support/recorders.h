@@ -65,6 +65,25 @@ class keep_alive_probe final : public wait_observer {
     std::function<void()> each_;
 };
 
+/// Stands in for a view: what the operator was shown, the log's lines once it is added as a
+/// log observer, and how many sequences started and ended and how many keep-alives came.
+class host_recorder final : public form_host, public log_observer {
+  public:
+    void show_error(const std::string& message) override { errors.push_back(message); }
+    void sequence_started() override { ++started; }
+    void sequence_finished() override { ++finished; }
+    void keep_alive() override { ++keep_alives; }
+    void line_logged(const std::string& text) override { lines.push_back(text); }
+
+    void clear() { *this = host_recorder(); }
+
+    std::vector<std::string> errors;
+    std::vector<std::string> lines;
+    int started = 0;
+    int finished = 0;
+    int keep_alives = 0;
+};
+
 /// A message log that keeps its lines.
 class line_recorder final : public message_log, public log_observer {
   public:

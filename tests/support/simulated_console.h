@@ -5,43 +5,21 @@
 #include <chrono>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "console/form1_model.h"
 #include "simulator/heliograph_controller.h"
 #include "simulator/simulated_device.h"
-#include "support/error_recorder.h"
 #include "support/recorders.h"
 #include "ttl/clock.h"
 #include "ttl/ttl_lines.h"
 
 namespace helio::test {
 
-/// The console's model on the simulated heliograph, on simulated time, with what it sent
-/// and what the operator was told recorded. Built by make_sim().
-struct simulated_console {
-    simulated_console(clock::duration step_per_reading, std::string decimal_separator,
-                      bool with_reads)
-        : time(step_per_reading),
-          model(lines, time, std::move(decimal_separator)),
-          ports(with_reads) {
-        model.set_host(&host);
-        lines.add_observer(ports);
-    }
+struct simulated_console;
 
-    simulated_console(const simulated_console&) = delete;
-    simulated_console& operator=(const simulated_console&) = delete;
-
-    manual_clock time;
-    sim::heliograph_controller controller{time};
-    sim::simulated_device device{controller};
-    ttl_lines lines{device};
-    form1_model model;
-    error_recorder host;
-    port_recorder ports;
-};
-
-/// Describes the console a test wants, then builds it:
-/// `make_sim().step(50us).instant().build()`.
+/// Describes the console a test wants, then builds it: `make_sim().step(50us).build()`, or
+/// gives it to a fixture that is one: `Fixture() : simulated_console(make_sim().instant())`.
 class sim_builder {
   public:
     /// How far the clock moves at every reading (none by default: it moves when told).
@@ -65,15 +43,10 @@ class sim_builder {
         return *this;
     }
 
-    std::unique_ptr<simulated_console> build() const {
-        auto console = std::make_unique<simulated_console>(step_, separator_, with_reads_);
-        if (instant_) {
-            console->controller.set_travel_scale(0);
-        }
-        return console;
-    }
+    std::unique_ptr<simulated_console> build() const;
 
   private:
+    friend struct simulated_console;
     clock::duration step_{};
     std::string separator_ = ",";
     bool instant_ = false;
@@ -82,6 +55,34 @@ class sim_builder {
 
 inline sim_builder make_sim() {
     return {};
+}
+
+/// The console's model on the simulated heliograph, on simulated time, with what it sent
+/// and what the operator was told recorded.
+struct simulated_console {
+    explicit simulated_console(const sim_builder& wanted)
+        : time(wanted.step_), model(lines, time, wanted.separator_), ports(wanted.with_reads_) {
+        model.set_host(&host);
+        lines.add_observer(ports);
+        if (wanted.instant_) {
+            controller.set_travel_scale(0);
+        }
+    }
+
+    simulated_console(const simulated_console&) = delete;
+    simulated_console& operator=(const simulated_console&) = delete;
+
+    manual_clock time;
+    sim::heliograph_controller controller{time};
+    sim::simulated_device device{controller};
+    ttl_lines lines{device};
+    form1_model model;
+    host_recorder host;
+    port_recorder ports;
+};
+
+inline std::unique_ptr<simulated_console> sim_builder::build() const {
+    return std::make_unique<simulated_console>(*this);
 }
 
 }  // namespace helio::test
