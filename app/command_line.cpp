@@ -24,6 +24,8 @@ console_options parse_command_line(const std::vector<std::string>& arguments) {
             options.simulate = true;
         } else if (argument == "--help" || argument == "-h") {
             options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
         } else {
             throw std::invalid_argument("unknown argument: " + argument);
         }
@@ -34,9 +36,13 @@ console_options parse_command_line(const std::vector<std::string>& arguments) {
 std::string usage_text(const std::string& program) {
     return "usage: " + program +
            " [--simulate] [--trace FILE]\n"
+           "The operator's test console of the solar heliograph's TTL-driven mechanisms.\n"
+           "\n"
            "  --simulate    run on the simulated heliograph\n"
            "  --trace FILE  write every port access and log line to FILE (- for standard\n"
-           "                error): W <value> per write, R <byte> per read, L <text> per line\n";
+           "                error): W <value> per write, R <byte> per read, L <text> per line\n"
+           "  --help        print this help and stop\n"
+           "  --version     print the version and stop\n";
 }
 
 }  // namespace helio

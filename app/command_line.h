@@ -13,6 +13,7 @@ struct console_options {
     std::optional<std::string> trace_path;  ///< "-" for standard error
     bool simulate = false;                  ///< run on the simulated heliograph
     bool help = false;
+    bool version = false;  ///< print the version and stop
 };
 
 /// Parses the arguments that follow the program name. Throws std::invalid_argument with a

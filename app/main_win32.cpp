@@ -12,7 +12,9 @@
 
 #include "app/command_line.h"
 #include "app/instrument_choice.h"
+#include "app/program_identity.h"
 #include "app/trace_sink.h"
+#include "app/version.h"
 #include "console/form1_model.h"
 #include "console/form_layout.h"
 #include "console/line_monitor.h"
@@ -84,6 +86,7 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
     }
     helio::win32::form1_window window(model);
     window.create(instance, /*ends_program=*/true);
+    helio::win32::show_program_identity(window.handle(), instance);
     helio::win32::console_loop loop(window);
 
     std::optional<helio::win32::panel_window> panel;  // built the first time it is opened
@@ -115,8 +118,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command_l
         tell(std::string(error.what()) + '\n' + helio::usage_text(program_name), true);
         return 2;
     }
-    if (options.help) {
-        tell(helio::usage_text(program_name), false);
+    if (options.help || options.version) {
+        tell(options.help ? helio::usage_text(program_name) : helio::version_text(), false);
         return 0;
     }
     try {
