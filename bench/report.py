@@ -7,7 +7,7 @@ standard output) and the same figures as JSON.
     report.py RAW_DIRECTORY RESULTS_JSON
 
 RAW_DIRECTORY holds benchmarks.json (Google Benchmark), startup.json (startup_probe),
-responsiveness.json (wait_responsiveness) and, once the 32-bit COM build exists, com.json.
+responsiveness.json (wait_responsiveness) and, once the Windows COM build exists, com.json.
 Exits with 1 when a goal is missed."""
 
 import datetime
@@ -18,7 +18,7 @@ import statistics
 import subprocess
 import sys
 
-COM_NOT_AVAILABLE = "not measured: 32-bit COM build not available"
+COM_NOT_AVAILABLE = "not measured: Windows COM build not available"
 
 
 def load(directory, name):
@@ -88,7 +88,8 @@ def watched_figure(benchmarks, access, watched):
 def com_figures(com):
     rows = []
     for operation, floor_key in (("write_output", "floor_write"), ("get_ttl", "floor_read")):
-        name = f"{operation} through the COM adapter under Wine"
+        bits = com.get("bits", 32) if com else 32
+        name = f"{operation} through the COM adapter under {bits}-bit Wine"
         if com is None or not com.get("available"):
             reason = com.get("reason", COM_NOT_AVAILABLE) if com else COM_NOT_AVAILABLE
             rows.append(figure(2, name, None, "ns", reason, goal=1.10, goal_shown="≤ 1.10x"))

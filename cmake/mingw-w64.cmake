@@ -17,8 +17,15 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Tests registered with add_test run through Wine.
-find_program(HELIO_WINE NAMES wine REQUIRED)
+# Tests registered with add_test run through the Wine loader that fits the build. Debian's
+# `wine` starts the 32-bit loader first, which a kernel without 32-bit support cannot run,
+# even for a 64-bit program: a 64-bit build calls the 64-bit loader itself.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  find_program(HELIO_WINE NAMES wine64 PATHS /usr/lib/wine NO_DEFAULT_PATH)
+  find_program(HELIO_WINE NAMES wine64 wine REQUIRED)
+else()
+  find_program(HELIO_WINE NAMES wine REQUIRED)
+endif()
 set(CMAKE_CROSSCOMPILING_EMULATOR ${HELIO_WINE})
 
 # One self-contained program: the C++ runtime is linked in, so the .exe (and the test

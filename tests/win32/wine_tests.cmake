@@ -15,4 +15,8 @@ function(helio_add_wine_test name)
   set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_prefix)
   set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT WINEPREFIX=${HELIO_WINE_PREFIX}
                                                          WINEARCH=${HELIO_WINE_ARCH})
+  if(HELIO_WINE_ARCH STREQUAL "win64")
+    # The processes a test starts in the prefix are started by the same 64-bit loader.
+    set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT WINELOADER=${HELIO_WINE})
+  endif()
 endfunction()

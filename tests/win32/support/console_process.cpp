@@ -35,7 +35,10 @@ BOOL CALLBACK find_titled_window(HWND window, LPARAM context) {
     GetWindowThreadProcessId(window, &owner);
     std::array<wchar_t, 128> title{};
     GetWindowTextW(window, title.data(), static_cast<int>(title.size()));
-    if (owner == search->process && std::wstring_view(title.data()) == search->title) {
+    // Visible only: a window is made hidden and shown a moment later, and a test that
+    // caught it in between would see a window the operator never saw.
+    if (owner == search->process && std::wstring_view(title.data()) == search->title &&
+        IsWindowVisible(window)) {
         search->found = window;
         return FALSE;
     }

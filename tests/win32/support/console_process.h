@@ -20,9 +20,9 @@ class console_process {
     console_process(const console_process&) = delete;
     console_process& operator=(const console_process&) = delete;
 
-    /// The console's window, once it is there (nullptr after 20 s without it).
+    /// The console's window, once it is shown (nullptr after 20 s without it).
     HWND wait_for_window();
-    /// A top-level window of the program with that title, once it is there (nullptr after
+    /// A top-level window of the program with that title, once it is shown (nullptr after
     /// `patience_ms` without it).
     HWND wait_for_window(std::wstring_view title, DWORD patience_ms) const;
     /// The control with the given table name in that window.
