@@ -1,11 +1,14 @@
 # SPDX-FileCopyrightText: 2026 Heliograph console developers
 # SPDX-License-Identifier: MIT
 #
-# cmake -DPROGRAM=heliograph-console -DVERSION=1.2.3 -P program_command_line.cmake
+# cmake -DPROGRAM=heliograph-console -DVERSION=1.2.3 [-DPLATFORM=windows] -P program_command_line.cmake
 #
 # The console program as a maintainer starts it from a shell, an ssh session or a build
 # machine: --help and --version need no display; without one it says so in one line and
-# ends with status 1, no abort; the exit statuses the manual page gives.
+# ends with status 1, no abort; the exit statuses the manual page gives. PROGRAM may start
+# with the emulator to run it with. The Windows program is asked only for --help and
+# --version (errors go to a message box where it has no console), and Wine may talk on
+# standard error.
 
 # Each case: the arguments | the environment (cmake -E env) | the exit status | a pattern
 # for standard output | a pattern for standard error. "-" stands for nothing.
@@ -21,6 +24,10 @@ set(cases
   "--bogus|${no_display}|2|^$|^unknown argument: --bogus\nusage: heliograph-console"
   "--trace|${no_display}|2|^$|^--trace needs a file name"
   "--trace /nonexistent/trace.txt|QT_QPA_PLATFORM=offscreen|1|^$|heliograph-console: cannot open trace file /nonexistent/trace.txt\n$")
+if(PLATFORM STREQUAL "windows")
+  set(cases "--version|--unset=DISPLAY|0|${version_line}Copyright|^"
+            "--help|--unset=DISPLAY|0|^usage: heliograph-console .*--version|^")
+endif()
 
 foreach(case IN LISTS cases)
   # Split by hand: the patterns' brackets would keep a list from splitting.
