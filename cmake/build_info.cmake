@@ -7,6 +7,7 @@
 # a git clone whose HEAD is not the release tag (v1.2.3 or 1.2.3) or whose tracked files
 # are modified, the commit the build is made from. OUTPUT is rewritten only when its text
 # changes, so an unchanged commit recompiles nothing.
+cmake_minimum_required(VERSION 3.25)
 set(PRODUCT_VERSION "${VERSION}")
 string(REPLACE "." "," VERSION_FIELDS "${VERSION},0")
 

@@ -6,6 +6,7 @@
 # The UTF-8 texts of INPUTS, one after the other, as Notepad reads them on every Windows
 # the console runs on: lines ended by CR LF, and a byte order mark, without which older
 # Notepads take UTF-8 for the ANSI code page.
+cmake_minimum_required(VERSION 3.25)
 set(text "")
 foreach(input IN LISTS INPUTS)
   file(READ ${input} part)
