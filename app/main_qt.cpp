@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <exception>
 #include <iostream>
+#include <memory>
 #include <optional>
 
 #include "app/command_line.h"
@@ -14,11 +15,13 @@
 #include "console/form1_model.h"
 #include "console/line_monitor.h"
 #include "console/qt/form1.h"
+#include "console/qt/locale_number_format.h"
 #include "console/qt/panel_window.h"
 #include "console/virtual_instrument.h"
 #include "simulator/heliograph_controller.h"
 #include "simulator/simulated_device.h"
 #include "ttl/clock.h"
+#include "ttl/text_to_integer.h"
 #include "ttl/ttl_lines.h"
 
 int main(int argc, char* argv[]) {
@@ -47,10 +50,12 @@ int main(int argc, char* argv[]) {
     helio::steady_clock_source time;
     helio::sim::heliograph_controller controller(time);
     helio::sim::simulated_device device(controller);
-    helio::ttl_lines lines(device);
-    helio::form1_model model(lines, time, QLocale::system().decimalPoint().toStdString());
+    const helio::number_format format = helio::locale_number_format(QLocale::system());
+    helio::ttl_lines lines(device, format);
+    helio::form1_model model(lines, time, format.decimal_separator,
+                             std::make_unique<helio::portable_text_to_integer>(format));
     try {
-        helio::trace_sink trace(options.trace_path, lines, model);
+        helio::trace_sink trace(options.trace_path, model);
         helio::line_monitor monitor(model);
         std::optional<helio::virtual_instrument> instrument;
         if (plan.shows_virtual_instrument) {

@@ -6,6 +6,7 @@
 
 #include <exception>
 #include <iostream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +30,7 @@
 #include "ttl/ttl_lines.h"
 #include "ttl/win32/com_apartment.h"
 #include "ttl/win32/com_io_component.h"
+#include "ttl/win32/system_text_to_integer.h"
 #include "ttl/win32/wide_text.h"
 
 namespace {
@@ -75,10 +77,11 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
                                               ? static_cast<helio::io_component_factory&>(simulated)
                                               : component;
 
-    const std::string separator = helio::win32::user_decimal_separator();
-    helio::ttl_lines lines(device, separator);
-    helio::form1_model model(lines, time, separator);
-    helio::trace_sink trace(options.trace_path, lines, model);
+    const helio::number_format format = helio::win32::user_number_format();
+    helio::ttl_lines lines(device, format);
+    helio::form1_model model(lines, time, format.decimal_separator,
+                             std::make_unique<helio::win32::system_text_to_integer>());
+    helio::trace_sink trace(options.trace_path, model);
     helio::line_monitor monitor(model);
     std::optional<helio::virtual_instrument> instrument;
     if (plan.shows_virtual_instrument) {

@@ -11,15 +11,13 @@
 
 #include "console/form1_model.h"
 #include "console/trace_writer.h"
-#include "ttl/ttl_lines.h"
 
 namespace helio {
 
-/// The trace the maintainer asked for, attached to the lines and the log while it lives.
+/// The trace the maintainer asked for (--trace), written while it lives.
 class trace_sink {
   public:
-    trace_sink(const std::optional<std::string>& path, ttl_lines& lines, form1_model& model)
-        : lines_(lines), model_(model) {
+    trace_sink(const std::optional<std::string>& path, form1_model& model) {
         if (!path) {
             return;
         }
@@ -31,24 +29,13 @@ class trace_sink {
             }
             out = file_.get();
         }
-        writer_.emplace(*out);
-        lines_.add_observer(*writer_);
-        model_.add_log_observer(*writer_);
-    }
-
-    ~trace_sink() {
-        if (writer_) {
-            lines_.remove_observer(*writer_);
-            model_.remove_log_observer(*writer_);
-        }
+        writer_.emplace(*out, model);
     }
 
     trace_sink(const trace_sink&) = delete;
     trace_sink& operator=(const trace_sink&) = delete;
 
   private:
-    ttl_lines& lines_;
-    form1_model& model_;
     std::unique_ptr<std::ofstream> file_;
     std::optional<trace_writer> writer_;
 };

@@ -11,6 +11,7 @@
 #include "console/go_procedure.h"
 #include "console/operator_messages.h"
 #include "sequences/blade_positioning.h"
+#include "sequences/protocol.h"
 #include "sequences/strobed_commands.h"
 
 namespace helio {
@@ -37,12 +38,20 @@ constexpr std::array<button_handler, 10> button_handlers{{
 
 }  // namespace
 
-form1_model::form1_model(ttl_lines& lines, const clock& time, std::string decimal_separator)
-    : context_{lines, *this, time, std::move(decimal_separator)} {
+form1_model::form1_model(ttl_lines& lines, const clock& time, std::string decimal_separator,
+                         std::unique_ptr<const text_to_integer> numbers)
+    : context_{lines, *this, time, std::move(decimal_separator)}, numbers_(std::move(numbers)) {
+    if (!numbers_) {
+        numbers_ = std::make_unique<portable_text_to_integer>(
+            number_format{.decimal_separator = context_.decimal_separator});
+    }
     context_.wait_observers.add(*this);
+    context_.lines.add_observer(*this);
 }
 
-form1_model::~form1_model() = default;
+form1_model::~form1_model() {
+    context_.lines.remove_observer(*this);
+}
 
 void form1_model::Command1_Click() {
     position_visee(context_);
@@ -72,7 +81,7 @@ void form1_model::Command9_Click() {
     context_.lines.reset_outputs();
 }
 void form1_model::Command10_Click() {
-    go(context_, consigne_);
+    go(context_, consigne_, *numbers_);
 }
 
 void form1_model::Text1_Change(std::string_view text) {
@@ -81,16 +90,28 @@ void form1_model::Text1_Change(std::string_view text) {
 
 bool form1_model::press(std::string_view control) {
     const auto entry = std::ranges::find(button_handlers, control, &button_handler::control);
-    if (entry == button_handlers.end() || busy_) {
+    if (entry == button_handlers.end()) {
         return false;
     }
+    submit({std::string(control), [this, handler = entry->handler] { (this->*handler)(); }});
+    return true;
+}
+
+void form1_model::submit(instrument_command command) {
+    if (queue_.submit(std::move(command)) && host_ != nullptr) {
+        host_->work_done();
+    }
+}
+
+void form1_model::run_command(const instrument_command& command) {
     busy_ = true;
     if (host_ != nullptr) {
         host_->sequence_started();
     }
+    command_observers_.notify([&](command_observer& o) { o.command_started(command.label); });
     std::string failure;
     try {
-        (this->*(entry->handler))();
+        command.run();
     } catch (const std::exception& error) {
         failure = operator_message(error);
     } catch (...) {
@@ -98,23 +119,41 @@ bool form1_model::press(std::string_view control) {
         // console must go on whatever the instrument's software does.
         failure = operator_message(std::runtime_error("exception d'un type inconnu"));
     }
+    if (!failure.empty()) {
+        failure += release_lines();
+    }
     busy_ = false;
     if (!failure.empty()) {
         failure_observers_.notify([&](failure_observer& o) { o.press_failed(failure); });
     }
+    command_observers_.notify([&](command_observer& o) { o.command_ended(command.label); });
     if (host_ != nullptr) {
         host_->sequence_finished();
         if (!failure.empty()) {
             host_->show_error(failure);
         }
     }
-    return true;
+}
+
+std::string form1_model::release_lines() {
+    // A strobe left raised by an abandoned sequence would latch whatever the next command
+    // presents on the data lines: the one write the console adds, and only then.
+    if ((last_output_ & protocol::strobe_mask) == 0) {
+        return {};
+    }
+    try {
+        context_.lines.write_output(0);
+        return {};
+    } catch (const std::exception& error) {
+        return lines_not_released_message(error);
+    }
 }
 
 void form1_model::log_line(const std::string& text) {
-    if (lines_.size() < kept_lines) {
-        lines_.push_back(text);
+    if (lines_.size() == kept_lines) {
+        lines_.pop_front();
     }
+    lines_.push_back(text);
     log_observers_.notify([&](log_observer& o) { o.line_logged(text); });
 }
 

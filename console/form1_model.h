@@ -3,18 +3,23 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
+#include "console/work_queue.h"
 #include "sequences/message_log.h"
 #include "sequences/sequence_context.h"
 #include "ttl/observer_list.h"
+#include "ttl/text_to_integer.h"
 
 namespace helio {
 
 /// What a view of the window does for the model: tell the operator of an error, show that
-/// a sequence is running, and repaint while the sequence holds the window.
+/// a sequence is running, repaint while the sequence holds the window, and learn when all
+/// the work asked for is done (a close asked for meanwhile can happen then).
 class form_host {
   public:
     virtual ~form_host() = default;
@@ -22,6 +27,7 @@ class form_host {
     virtual void sequence_started() {}
     virtual void sequence_finished() {}
     virtual void keep_alive() {}
+    virtual void work_done() {}
 };
 
 /// Told of every line added to the message log.
@@ -39,15 +45,28 @@ class failure_observer {
     virtual void press_failed(const std::string& message) = 0;
 };
 
-/// The console window without its widgets: the button handlers, the setpoint entry's text
-/// (`consigne`) and the message log. Both views drive this one object.
-class form1_model final : public message_log, private wait_observer {
+/// Told as each command of the instrument's queue starts and ends (a press: its control's
+/// name), failed or not.
+class command_observer {
   public:
-    /// Lines kept for drawing. The log is never scrolled, so lines past this many would
-    /// fall far below the window's bottom edge; observers still hear of every line.
+    virtual ~command_observer() = default;
+    virtual void command_started(const std::string& /*label*/) {}
+    virtual void command_ended(const std::string& /*label*/) {}
+};
+
+/// The console window without its widgets: the button handlers, the setpoint entry's text
+/// (`consigne`), the message log and the queue of work for the instrument. Both views
+/// drive this one object.
+class form1_model final : public message_log, private wait_observer, private port_observer {
+  public:
+    /// Lines kept for drawing, the newest; observers hear of every line.
     static constexpr std::size_t kept_lines = 10000;
 
-    form1_model(ttl_lines& lines, const clock& time, std::string decimal_separator);
+    /// The arrival messages use `decimal_separator`. GO reads the entry with `numbers`, the
+    /// platform's own conversion; without one, with text_to_int32 in a format that has that
+    /// separator and neither thousands separator nor currency symbol.
+    form1_model(ttl_lines& lines, const clock& time, std::string decimal_separator,
+                std::unique_ptr<const text_to_integer> numbers = nullptr);
     ~form1_model() override;
 
     form1_model(const form1_model&) = delete;
@@ -68,14 +87,23 @@ class form1_model final : public message_log, private wait_observer {
     void Command10_Click();
     void Text1_Change(std::string_view text);
 
-    /// A press of the button named `control`: runs its handler to the end, and tells the
-    /// operator through the host if it failed. Returns false for a name that is no button
-    /// and for a press made while a sequence runs.
+    /// A press of the button named `control`: submits its handler, labelled with the name.
+    /// Returns false for a name that is no button.
     bool press(std::string_view control);
+
+    /// Runs `command` as a button's handler runs: the host is told the sequence started and
+    /// ended, and an error it raises is shown to the operator (after the lines are released
+    /// if it left a strobe raised). While a command runs, what is submitted waits its turn
+    /// (work_queue). UI thread only.
+    void submit(instrument_command command);
+
+    /// A command's sequence is running: the port is in use.
     bool busy() const { return busy_; }
+    /// A command is running or waits to, or the operator is being told how one failed.
+    bool working() const { return queue_.working(); }
 
     const std::string& consigne() const { return consigne_; }
-    const std::vector<std::string>& lines() const { return lines_; }
+    const std::deque<std::string>& lines() const { return lines_; }
     void log_line(const std::string& text) override;
 
     sequence_context& context() { return context_; }
@@ -85,16 +113,27 @@ class form1_model final : public message_log, private wait_observer {
     void remove_failure_observer(failure_observer& observer) {
         failure_observers_.remove(observer);
     }
+    void add_command_observer(command_observer& observer) { command_observers_.add(observer); }
+    void remove_command_observer(command_observer& observer) {
+        command_observers_.remove(observer);
+    }
 
   private:
+    void run_command(const instrument_command& command);
+    std::string release_lines();
     void still_waiting() override;
+    void output_written(std::int32_t value) override { last_output_ = value; }
 
     sequence_context context_;
+    std::unique_ptr<const text_to_integer> numbers_;
     form_host* host_ = nullptr;
     std::string consigne_;
-    std::vector<std::string> lines_;
+    std::deque<std::string> lines_;
     observer_list<log_observer> log_observers_;
     observer_list<failure_observer> failure_observers_;
+    observer_list<command_observer> command_observers_;
+    work_queue queue_{[this](const instrument_command& command) { run_command(command); }};
+    std::int32_t last_output_ = 0;  ///< the last byte a write put on the lines
     bool busy_ = false;
 };
 

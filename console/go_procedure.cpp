@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "console/go_procedure.h"
 
+#include <utility>
+
 #include "sequences/messages.h"
-#include "ttl/basic_conversion.h"
 
 namespace helio {
 
@@ -16,18 +17,24 @@ std::optional<std::int32_t> position_of_code(std::int32_t code) {
     return std::nullopt;
 }
 
-std::int32_t convert_consigne(std::string_view consigne, std::string_view decimal_separator) {
+entry_error::entry_error(std::string entry, reason why)
+    : heliograph_error("setpoint entry '" + entry + "' is " +
+                       (why == reason::too_large ? "too large" : "not a number")),
+      entry_(std::move(entry)),
+      why_(why) {}
+
+std::int32_t convert_consigne(std::string_view consigne, const text_to_integer& numbers) {
     try {
-        return text_to_int32(consigne, decimal_separator);
+        return numbers.to_int32(consigne);
     } catch (const conversion_error&) {
-        throw entry_error(std::string(consigne));
+        throw entry_error(std::string(consigne), entry_error::reason::not_a_number);
     } catch (const overflow_error&) {
-        throw entry_error(std::string(consigne));
+        throw entry_error(std::string(consigne), entry_error::reason::too_large);
     }
 }
 
-void go(sequence_context& context, std::string_view consigne) {
-    const std::int32_t code = convert_consigne(consigne, context.decimal_separator);
+void go(sequence_context& context, std::string_view consigne, const text_to_integer& numbers) {
+    const std::int32_t code = convert_consigne(consigne, numbers);
     const std::optional<std::int32_t> position = position_of_code(code);
     if (!position) {
         context.log.log_line(std::string(messages::invalid_setpoint));

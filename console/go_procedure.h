@@ -11,13 +11,25 @@
 #include "sequences/blade_positioning.h"
 #include "sequences/sequence_context.h"
 #include "ttl/errors.h"
+#include "ttl/text_to_integer.h"
 
 namespace helio {
 
-/// The typed setpoint entry is not a number (or not one a 32-bit integer can hold).
-class entry_error : public conversion_error {
+/// The typed setpoint entry cannot be read as a 32-bit integer: it is no number, or a number
+/// too large for one.
+class entry_error : public heliograph_error {
   public:
-    explicit entry_error(std::string entry) : conversion_error(std::move(entry)) {}
+    enum class reason { not_a_number, too_large };
+
+    entry_error(std::string entry, reason why);
+
+    /// The entry as typed, for the operator's message.
+    const std::string& value_text() const noexcept { return entry_; }
+    reason why() const noexcept { return why_; }
+
+  private:
+    std::string entry_;
+    reason why_;
 };
 
 /// The setpoint codes GO accepts: entry i (1 to 21) holds the code of position i - 11;
@@ -33,12 +45,12 @@ inline constexpr std::array<std::int32_t, 22> go_table = [] {
 /// The blade position whose code is `code`, searching entries 1 to 21 in order.
 std::optional<std::int32_t> position_of_code(std::int32_t code);
 
-/// The typed text as an integer: blanks around it allowed, a fraction rounded half to even.
-/// entry_error when it is not a number.
-std::int32_t convert_consigne(std::string_view consigne, std::string_view decimal_separator);
+/// The typed text as an integer, read with the platform's conversion `numbers`; an
+/// entry_error when it is not one.
+std::int32_t convert_consigne(std::string_view consigne, const text_to_integer& numbers);
 
 /// "GO": moves the blades to the typed code and logs "Consigne = " with it, or logs
 /// "Consigne invalide" when the code is not one of the 21.
-void go(sequence_context& context, std::string_view consigne);
+void go(sequence_context& context, std::string_view consigne, const text_to_integer& numbers);
 
 }  // namespace helio

@@ -20,6 +20,9 @@ std::string entry_message(const entry_error& error) {
     if (error.value_text().find_first_not_of(" \t") == std::string::npos) {
         return "Aucune consigne n'est saisie." + hint;
     }
+    if (error.why() == entry_error::reason::too_large) {
+        return "La consigne " + quoted(error.value_text()) + " est un nombre trop grand." + hint;
+    }
     return "La consigne " + quoted(error.value_text()) + " n'est pas un nombre entier." + hint;
 }
 
@@ -39,6 +42,14 @@ std::string timeout_message(const timeout_error& error) {
 }
 
 }  // namespace
+
+std::string lines_not_released_message(const std::exception& error) {
+    const auto* io = dynamic_cast<const io_error*>(&error);
+    const std::string why = io != nullptr ? "code " + status_hex(io->code()) : error.what();
+    return "\nLes lignes de sortie TTL n'ont pas pu être remises à 0 (" + why +
+           ") : un strobe est resté levé. Cliquez sur « INIT TTL output » avant toute autre "
+           "commande.";
+}
 
 std::string operator_message(const std::exception& error) {
     if (const auto* entry = dynamic_cast<const entry_error*>(&error)) {

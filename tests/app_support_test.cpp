@@ -5,9 +5,12 @@
 
 #include <sstream>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "console/form1_model.h"
+#include "support/recorders.h"
 #include "support/traced_console.h"
 
 namespace helio {
@@ -40,6 +43,34 @@ TEST(TraceWriter, OneLinePerEventInTheOrderTheyHappened) {
               "W 0\nW 3\nW 0\nW 128\nW 129\nW 128\nW 0\n"
               "R 13\n"
               "L lames en position Centre Raie\n");
+}
+
+std::vector<std::string> lines_of(const std::string& trace) {
+    std::vector<std::string> lines;
+    std::istringstream in(trace);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+TEST(TraceWriter, AMinuteOfIdenticalReadsIsOneLineEndedWithItsCommand) {
+    test::traced_console console(1ms);  // every reading of the clock moves it a millisecond
+    test::port_recorder reads;
+    console.lines.add_observer(reads);
+    console.controller.blades().set_stuck(true);
+    console.model.press("Command6");  // times out after 60 s
+    const int timed_out_reads = reads.reads;
+    console.model.press("Command1");  // the mirror from the CCD stop: its first read is alike
+
+    const std::vector<std::string> trace = lines_of(console.out.str());
+    EXPECT_LT(trace.size(), 100u);
+    ASSERT_GE(trace.size(), 10u);
+    EXPECT_EQ(trace[0], "L consigne 128");
+    EXPECT_EQ(trace[8], "R 5 " + std::to_string(timed_out_reads)) << "the time-out's reads";
+    EXPECT_GT(timed_out_reads, 10000);
+    EXPECT_EQ(trace[9], "R 5") << "a command's reads never join the last one's";
+    EXPECT_EQ(trace.back(), "L Visee positionnee");
 }
 
 }  // namespace

@@ -43,62 +43,6 @@ TEST(RoundToInt32, RangeEndsAreExact) {
     EXPECT_THROW(round_to_int32(std::numeric_limits<double>::quiet_NaN()), conversion_error);
 }
 
-TEST(TextToInt32, AcceptsBlanksSignsFractionsAndExponents) {
-    EXPECT_EQ(text_to_int32("35"), 35);
-    EXPECT_EQ(text_to_int32(" 35"), 35);
-    EXPECT_EQ(text_to_int32("35 "), 35);
-    EXPECT_EQ(text_to_int32("\t128\t"), 128);
-    EXPECT_EQ(text_to_int32("+7"), 7);
-    EXPECT_EQ(text_to_int32("-7"), -7);
-    EXPECT_EQ(text_to_int32("2.5"), 2);
-    EXPECT_EQ(text_to_int32("3.5"), 4);
-    EXPECT_EQ(text_to_int32(".5"), 0);
-    EXPECT_EQ(text_to_int32("5."), 5);
-    EXPECT_EQ(text_to_int32("1e2"), 100);
-    EXPECT_EQ(text_to_int32("1E+2"), 100);
-    EXPECT_EQ(text_to_int32("25e-1"), 2);
-    EXPECT_EQ(text_to_int32("007"), 7);
-    EXPECT_EQ(text_to_int32("1e-999"), 0);
-}
-
-TEST(TextToInt32, RefusesWhatIsNotANumber) {
-    for (const char* text : {"", " ", "abc", "3 5", "1e", "e2", "+", "-.", ".", "0x10", "inf",
-                             "nan", "12a", "--1", "1.2.3", "1e2.5", "\xC3\xA0"}) {
-        EXPECT_THROW(text_to_int32(text), conversion_error) << "'" << text << "'";
-    }
-}
-
-TEST(TextToInt32, UsesTheGivenDecimalSeparatorOnly) {
-    EXPECT_EQ(text_to_int32("2,5", ","), 2);
-    EXPECT_EQ(text_to_int32("3,5", ","), 4);
-    EXPECT_THROW(text_to_int32("3.5", ","), conversion_error);
-    EXPECT_THROW(text_to_int32("3,5", "."), conversion_error);
-    EXPECT_EQ(text_to_int32("1\xD9\xAB"
-                            "5",
-                            "\xD9\xAB"),
-              2)
-        << "a multi-byte separator";
-}
-
-TEST(TextToInt32, OutOfRangeIsAnOverflow) {
-    EXPECT_EQ(text_to_int32("2147483647"), int32_max);
-    EXPECT_THROW(text_to_int32("2147483648"), overflow_error);
-    EXPECT_THROW(text_to_int32("9e9"), overflow_error);
-    EXPECT_THROW(text_to_int32("1e999"), overflow_error);
-}
-
-TEST(TextToInt32, BeyondADoubleTheDigitsDecideBetweenTinyAndHuge) {
-    const std::string zeros(400, '0');
-    EXPECT_EQ(text_to_int32("0." + zeros + "1"), 0) << "tiny without an exponent";
-    EXPECT_EQ(text_to_int32("0." + zeros + "1e10"), 0) << "tiny with a positive exponent";
-    EXPECT_EQ(text_to_int32("-0." + zeros + "1"), 0);
-    EXPECT_THROW(text_to_int32("1" + zeros + "e-1"), overflow_error)
-        << "huge with a negative exponent";
-    EXPECT_THROW(text_to_int32("1" + zeros), overflow_error);
-    EXPECT_THROW(text_to_int32("0.001e99999999999999999999"), overflow_error);
-    EXPECT_EQ(text_to_int32("1000e-99999999999999999999"), 0);
-}
-
 TEST(ToInt32, ConvertsEveryVariantTypeAsBasicDoes) {
     EXPECT_EQ(to_int32(port_value{empty_value{}}), 0);
     EXPECT_THROW(to_int32(port_value{null_value{}}), conversion_error);
@@ -112,6 +56,8 @@ TEST(ToInt32, ConvertsEveryVariantTypeAsBasicDoes) {
     EXPECT_THROW(to_int32(port_value{1e10}), overflow_error);
     EXPECT_EQ(to_int32(port_value{std::string(" 12 ")}), 12);
     EXPECT_THROW(to_int32(port_value{std::string("abc")}), conversion_error);
+    const number_format french{",", "\xC2\xA0", "\xE2\x82\xAC"};
+    EXPECT_EQ(to_int32(port_value{std::string("1,5")}, french), 2) << "text in the given format";
 }
 
 }  // namespace

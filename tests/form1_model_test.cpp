@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "console/go_procedure.h"
+#include "console/log_scroll.h"
 #include "simulator/heliograph_controller.h"
 #include "simulator/simulated_device.h"
 #include "support/recorders.h"
@@ -172,11 +173,14 @@ TEST_F(Form1ModelTest, GoOnTextThatIsNoNumberTellsTheOperatorAndDoesNothing) {
     model.press("Command10");  // nothing typed yet
     type("ab");
     model.press("Command10");
+    type("9e9");
+    model.press("Command10");
     type("");
     model.press("Command10");
-    ASSERT_EQ(host.errors.size(), 3u);
+    ASSERT_EQ(host.errors.size(), 4u);
     EXPECT_THAT(host.errors[0], HasSubstr("Aucune consigne"));
-    EXPECT_THAT(host.errors[1], HasSubstr("« ab »"));
+    EXPECT_THAT(host.errors[1], HasSubstr("« ab » n'est pas un nombre entier"));
+    EXPECT_THAT(host.errors[2], HasSubstr("« 9e9 » est un nombre trop grand"));
     EXPECT_THAT(model.lines(), IsEmpty());
     EXPECT_EQ(device.accesses(), 0u);
 }
@@ -216,35 +220,137 @@ TEST_F(Form1ModelTest, AStuckMechanismIsReportedAfterTheLimitAndTheConsoleStaysU
     EXPECT_EQ(host.errors.size(), 1u);
 }
 
-TEST_F(Form1ModelTest, ObserversHearEveryLineEvenPastTheKeptOnes) {
+TEST_F(Form1ModelTest, TheNewestLinesAreKeptAndObserversHearEveryOne) {
     test::line_recorder everything;
     model.add_log_observer(everything);
     for (std::size_t i = 0; i < form1_model::kept_lines + 5; ++i) {
-        model.log_line("x");
+        model.log_line(std::to_string(i));
     }
     EXPECT_EQ(model.lines().size(), form1_model::kept_lines);
+    EXPECT_EQ(model.lines().front(), "5");
+    EXPECT_EQ(model.lines().back(), std::to_string(form1_model::kept_lines + 4));
     EXPECT_EQ(everything.lines.size(), form1_model::kept_lines + 5);
 }
 
-/// A host that tries to press again while the window repaints during a wait.
-class impatient_host final : public form_host {
+TEST(FirstVisibleLine, TheLogScrollsOnceTheNextLineWouldFallBelowTheEdge) {
+    struct scroll_case {
+        std::size_t lines;
+        int line_height;
+        int client_height;
+        std::size_t first;
+    };
+    const scroll_case cases[] = {
+        {0, 13, 365, 0}, {28, 13, 365, 0}, {29, 13, 365, 1}, {100, 13, 365, 72}, {28, 13, 363, 1},
+        {3, 13, 39, 0},  {4, 13, 39, 1},   {5, 13, 10, 4},   {1, 13, 10, 0},     {5, 0, 365, 4},
+    };
+    for (const scroll_case& c : cases) {
+        EXPECT_EQ(first_visible_line(c.lines, c.line_height, c.client_height), c.first)
+            << c.lines << " lines of " << c.line_height << " px in " << c.client_height << " px";
+    }
+}
+
+/// A host that makes presses and submits commands while the window repaints during a
+/// wait, as posted clicks or a remote client would, and records what the model tells it.
+class impatient_host final : public form_host, public command_observer {
   public:
     explicit impatient_host(form1_model& model) : model_(model) {}
-    void show_error(const std::string&) override {}
-    void keep_alive() override { refused += model_.press("Command9") ? 0 : 1; }
+    void show_error(const std::string& message) override { errors.push_back(message); }
+    void keep_alive() override {
+        if (!during_wait.empty()) {
+            const std::string control = during_wait.front();
+            during_wait.erase(during_wait.begin());
+            if (control.starts_with("Command")) {
+                EXPECT_TRUE(model_.press(control)) << "a press is taken, not refused";
+            } else {
+                model_.submit({control, [this] { model_.context().lines.reset_outputs(); }});
+            }
+        }
+    }
+    void work_done() override { ++work_done_calls; }
+    void command_started(const std::string& label) override { started.push_back(label); }
 
-    int refused = 0;
+    std::vector<std::string> during_wait;
+    std::vector<std::string> started;
+    std::vector<std::string> errors;
+    int work_done_calls = 0;
 
   private:
     form1_model& model_;
 };
 
-TEST_F(Form1ModelTest, APressDuringASequenceIsNotRun) {
-    impatient_host impatient(model);
-    model.set_host(&impatient);
-    model.press("Command1");
-    EXPECT_GT(impatient.refused, 0);
-    EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0)) << "no INIT inside the VISEE wait";
+TEST_F(Form1ModelTest, WhatArrivesDuringASequenceRunsAfterItInOrder) {
+    struct deferral_case {
+        std::vector<std::string> during_wait;  ///< one at each keep-alive from the first
+        std::vector<std::string> run;
+        std::vector<std::int32_t> writes;
+    };
+    const deferral_case cases[] = {
+        {{"Command9"}, {"Command1", "Command9"}, {8, 10, 8, 0, 0}},
+        {{"Command9", "remote"}, {"Command1", "Command9", "remote"}, {8, 10, 8, 0, 0, 0}},
+        // The blade move waits in its turn, and what arrives then runs after it.
+        {{"Command6", "Command9", "remote"},
+         {"Command1", "Command6", "Command9", "remote"},
+         {8, 10, 8, 0, 0, 3, 0, 128, 129, 128, 0, 0, 0}},
+    };
+    for (const deferral_case& c : cases) {
+        controller.set_travel_scale(1.0);
+        model.press("Command2");  // the mirror back at the CCD stop: VISEE has to wait
+        impatient_host impatient(model);
+        impatient.during_wait = c.during_wait;
+        model.set_host(&impatient);
+        model.add_command_observer(impatient);
+        ports.writes.clear();
+
+        model.press("Command1");
+
+        model.remove_command_observer(impatient);
+        model.set_host(&host);
+        EXPECT_EQ(impatient.started, c.run);
+        EXPECT_EQ(ports.writes, c.writes) << c.run.back();
+        EXPECT_EQ(impatient.work_done_calls, 1) << "told once, when all has run";
+        EXPECT_THAT(impatient.errors, IsEmpty());
+        EXPECT_FALSE(model.working());
+    }
+    EXPECT_TRUE(controller.monitor().clean());
+}
+
+/// Which access fails, and what the operator and the lines see then.
+struct release_case {
+    const char* what;
+    std::vector<std::uint64_t> failing;  ///< accesses of VISEE, counted from 1
+    std::vector<std::int32_t> writes;
+    std::int32_t outputs_after;
+    bool told_not_released;
+};
+
+TEST_F(Form1ModelTest, AFailureLeavingAStrobeRaisedLowersItOnceBeforeTellingTheOperator) {
+    // VISEE from the CCD stop: read, 8, 10, spin, 8, 0, then the wait.
+    const release_case cases[] = {
+        {"the write lowering strobe B fails", {4}, {8, 10, 0}, 0, false},
+        {"and the release too", {4, 5}, {8, 10}, 10, true},
+        {"the write raising strobe B fails", {3}, {8}, 8, false},
+        {"the first read fails", {1}, {}, 0, false},
+    };
+    for (const release_case& c : cases) {
+        model.press("Command2");
+        host.errors.clear();
+        ports.writes.clear();
+        const std::uint64_t before = device.accesses();
+        for (const std::uint64_t access : c.failing) {
+            device.schedule_fault(
+                before + access,
+                {sim::access_fault::kind::fail_call, sim::status_unspecified_failure, {}});
+        }
+        model.press("Command1");
+        device.clear_faults();
+        EXPECT_EQ(ports.writes, c.writes) << c.what;
+        EXPECT_EQ(controller.output_lines(), c.outputs_after) << c.what;
+        ASSERT_EQ(host.errors.size(), 1u) << c.what;
+        EXPECT_EQ(host.errors[0].find("n'ont pas pu être remises à 0") != std::string::npos,
+                  c.told_not_released)
+            << c.what << ": " << host.errors[0];
+        model.press("Command9");
+    }
 }
 
 }  // namespace

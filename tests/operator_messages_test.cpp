@@ -5,6 +5,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "console/go_procedure.h"
 #include "ttl/errors.h"
 
@@ -27,18 +29,40 @@ TEST(OperatorMessages, EachErrorTellsTheOperatorWhatHappenedInFrench) {
 }
 
 TEST(OperatorMessages, AnEntryErrorSaysWhatWasTyped) {
-    EXPECT_THAT(operator_message(entry_error("x1")), HasSubstr("La consigne « x1 » n'est pas"));
-    EXPECT_THAT(operator_message(entry_error("")), HasSubstr("Aucune consigne"));
-    EXPECT_THAT(operator_message(entry_error("  ")), HasSubstr("Aucune consigne"));
-    EXPECT_THAT(operator_message(entry_error("9e9")), HasSubstr("35 à 231"));
+    using why = entry_error::reason;
+    EXPECT_THAT(operator_message(entry_error("x1", why::not_a_number)),
+                HasSubstr("La consigne « x1 » n'est pas un nombre entier."));
+    EXPECT_THAT(operator_message(entry_error("9e9", why::too_large)),
+                HasSubstr("La consigne « 9e9 » est un nombre trop grand."));
+    EXPECT_THAT(operator_message(entry_error("", why::not_a_number)), HasSubstr("Aucune consigne"));
+    EXPECT_THAT(operator_message(entry_error(" \t", why::not_a_number)),
+                HasSubstr("Aucune consigne"));
+    EXPECT_THAT(operator_message(entry_error("9e9", why::too_large)), HasSubstr("35 à 231"));
 }
 
-TEST(ConvertConsigne, EveryFailureBecomesAnEntryError) {
-    EXPECT_EQ(convert_consigne(" 128 ", "."), 128);
-    EXPECT_THROW(convert_consigne("", "."), entry_error);
-    EXPECT_THROW(convert_consigne("9e9", "."), entry_error) << "an overflow too";
-    EXPECT_THROW(convert_consigne("1,5", "."), entry_error);
-    EXPECT_EQ(convert_consigne("1,5", ","), 2);
+TEST(OperatorMessages, LinesNotReleasedNameTheStatus) {
+    EXPECT_EQ(lines_not_released_message(io_error(static_cast<status_code>(0x80004005), "WritePort",
+                                                  "Erreur non spécifiée")),
+              "\nLes lignes de sortie TTL n'ont pas pu être remises à 0 (code 0x80004005) : un "
+              "strobe est resté levé. Cliquez sur « INIT TTL output » avant toute autre commande.");
+}
+
+TEST(ConvertConsigne, NoNumberAndTooLargeAreTwoEntryErrors) {
+    const portable_text_to_integer numbers({".", ",", "$"});
+    EXPECT_EQ(convert_consigne(" 128 ", numbers), 128);
+    EXPECT_EQ(convert_consigne("$35", numbers), 35);
+    for (const auto& [text, why] : {std::pair{"", entry_error::reason::not_a_number},
+                                    std::pair{"1d2", entry_error::reason::not_a_number},
+                                    std::pair{"9e9", entry_error::reason::too_large},
+                                    std::pair{"-9e9", entry_error::reason::too_large}}) {
+        try {
+            convert_consigne(text, numbers);
+            ADD_FAILURE() << "'" << text << "' converted";
+        } catch (const entry_error& error) {
+            EXPECT_EQ(error.why(), why) << "'" << text << "'";
+            EXPECT_EQ(error.value_text(), text);
+        }
+    }
 }
 
 TEST(GoTable, HoldsTheSetpointsInEntries1To21) {

@@ -3,9 +3,8 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
-#include <string_view>
 
+#include "ttl/number_text.h"
 #include "ttl/port_value.h"
 
 namespace helio {
@@ -18,15 +17,9 @@ std::int32_t checked_multiply(std::int32_t a, std::int32_t b);
 /// NaN is a conversion_error; a result outside the 32-bit range is an overflow_error.
 std::int32_t round_to_int32(double value);
 
-/// Numeric conversion of text, as the console accepts a typed number:
-///   blanks* [+|-] (digits [sep digits*] | sep digits) [(e|E) [+|-] digits] blanks*
-/// where blanks are spaces and tabs and sep is the given decimal separator. The value is
-/// rounded with round_to_int32. Anything else is a conversion_error.
-std::int32_t text_to_int32(std::string_view text, std::string_view decimal_separator = ".");
-
 /// Converts what ReadPort returned to a 32-bit integer: integers pass, booleans give
 /// -1 or 0, an empty variant gives 0, reals are rounded with round_to_int32, text is
-/// converted with text_to_int32; a null variant is a conversion_error.
-std::int32_t to_int32(const port_value& value, std::string_view decimal_separator = ".");
+/// read with text_to_int32 in `format`; a null variant is a conversion_error.
+std::int32_t to_int32(const port_value& value, const number_format& format = {});
 
 }  // namespace helio

@@ -16,8 +16,8 @@ constexpr std::int32_t lowest_port_reading = -65536;
 
 }  // namespace
 
-ttl_lines::ttl_lines(io_component_factory& device, std::string decimal_separator)
-    : device_(device), decimal_separator_(std::move(decimal_separator)) {}
+ttl_lines::ttl_lines(io_component_factory& device, number_format format)
+    : device_(device), format_(std::move(format)) {}
 
 void ttl_lines::raise(status_code status, const char* operation) const {
     throw io_error(status, operation, device_.describe_status(status));
@@ -33,7 +33,7 @@ std::int32_t ttl_lines::get_ttl() {
     std::int32_t aux = 0;
     port_value value;
     check(device_.read_port_once(ttl_port_number, aux, value), "ReadPort");
-    const std::int32_t input_byte = input_byte_from_raw(to_int32(value, decimal_separator_));
+    const std::int32_t input_byte = input_byte_from_raw(to_int32(value, format_));
     observers_.notify([&](port_observer& o) { o.input_read(input_byte); });
     return input_byte;
 }

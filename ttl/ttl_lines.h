@@ -6,6 +6,7 @@
 #include <string>
 
 #include "ttl/io_component.h"
+#include "ttl/number_text.h"
 #include "ttl/observer_list.h"
 
 namespace helio {
@@ -23,7 +24,8 @@ class port_observer {
 /// a fresh I/O component instance for every single access.
 class ttl_lines {
   public:
-    explicit ttl_lines(io_component_factory& device, std::string decimal_separator = ".");
+    /// Text that the component hands back for a reading is read in `format`.
+    explicit ttl_lines(io_component_factory& device, number_format format = {});
 
     ttl_lines(const ttl_lines&) = delete;
     ttl_lines& operator=(const ttl_lines&) = delete;
@@ -54,7 +56,7 @@ class ttl_lines {
     [[noreturn]] void raise(status_code status, const char* operation) const;
 
     io_component_factory& device_;
-    std::string decimal_separator_;
+    number_format format_;
     observer_list<port_observer> observers_;
 };
 

@@ -12,6 +12,7 @@
 #include <algorithm>
 
 #include "console/form_layout.h"
+#include "console/log_scroll.h"
 
 namespace layout = helio::layout;
 
@@ -111,7 +112,7 @@ QWidget* Form1::create_control(const helio::layout::control_spec& item) {
         case layout::control_kind::button: {
             auto* button = new QPushButton(caption, this);
             const std::string_view name = item.name;
-            connect(button, &QPushButton::clicked, this, [this, name] { press(name); });
+            connect(button, &QPushButton::clicked, this, [this, name] { model_.press(name); });
             return button;
         }
         case layout::control_kind::label: {
@@ -132,29 +133,23 @@ QWidget* Form1::create_control(const helio::layout::control_spec& item) {
     return nullptr;
 }
 
-void Form1::press(std::string_view name) {
-    model_.press(name);
-    if (close_requested_) {
-        close();
-    }
-}
-
 void Form1::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QFontMetrics metrics = painter.fontMetrics();
+    const auto& lines = model_.lines();
+    const std::size_t first =
+        helio::first_visible_line(lines.size(), metrics.lineSpacing(), height());
     int baseline = metrics.ascent();
-    for (const std::string& line : model_.lines()) {
-        if (baseline - metrics.ascent() > height()) {
-            break;  // the log is never scrolled: lines below the edge stay unseen
-        }
-        painter.drawText(0, baseline, QString::fromStdString(line));
+    for (auto line = lines.begin() + static_cast<std::ptrdiff_t>(first);
+         line != lines.end() && baseline - metrics.ascent() < height(); ++line) {
+        painter.drawText(0, baseline, QString::fromStdString(*line));
         baseline += metrics.lineSpacing();
     }
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (model_.busy()) {
-        // Closing now would cut a sequence in half: close as soon as it ends.
+    if (model_.working()) {
+        // Closing now would cut a sequence in half: close once the work asked for is done.
         close_requested_ = true;
         event->ignore();
         return;
@@ -172,6 +167,12 @@ void Form1::sequence_started() {
 
 void Form1::sequence_finished() {
     QApplication::restoreOverrideCursor();
+}
+
+void Form1::work_done() {
+    if (close_requested_) {
+        close();
+    }
 }
 
 void Form1::keep_alive() {

@@ -33,12 +33,12 @@ class Form1 final : public QWidget, private helio::form_host, private helio::log
   private:
     void create_controls();
     QWidget* create_control(const helio::layout::control_spec& item);
-    void press(std::string_view name);
 
     void show_error(const std::string& message) override;
     void sequence_started() override;
     void sequence_finished() override;
     void keep_alive() override;
+    void work_done() override;
     void line_logged(const std::string& text) override;
 
     helio::form1_model& model_;

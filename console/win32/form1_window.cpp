@@ -9,6 +9,7 @@
 #include <string>
 
 #include "console/form_layout.h"
+#include "console/log_scroll.h"
 #include "console/win32/control_factory.h"
 #include "console/win32/control_text.h"
 #include "console/win32/message_pump.h"
@@ -149,16 +150,9 @@ void form1_window::OnCommand(int id, int notification) {
     }
     const layout::control_spec& item = layout::controls[static_cast<std::size_t>(index)];
     if (item.kind == layout::control_kind::button && notification == BN_CLICKED) {
-        press(item.name);
+        model_.press(item.name);
     } else if (item.kind == layout::control_kind::text_entry && notification == EN_CHANGE) {
         model_.Text1_Change(window_text(GetDlgItem(window_, id)));
-    }
-}
-
-void form1_window::press(std::string_view name) {
-    model_.press(name);
-    if (close_requested_) {
-        DestroyWindow(window_);
     }
 }
 
@@ -180,13 +174,12 @@ void form1_window::paint_log(HDC dc, const RECT& area) const {
     HGDIOBJ previous = SelectObject(dc, font_.handle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    const auto& lines = model_.lines();
     int top = 0;
-    for (const std::string& line : model_.lines()) {
-        if (top >= area.bottom) {
-            break;  // the log is never scrolled: lines below the edge stay unseen
-        }
+    for (auto line = lines.begin() + static_cast<std::ptrdiff_t>(first_visible_line());
+         line != lines.end() && top < area.bottom; ++line) {
         if (top + line_height_ > area.top) {
-            const std::wstring text = to_utf16(line);
+            const std::wstring text = to_utf16(*line);
             TextOutW(dc, 0, top, text.c_str(), static_cast<int>(text.size()));
         }
         top += line_height_;
@@ -218,9 +211,15 @@ void form1_window::OnSetFocus() {
     }
 }
 
+std::size_t form1_window::first_visible_line() const {
+    RECT client;
+    GetClientRect(window_, &client);
+    return helio::first_visible_line(model_.lines().size(), line_height_, client.bottom);
+}
+
 void form1_window::OnClose() {
-    if (model_.busy()) {
-        // Closing now would cut a sequence in half: close as soon as it ends.
+    if (model_.working()) {
+        // Closing now would cut a sequence in half: close once the work asked for is done.
         close_requested_ = true;
         return;
     }
@@ -250,8 +249,20 @@ void form1_window::keep_alive() {
     pump_all_but_input();
 }
 
+void form1_window::work_done() {
+    if (close_requested_ && window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+}
+
 void form1_window::line_logged(const std::string& /*text*/) {
     if (window_ == nullptr) {
+        return;
+    }
+    const std::size_t first = first_visible_line();
+    if (first > 0) {
+        // The log has scrolled: every line moved up one.
+        InvalidateRect(window_, nullptr, TRUE);
         return;
     }
     // Only the new line's band needs painting; the older lines have not changed.

@@ -74,13 +74,14 @@ class form1_window final : private form_host, private log_observer {
     void OnClose();
     void OnDestroy();
 
-    void press(std::string_view name);
     void paint_log(HDC dc, const RECT& area) const;
+    std::size_t first_visible_line() const;
 
     void show_error(const std::string& message) override;
     void sequence_started() override;
     void sequence_finished() override;
     void keep_alive() override;
+    void work_done() override;
     void line_logged(const std::string& text) override;
 
     form1_model& model_;

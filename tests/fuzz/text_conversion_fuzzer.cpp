@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: MIT
 //
 // GO's conversion of the typed text, against the exact reference. The first byte picks
-// the locale's decimal separator (',' a comma, '|' the Arabic one, anything else a point);
-// the rest is the text.
+// how the locale writes numbers (',' French as Windows has it, ' ' French as Qt has it,
+// '|' Arabic, anything else English); the rest is the text.
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -13,22 +13,32 @@
 
 namespace {
 
-std::string_view separator_for(std::uint8_t choice) {
+const helio::number_format& format_for(std::uint8_t choice) {
+    static const helio::number_format english{".", ",", "$"};
+    static const helio::number_format french{",", "\xC2\xA0", "\xE2\x82\xAC"};
+    static const helio::number_format french_qt{",", "\xE2\x80\xAF", "\xE2\x82\xAC"};
+    static const helio::number_format arabic{"\xD9\xAB", "\xD9\xAC",
+                                             "\xD8\xAC.\xD9\x85.\xE2\x80\x8F"};
     switch (choice) {
         case ',':
-            return ",";
+            return french;
+        case ' ':
+            return french_qt;
         case '|':
-            return "\xD9\xAB";
+            return arabic;
         default:
-            return ".";
+            return english;
     }
 }
 
-helio::fuzz::outcome convert(const std::string& text, std::string_view separator) {
+helio::fuzz::outcome convert(const std::string& text, const helio::number_format& format) {
+    using kind = helio::fuzz::outcome::kind;
     try {
-        return {helio::fuzz::outcome::kind::integer, helio::convert_consigne(text, separator)};
-    } catch (const helio::entry_error&) {
-        return {helio::fuzz::outcome::kind::refused};
+        return {kind::integer,
+                helio::convert_consigne(text, helio::portable_text_to_integer(format))};
+    } catch (const helio::entry_error& error) {
+        return {error.why() == helio::entry_error::reason::too_large ? kind::overflow
+                                                                     : kind::not_a_number};
     }
 }
 
@@ -38,13 +48,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
-    const std::string_view separator = separator_for(data[0]);
+    const helio::number_format& format = format_for(data[0]);
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
-    const helio::test::reference_number expected =
-        helio::test::reference_conversion(text, separator);
-    const helio::fuzz::outcome got = convert(text, separator);
-    if (!helio::fuzz::agrees(expected, got)) {
-        helio::fuzz::disagreement("convert_consigne", text, helio::fuzz::as_outcome(expected), got);
+    const helio::fuzz::outcome expected =
+        helio::fuzz::as_outcome(helio::test::reference_conversion(text, format));
+    const helio::fuzz::outcome got = convert(text, format);
+    if (got != expected) {
+        helio::fuzz::disagreement("convert_consigne", text, expected, got);
     }
     return 0;
 }

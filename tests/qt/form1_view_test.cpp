@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
@@ -14,9 +15,12 @@
 #include <QTest>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <utility>
 
 #include "app/trace_sink.h"
 #include "console/form_layout.h"
+#include "console/qt/locale_number_format.h"
 #include "simulator/heliograph_controller.h"
 #include "simulator/simulated_device.h"
 #include "support/recorders.h"
@@ -148,6 +152,40 @@ TEST_F(Form1ViewTest, TheLogIsPaintedFromTheTopLeftAndSurvivesRepaints) {
     EXPECT_EQ(window.grab(QRect(0, 0, 120, 30)).toImage(), after);
 }
 
+/// Dark pixels in `area` of the window as painted now.
+int ink(QWidget& window, const QRect& area) {
+    const QImage image = window.grab(area).toImage();
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+        }
+    }
+    return dark;
+}
+
+TEST_F(Form1ViewTest, AFullLogScrollsSoThatTheNewestLineIsTheLastShown) {
+    const int spacing = QFontMetrics(window.font()).lineSpacing();
+    const int shown = window.height() / spacing;
+    // The strip left of every control: only the log is drawn there.
+    const auto line_strip = [&](int row) { return QRect(0, row * spacing, 14, spacing); };
+    for (int i = 0; i < shown; ++i) {
+        model.log_line("WWWW");
+    }
+    window.repaint();
+    EXPECT_GT(ink(window, line_strip(shown - 1)), 0) << "the window holds " << shown << " lines";
+    for (int i = 0; i < shown; ++i) {
+        model.log_line("");
+    }
+    window.repaint();
+    EXPECT_EQ(ink(window, QRect(0, 0, 14, window.height())), 0) << "only the empty newest lines";
+    model.log_line("WWWW");
+    window.repaint();
+    EXPECT_GT(ink(window, line_strip(shown - 1)), 0) << "the newest line, last";
+    EXPECT_EQ(ink(window, line_strip(shown - 2)), 0);
+    EXPECT_EQ(ink(window, QRect(0, shown * spacing, 14, window.height())), 0) << "none below";
+}
+
 TEST_F(Form1ViewTest, GoOnAnEmptyEntryShowsAMessageAndTheWindowGoesOn) {
     click("Command10");
     ASSERT_EQ(errors.size(), 1u);
@@ -176,7 +214,7 @@ TEST_F(Form1ViewTest, EveryButtonPressedInTheWindowSendsItsBytesAndLogsItsLines)
     ASSERT_TRUE(directory.isValid());
     const auto trace_path = std::filesystem::path(directory.filePath("trace.txt").toStdString());
     {
-        helio::trace_sink trace(trace_path.string(), lines, model);
+        helio::trace_sink trace(trace_path.string(), model);
         for (const char* name : {"Command1", "Command3", "Command2", "Command4", "Command5",
                                  "Command6", "Command7", "Command8", "Command9"}) {
             click(name);
@@ -265,6 +303,61 @@ TEST_F(Form1ViewTest, EveryButtonPressedInTheWindowSendsItsBytesAndLogsItsLines)
     EXPECT_EQ(controller.pusher_actuations(), 1);
     EXPECT_TRUE(controller.monitor().clean());
     EXPECT_EQ(controller.output_lines(), 0);
+}
+
+/// Presses INIT from inside the first keep-alive of a wait, as something other than the
+/// mouse would: the press reaches the window while the sequence holds it.
+class pressing_observer final : public helio::wait_observer {
+  public:
+    explicit pressing_observer(std::function<void()> press) : press_(std::move(press)) {}
+    void still_waiting() override {
+        if (!pressed_) {
+            pressed_ = true;
+            press_();
+        }
+    }
+
+  private:
+    std::function<void()> press_;
+    bool pressed_ = false;
+};
+
+TEST_F(Form1ViewTest, APressMadeDuringASequenceRunsOnceItEnds) {
+    auto* init = qobject_cast<QPushButton*>(window.control("Command9"));
+    const std::pair<const char*, std::function<void()>> presses[] = {
+        {"a queued invocation",
+         [init] { QMetaObject::invokeMethod(init, "click", Qt::QueuedConnection); }},
+        {"an accessibility press",
+         [init] {
+             QAccessibleInterface* button = QAccessible::queryAccessibleInterface(init);
+             ASSERT_NE(button, nullptr);
+             ASSERT_NE(button->actionInterface(), nullptr);
+             button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+         }},
+    };
+    for (const auto& [how, press] : presses) {
+        click("Command2");  // the mirror to the CCD stop, so that VISEE waits
+        ports.writes.clear();
+        pressing_observer observer(press);
+        model.context().wait_observers.add(observer);
+        click("Command1");
+        model.context().wait_observers.remove(observer);
+        EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0, 0)) << how << ": INIT after VISEE";
+    }
+    EXPECT_TRUE(controller.monitor().clean());
+}
+
+TEST(LocaleNumberFormat, GoReadsTheEntryAsTheLocaleWritesNumbers) {
+    const helio::portable_text_to_integer french(
+        helio::locale_number_format(QLocale(QLocale::French, QLocale::France)));
+    const helio::portable_text_to_integer english(
+        helio::locale_number_format(QLocale(QLocale::English, QLocale::UnitedStates)));
+    EXPECT_EQ(french.to_int32("3,5"), 4);
+    EXPECT_EQ(french.to_int32("1 28"), 128) << "a space groups thousands";
+    EXPECT_EQ(french.to_int32("35\xE2\x82\xAC"), 35);
+    EXPECT_EQ(english.to_int32("3,5"), 35);
+    EXPECT_EQ(english.to_int32("$35"), 35);
+    EXPECT_EQ(english.to_int32("3.5"), 4);
 }
 
 /// Notes the cursor the operator sees while a mechanism is awaited.

@@ -39,13 +39,23 @@ press_record console_rig::press(std::string_view control) {
     return record;
 }
 
-bool only_inherited_strobe_breach(const press_record& press) {
-    if (press.breaches.empty()) {
-        return true;
-    }
+bool only_excused_breaches(const press_record& press) {
     const bool strobe_left_high = (press.outputs_before & protocol::strobe_mask) != 0;
-    return strobe_left_high && press.breaches.size() == 1 &&
-           press.breaches.front().kind == sim::violation_kind::data_changed_while_strobed;
+    for (std::size_t i = 0; i < press.breaches.size(); ++i) {
+        const sim::violation& breach = press.breaches[i];
+        const bool inherited = i == 0 && strobe_left_high;
+        const bool release =
+            i + 1 == press.breaches.size() && !press.errors.empty() && breach.output_value == 0;
+        if (breach.kind != sim::violation_kind::data_changed_while_strobed ||
+            !(inherited || release)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool tells_lines_not_released(const std::string& message) {
+    return message.find("n'ont pas pu être remises à 0") != std::string::npos;
 }
 
 bool is_internal_error(const std::string& message) {

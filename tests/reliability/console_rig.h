@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -11,6 +12,7 @@
 #include "console/form1_model.h"
 #include "simulator/heliograph_controller.h"
 #include "simulator/simulated_device.h"
+#include "support/worked_numbers.h"
 #include "ttl/clock.h"
 #include "ttl/ttl_lines.h"
 
@@ -78,16 +80,22 @@ struct console_rig {
     sim::heliograph_controller controller{time};
     sim::simulated_device device{controller};
     ttl_lines lines{device};
-    form1_model model{lines, time, "."};
+    form1_model model{lines, time, ".",
+                      std::make_unique<portable_text_to_integer>(english_us_numbers)};
     operator_screen screen;
     port_counter ports;
 };
 
-/// The controller's complaints that a press may cause and still be correct. A sequence
-/// starts by presenting its data with the strobes low; when an abandoned sequence left a
-/// strobe high, that first write changes the data under the strobe and the controller
-/// notices it (nothing is latched: latching needs a rising strobe). Nothing else is excused.
-bool only_inherited_strobe_breach(const press_record& press);
+/// The controller's complaints that a press may cause and still be correct: a strobe lowered
+/// while the data change, which latches nothing (latching needs a rising strobe), in two
+/// places only. A sequence starts by presenting its data with the strobes low: when a
+/// strobe was left high (its release failed, and the operator was told), that first write
+/// changes the data under it. And a press that fails with a strobe raised lowers it with
+/// one write of 0, the data going with it. Nothing else is excused.
+bool only_excused_breaches(const press_record& press);
+
+/// The operator's message says a strobe stays raised.
+bool tells_lines_not_released(const std::string& message);
 
 /// Every error the console can show the operator names what went wrong; this one means an
 /// exception escaped the console's own error types.

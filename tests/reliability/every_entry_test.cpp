@@ -14,6 +14,7 @@
 #include "reliability/console_rig.h"
 #include "reliability/entry_texts.h"
 #include "support/reference_conversion.h"
+#include "support/worked_numbers.h"
 
 namespace helio::test {
 namespace {
@@ -41,12 +42,16 @@ ending expected_ending(const reference_number& reference) {
                : ending::invalid_setpoint;
 }
 
-/// The operator's message for a text that is no number, in the words of the console.
-bool names_the_entry(const std::string& shown, const std::string& text) {
+/// The operator's message for a text that is no number, or one too large, in the words of
+/// the console.
+bool names_the_entry(const std::string& shown, const std::string& text,
+                     const reference_number& reference) {
     if (text.find_first_not_of(" \t") == std::string::npos) {
         return shown.starts_with("Aucune consigne n'est saisie.");
     }
-    return shown.starts_with("La consigne \xC2\xAB " + text + " \xC2\xBB n'est pas un nombre");
+    const bool too_large = reference.what == reference_number::kind::out_of_range;
+    return shown.starts_with("La consigne \xC2\xAB " + text + " \xC2\xBB " +
+                             (too_large ? "est un nombre trop grand." : "n'est pas un nombre"));
 }
 
 bool ended_as_expected(console_rig& rig, const press_record& press, const std::string& text,
@@ -68,13 +73,13 @@ bool ended_as_expected(console_rig& rig, const press_record& press, const std::s
                    press.lines == std::vector<std::string>{"Consigne invalide"};
         case ending::not_a_number:
             return press.lines.empty() && press.accesses == 0 && press.errors.size() == 1 &&
-                   names_the_entry(press.errors.front(), text);
+                   names_the_entry(press.errors.front(), text, reference);
     }
     return false;
 }
 
 void try_entry(console_rig& rig, const std::string& text, tally& counts) {
-    const reference_number reference = reference_conversion(text, ".");
+    const reference_number reference = reference_conversion(text, english_us_numbers);
     rig.type(text);
     const press_record press = rig.press("Command10");
     ++counts.entries;

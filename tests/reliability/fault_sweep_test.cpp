@@ -6,11 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "reliability/console_rig.h"
 #include "reliability/fault_kinds.h"
+#include "sequences/protocol.h"
 
 namespace helio::test {
 namespace {
@@ -128,16 +130,31 @@ bool same_events(const std::vector<device_event>& a, const std::vector<device_ev
     return true;
 }
 
+/// The byte the last write before access `k` of the trouble-free run put on the lines, if
+/// it raised a strobe: a failure at `k` must then lower it.
+std::optional<std::int32_t> strobe_raised_before(const clean_run& run, std::uint64_t k) {
+    std::int32_t last = 0;
+    for (std::size_t i = 0; i + 1 < run.events.size() && i / events_per_access + 1 < k;
+         i += events_per_access) {
+        if (run.events[i + 1].what == device_event::kind::write) {
+            last = run.events[i + 1].value;
+        }
+    }
+    return (last & protocol::strobe_mask) != 0 ? std::optional(last) : std::nullopt;
+}
+
 /// How one case went: what went wrong, if anything, and whether the press after it met a
 /// strobe that the abandoned sequence had left high.
 struct case_result {
     std::vector<std::string> problems;
+    bool released = false;
     bool next_met_a_raised_strobe = false;
 };
 
-/// Runs `s` with access k failing as `fault` says, then presses the same button again.
+/// Runs `s` with access k failing as `fault` says, and the write that lowers the strobe it
+/// left raised, if any, failing as `release_fault` says; then presses the same button again.
 case_result run_faulty(const scenario& s, const clean_run& clean, std::uint64_t k,
-                       const fault_kind& fault) {
+                       const fault_kind& fault, const fault_kind* release_fault) {
     case_result result;
     std::vector<std::string>& problems = result.problems;
     const auto expect = [&](bool holds, const std::string& what) {
@@ -148,12 +165,17 @@ case_result run_faulty(const scenario& s, const clean_run& clean, std::uint64_t 
     console_rig rig(1ms, sweep_travel_scale);
     s.prepare(rig);
     const std::uint64_t failing = clean.first_access + k;
+    const std::optional<std::int32_t> raised = strobe_raised_before(clean, k);
     rig.device.schedule_fault(failing, fault.fault);
+    if (release_fault != nullptr) {
+        rig.device.schedule_fault(failing + 1, release_fault->fault);
+    }
     rig.device.set_recording(true);
 
     const press_record failed = rig.press(s.control);
     const bool is_read =
         clean.access_kinds[static_cast<std::size_t>(k - 1)] == device_event::kind::read;
+    const bool told = failed.errors.size() == 1 && tells_lines_not_released(failed.errors.front());
     expect(failed.handled && !failed.busy_after, "the console did not go on");
     expect(failed.errors.size() == 1, "the operator was not shown exactly one error");
     if (failed.errors.size() == 1) {
@@ -163,13 +185,25 @@ case_result run_faulty(const scenario& s, const clean_run& clean, std::uint64_t 
         expect(!io_fault || shown.find(is_read ? "ReadPort" : "WritePort") != std::string::npos,
                "the message names the wrong call: " + shown);
     }
-    expect(rig.device.accesses() == failing, "a port access followed the failing one");
+    // The lines are idle after it, or the operator was told they could not be released.
+    const bool idle = (failed.outputs_after & protocol::strobe_mask) == 0;
+    expect(idle != told, "a strobe is left raised and the operator not told, or told wrongly");
+    expect(told == (raised && release_fault != nullptr), "told of a release that never failed");
+    expect(rig.device.accesses() == failing + (raised ? 1 : 0),
+           raised ? "the strobe left raised was not lowered by one write"
+                  : "a port access followed the failing one");
     expect(failed.lines == lines_before(clean, failing), "the log differs from the lines before");
     expect(same_events(rig.device.events(), clean.events,
                        events_per_access * static_cast<std::size_t>(k - 1)),
            "the accesses before the failing one changed");
     expect(failed.live_instances_after == 0, "an I/O component instance was not released");
-    expect(failed.breaches.empty(), "the abandoned sequence breached the protocol");
+    // Lowering the strobe while the data go back to 0 is the release's one breach, and
+    // only when data were presented under the strobe.
+    const bool release_breach = raised && idle && (*raised & protocol::data_field_mask) != 0;
+    expect(failed.breaches.size() == (release_breach ? 1u : 0u) &&
+               (!release_breach ||
+                failed.breaches.front().kind == sim::violation_kind::data_changed_while_strobed),
+           "the abandoned sequence breached the protocol");
 
     rig.device.clear_faults();
     const press_record next = rig.press(s.control);
@@ -180,14 +214,20 @@ case_result run_faulty(const scenario& s, const clean_run& clean, std::uint64_t 
     }
     expect(next.outputs_after == (next.writes > 0 ? 0 : next.outputs_before),
            "the next press left the outputs set");
-    expect(only_inherited_strobe_breach(next), "the next press breached the protocol");
+    expect(only_excused_breaches(next), "the next press breached the protocol");
+    result.released = raised && idle;
     result.next_met_a_raised_strobe = !next.breaches.empty();
+    expect(!result.next_met_a_raised_strobe || told,
+           "the next press met a raised strobe the operator was not told of");
     return result;
 }
 
 TEST(FaultSweep, EveryAccessOfEveryButtonFailsInEveryWay) {
+    const fault_kind& call_fails = fault_kinds[1];
     int cases = 0;
     int survived = 0;
+    int released = 0;
+    int release_failures = 0;
     int raised_strobes_met = 0;
     std::size_t accesses = 0;
     for (const scenario& s : scenarios) {
@@ -196,29 +236,44 @@ TEST(FaultSweep, EveryAccessOfEveryButtonFailsInEveryWay) {
         for (std::uint64_t k = 1; k <= clean.access_kinds.size(); ++k) {
             const bool is_read =
                 clean.access_kinds[static_cast<std::size_t>(k - 1)] == device_event::kind::read;
+            const bool leaves_strobe = strobe_raised_before(clean, k).has_value();
             for (const fault_kind& fault : fault_kinds) {
                 if (fault.reads_only && !is_read) {
                     continue;
                 }
-                ++cases;
-                const case_result result = run_faulty(s, clean, k, fault);
-                survived += result.problems.empty() ? 1 : 0;
-                raised_strobes_met += result.next_met_a_raised_strobe ? 1 : 0;
-                for (const std::string& problem : result.problems) {
-                    ADD_FAILURE() << s.name << ", access " << k << " (" << fault.name
-                                  << "): " << problem;
+                // Once as it comes, and where a strobe is left raised, once more with the
+                // write that lowers it failing too.
+                std::vector<const fault_kind*> release_faults{nullptr};
+                if (leaves_strobe) {
+                    release_faults.push_back(&call_fails);
+                }
+                for (const fault_kind* release_fault : release_faults) {
+                    ++cases;
+                    const case_result result = run_faulty(s, clean, k, fault, release_fault);
+                    survived += result.problems.empty() ? 1 : 0;
+                    released += result.released ? 1 : 0;
+                    release_failures += release_fault != nullptr ? 1 : 0;
+                    raised_strobes_met += result.next_met_a_raised_strobe ? 1 : 0;
+                    for (const std::string& problem : result.problems) {
+                        ADD_FAILURE() << s.name << ", access " << k << " (" << fault.name
+                                      << (release_fault != nullptr ? ", release fails" : "")
+                                      << "): " << problem;
+                    }
                 }
             }
         }
     }
     std::cout << "fault sweep: " << std::size(scenarios) << " sequences, " << accesses
-              << " port accesses, " << cases << " cases, " << survived << " survived; "
-              << raised_strobes_met
+              << " port accesses, " << cases << " cases, " << survived << " survived; " << released
+              << " strobes left raised were lowered by one write of 0; " << release_failures
+              << " releases failed and were told; " << raised_strobes_met
               << " next presses met a strobe left high (one breach each, excused)\n";
     RecordProperty("cases", cases);
     RecordProperty("survived", survived);
     EXPECT_EQ(survived, cases);
     EXPECT_GT(cases, 300) << "every sequence was swept";
+    EXPECT_GT(released, 0);
+    EXPECT_LE(raised_strobes_met, release_failures) << "and only after a release that failed";
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace helio::test {
 
@@ -15,84 +16,216 @@ using kind = reference_number::kind;
 /// Exponents are only ever compared with a few dozen; past this they are all "huge".
 constexpr std::int64_t exponent_cap = 1'000'000'000'000;
 
-/// The pieces of a well-formed number, still as text.
-struct number_text {
-    bool negative = false;
-    std::string integer_digits;
-    std::string fraction_digits;
-    bool exponent_negative = false;
-    std::string exponent_digits;
+/// The symbols a text is made of.
+enum class symbol {
+    digit,
+    blank,
+    plus,
+    minus,
+    open,
+    close,
+    currency,
+    decimal_separator,
+    thousands_separator,
+    spacing_separator,  ///< a space where spaces separate thousands: blank or separator
+    ampersand,
+    letter,
+    other
 };
 
-bool is_digit(char c) {
-    return c >= '0' && c <= '9';
+struct piece {
+    symbol what;
+    std::string_view text;
+};
+
+bool starts_with_any(std::string_view text, std::initializer_list<std::string_view> tokens,
+                     std::string_view& found) {
+    for (const std::string_view token : tokens) {
+        if (!token.empty() && text.starts_with(token)) {
+            found = token;
+            return true;
+        }
+    }
+    return false;
 }
 
-/// Reads a well-formed number from left to right, one piece of the rule at a time.
+/// Cuts the text into symbols, the locale's own (which may take several bytes) first.
+std::vector<piece> cut(std::string_view text, const number_format& format) {
+    const bool spacing = format.thousands_separator == " " ||
+                         format.thousands_separator == "\xC2\xA0" ||
+                         format.thousands_separator == "\xE2\x80\xAF";
+    std::vector<piece> pieces;
+    while (!text.empty()) {
+        std::string_view token;
+        symbol what = symbol::other;
+        if (spacing && starts_with_any(text, {" ", "\xC2\xA0", "\xE2\x80\xAF"}, token)) {
+            what = symbol::spacing_separator;
+        } else if (starts_with_any(text, {format.decimal_separator}, token)) {
+            what = symbol::decimal_separator;
+        } else if (starts_with_any(text, {format.thousands_separator}, token)) {
+            what = symbol::thousands_separator;
+        } else if (starts_with_any(text, {format.currency_symbol}, token)) {
+            what = symbol::currency;
+        } else {
+            token = text.substr(0, 1);
+            const char c = token.front();
+            what = c >= '0' && c <= '9' ? symbol::digit
+                   : std::string_view(" \t\n\v\f\r").find(c) != std::string_view::npos
+                       ? symbol::blank
+                   : c == '+'                                         ? symbol::plus
+                   : c == '-'                                         ? symbol::minus
+                   : c == '('                                         ? symbol::open
+                   : c == ')'                                         ? symbol::close
+                   : c == '&'                                         ? symbol::ampersand
+                   : (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ? symbol::letter
+                                                                      : symbol::other;
+        }
+        pieces.push_back({what, token});
+        text.remove_prefix(token.size());
+    }
+    return pieces;
+}
+
+bool is_blank(symbol s) {
+    return s == symbol::blank || s == symbol::spacing_separator;
+}
+bool is_separator(symbol s) {
+    return s == symbol::thousands_separator || s == symbol::spacing_separator;
+}
+
+/// The affixes met around the number.
+struct affixes {
+    bool plus = false;
+    bool minus = false;
+    bool currency = false;
+    bool open = false;
+    bool negative_after = false;
+};
+
+/// The number itself, still as digits.
+struct number_text {
+    int radix = 10;
+    std::string integer_digits{};
+    std::string fraction_digits{};
+    bool exponent_negative = false;
+    std::string exponent_digits{};
+};
+
 class piece_reader {
   public:
-    explicit piece_reader(std::string_view text) : rest_(text) {}
+    explicit piece_reader(const std::vector<piece>& pieces) : pieces_(pieces) {}
 
-    bool at_end() const { return rest_.empty(); }
-
-    bool take(std::string_view token) {
-        if (token.empty() || !rest_.starts_with(token)) {
-            return false;
-        }
-        rest_.remove_prefix(token.size());
-        return true;
-    }
-
-    /// An optional sign; true when it is a minus.
-    bool minus_sign() {
-        if (take("+")) {
-            return false;
-        }
-        return take("-");
-    }
-
-    std::string digits() {
-        const auto count = static_cast<std::size_t>(
-            std::find_if_not(rest_.begin(), rest_.end(), is_digit) - rest_.begin());
-        std::string run(rest_.substr(0, count));
-        rest_.remove_prefix(count);
-        return run;
+    bool at_end() const { return at_ == pieces_.size(); }
+    const piece& next() const { return pieces_[at_]; }
+    bool next_is(symbol s) const { return !at_end() && next().what == s; }
+    void skip() { ++at_; }
+    bool next_letter_is(char upper) const {
+        return next_is(symbol::letter) && (next().text.front() & ~0x20) == upper;
     }
 
   private:
-    std::string_view rest_;
+    const std::vector<piece>& pieces_;
+    std::size_t at_ = 0;
 };
 
-std::string_view without_blanks_around(std::string_view text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return {};
+/// Marks `seen` and returns true if the next piece is `s` and was not seen yet.
+bool once(piece_reader& reader, symbol s, bool& seen) {
+    if (seen || !reader.next_is(s)) {
+        return false;
     }
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    seen = true;
+    reader.skip();
+    return true;
 }
 
-std::optional<number_text> split(std::string_view text, std::string_view separator) {
-    piece_reader reader(without_blanks_around(text));
+void read_prefix(piece_reader& reader, affixes& around) {
+    while (!reader.at_end()) {
+        if (is_blank(reader.next().what)) {
+            reader.skip();
+        } else if (!once(reader, symbol::plus, around.plus) &&
+                   !once(reader, symbol::minus, around.minus) &&
+                   !once(reader, symbol::currency, around.currency) &&
+                   !once(reader, symbol::open, around.open)) {
+            return;
+        }
+    }
+}
+
+int digit_value(char c) {
+    const std::string_view digits = "0123456789abcdef";
+    const auto at = digits.find(static_cast<char>(c | 0x20));
+    return at == std::string_view::npos ? 99 : static_cast<int>(at);
+}
+
+std::optional<number_text> read_radix(piece_reader& reader, int radix) {
+    number_text number{.radix = radix};
+    while ((reader.next_is(symbol::digit) || reader.next_is(symbol::letter)) &&
+           digit_value(reader.next().text.front()) < radix) {
+        number.integer_digits += reader.next().text;
+        reader.skip();
+    }
+    return number.integer_digits.empty() ? std::nullopt : std::optional(number);
+}
+
+std::optional<number_text> read_decimal(piece_reader& reader) {
     number_text number;
-    number.negative = reader.minus_sign();
-    number.integer_digits = reader.digits();
-    if (reader.take(separator)) {
-        number.fraction_digits = reader.digits();
+    bool point = false;
+    while (!reader.at_end()) {
+        const symbol s = reader.next().what;
+        const bool started = !number.integer_digits.empty() || point;
+        if (s == symbol::digit) {
+            (point ? number.fraction_digits : number.integer_digits) += reader.next().text;
+        } else if (s == symbol::decimal_separator && !point) {
+            point = true;
+        } else if (!(is_separator(s) && started)) {
+            break;
+        }
+        reader.skip();
     }
     if (number.integer_digits.empty() && number.fraction_digits.empty()) {
         return std::nullopt;
     }
-    if (reader.take("e") || reader.take("E")) {
-        number.exponent_negative = reader.minus_sign();
-        number.exponent_digits = reader.digits();
+    if (reader.next_letter_is('E')) {
+        reader.skip();
+        if (reader.next_is(symbol::minus) || reader.next_is(symbol::plus)) {
+            number.exponent_negative = reader.next_is(symbol::minus);
+            reader.skip();
+        }
+        while (reader.next_is(symbol::digit)) {
+            number.exponent_digits += reader.next().text;
+            reader.skip();
+        }
         if (number.exponent_digits.empty()) {
             return std::nullopt;
         }
     }
-    if (!reader.at_end()) {
+    return number;
+}
+
+std::optional<number_text> read_number(piece_reader& reader) {
+    if (reader.next_is(symbol::ampersand)) {
+        reader.skip();
+        if (reader.next_letter_is('H') || reader.next_letter_is('O')) {
+            const int radix = reader.next_letter_is('H') ? 16 : 8;
+            reader.skip();
+            return read_radix(reader, radix);
+        }
         return std::nullopt;
     }
-    return number;
+    return read_decimal(reader);
+}
+
+bool read_suffix(piece_reader& reader, affixes& around) {
+    for (; !reader.at_end(); reader.skip()) {
+        const symbol s = reader.next().what;
+        if ((s == symbol::minus && !around.minus) || (s == symbol::close && around.open)) {
+            around.negative_after = true;
+        } else if (!(is_blank(s) || is_separator(s) || s == symbol::currency ||
+                     (s == symbol::plus && !around.plus))) {
+            return false;
+        }
+    }
+    return true;
 }
 
 std::int64_t capped_exponent(const number_text& number) {
@@ -117,18 +250,38 @@ against_half compare_with_half(std::string_view fraction) {
                                                                         : against_half::above;
 }
 
-reference_number evaluate(const number_text& number) {
+reference_number in_range(std::int64_t value) {
+    if (value < INT32_MIN || value > INT32_MAX) {
+        return {kind::out_of_range, 0};
+    }
+    return {kind::integer, value};
+}
+
+reference_number evaluate_radix(const number_text& number) {
+    std::uint64_t value = 0;
+    for (const char digit : number.integer_digits) {
+        value = value * static_cast<std::uint64_t>(number.radix) +
+                static_cast<std::uint64_t>(digit_value(digit));
+        if (value > UINT32_MAX) {
+            return {kind::out_of_range, 0};
+        }
+    }
+    return {kind::integer, value > INT32_MAX ? static_cast<std::int64_t>(value) - (1LL << 32)
+                                             : static_cast<std::int64_t>(value)};
+}
+
+reference_number evaluate_decimal(const number_text& number, bool negative) {
     const std::string mantissa = number.integer_digits + number.fraction_digits;
     const auto first = mantissa.find_first_not_of('0');
     if (first == std::string::npos) {
-        return {kind::integer, 0, 0};
+        return {kind::integer, 0};
     }
     const std::string digits = mantissa.substr(first, mantissa.find_last_not_of('0') + 1 - first);
     // The decimal point stands `point` digits after the first significant one.
     const std::int64_t point = static_cast<std::int64_t>(number.integer_digits.size()) -
                                static_cast<std::int64_t>(first) + capped_exponent(number);
     if (point > 10) {
-        return {kind::out_of_range, 0, digits.size()};  // at least 10^10
+        return {kind::out_of_range, 0};  // at least 10^10
     }
     std::int64_t whole = 0;
     for (std::int64_t i = 0; i < point; ++i) {
@@ -143,21 +296,25 @@ reference_number evaluate(const number_text& number) {
     if (half == against_half::above || (half == against_half::exactly && whole % 2 == 1)) {
         ++whole;
     }
-    const std::int64_t value = number.negative ? -whole : whole;
-    if (value < INT32_MIN || value > INT32_MAX) {
-        return {kind::out_of_range, 0, digits.size()};
-    }
-    return {kind::integer, value, digits.size()};
+    return in_range(negative ? -whole : whole);
 }
 
 }  // namespace
 
-reference_number reference_conversion(std::string_view text, std::string_view separator) {
-    const std::optional<number_text> number = split(text, separator);
-    if (!number) {
+reference_number reference_conversion(std::string_view text, const number_format& format) {
+    const std::vector<piece> pieces = cut(text, format);
+    piece_reader reader(pieces);
+    affixes around;
+    read_prefix(reader, around);
+    const std::optional<number_text> number = read_number(reader);
+    if (!number || !read_suffix(reader, around)) {
         return {};
     }
-    return evaluate(*number);
+    const bool negative = around.minus || around.negative_after;
+    if (around.open && !negative) {
+        return {};
+    }
+    return number->radix == 10 ? evaluate_decimal(*number, negative) : evaluate_radix(*number);
 }
 
 }  // namespace helio::test

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "ttl/number_text.h"
+
 namespace helio::test {
 
 /// What a typed number comes to, worked out on the decimal digits themselves rather than
@@ -14,16 +16,22 @@ struct reference_number {
 
     kind what = kind::not_a_number;
     std::int64_t value = 0;  ///< the rounded integer, when `what` is integer
-    /// Digits of the mantissa from its first to its last non-zero one: a double carries
-    /// up to 15 of them exactly enough that rounding to an integer cannot change.
-    std::size_t significant_digits = 0;
 };
 
-/// The rule an operator's number follows: blanks (space, tab) around it; an optional sign;
-/// digits with an optional fraction after `separator` (at least one digit in all); an
-/// optional exponent, e or E, with an optional sign and at least one digit. The exact value
-/// is rounded to the nearest integer, a half to the even neighbour; outside the 32-bit
-/// signed range it is out of range.
-reference_number reference_conversion(std::string_view text, std::string_view separator);
+/// The rule an operator's number follows in a locale that writes numbers as `format` says,
+/// the one the platform's conversion follows: the text is cut into its symbols first (a
+/// digit, a blank, a sign, a parenthesis, the locale's separators and currency symbol, a
+/// letter), then read as affixes around a number. Before it: blanks and at most one each of
+/// '+', '-', the currency symbol and '('. The number: "&H" and hexadecimal digits or "&O"
+/// and octal digits (32 bits, two's complement, no sign); or decimal digits, at most one
+/// decimal separator, thousands separators once a digit or the decimal separator has come,
+/// and an optional exponent (e or E, a sign, digits). After it: blanks, thousands
+/// separators, the currency symbol, '+' and '-' unless they came before, ')' if '(' did.
+/// A '-' or the ')' makes it negative, and '(' needs one of them. Where the thousands
+/// separator is a space, a plain one or either no-break space, each of those is that
+/// separator inside the number and a blank around it. The exact value is rounded to the
+/// nearest integer, a half to the even neighbour; outside the 32-bit signed range it is out
+/// of range.
+reference_number reference_conversion(std::string_view text, const number_format& format);
 
 }  // namespace helio::test

@@ -17,10 +17,7 @@ namespace helio::test {
 /// The console's model on the simulated heliograph, on simulated time, with its trace
 /// written to a string as `--trace` would write it to a file.
 struct traced_console {
-    explicit traced_console(clock::duration step_per_reading) : time(step_per_reading) {
-        lines.add_observer(trace);
-        model.add_log_observer(trace);
-    }
+    explicit traced_console(clock::duration step_per_reading) : time(step_per_reading) {}
 
     manual_clock time;
     sim::heliograph_controller controller{time};
@@ -28,7 +25,7 @@ struct traced_console {
     ttl_lines lines{device};
     form1_model model{lines, time, "."};
     std::ostringstream out;
-    trace_writer trace{out};
+    trace_writer trace{out, model};
 };
 
 }  // namespace helio::test

@@ -8,6 +8,8 @@
 #include <commctrl.h>
 
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "app/program_identity.h"
 #include "console/form_layout.h"
@@ -271,31 +273,70 @@ TEST_F(Form1WindowTest, ClosingDuringASequenceWaitsForItsEnd) {
     EXPECT_FALSE(IsWindow(handle)) << "closed once the sequence ended";
 }
 
-TEST_F(Form1WindowTest, AClickDuringASequenceIsHandledAfterIt) {
-    standin.set_travel_scale(0.1);
-    wait_watcher clicker(window, 0);
-    model.context().wait_observers.add(clicker);
-    HWND init = window.control("Command9");
-    bool clicked = false;
-    struct : wait_observer {
-        void still_waiting() override {
-            if (!*clicked) {
-                *clicked = true;
-                PostMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
-                PostMessageW(button, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));
+/// Posts messages to a control from inside the first keep-alive of a wait.
+class posting_observer final : public wait_observer {
+  public:
+    posting_observer(HWND control, std::vector<MSG> messages)
+        : control_(control), messages_(std::move(messages)) {}
+    void still_waiting() override {
+        if (!posted_) {
+            posted_ = true;
+            for (const MSG& message : messages_) {
+                PostMessageW(control_, message.message, message.wParam, message.lParam);
             }
         }
-        HWND button;
-        bool* clicked;
-    } impatient;
-    impatient.button = init;
-    impatient.clicked = &clicked;
-    model.context().wait_observers.add(impatient);
-    click("Command1");
-    model.context().wait_observers.remove(impatient);
-    model.context().wait_observers.remove(clicker);
-    EXPECT_TRUE(clicked);
-    EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0, 0)) << "INIT after VISEE, not inside it";
+    }
+
+  private:
+    HWND control_;
+    std::vector<MSG> messages_;
+    bool posted_ = false;
+};
+
+TEST_F(Form1WindowTest, AClickDuringASequenceIsHandledAfterIt) {
+    standin.set_travel_scale(0.1);  // mirror travel, 150 ms
+    const std::pair<const char*, std::vector<MSG>> clicks[] = {
+        // Held in the queue by the wait, as the mouse's own input is.
+        {"the mouse",
+         {{nullptr, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4), 0, {}},
+          {nullptr, WM_LBUTTONUP, 0, MAKELPARAM(4, 4), 0, {}}}},
+        // Dispatched during the wait: the press reaches the model, which defers it.
+        {"a posted BM_CLICK", {{nullptr, BM_CLICK, 0, 0, 0, {}}}},
+    };
+    for (const auto& [how, messages] : clicks) {
+        click("Command2");  // the mirror to the CCD stop, so that VISEE waits
+        ports.writes.clear();
+        posting_observer poster(window.control("Command9"), messages);
+        model.context().wait_observers.add(poster);
+        click("Command1");
+        model.context().wait_observers.remove(poster);
+        test::pump_messages();
+        EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0, 0)) << how << ": INIT after VISEE";
+    }
+}
+
+TEST_F(Form1WindowTest, AFullLogScrollsSoThatTheNewestLineIsTheLastShown) {
+    RECT client;
+    GetClientRect(window.handle(), &client);
+    const int shown = client.bottom / window.line_height();
+    for (int i = 0; i < shown; ++i) {
+        model.log_line("WWWW");
+    }
+    UpdateWindow(window.handle());
+    EXPECT_GT(ink_on_line(shown - 1), 0) << "the window holds " << shown << " lines";
+    for (int i = 0; i < shown; ++i) {
+        model.log_line("");
+    }
+    UpdateWindow(window.handle());
+    EXPECT_EQ(test::ink_pixels(window.handle(), {0, 0, 16, client.bottom}), 0)
+        << "only the empty newest lines";
+    model.log_line("WWWW");
+    UpdateWindow(window.handle());
+    EXPECT_GT(ink_on_line(shown - 1), 0) << "the newest line, last";
+    EXPECT_EQ(ink_on_line(shown - 2), 0);
+    EXPECT_EQ(
+        test::ink_pixels(window.handle(), {0, shown * window.line_height(), 16, client.bottom}), 0)
+        << "none below";
 }
 
 TEST_F(Form1WindowTest, AFailingStatusIsShownInAMessageBoxAndTheConsoleGoesOn) {

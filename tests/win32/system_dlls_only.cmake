@@ -16,9 +16,8 @@ set(system_dlls
     advapi32 bcrypt comctl32 comdlg32 crypt32 gdi32 imm32 iphlpapi kernel32 msvcrt mswsock
     ole32 oleaut32 rpcrt4 secur32 shell32 shlwapi user32 uxtheme version winmm ws2_32)
 foreach(line IN LISTS imports)
-  # Names are as the import library spells them: COMCTL32.DLL as well as GDI32.dll.
-  string(TOLOWER "${line}" line)
-  string(REGEX REPLACE "dll name: ([^.]+)\\.dll" "\\1" dll "${line}")
+  string(TOLOWER "${line}" dll)  # the 32-bit linker writes some names as NAME.DLL
+  string(REGEX REPLACE "dll name: (.+)\\.dll" "\\1" dll "${dll}")
   if(NOT dll IN_LIST system_dlls AND NOT dll MATCHES "^api-ms-win-")
     message(FATAL_ERROR "${PROGRAM} imports ${dll}.dll, which is no Windows system DLL")
   endif()
