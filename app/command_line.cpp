@@ -34,13 +34,14 @@ console_options parse_command_line(const std::vector<std::string>& arguments) {
 }
 
 std::string usage_text(const std::string& program) {
-    return "usage: " + program +
+    return "Usage: " + program +
            " [--simulate] [--trace FILE]\n"
            "The operator's test console of the solar heliograph's TTL-driven mechanisms.\n"
            "\n"
            "  --simulate    run on the simulated heliograph\n"
            "  --trace FILE  write every port access and log line to FILE (- for standard\n"
-           "                error): W <value> per write, R <byte> per read, L <text> per line\n"
+           "                error): W <value> per write, R <byte> per read (R <byte> <count>\n"
+           "                for a run of identical reads), L <text> per logged line\n"
            "  --help        print this help and stop\n"
            "  --version     print the version and stop\n";
 }

@@ -17,16 +17,16 @@ set(one_line "[^\n]*\n$")
 set(no_display "--unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM")
 set(cases
   "--version|${no_display}|0|${version_line}Copyright|^$"
-  "--help|${no_display}|0|^usage: heliograph-console .*--version|^$"
+  "--help|${no_display}|0|^Usage: heliograph-console .*--version|^$"
   "-|${no_display}|1|^$|^heliograph-console: cannot open a window: no display${one_line}"
   # A display named that no server answers: Qt would abort the process.
   "--simulate|${no_display} DISPLAY=:4711|1|^$|^heliograph-console: cannot open a window: could not connect to display :4711${one_line}"
-  "--bogus|${no_display}|2|^$|^unknown argument: --bogus\nusage: heliograph-console"
+  "--bogus|${no_display}|2|^$|^unknown argument: --bogus\nUsage: heliograph-console"
   "--trace|${no_display}|2|^$|^--trace needs a file name"
   "--trace /nonexistent/trace.txt|QT_QPA_PLATFORM=offscreen|1|^$|heliograph-console: cannot open trace file /nonexistent/trace.txt\n$")
 if(PLATFORM STREQUAL "windows")
   set(cases "--version|--unset=DISPLAY|0|${version_line}Copyright|^"
-            "--help|--unset=DISPLAY|0|^usage: heliograph-console .*--version|^")
+            "--help|--unset=DISPLAY|0|^Usage: heliograph-console .*--version|^")
 endif()
 
 foreach(case IN LISTS cases)
