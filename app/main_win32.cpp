@@ -16,6 +16,7 @@
 #include "app/program_identity.h"
 #include "app/trace_sink.h"
 #include "app/version.h"
+#include "console/component_messages.h"
 #include "console/form1_model.h"
 #include "console/form_layout.h"
 #include "console/line_monitor.h"
@@ -28,6 +29,7 @@
 #include "simulator/simulated_device.h"
 #include "ttl/clock.h"
 #include "ttl/ttl_lines.h"
+#include "ttl/win32/class_registration.h"
 #include "ttl/win32/com_apartment.h"
 #include "ttl/win32/com_io_component.h"
 #include "ttl/win32/system_text_to_integer.h"
@@ -62,11 +64,27 @@ void tell(const std::string& text, bool is_error) {
                 is_error ? MB_OK | MB_ICONERROR : MB_OK | MB_ICONINFORMATION);
 }
 
+/// On the instrument: says once, before any press, when the registry shows the I/O
+/// component out of reach (in the trace, the panel's monitor and Form1's title), and tells
+/// the panel if the accesses have to fall back to CoCreateInstance.
+void watch_component(helio::win32::com_io_factory& component, helio::form1_model& model,
+                     helio::win32::form1_window& window) {
+    component.on_fallback([&model](const helio::io_error& why) {
+        model.report_error(helio::class_object_fallback_note(why));
+    });
+    if (const auto warning =
+            helio::registration_warning(helio::win32::look_up_component_registration())) {
+        model.report_error(*warning);
+        window.add_title_note(helio::unreachable_title_note);
+    }
+}
+
 int run_console(const helio::console_options& options, HINSTANCE instance, int show) {
     helio::win32::com_apartment apartment;
     helio::steady_clock_source time;
     // The instrument's I/O component, or with --simulate the simulated heliograph. The
-    // instrument PC has the component: were it missing, each press would say so.
+    // instrument PC has the component: were it missing, each press would say so, and the
+    // console says so at start too.
     const helio::instrument_kind kind =
         helio::choose_instrument(options, /*io_component_available=*/true);
     const helio::panel_plan plan = helio::plan_panel(kind);
@@ -91,6 +109,9 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
     window.create(instance, /*ends_program=*/true);
     helio::win32::show_program_identity(window.handle(), instance);
     helio::win32::console_loop loop(window);
+    if (kind == helio::instrument_kind::real_device) {
+        watch_component(component, model, window);
+    }
 
     std::optional<helio::win32::panel_window> panel;  // built the first time it is opened
     const auto built_panel = [&]() -> HWND {

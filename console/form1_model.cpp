@@ -124,7 +124,7 @@ void form1_model::run_command(const instrument_command& command) {
     }
     busy_ = false;
     if (!failure.empty()) {
-        failure_observers_.notify([&](failure_observer& o) { o.press_failed(failure); });
+        report_error(failure);
     }
     command_observers_.notify([&](command_observer& o) { o.command_ended(command.label); });
     if (host_ != nullptr) {
@@ -147,6 +147,10 @@ std::string form1_model::release_lines() {
     } catch (const std::exception& error) {
         return lines_not_released_message(error);
     }
+}
+
+void form1_model::report_error(const std::string& message) {
+    failure_observers_.notify([&](failure_observer& o) { o.error_reported(message); });
 }
 
 void form1_model::log_line(const std::string& text) {

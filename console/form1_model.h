@@ -37,12 +37,13 @@ class log_observer {
     virtual void line_logged(const std::string& text) = 0;
 };
 
-/// Told when a press ends in an error, with what the operator is shown for it (nothing
-/// of it goes to the message log).
+/// Told of every error the operator is shown, with the message: a press that ended in an
+/// error, or what the console found wrong with the I/O component outside any press
+/// (nothing of it goes to the message log).
 class failure_observer {
   public:
     virtual ~failure_observer() = default;
-    virtual void press_failed(const std::string& message) = 0;
+    virtual void error_reported(const std::string& message) = 0;
 };
 
 /// Told as each command of the instrument's queue starts and ends (a press: its control's
@@ -101,6 +102,10 @@ class form1_model final : public message_log, private wait_observer, private por
     bool busy() const { return busy_; }
     /// A command is running or waits to, or the operator is being told how one failed.
     bool working() const { return queue_.working(); }
+
+    /// Tells the failure observers of an error found outside any press, such as an I/O
+    /// component that the registry shows out of reach at start. The view shows it its way.
+    void report_error(const std::string& message);
 
     const std::string& consigne() const { return consigne_; }
     const std::deque<std::string>& lines() const { return lines_; }

@@ -80,7 +80,7 @@ void line_monitor::wait_ended(const status_wait& wait, clock::duration took, boo
     last_wait_->arrived = arrived;
 }
 
-void line_monitor::press_failed(const std::string& message) {
+void line_monitor::error_reported(const std::string& message) {
     append(transcript_entry::kind::failure, 0).text = message;
 }
 

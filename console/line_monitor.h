@@ -40,7 +40,7 @@ struct wait_record {
 
 /// What the sequences did on the lines, for the maintainer to see: the last byte written
 /// and read, and a bounded, timestamped transcript of every access, logged line and wait,
-/// and of the error that ended a press.
+/// and of every error the operator was shown.
 /// It only listens; it never touches the port itself. The work per access is a few
 /// stores, so that watching does not slow a wait down: a run of identical reads grows one
 /// entry's count without reading the clock.
@@ -86,7 +86,7 @@ class line_monitor final : private port_observer,
     void line_logged(const std::string& text) override;
     void wait_began(const status_wait& wait) override;
     void wait_ended(const status_wait& wait, clock::duration took, bool arrived) override;
-    void press_failed(const std::string& message) override;
+    void error_reported(const std::string& message) override;
 
     transcript_entry& append(transcript_entry::kind what, std::int32_t value);
 

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "console/operator_messages.h"
 
+#include "console/component_messages.h"
 #include "console/go_procedure.h"
 #include "ttl/errors.h"
 
@@ -54,6 +55,9 @@ std::string lines_not_released_message(const std::exception& error) {
 std::string operator_message(const std::exception& error) {
     if (const auto* entry = dynamic_cast<const entry_error*>(&error)) {
         return entry_message(*entry);
+    }
+    if (const auto* creation = dynamic_cast<const creation_error*>(&error)) {
+        return creation_message(*creation) + abandoned;
     }
     if (const auto* io = dynamic_cast<const io_error*>(&error)) {
         return io_message(*io);

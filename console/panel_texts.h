@@ -52,7 +52,7 @@ inline constexpr std::string_view transcript_box = "Journal des accès au port";
 inline constexpr std::string_view transcript_legend =
     "W écriture · R lecture (×N : N lectures identiques de suite) · S largeur du strobe · "
     "L ligne du journal\n"
-    "A attente d'un mécanisme · E erreur qui a arrêté la commande · temps en secondes depuis "
+    "A attente d'un mécanisme · E erreur signalée à l'opérateur · temps en secondes depuis "
     "le démarrage";
 
 inline constexpr std::string_view instrument_box = "Héliographe virtuel";

@@ -2,15 +2,19 @@
 // SPDX-License-Identifier: MIT
 #include "console/trace_writer.h"
 
+#include <algorithm>
+
 namespace helio {
 
 trace_writer::trace_writer(std::ostream& out, form1_model& model) : out_(out), model_(model) {
     model_.context().lines.add_observer(*this);
     model_.add_log_observer(*this);
     model_.add_command_observer(*this);
+    model_.add_failure_observer(*this);
 }
 
 trace_writer::~trace_writer() {
+    model_.remove_failure_observer(*this);
     model_.remove_command_observer(*this);
     model_.remove_log_observer(*this);
     model_.context().lines.remove_observer(*this);
@@ -38,6 +42,13 @@ void trace_writer::line_logged(const std::string& text) {
 
 void trace_writer::command_ended(const std::string& /*label*/) {
     end_run();
+}
+
+void trace_writer::error_reported(const std::string& message) {
+    end_run();
+    std::string line = message;
+    std::ranges::replace(line, '\n', ' ');
+    write_line('E', line);
 }
 
 void trace_writer::end_run() {

@@ -15,9 +15,9 @@
 ///      1,503  R   1  0000 0001  bouton  ×48211
 ///      3,004  A  « lames » en position après 0,840 s
 ///
-/// Tags: W write, R read, S strobe width, L logged line, A wait for a mechanism, E the
-/// error that ended a press, as the operator was shown it. Every number with a fraction
-/// uses the operator's decimal separator.
+/// Tags: W write, R read, S strobe width, L logged line, A wait for a mechanism, E an error
+/// as the operator was shown it (one that ended a press, or one found outside any press). Every
+/// number with a fraction uses the operator's decimal separator.
 namespace helio {
 
 /// A duration in seconds to the millisecond: "0,840".

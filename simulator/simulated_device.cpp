@@ -97,7 +97,7 @@ template <class Call>
 status_code simulated_device::on_fresh_instance(Call call) {
     planned_fault fault;
     if (const status_code refused = begin_access(fault); failed(refused)) {
-        return refused;
+        throw creation_failure(refused);
     }
     instance fresh(*this, next_serial(), std::move(fault));
     return call(fresh);

@@ -17,6 +17,7 @@ namespace helio {
 namespace {
 
 using namespace std::chrono_literals;
+using ::testing::StartsWith;
 
 TEST(CommandLine, TraceAndSimulateOptions) {
     EXPECT_FALSE(parse_command_line({}).trace_path);
@@ -69,8 +70,30 @@ TEST(TraceWriter, AMinuteOfIdenticalReadsIsOneLineEndedWithItsCommand) {
     EXPECT_EQ(trace[0], "L consigne 128");
     EXPECT_EQ(trace[8], "R 5 " + std::to_string(timed_out_reads)) << "the time-out's reads";
     EXPECT_GT(timed_out_reads, 10000);
-    EXPECT_EQ(trace[9], "R 5") << "a command's reads never join the last one's";
+    EXPECT_THAT(trace[9], StartsWith("E Le mécanisme « lames » n'a pas signalé son arrivée"))
+        << "what the operator was shown";
+    EXPECT_EQ(trace[10], "R 5") << "a command's reads never join the last one's";
     EXPECT_EQ(trace.back(), "L Visee positionnee");
+}
+
+TEST(TraceWriter, EveryErrorTheOperatorIsShownIsOneELine) {
+    test::traced_console console(100us);
+    console.model.report_error(
+        "Le composant est introuvable.\nAucune commande n'atteindra "
+        "l'instrument.");
+    console.device.fault_next_access(
+        {sim::access_fault::kind::fail_creation, sim::status_class_not_registered, {}});
+    console.model.press("Command9");
+    console.model.press("Command9");
+    EXPECT_EQ(console.out.str(),
+              "E Le composant est introuvable. Aucune commande n'atteindra l'instrument.\n"
+              "E Le composant d'entrées-sorties n'est pas enregistré sur ce PC : classe "
+              "{E715B92B-25F9-11D1-9330-444553540000} inconnue (CreateInstance, code 0x80040154 "
+              ": Classe non enregistrée). Enregistrez-le avec son programme d'installation ou "
+              "avec regsvr32, ou démarrez la console avec --simulate. La commande est "
+              "abandonnée.\n"
+              "W 0\n")
+        << "the failed press left its message on one line; the next one wrote its byte";
 }
 
 }  // namespace

@@ -97,7 +97,7 @@ TEST(PortAccess, AFailedCreationIsAnIoErrorAndNoCallIsMade) {
     test::scripted_device device;
     device.fail_access(1, access_denied, /*at_creation=*/true);
     ttl_lines lines(device);
-    EXPECT_THROW(lines.write_output(0), io_error);
+    EXPECT_THROW(lines.write_output(0), creation_error) << "not a failure of WritePort";
     EXPECT_THAT(device.journal(), ElementsAre("creation failed"));
 }
 

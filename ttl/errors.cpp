@@ -21,6 +21,11 @@ io_error::io_error(status_code code, std::string operation, std::string system_t
       operation_(std::move(operation)),
       system_text_(std::move(system_text)) {}
 
+creation_error::creation_error(status_code code, std::string call, std::string system_text,
+                               std::optional<component_registration> registration)
+    : io_error(code, std::move(call), std::move(system_text)),
+      registration_(std::move(registration)) {}
+
 conversion_error::conversion_error(std::string value_text)
     : heliograph_error("cannot convert '" + value_text + "' to a 32-bit integer"),
       value_text_(std::move(value_text)) {}

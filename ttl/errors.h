@@ -4,8 +4,11 @@
 
 #include <chrono>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
+
+#include "ttl/component_registration.h"
 
 namespace helio {
 
@@ -38,6 +41,23 @@ class io_error : public heliograph_error {
     status_code code_;
     std::string operation_;
     std::string system_text_;
+};
+
+/// No instance of the I/O component could be made, so no call reached it. `operation()` is
+/// the call that failed (CoGetClassObject, IClassFactory::CreateInstance, CoCreateInstance).
+/// Where the failure may come from how the component is installed, it carries what the
+/// registry said of it just after.
+class creation_error : public io_error {
+  public:
+    creation_error(status_code code, std::string call, std::string system_text,
+                   std::optional<component_registration> registration = std::nullopt);
+
+    const std::optional<component_registration>& registration() const noexcept {
+        return registration_;
+    }
+
+  private:
+    std::optional<component_registration> registration_;
 };
 
 /// A value could not be converted to a 32-bit integer ("type mismatch").

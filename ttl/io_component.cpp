@@ -8,13 +8,17 @@ template <class Call>
 status_code io_component_factory::on_fresh_instance(const char* operation, Call call) {
     std::unique_ptr<io_component> instance;
     if (const status_code created = create_instance(instance); failed(created)) {
-        return created;
+        throw creation_failure(created);
     }
     if (!instance) {
         constexpr status_code null_pointer = static_cast<status_code>(0x80004003);  // E_POINTER
         throw io_error(null_pointer, operation, "the I/O component gave no instance");
     }
     return call(*instance);
+}
+
+creation_error io_component_factory::creation_failure(status_code code) const {
+    return creation_error(code, "CreateInstance", describe_status(code));
 }
 
 status_code io_component_factory::write_port_once(std::int32_t port, std::int32_t& value,

@@ -34,15 +34,19 @@ class io_component_factory {
     virtual status_code create_instance(std::unique_ptr<io_component>& instance) = 0;
 
     /// One whole access: creates an instance, makes its one call, releases it. Each returns
-    /// the failing status of the creation (no call is made then), or the call's status.
-    /// By default the instance comes from create_instance, on the heap; a factory that can
-    /// make a fresh instance more cheaply overrides both.
+    /// the call's status; when no instance could be made, no call is made and each throws
+    /// creation_failure's error. By default the instance comes from create_instance, on the
+    /// heap; a factory that can make a fresh instance more cheaply overrides both.
     virtual status_code write_port_once(std::int32_t port, std::int32_t& value,
                                         std::int32_t& status);
     virtual status_code read_port_once(std::int32_t port, std::int32_t& aux, port_value& value);
 
     /// The system's own text for a status code, for the operator's message.
     virtual std::string describe_status(status_code code) const = 0;
+
+    /// The error for a creation that has just failed with `code`: by default it names
+    /// create_instance's call "CreateInstance"; a factory that knows more says more.
+    virtual creation_error creation_failure(status_code code) const;
 
   private:
     template <class Call>

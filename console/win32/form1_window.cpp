@@ -87,6 +87,11 @@ HWND form1_window::control(std::string_view name) const {
     return nullptr;
 }
 
+void form1_window::add_title_note(std::string_view note) {
+    const std::string title = std::string(layout::window_title) + std::string(note);
+    SetWindowTextW(window_, to_utf16(title).c_str());
+}
+
 LRESULT form1_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
     switch (message) {
         case WM_CREATE:

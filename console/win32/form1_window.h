@@ -50,6 +50,9 @@ class form1_window final : private form_host, private log_observer {
     int line_height() const { return line_height_; }
     HFONT font() const { return font_.handle(); }
 
+    /// Adds `note` (UTF-8) after the window's title, where the operator sees it at once.
+    void add_title_note(std::string_view note);
+
     /// Replaces the message box (tests record the message instead).
     void set_error_presenter(error_presenter presenter) { present_error_ = std::move(presenter); }
 

@@ -181,9 +181,12 @@ case_result run_faulty(const scenario& s, const clean_run& clean, std::uint64_t 
     if (failed.errors.size() == 1) {
         const std::string& shown = failed.errors.front();
         expect(shown.find(fault.shown) != std::string::npos, "wrong message: " + shown);
-        const bool io_fault = fault.fault.what != access_fault::kind::answer;
-        expect(!io_fault || shown.find(is_read ? "ReadPort" : "WritePort") != std::string::npos,
+        const bool call_fault = fault.fault.what == access_fault::kind::fail_call;
+        expect(!call_fault || shown.find(is_read ? "ReadPort" : "WritePort") != std::string::npos,
                "the message names the wrong call: " + shown);
+        const bool creation_fault = fault.fault.what == access_fault::kind::fail_creation;
+        expect(!creation_fault || shown.find("Port") == std::string::npos,
+               "no call was made, yet the message names one: " + shown);
     }
     // The lines are idle after it, or the operator was told they could not be released.
     const bool idle = (failed.outputs_after & protocol::strobe_mask) == 0;

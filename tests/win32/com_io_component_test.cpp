@@ -5,9 +5,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "standin/standin_library.h"
 #include "ttl/errors.h"
 #include "ttl/ttl_lines.h"
+#include "ttl/win32/class_registration.h"
 #include "ttl/win32/system_text.h"
 #include "ttl/win32/unique_variant.h"
 #include "ttl/win32/wide_text.h"
@@ -60,17 +63,83 @@ class text_variant {
     VARIANT value_;
 };
 
-TEST_F(ComIoTest, EveryAccessIsOneObjectMakingOneCallOnPort91) {
+TEST_F(ComIoTest, TheClassObjectIsAskedForOnceAndEveryAccessIsStillAFreshObject) {
     lines.write_output(8);
     lines.write_output(10);
     lines.get_ttl();
     lines.reset_outputs();
-    EXPECT_THAT(
-        standin.journal(),
-        ElementsAre("new 1", "write 1 91 8", "release 1", "new 2", "write 2 91 10", "release 2",
-                    "new 3", "read 3 91 aux 0", "release 3", "new 4", "write 4 91 0", "release 4"));
+    EXPECT_THAT(standin.journal(),
+                ElementsAre("class object", "new 1", "write 1 91 8", "release 1", "new 2",
+                            "write 2 91 10", "release 2", "new 3", "read 3 91 aux 0", "release 3",
+                            "new 4", "write 4 91 0", "release 4"))
+        << "each object made just before its one call and released just after it";
+    EXPECT_EQ(device.path(), win32::com_io_factory::creation_path::class_object);
     EXPECT_EQ(standin.live_objects(), 0);
     EXPECT_EQ(standin.output_lines(), 0);
+}
+
+TEST_F(ComIoTest, RefusedTheClassObjectEveryAccessGoesThroughCoCreateInstanceAndSaysSoOnce) {
+    std::vector<std::string> told;
+    device.on_fallback([&](const io_error& why) {
+        told.push_back(why.operation() + " " + status_hex(why.code()));
+    });
+    lines.write_output(8);
+    const std::vector<standin_call> cached_calls = standin.calls();
+
+    standin.reset();
+    win32::com_io_factory refused;
+    refused.on_fallback([&](const io_error& why) {
+        told.push_back(why.operation() + " " + status_hex(why.code()));
+    });
+    ttl_lines through_refused{refused};
+    standin.refuse_class_object(1, E_NOINTERFACE);
+    through_refused.write_output(8);
+    through_refused.write_output(8);
+    EXPECT_EQ(refused.path(), win32::com_io_factory::creation_path::create_instance);
+    EXPECT_THAT(told, ElementsAre("CoGetClassObject 0x80004002")) << "once, not per access";
+    ASSERT_FALSE(standin.journal().empty());
+    EXPECT_EQ(standin.journal().front(), "class object refused");
+    EXPECT_THAT(standin.object_journal(), ElementsAre("new 1", "write 1 91 8", "release 1",
+                                                           "new 2", "write 2 91 8", "release 2"));
+
+    // Field by field, the component sees the same write either way.
+    const auto write_of = [](const std::vector<standin_call>& calls) {
+        return *std::ranges::find(calls, int{standin_write}, &standin_call::kind);
+    };
+    const standin_call by_class_object = write_of(cached_calls);
+    const standin_call by_create_instance = write_of(standin.calls());
+    EXPECT_EQ(by_class_object.port, by_create_instance.port);
+    EXPECT_EQ(by_class_object.value, by_create_instance.value);
+    EXPECT_EQ(by_class_object.type, by_create_instance.type);
+    EXPECT_EQ(standin.live_objects(), 0);
+
+    standin.fail_creation(1, E_OUTOFMEMORY);
+    try {
+        through_refused.write_output(8);
+        FAIL() << "no object, no access";
+    } catch (const creation_error& error) {
+        EXPECT_EQ(error.operation(), "CoCreateInstance") << "the call the access made";
+        EXPECT_TRUE(error.registration()) << "the class is found on every access this way";
+    }
+}
+
+TEST_F(ComIoTest, AClassObjectThatCannotBeHadAtAllFailsTheAccessAndIsAskedForAgain) {
+    standin.refuse_class_object(2, E_UNEXPECTED);  // and CoCreateInstance's own request
+    try {
+        lines.write_output(8);
+        FAIL() << "no object, no access";
+    } catch (const creation_error& error) {
+        EXPECT_EQ(static_cast<HRESULT>(error.code()), E_UNEXPECTED);
+        EXPECT_EQ(error.operation(), "CoGetClassObject");
+        ASSERT_TRUE(error.registration());
+        EXPECT_EQ(problem_of(*error.registration()), registration_problem::none);
+    }
+    EXPECT_EQ(device.path(), win32::com_io_factory::creation_path::class_object_pending);
+    lines.write_output(8);
+    EXPECT_EQ(device.path(), win32::com_io_factory::creation_path::class_object);
+    EXPECT_THAT(standin.journal(),
+                ElementsAre("class object refused", "class object refused", "class object", "new 1",
+                            "write 1 91 8", "release 1"));
 }
 
 TEST_F(ComIoTest, WritePortIsHandedTheCallersOwnIntegerByReference) {
@@ -79,7 +148,7 @@ TEST_F(ComIoTest, WritePortIsHandedTheCallersOwnIntegerByReference) {
     std::int32_t value = 129;
     std::int32_t status = -1;
     EXPECT_EQ(instance->WritePort(91, value, status), S_OK);
-    const standin_call write = standin.calls().at(1);
+    const standin_call write = standin.calls().at(2);  // after the class object and "new"
     EXPECT_EQ(write.kind, standin_write);
     EXPECT_EQ(write.type, VT_BYREF | VT_I4);
     EXPECT_EQ(write.address, &value) << "a pointer to a copy would not be the caller's integer";
@@ -135,23 +204,34 @@ TEST_F(ComIoTest, AFailingStatusIsAnIoErrorWithTheSystemsTextAndTheObjectIsRelea
             EXPECT_EQ(error.operation(), on_write ? "WritePort" : "ReadPort");
             EXPECT_EQ(error.system_text(), win32::system_text(E_ACCESSDENIED));
         }
-        EXPECT_THAT(standin.journal(), ElementsAre("new 1", "release 1"));
+        EXPECT_THAT(standin.object_journal(), ElementsAre("new 1", "release 1"));
     }
 }
 
-TEST_F(ComIoTest, AFailedCreationIsAnIoErrorAndNoCallIsMade) {
-    standin.fail_creation(1, REGDB_E_CLASSNOTREG);
+TEST_F(ComIoTest, AnObjectTheClassObjectCannotMakeIsACreationErrorAndNoCallIsMade) {
+    standin.fail_creation(1, E_OUTOFMEMORY);
     try {
         lines.write_output(0);
         FAIL() << "a failed creation must not pass silently";
-    } catch (const io_error& error) {
-        EXPECT_EQ(static_cast<HRESULT>(error.code()), REGDB_E_CLASSNOTREG);
-        EXPECT_EQ(error.operation(), "WritePort");
+    } catch (const creation_error& error) {
+        EXPECT_EQ(static_cast<HRESULT>(error.code()), E_OUTOFMEMORY);
+        EXPECT_EQ(error.operation(), "IClassFactory::CreateInstance") << "not WritePort";
+        EXPECT_EQ(error.system_text(), win32::system_text(E_OUTOFMEMORY));
+        EXPECT_FALSE(error.registration()) << "the class was found and loaded already";
     }
-    EXPECT_THAT(standin.journal(), ElementsAre("creation failed"));
+    EXPECT_THAT(standin.journal(), ElementsAre("class object", "creation failed"));
     lines.write_output(0);
-    EXPECT_THAT(standin.journal(),
-                ElementsAre("creation failed", "new 1", "write 1 91 0", "release 1"));
+    EXPECT_THAT(standin.journal(), ElementsAre("class object", "creation failed", "new 1",
+                                               "write 1 91 0", "release 1"));
+}
+
+TEST(ComponentRegistration, TheRegisteredStandInIsFoundWhereCOMLoadsItFrom) {
+    const test::standin_library standin;
+    const component_registration found = win32::look_up_component_registration();
+    EXPECT_EQ(found.program_bits, static_cast<int>(sizeof(void*) * 8));
+    EXPECT_EQ(found.server, win32::to_utf8(standin.path()));
+    EXPECT_TRUE(found.server_found);
+    EXPECT_EQ(problem_of(found), registration_problem::none);
 }
 
 // The COM benchmark runs millions of accesses with the stand-in's record off.
@@ -164,7 +244,8 @@ TEST_F(ComIoTest, WithRecordingOffTheComponentStillWorksAndKeepsNothingUntilRese
         standin.set_sighting_button(pressed);
         EXPECT_EQ(lines.get_ttl() & 1, pressed ? 1 : 0) << "the read must come from the heliograph";
     }
-    EXPECT_THAT(standin.journal(), ElementsAre("new 1", "write 1 91 8", "release 1"));
+    EXPECT_THAT(standin.journal(),
+                ElementsAre("class object", "new 1", "write 1 91 8", "release 1"));
     EXPECT_EQ(standin.live_objects(), 0);
     standin.reset();
     lines.write_output(0);

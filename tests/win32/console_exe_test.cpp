@@ -7,9 +7,9 @@
 
 #include <oaidl.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
-#include <filesystem>
 
 #include "console/panel_texts.h"
 #include "support/console_process.h"
@@ -19,8 +19,10 @@
 namespace helio {
 namespace {
 
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::StartsWith;
 
 /// The program under test, given on the command line (a Linux path is on drive Z:).
 std::wstring& program_path() {
@@ -94,8 +96,12 @@ TEST_F(ConsoleProgramTest, EveryButtonGoesThroughTheRegisteredComponentWithTheSc
     EXPECT_EQ(console.close(), 0u);
     EXPECT_EQ(without_reads(test::read_lines(trace_path)), test::every_button_trace());
 
-    const std::vector<journal_entry> calls = parse_journal(test::read_lines(journal_path));
+    std::vector<journal_entry> calls = parse_journal(test::read_lines(journal_path));
     ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.front().kind, "class-object") << "asked for at the first access";
+    calls.erase(calls.begin());
+    EXPECT_EQ(std::ranges::count(calls, std::string("class-object"), &journal_entry::kind), 0)
+        << "and never again";
     ASSERT_EQ(calls.size() % 3, 0u) << "new, one call, release";
     std::vector<std::string> written;
     for (std::size_t i = 0; i < calls.size(); i += 3) {
@@ -118,6 +124,29 @@ TEST_F(ConsoleProgramTest, EveryButtonGoesThroughTheRegisteredComponentWithTheSc
         }
     }
     EXPECT_EQ(written, expected) << "the bytes the component received";
+}
+
+TEST_F(ConsoleProgramTest, RefusedTheClassObjectTheConsoleSaysSoOnceAndTheAccessesGoOn) {
+    SetEnvironmentVariableW(L"HELIO_STANDIN_REFUSE_CLASS_OBJECT", L"80004002");
+    test::console_process console(program_path(), trace_argument());
+    SetEnvironmentVariableW(L"HELIO_STANDIN_REFUSE_CLASS_OBJECT", nullptr);
+    ASSERT_NE(console.wait_for_window(), nullptr) << "no fault to tell in the title";
+    console.click("Command9");
+    console.click("Command9");
+    EXPECT_EQ(console.close(), 0u);
+    EXPECT_THAT(test::read_lines(trace_path),
+                ElementsAre(StartsWith("E La fabrique de classe du composant d'entrées-sorties "
+                                       "n'a pas pu être obtenue (CoGetClassObject, code "
+                                       "0x80004002"),
+                            "W 0", "W 0"));
+    const std::vector<journal_entry> calls = parse_journal(test::read_lines(journal_path));
+    std::vector<std::string> kinds;
+    for (const journal_entry& call : calls) {
+        kinds.push_back(call.kind);
+    }
+    EXPECT_THAT(kinds, ElementsAre("class-object-refused", "class-object", "new", "write",
+                                   "release", "class-object", "new", "write", "release"))
+        << "CoCreateInstance for every access, each its own object";
 }
 
 TEST_F(ConsoleProgramTest, SimulateRunsOnTheBuiltInHeliographAndLeavesTheComponentAlone) {
@@ -212,10 +241,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s [gtest options] PATH-OF-heliograph-console.exe\n", argv[0]);
         return 2;
     }
-    std::filesystem::path program(argv[1]);
-    if (argv[1][0] == '/') {
-        program = std::filesystem::path("Z:" + std::string(argv[1]));
-    }
-    helio::program_path() = program.make_preferred().wstring();
+    helio::program_path() = helio::test::windows_path(argv[1]);
     return RUN_ALL_TESTS();
 }

@@ -190,10 +190,13 @@ TEST_F(Form1WindowTest, EveryButtonClickedSendsTheScriptsBytesThroughCom) {
         }
         EXPECT_EQ(received, press.writes()) << press.control;
     }
-    // One call per object: every object is created, makes its one call, and is released.
+    // The class object asked for once; then one call per object: every object is created,
+    // makes its one call, and is released.
     const std::vector<standin_call> calls = standin.calls();
-    ASSERT_EQ(calls.size() % 3, 0u);
-    for (std::size_t i = 0; i < calls.size(); i += 3) {
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls[0].kind, standin_class_object_given);
+    ASSERT_EQ(calls.size() % 3, 1u);
+    for (std::size_t i = 1; i < calls.size(); i += 3) {
         EXPECT_EQ(calls[i].kind, standin_created);
         EXPECT_TRUE(calls[i + 1].kind == standin_read || calls[i + 1].kind == standin_write);
         EXPECT_EQ(calls[i + 2].kind, standin_released);

@@ -104,7 +104,7 @@ TEST_F(PanelOnInstrumentTest, F12OpensTheLineMonitorAloneShowingWhatCameBefore) 
     EXPECT_EQ(panel->output_lamps().value(), 0);
     ASSERT_EQ(transcript().size(), 1u);
     EXPECT_THAT(transcript()[0], HasSubstr("W   0  0000 0000  lignes au repos"));
-    EXPECT_EQ(standin.journal().size(), 3u) << "INIT's write, nothing more";
+    EXPECT_EQ(standin.object_journal().size(), 3u) << "INIT's write, nothing more";
 
     SendMessageW(panel->handle(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindowVisible(panel->handle()));
@@ -157,7 +157,7 @@ TEST_F(PanelOnInstrumentTest, TheSamePressesMakeTheSameCallsWithThePanelOpenOrAb
         for (const test::scripted_press& step : test::every_button_script()) {
             press(step);
         }
-        return standin.journal();
+        return standin.object_journal();  // the class object is asked for once per run
     };
     monitor.reset();
     const std::vector<std::string> alone = play();
@@ -175,7 +175,8 @@ TEST_F(PanelOnInstrumentTest, TheSamePressesMakeTheSameCallsWithThePanelOpenOrAb
     panel->refresh();
     SendMessageW(panel->handle(), WM_CLOSE, 0, 0);
     press_f12();
-    EXPECT_EQ(standin.journal(), watched) << "the panel itself calls the component never";
+    EXPECT_EQ(standin.object_journal(), watched)
+        << "the panel itself calls the component never";
 }
 
 }  // namespace

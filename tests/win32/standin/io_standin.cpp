@@ -12,6 +12,7 @@
 #include <oleauto.h>
 #include <olectl.h>
 
+#include <chrono>
 #include <new>
 
 #include "standin_control.h"
@@ -214,6 +215,12 @@ extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE
         *out = nullptr;
         return CLASS_E_CLASSNOTAVAILABLE;
     }
+    if (const HRESULT refused = state().take_class_object_refusal(); FAILED(refused)) {
+        *out = nullptr;
+        state().record({standin_class_object_refused, 0, 0, 0, 0, 0, nullptr});
+        return refused;
+    }
+    state().record({standin_class_object_given, 0, 0, 0, 0, 0, nullptr});
     return factory.QueryInterface(iid, out);
 }
 
@@ -283,6 +290,15 @@ extern "C" __declspec(dllexport) void standin_set_travel_scale(double scale) {
 
 extern "C" __declspec(dllexport) int standin_output_lines() {
     return state().controller().output_lines();
+}
+
+extern "C" __declspec(dllexport) void standin_refuse_class_object(int times, long status) {
+    state().refuse_class_object(times, status);
+}
+
+extern "C" __declspec(dllexport) long long standin_blades_arrival() {
+    const auto arrival = state().controller().blades().arrival_time().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::nanoseconds>(arrival).count();
 }
 
 extern "C" __declspec(dllexport) long standin_live_objects() {

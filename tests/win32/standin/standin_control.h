@@ -28,6 +28,8 @@ enum standin_call_kind {
     standin_read = 3,
     standin_write = 4,
     standin_released = 5,
+    standin_class_object_given = 6,    ///< DllGetClassObject handed out the class object
+    standin_class_object_refused = 7,  ///< DllGetClassObject refused, as planned
 };
 
 /// What the next access (1) or a later one (2, 3, ...) does instead of its normal work.
@@ -47,4 +49,9 @@ typedef void (*standin_set_sighting_button_function)(int active);
 typedef void (*standin_set_travel_scale_function)(double scale);
 typedef int (*standin_output_lines_function)(void);
 typedef long (*standin_live_objects_function)(void);
+/// When the blades' move under way ends, in nanoseconds of the steady clock the component
+/// and its in-process caller share.
+typedef long long (*standin_blades_arrival_function)(void);
+/// The next `times` requests for the class object (DllGetClassObject) fail with `status`.
+typedef void (*standin_refuse_class_object_function)(int times, long status);
 }

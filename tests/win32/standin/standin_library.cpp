@@ -34,6 +34,10 @@ std::string call_text(const standin_call& call) {
                    std::to_string(call.value);
         case standin_released:
             return "release " + serial;
+        case standin_class_object_given:
+            return "class object";
+        case standin_class_object_refused:
+            return "class object refused";
         default:
             return "?";
     }
@@ -56,6 +60,9 @@ standin_library::standin_library() : path_(registered_server_path()) {
     set_travel_scale_ = find<standin_set_travel_scale_function>("standin_set_travel_scale");
     output_lines_ = find<standin_output_lines_function>("standin_output_lines");
     live_objects_ = find<standin_live_objects_function>("standin_live_objects");
+    refuse_class_object_ =
+        find<standin_refuse_class_object_function>("standin_refuse_class_object");
+    blades_arrival_ = find<standin_blades_arrival_function>("standin_blades_arrival");
 }
 
 standin_library::~standin_library() {
@@ -96,6 +103,16 @@ std::vector<std::string> standin_library::journal() const {
     return lines;
 }
 
+std::vector<std::string> standin_library::object_journal() const {
+    std::vector<std::string> lines;
+    for (const standin_call& call : calls()) {
+        if (call.kind != standin_class_object_given && call.kind != standin_class_object_refused) {
+            lines.push_back(call_text(call));
+        }
+    }
+    return lines;
+}
+
 void standin_library::fail_creation(int accesses_from_now, HRESULT status) {
     schedule_fault_(accesses_from_now, standin_fail_creation, status, nullptr);
 }
@@ -116,12 +133,20 @@ void standin_library::set_travel_scale(double scale) {
     set_travel_scale_(scale);
 }
 
+void standin_library::refuse_class_object(int times, HRESULT status) {
+    refuse_class_object_(times, status);
+}
+
 int standin_library::output_lines() const {
     return output_lines_();
 }
 
 long standin_library::live_objects() const {
     return live_objects_();
+}
+
+std::chrono::steady_clock::time_point standin_library::blades_arrival() const {
+    return std::chrono::steady_clock::time_point(std::chrono::nanoseconds(blades_arrival_()));
 }
 
 }  // namespace helio::test

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <string>
 #include <vector>
 
@@ -30,18 +31,25 @@ class standin_library {
     void set_recording(bool on);
 
     std::vector<standin_call> calls() const;
-    /// The calls as short text: "new 1", "write 1 91 8", "read 2 91 aux 0", "release 1".
+    /// The calls as short text: "class object", "new 1", "write 1 91 8", "read 2 91 aux 0",
+    /// "release 1".
     std::vector<std::string> journal() const;
+    /// The journal without the requests for the class object: what the objects saw.
+    std::vector<std::string> object_journal() const;
 
     /// Plans the access `accesses_from_now` from now (1 is the next) to fail or answer.
     void fail_creation(int accesses_from_now, HRESULT status);
     void fail_call(int accesses_from_now, HRESULT status);
     void answer(int accesses_from_now, const VARIANT& value);
+    /// The next `times` requests for the class object fail with `status`.
+    void refuse_class_object(int times, HRESULT status);
 
     void set_sighting_button(bool active);
     void set_travel_scale(double scale);
     int output_lines() const;
     long live_objects() const;
+    /// When the blades' move under way ends, on std::chrono::steady_clock.
+    std::chrono::steady_clock::time_point blades_arrival() const;
 
     const std::wstring& path() const { return path_; }
 
@@ -60,6 +68,8 @@ class standin_library {
     standin_set_travel_scale_function set_travel_scale_;
     standin_output_lines_function output_lines_;
     standin_live_objects_function live_objects_;
+    standin_refuse_class_object_function refuse_class_object_;
+    standin_blades_arrival_function blades_arrival_;
 };
 
 }  // namespace helio::test

@@ -25,6 +25,10 @@ const char* kind_name(int kind) {
             return "write";
         case standin_released:
             return "release";
+        case standin_class_object_given:
+            return "class-object";
+        case standin_class_object_refused:
+            return "class-object-refused";
         default:
             return "?";
     }
@@ -39,6 +43,10 @@ standin_state& standin_state::get() {
 
 standin_state::standin_state() : travel_scale_(travel_scale_from_environment()) {
     reset();
+    // The first request for the class object refused with this status, in hexadecimal.
+    if (const char* status = std::getenv("HELIO_STANDIN_REFUSE_CLASS_OBJECT")) {
+        refuse_class_object(1, static_cast<HRESULT>(std::strtoul(status, nullptr, 16)));
+    }
     if (const char* path = std::getenv("HELIO_STANDIN_JOURNAL")) {
         journal_ = std::fopen(path, "a");
     }
@@ -52,6 +60,7 @@ void standin_state::reset() {
     accesses_ = 0;
     serial_ = 0;
     recording_ = true;
+    class_object_refusals_ = 0;
 }
 
 void standin_state::record(const standin_call& call) {

@@ -71,6 +71,19 @@ class standin_state {
     void schedule(int accesses_from_now, fault planned);
 
     unsigned next_serial() { return ++serial_; }
+
+    /// The status this request for the class object is refused with; S_OK if none.
+    HRESULT take_class_object_refusal() {
+        if (class_object_refusals_ <= 0) {
+            return S_OK;
+        }
+        --class_object_refusals_;
+        return class_object_refusal_;
+    }
+    void refuse_class_object(int times, HRESULT status) {
+        class_object_refusals_ = times;
+        class_object_refusal_ = status;
+    }
     helio::sim::heliograph_controller& controller() { return *controller_; }
 
     long live_objects = 0;
@@ -88,4 +101,6 @@ class standin_state {
     unsigned serial_ = 0;
     std::FILE* journal_ = nullptr;
     bool recording_ = true;
+    int class_object_refusals_ = 0;
+    HRESULT class_object_refusal_ = S_OK;
 };

@@ -23,24 +23,46 @@ HANDLE inheritable_file(const std::wstring& path) {
                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
+/// A shown top-level window of the process: by its title, or by its class.
 struct window_search {
     DWORD process;
     std::wstring_view title;
-    HWND found;
+    std::wstring_view class_name = {};
+    HWND found = nullptr;
 };
 
-BOOL CALLBACK find_titled_window(HWND window, LPARAM context) {
+std::wstring text_of(HWND window, int(WINAPI* get)(HWND, LPWSTR, int)) {
+    std::array<wchar_t, 128> text{};
+    get(window, text.data(), static_cast<int>(text.size()));
+    return text.data();
+}
+
+BOOL CALLBACK find_window(HWND window, LPARAM context) {
     auto* search = reinterpret_cast<window_search*>(context);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    std::array<wchar_t, 128> title{};
-    GetWindowTextW(window, title.data(), static_cast<int>(title.size()));
     // Visible only: a window is made hidden and shown a moment later, and a test that
     // caught it in between would see a window the operator never saw.
-    if (owner == search->process && std::wstring_view(title.data()) == search->title &&
-        IsWindowVisible(window)) {
+    const bool wanted = IsWindowVisible(window) &&
+                        (search->class_name.empty()
+                             ? text_of(window, GetWindowTextW) == search->title
+                             : text_of(window, GetClassNameW) == search->class_name);
+    if (owner == search->process && wanted) {
         search->found = window;
         return FALSE;
+    }
+    return TRUE;
+}
+
+/// The text of a message box of another process: that of its static controls, asked for
+/// with WM_GETTEXT, which Windows carries across processes.
+BOOL CALLBACK collect_static_text(HWND child, LPARAM into) {
+    std::array<wchar_t, 16> name{};
+    GetClassNameW(child, name.data(), static_cast<int>(name.size()));
+    if (_wcsicmp(name.data(), L"Static") == 0) {
+        std::array<wchar_t, 2048> text{};
+        SendMessageW(child, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+        *reinterpret_cast<std::wstring*>(into) += text.data();
     }
     return TRUE;
 }
@@ -71,16 +93,16 @@ console_process::~console_process() {
     CloseHandle(process_.hProcess);
 }
 
-HWND console_process::wait_for_window() {
+HWND console_process::wait_for_window(std::wstring_view title) {
     WaitForInputIdle(process_.hProcess, patience_ms);
-    window_ = wait_for_window(L"COMMANDES TTL HELIOGRAPHE", patience_ms);
+    window_ = wait_for_window(title, patience_ms);
     return window_;
 }
 
 HWND console_process::wait_for_window(std::wstring_view title, DWORD patience) const {
     for (DWORD waited = 0;; waited += 50) {
-        window_search search{process_.dwProcessId, title, nullptr};
-        EnumWindows(find_titled_window, reinterpret_cast<LPARAM>(&search));
+        window_search search{process_.dwProcessId, title};
+        EnumWindows(find_window, reinterpret_cast<LPARAM>(&search));
         if (search.found != nullptr || waited >= patience) {
             return search.found;
         }
@@ -111,6 +133,28 @@ void console_process::click(std::string_view name) const {
     SendMessageTimeoutW(control(name), BM_CLICK, 0, 0, SMTO_NORMAL, 60000, &result);
 }
 
+std::wstring console_process::click_answering_message_box(std::string_view name) const {
+    // Posted: a press that fails holds its message box, and so the click, until answered.
+    PostMessageW(control(name), BM_CLICK, 0, 0);
+    HWND box = nullptr;
+    for (DWORD waited = 0; box == nullptr && waited < patience_ms; waited += 50) {
+        Sleep(50);
+        window_search search{process_.dwProcessId, {}, L"#32770"};
+        EnumWindows(find_window, reinterpret_cast<LPARAM>(&search));
+        box = search.found;
+    }
+    if (box == nullptr) {
+        return {};
+    }
+    std::wstring text;
+    EnumChildWindows(box, collect_static_text, reinterpret_cast<LPARAM>(&text));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    for (DWORD waited = 0; IsWindow(box) && waited < patience_ms; waited += 50) {
+        Sleep(50);
+    }
+    return text;
+}
+
 void console_process::type(std::wstring_view text) const {
     HWND entry = control("Text1");
     SendMessageW(entry, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
@@ -137,6 +181,14 @@ std::string console_process::standard_error() const {
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
+}
+
+std::wstring windows_path(const char* argument) {
+    std::filesystem::path path(argument);
+    if (argument[0] == '/') {
+        path = std::filesystem::path("Z:" + std::string(argument));
+    }
+    return path.make_preferred().wstring();
 }
 
 std::wstring temporary_path(const wchar_t* name) {

@@ -20,8 +20,8 @@ class console_process {
     console_process(const console_process&) = delete;
     console_process& operator=(const console_process&) = delete;
 
-    /// The console's window, once it is shown (nullptr after 20 s without it).
-    HWND wait_for_window();
+    /// The console's window, once it is shown with that title (nullptr after 20 s without).
+    HWND wait_for_window(std::wstring_view title = L"COMMANDES TTL HELIOGRAPHE");
     /// A top-level window of the program with that title, once it is shown (nullptr after
     /// `patience_ms` without it).
     HWND wait_for_window(std::wstring_view title, DWORD patience_ms) const;
@@ -34,6 +34,9 @@ class console_process {
 
     /// Clicks a button and returns once its sequence has ended.
     void click(std::string_view name) const;
+    /// Clicks a button whose press ends in a message box, and answers the box once it has
+    /// read it: the box's text, empty if none came within 20 s.
+    std::wstring click_answering_message_box(std::string_view name) const;
     /// Types `text` into the setpoint entry, replacing what was there.
     void type(std::wstring_view text) const;
 
@@ -48,6 +51,9 @@ class console_process {
     HWND window_ = nullptr;
     std::wstring error_path_;
 };
+
+/// A path given to the test program: a Linux path is on drive Z:.
+std::wstring windows_path(const char* argument);
 
 /// A path in the temporary folder for this test's own files.
 std::wstring temporary_path(const wchar_t* name);
