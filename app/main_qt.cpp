@@ -14,6 +14,7 @@
 #include "app/version.h"
 #include "console/form1_model.h"
 #include "console/line_monitor.h"
+#include "console/panel_presenter.h"
 #include "console/qt/form1.h"
 #include "console/qt/locale_number_format.h"
 #include "console/qt/panel_window.h"
@@ -61,11 +62,13 @@ int main(int argc, char* argv[]) {
         if (plan.shows_virtual_instrument) {
             instrument.emplace(device);
         }
+        helio::panel_presenter presenter(model, monitor, instrument ? &*instrument : nullptr,
+                                         plan.title);
         Form1 window(model);
         std::optional<helio::panel_window> panel;  // built the first time it is opened
         const auto built_panel = [&]() -> helio::panel_window& {
             if (!panel) {
-                panel.emplace(model, monitor, instrument ? &*instrument : nullptr, plan.title);
+                panel.emplace(presenter);
             }
             return *panel;
         };

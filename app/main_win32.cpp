@@ -20,6 +20,7 @@
 #include "console/form1_model.h"
 #include "console/form_layout.h"
 #include "console/line_monitor.h"
+#include "console/panel_presenter.h"
 #include "console/virtual_instrument.h"
 #include "console/win32/console_loop.h"
 #include "console/win32/form1_window.h"
@@ -75,7 +76,7 @@ void watch_component(helio::win32::com_io_factory& component, helio::form1_model
     if (const auto warning =
             helio::registration_warning(helio::win32::look_up_component_registration())) {
         model.report_error(*warning);
-        window.add_title_note(helio::unreachable_title_note);
+        window.warn_in_title(helio::unreachable_title_warning);
     }
 }
 
@@ -105,6 +106,8 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
     if (plan.shows_virtual_instrument) {
         instrument.emplace(simulated);
     }
+    helio::panel_presenter presenter(model, monitor, instrument ? &*instrument : nullptr,
+                                     plan.title);
     helio::win32::form1_window window(model);
     window.create(instance, /*ends_program=*/true);
     helio::win32::show_program_identity(window.handle(), instance);
@@ -116,7 +119,7 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
     std::optional<helio::win32::panel_window> panel;  // built the first time it is opened
     const auto built_panel = [&]() -> HWND {
         if (!panel) {
-            panel.emplace(model, monitor, instrument ? &*instrument : nullptr, plan.title);
+            panel.emplace(presenter);
             panel->create(instance);
             loop.add_dialog(panel->handle());
             helio::win32::show_beside(window.handle(), panel->handle());

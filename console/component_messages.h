@@ -22,10 +22,9 @@ std::string creation_message(const creation_error& error);
 /// be reached; nothing when it looks installed.
 std::optional<std::string> registration_warning(const component_registration& found);
 
-/// Added to Form1's title while the component is known to be out of reach: the panel
-/// (F12) holds the whole message.
-inline constexpr std::string_view unreachable_title_note =
-    " — composant d'entrées-sorties indisponible (F12)";
+/// Put before Form1's title while the component is known to be out of reach, where a
+/// narrow title bar and the task bar still show it; the panel (F12) holds the whole message.
+inline constexpr std::string_view unreachable_title_warning = "Composant d'E/S indisponible (F12)";
 
 /// Told in the panel when the component's class object could not be had (`error`): every
 /// access then goes through CoCreateInstance, which is slower but makes the same calls.

@@ -3,11 +3,11 @@
 #include "console/form1_model.h"
 
 #include <algorithm>
-#include <array>
 #include <exception>
 #include <stdexcept>
 #include <utility>
 
+#include "console/form_layout.h"
 #include "console/go_procedure.h"
 #include "console/operator_messages.h"
 #include "sequences/blade_positioning.h"
@@ -15,28 +15,6 @@
 #include "sequences/strobed_commands.h"
 
 namespace helio {
-
-namespace {
-
-struct button_handler {
-    std::string_view control;
-    void (form1_model::*handler)();
-};
-
-constexpr std::array<button_handler, 10> button_handlers{{
-    {"Command1", &form1_model::Command1_Click},
-    {"Command2", &form1_model::Command2_Click},
-    {"Command3", &form1_model::Command3_Click},
-    {"Command4", &form1_model::Command4_Click},
-    {"Command5", &form1_model::Command5_Click},
-    {"Command6", &form1_model::Command6_Click},
-    {"Command7", &form1_model::Command7_Click},
-    {"Command8", &form1_model::Command8_Click},
-    {"Command9", &form1_model::Command9_Click},
-    {"Command10", &form1_model::Command10_Click},
-}};
-
-}  // namespace
 
 form1_model::form1_model(ttl_lines& lines, const clock& time, std::string decimal_separator,
                          std::unique_ptr<const text_to_integer> numbers)
@@ -88,19 +66,31 @@ void form1_model::Text1_Change(std::string_view text) {
     consigne_ = text;
 }
 
+void form1_model::press(const layout::control_spec& row) {
+    if (row.click != nullptr) {
+        submit({std::string(row.name), [this, click = row.click] { (this->*click)(); }});
+    }
+}
+
 bool form1_model::press(std::string_view control) {
-    const auto entry = std::ranges::find(button_handlers, control, &button_handler::control);
-    if (entry == button_handlers.end()) {
+    const std::optional<layout::control_spec> row = layout::find_control(control);
+    if (!row || row->click == nullptr) {
         return false;
     }
-    submit({std::string(control), [this, handler = entry->handler] { (this->*handler)(); }});
+    press(*row);
     return true;
 }
 
 void form1_model::submit(instrument_command command) {
-    if (queue_.submit(std::move(command)) && host_ != nullptr) {
-        host_->work_done();
+    if (queue_.submit(std::move(command)) && close_pending_ && host_ != nullptr) {
+        close_pending_ = false;
+        host_->close_window();
     }
+}
+
+bool form1_model::may_close() {
+    close_pending_ = working();
+    return !close_pending_;
 }
 
 void form1_model::run_command(const instrument_command& command) {

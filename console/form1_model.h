@@ -17,9 +17,13 @@
 
 namespace helio {
 
+namespace layout {
+struct control_spec;
+}
+
 /// What a view of the window does for the model: tell the operator of an error, show that
-/// a sequence is running, repaint while the sequence holds the window, and learn when all
-/// the work asked for is done (a close asked for meanwhile can happen then).
+/// a sequence is running, repaint while the sequence holds the window, and close the window
+/// once the work under way when the operator asked to close it is done.
 class form_host {
   public:
     virtual ~form_host() = default;
@@ -27,7 +31,7 @@ class form_host {
     virtual void sequence_started() {}
     virtual void sequence_finished() {}
     virtual void keep_alive() {}
-    virtual void work_done() {}
+    virtual void close_window() {}
 };
 
 /// Told of every line added to the message log.
@@ -88,9 +92,17 @@ class form1_model final : public message_log, private wait_observer, private por
     void Command10_Click();
     void Text1_Change(std::string_view text);
 
-    /// A press of the button named `control`: submits its handler, labelled with the name.
-    /// Returns false for a name that is no button.
+    /// A press of the button of the control table's row `row`: submits its handler,
+    /// labelled with the row's name. A row that is no button does nothing.
+    void press(const layout::control_spec& row);
+    /// A press of the button named `control`, for callers that name it rather than hold its
+    /// row; false for a name that is no button.
     bool press(std::string_view control);
+
+    /// The operator asks to close the window: true if it may close now. While work runs or
+    /// waits, closing would cut a sequence in half: false, and the host's close_window() is
+    /// called once all of it is done.
+    bool may_close();
 
     /// Runs `command` as a button's handler runs: the host is told the sequence started and
     /// ended, and an error it raises is shown to the operator (after the lines are released
@@ -140,6 +152,7 @@ class form1_model final : public message_log, private wait_observer, private por
     work_queue queue_{[this](const instrument_command& command) { run_command(command); }};
     std::int32_t last_output_ = 0;  ///< the last byte a write put on the lines
     bool busy_ = false;
+    bool close_pending_ = false;  ///< the operator asked to close while work was under way
 };
 
 }  // namespace helio

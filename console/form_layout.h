@@ -7,6 +7,8 @@
 #include <optional>
 #include <string_view>
 
+#include "console/form1_model.h"
+
 /// The one description of the console window that every view builds itself from.
 namespace helio::layout {
 
@@ -22,6 +24,8 @@ struct control_spec {
     int top;
     int width;
     int height;
+    /// What pressing it does: a button's handler; null for what is no button.
+    void (form1_model::*click)();
 };
 
 inline constexpr std::string_view window_title = "COMMANDES TTL HELIOGRAPHE";
@@ -36,19 +40,19 @@ inline constexpr std::string_view setpoint_entry_tooltip =
 using enum control_kind;
 
 inline constexpr std::array<control_spec, 13> controls{{
-    {"Command1", button, "VISEE", 360, 240, 855, 495},
-    {"Command2", button, "CCD", 3600, 240, 855, 495},
-    {"Command3", button, "POUSSOIR", 1800, 240, 1215, 495},
-    {"Command4", button, "Halpha -1.0 A", 240, 1920, 1215, 495},
-    {"Command5", button, "Halpha + 1.0 A", 3360, 1920, 1215, 495},
-    {"Command6", button, "H alpha", 1800, 2760, 1215, 495},
-    {"Command7", button, "H alpha -0.5 A", 240, 3600, 1215, 495},
-    {"Command8", button, "H alpha +0.5 A", 3360, 3600, 1215, 495},
-    {"Label1", label, "HELIOGRAPHE - PROGRAMME DE TESTS", 960, 5040, 3255, 255},
-    {"Command9", button, "INIT TTL output", 1680, 960, 1455, 495},
-    {"Text1", text_entry, "", 2040, 4320, 735, 375},
-    {"Label2", label, "Autre consigne (35 \xC3\xA0 231):", 720, 4320, 1215, 495},
-    {"Command10", button, "GO", 2880, 4320, 615, 375},
+    {"Command1", button, "VISEE", 360, 240, 855, 495, &form1_model::Command1_Click},
+    {"Command2", button, "CCD", 3600, 240, 855, 495, &form1_model::Command2_Click},
+    {"Command3", button, "POUSSOIR", 1800, 240, 1215, 495, &form1_model::Command3_Click},
+    {"Command4", button, "Halpha -1.0 A", 240, 1920, 1215, 495, &form1_model::Command4_Click},
+    {"Command5", button, "Halpha + 1.0 A", 3360, 1920, 1215, 495, &form1_model::Command5_Click},
+    {"Command6", button, "H alpha", 1800, 2760, 1215, 495, &form1_model::Command6_Click},
+    {"Command7", button, "H alpha -0.5 A", 240, 3600, 1215, 495, &form1_model::Command7_Click},
+    {"Command8", button, "H alpha +0.5 A", 3360, 3600, 1215, 495, &form1_model::Command8_Click},
+    {"Label1", label, "HELIOGRAPHE - PROGRAMME DE TESTS", 960, 5040, 3255, 255, nullptr},
+    {"Command9", button, "INIT TTL output", 1680, 960, 1455, 495, &form1_model::Command9_Click},
+    {"Text1", text_entry, "", 2040, 4320, 735, 375, nullptr},
+    {"Label2", label, "Autre consigne (35 \xC3\xA0 231):", 720, 4320, 1215, 495, nullptr},
+    {"Command10", button, "GO", 2880, 4320, 615, 375, &form1_model::Command10_Click},
 }};
 
 /// The table entry named `name`, if there is one.

@@ -3,6 +3,7 @@
 #include "console/line_monitor.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace helio {
 
@@ -78,6 +79,19 @@ void line_monitor::wait_ended(const status_wait& wait, clock::duration took, boo
     }
     last_wait_->took = took;
     last_wait_->arrived = arrived;
+}
+
+void line_monitor::set_status_line(std::string_view key, std::string text) {
+    const auto same_key = [key](const status_line& line) { return line.key == key; };
+    const auto found = std::ranges::find_if(status_lines_, same_key);
+    if (text.empty()) {
+        std::erase_if(status_lines_, same_key);
+    } else if (found != status_lines_.end()) {
+        found->text = std::move(text);
+    } else {
+        status_lines_.push_back({std::string(key), std::move(text)});
+    }
+    ++revision_;
 }
 
 void line_monitor::error_reported(const std::string& message) {

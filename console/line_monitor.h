@@ -7,6 +7,8 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "console/form1_model.h"
 #include "sequences/sequence_context.h"
@@ -36,6 +38,12 @@ struct wait_record {
     clock::time_point began{};
     std::optional<clock::duration> took{};
     bool arrived = false;
+};
+
+/// A line of state the monitor shows besides the accesses.
+struct status_line {
+    std::string key;
+    std::string text;  ///< UTF-8
 };
 
 /// What the sequences did on the lines, for the maintainer to see: the last byte written
@@ -75,6 +83,12 @@ class line_monitor final : private port_observer,
     /// The wait under way, or the last one that ended.
     const std::optional<wait_record>& last_wait() const { return last_wait_; }
 
+    /// A line of state shown under the access counts, kept under the `key` of what it is
+    /// about (a server, a component's registration): set again to change it, to "" to take
+    /// it away. Lines come in the order their keys were first set.
+    void set_status_line(std::string_view key, std::string text);
+    const std::vector<status_line>& status_lines() const { return status_lines_; }
+
     /// When the monitor started: the transcript's times count from here.
     clock::time_point origin() const { return origin_; }
     const std::string& decimal_separator() const { return model_.context().decimal_separator; }
@@ -102,6 +116,7 @@ class line_monitor final : private port_observer,
     std::optional<std::int32_t> last_output_;
     std::optional<std::int32_t> last_input_;
     std::optional<wait_record> last_wait_;
+    std::vector<status_line> status_lines_;
 };
 
 }  // namespace helio

@@ -13,6 +13,8 @@ struct rgb {
     std::uint8_t red;
     std::uint8_t green;
     std::uint8_t blue;
+
+    friend constexpr bool operator==(const rgb&, const rgb&) = default;
 };
 
 inline constexpr rgb output_lit{230, 81, 0};

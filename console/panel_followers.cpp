@@ -8,12 +8,18 @@
 
 namespace helio {
 
+void shown_lines::add(list_changes& changes) {
+    count_ += changes.new_lines.size();
+    changes.dropped = count_ > keep_at_most_ ? count_ - keep_at_most_ : 0;
+    count_ -= changes.dropped;
+}
+
 std::string transcript_follower::line_of(const transcript_entry& entry) const {
     return transcript_line(entry, monitor_.origin(), monitor_.decimal_separator());
 }
 
-transcript_changes transcript_follower::changes() {
-    transcript_changes changes;
+list_changes transcript_follower::changes() {
+    list_changes changes;
     if (monitor_.revision() == shown_revision_) {
         return changes;
     }
@@ -37,19 +43,22 @@ transcript_changes transcript_follower::changes() {
     }
     shown_end_ = end;
     shown_last_count_ = entries.back().count;
+    shown_.add(changes);
     return changes;
 }
 
-std::vector<std::string> violation_follower::new_lines() {
+list_changes violation_follower::changes() {
     const std::uint64_t seen = instrument_.violations_seen();
     const auto& kept = instrument_.violations();
-    const auto fresh = std::min<std::uint64_t>(seen - shown_, kept.size());
-    std::vector<std::string> lines;
+    const auto fresh = std::min<std::uint64_t>(seen - seen_, kept.size());
+    list_changes changes;
     for (auto it = kept.end() - static_cast<std::ptrdiff_t>(fresh); it != kept.end(); ++it) {
-        lines.push_back(violation_line(*it, monitor_.origin(), monitor_.decimal_separator()));
+        changes.new_lines.push_back(
+            violation_line(*it, monitor_.origin(), monitor_.decimal_separator()));
     }
-    shown_ = seen;
-    return lines;
+    seen_ = seen;
+    shown_.add(changes);
+    return changes;
 }
 
 }  // namespace helio

@@ -14,18 +14,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-/// The trace's lines without the reads, whose number depends on how long a move takes.
-std::vector<std::string> writes_and_lines(const std::string& trace) {
-    std::vector<std::string> kept;
-    std::istringstream in(trace);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.starts_with("R ")) {
-            kept.push_back(line);
-        }
-    }
-    return kept;
-}
-
 // The reference every other build of the console is held to: the script on the simulator.
 TEST(EveryButtonScript, PlaysOnTheSimulatorAsWritten) {
     test::traced_console console(50us);
@@ -41,9 +29,19 @@ TEST(EveryButtonScript, PlaysOnTheSimulatorAsWritten) {
                                                  model.lines().end());
         EXPECT_EQ(new_lines, press.lines()) << press.control;
     }
-    EXPECT_EQ(writes_and_lines(console.out.str()), test::every_button_trace());
-    EXPECT_TRUE(console.controller.monitor().clean());
+    std::istringstream trace(console.out.str());
+    EXPECT_EQ(test::trace_without_reads(trace), test::every_button_trace());
+    const sim::heliograph_controller& controller = console.controller;
+    EXPECT_TRUE(controller.monitor().clean())
+        << controller.monitor().violations().front().description;
+    EXPECT_EQ(controller.mirror().place(), sim::mirror_place::sighting);
+    EXPECT_EQ(controller.blades().target_code(), 100);
+    EXPECT_TRUE(controller.blades().in_position());
+    EXPECT_EQ(controller.pusher_actuations(), 2);
     EXPECT_EQ(console.device.live_instances(), 0u);
+    EXPECT_THAT(console.host.errors, ::testing::IsEmpty());
+    EXPECT_EQ(console.host.started, static_cast<int>(test::every_button_script().size()));
+    EXPECT_EQ(console.host.finished, console.host.started);
 }
 
 }  // namespace

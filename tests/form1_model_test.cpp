@@ -7,9 +7,7 @@
 
 #include "console/go_procedure.h"
 #include "console/log_scroll.h"
-#include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
-#include "support/recorders.h"
+#include "support/simulated_console.h"
 #include "ttl/errors.h"
 
 namespace helio {
@@ -20,37 +18,12 @@ using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
-/// Stands in for a view: remembers what the operator would have been shown.
-class recording_host final : public form_host {
-  public:
-    void show_error(const std::string& message) override { errors.push_back(message); }
-    void sequence_started() override { ++started; }
-    void sequence_finished() override { ++finished; }
-    void keep_alive() override { ++keep_alives; }
-
-    std::vector<std::string> errors;
-    int started = 0;
-    int finished = 0;
-    int keep_alives = 0;
-};
-
 /// The whole console on the simulated heliograph, with simulated time.
-class Form1ModelTest : public ::testing::Test {
+class Form1ModelTest : public ::testing::Test, protected test::simulated_console {
   protected:
-    Form1ModelTest() {
-        model.set_host(&host);
-        lines.add_observer(ports);
-    }
+    Form1ModelTest() : simulated_console(test::make_sim().step(50us).decimal_separator(".")) {}
 
     void type(std::string_view text) { model.Text1_Change(text); }
-
-    manual_clock time{50us};
-    sim::heliograph_controller controller{time};
-    sim::simulated_device device{controller};
-    ttl_lines lines{device};
-    form1_model model{lines, time, "."};
-    recording_host host;
-    test::port_recorder ports;
 };
 
 TEST_F(Form1ModelTest, InitWritesExactlyOneZeroAndLogsNothing) {
@@ -65,53 +38,6 @@ TEST_F(Form1ModelTest, OnlyButtonsPress) {
     EXPECT_FALSE(model.press("Text1"));
     EXPECT_FALSE(model.press("Command11"));
     EXPECT_EQ(device.accesses(), 0u);
-}
-
-TEST_F(Form1ModelTest, EveryButtonEndToEndOnTheSimulator) {
-    struct press_case {
-        const char* control;
-        std::vector<std::int32_t> writes;
-        std::vector<std::string> lines;
-    };
-    const press_case cases[] = {
-        {"Command1", {8, 10, 8, 0}, {"Visee positionnee"}},
-        {"Command1", {}, {"Visee positionnee"}},
-        {"Command3", {32, 34, 32, 0}, {"Bouton de visee active", "Visee positionnee"}},
-        {"Command2", {16, 18, 16, 0}, {"CCD positionnee"}},
-        {"Command3", {8, 10, 8, 0, 32, 34, 32, 0}, {"Bouton de visee active", "Visee positionnee"}},
-        {"Command4", {24, 27, 24, 32, 33, 32, 0}, {"consigne 35", "lames en position  -1 Ang."}},
-        {"Command5",
-         {56, 59, 56, 224, 225, 224, 0},
-         {"consigne 231", "lames en position  +1 Ang."}},
-        {"Command6",
-         {0, 3, 0, 128, 129, 128, 0},
-         {"consigne 128", "lames en position Centre Raie"}},
-        {"Command7", {0, 3, 0, 80, 81, 80, 0}, {"consigne 80", "lames en position  -0.5 Ang."}},
-        {"Command8",
-         {16, 19, 16, 176, 177, 176, 0},
-         {"consigne 178", "lames en position  +0.5 Ang."}},
-        {"Command9", {0}, {}},
-    };
-    std::size_t logged = 0;
-    for (const press_case& c : cases) {
-        ports.writes.clear();
-        ASSERT_TRUE(model.press(c.control));
-        EXPECT_EQ(ports.writes, c.writes) << c.control;
-        const std::vector<std::string> new_lines(model.lines().begin() + static_cast<long>(logged),
-                                                 model.lines().end());
-        EXPECT_EQ(new_lines, c.lines) << c.control;
-        logged = model.lines().size();
-    }
-    EXPECT_THAT(host.errors, IsEmpty());
-    EXPECT_EQ(controller.mirror().place(), sim::mirror_place::sighting);
-    EXPECT_EQ(controller.blades().target_code(), 178);
-    EXPECT_TRUE(controller.blades().in_position());
-    EXPECT_EQ(controller.pusher_actuations(), 2);
-    EXPECT_TRUE(controller.monitor().clean())
-        << controller.monitor().violations().front().description;
-    EXPECT_EQ(device.live_instances(), 0u);
-    EXPECT_EQ(host.started, 11);
-    EXPECT_EQ(host.finished, 11);
 }
 
 TEST_F(Form1ModelTest, PusherWithTheButtonInactiveSendsNothing) {
@@ -256,6 +182,10 @@ class impatient_host final : public form_host, public command_observer {
     explicit impatient_host(form1_model& model) : model_(model) {}
     void show_error(const std::string& message) override { errors.push_back(message); }
     void keep_alive() override {
+        if (!asked_to_close) {
+            asked_to_close = true;
+            closed_at_once = model_.may_close();
+        }
         if (!during_wait.empty()) {
             const std::string control = during_wait.front();
             during_wait.erase(during_wait.begin());
@@ -266,13 +196,15 @@ class impatient_host final : public form_host, public command_observer {
             }
         }
     }
-    void work_done() override { ++work_done_calls; }
+    void close_window() override { ++close_calls; }
     void command_started(const std::string& label) override { started.push_back(label); }
 
     std::vector<std::string> during_wait;
     std::vector<std::string> started;
     std::vector<std::string> errors;
-    int work_done_calls = 0;
+    bool asked_to_close = false;  ///< at the first keep-alive, as the title bar's cross would
+    bool closed_at_once = true;
+    int close_calls = 0;
 
   private:
     form1_model& model_;
@@ -307,7 +239,8 @@ TEST_F(Form1ModelTest, WhatArrivesDuringASequenceRunsAfterItInOrder) {
         model.set_host(&host);
         EXPECT_EQ(impatient.started, c.run);
         EXPECT_EQ(ports.writes, c.writes) << c.run.back();
-        EXPECT_EQ(impatient.work_done_calls, 1) << "told once, when all has run";
+        EXPECT_FALSE(impatient.closed_at_once) << "a close waits for the sequence";
+        EXPECT_EQ(impatient.close_calls, 1) << "and happens once, when all has run";
         EXPECT_THAT(impatient.errors, IsEmpty());
         EXPECT_FALSE(model.working());
     }

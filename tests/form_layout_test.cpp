@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "console/form_layout.h"
 
+#include "console/caption_fit.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
@@ -68,6 +70,33 @@ TEST(FormLayout, KindsAndTheEntryGeometry) {
     EXPECT_EQ(entry->width, 735);
     EXPECT_EQ(entry->height, 375);
     EXPECT_FALSE(find_control("Command11"));
+}
+
+TEST(DialogFont, TheLargestSizeAtWhichEveryCaptionFitsItsControl) {
+    // A face `per_point` pixels wide a character and point; buttons keep 6 px on both sides.
+    // At 96 dpi the tightest buttons ("Halpha + 1.0 A", "H alpha -0.5 A") have 69 px for
+    // 14 characters; the labels fit unless `labels_fit` is false.
+    struct font_case {
+        double per_point;
+        bool labels_fit;
+        double points;
+    };
+    const font_case cases[] = {
+        {0.60, true, 8.0}, {0.64, true, 7.5},  {0.69, true, 7.0},
+        {0.90, true, 6.5}, {0.60, false, 6.5},
+    };
+    for (const font_case& c : cases) {
+        const double points = dialog_font_points([&](double trying) {
+            const caption_measure measure{
+                [&](std::string_view caption) {
+                    return static_cast<int>(static_cast<double>(caption.size()) * trying *
+                                            c.per_point);
+                },
+                [&](std::string_view, int) { return c.labels_fit ? 0 : 1000; }, 6};
+            return captions_fit(measure, 96);
+        });
+        EXPECT_EQ(points, c.points) << c.per_point << " px a character and point";
+    }
 }
 
 TEST(TwipsToPixels, FifteenTwipsAPixelAt96DotsPerInch) {

@@ -8,10 +8,7 @@
 #include <memory>
 
 #include "console/transcript_text.h"
-#include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
-#include "support/error_recorder.h"
-#include "support/recorders.h"
+#include "support/simulated_console.h"
 
 namespace helio {
 namespace {
@@ -22,12 +19,10 @@ using ::testing::HasSubstr;
 using kind = transcript_entry::kind;
 
 /// The console on the simulated heliograph, watched by a line monitor.
-class LineMonitorTest : public ::testing::Test {
+class LineMonitorTest : public ::testing::Test, protected test::simulated_console {
   protected:
-    explicit LineMonitorTest(clock::duration step = 50us) : time(step) {
-        model.set_host(&host);
-        lines.add_observer(ports);
-    }
+    explicit LineMonitorTest(const test::sim_builder& wanted = test::make_sim().step(50us))
+        : simulated_console(wanted) {}
 
     std::vector<std::string> transcript_text() const {
         std::vector<std::string> text;
@@ -47,13 +42,6 @@ class LineMonitorTest : public ::testing::Test {
         return values;
     }
 
-    manual_clock time;
-    sim::heliograph_controller controller{time};
-    sim::simulated_device device{controller};
-    ttl_lines lines{device};
-    form1_model model{lines, time, ","};
-    test::error_recorder host;
-    test::port_recorder ports;
     std::unique_ptr<line_monitor> monitor = std::make_unique<line_monitor>(model);
 };
 
@@ -174,9 +162,7 @@ TEST_F(LineMonitorTest, AMonitorGoneHearsNothingMoreAndLeavesTheOthers) {
 /// The same console with instant mechanisms and a clock that moves only when told.
 class LineMonitorTextTest : public LineMonitorTest {
   protected:
-    LineMonitorTextTest() : LineMonitorTest(clock::duration::zero()) {
-        controller.set_travel_scale(0);
-    }
+    LineMonitorTextTest() : LineMonitorTest(test::make_sim().instant()) {}
 };
 
 TEST_F(LineMonitorTextTest, ASightingPressLineByLine) {

@@ -7,10 +7,7 @@
 
 #include "console/fault_statuses.h"
 #include "console/form1_model.h"
-#include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
-#include "support/error_recorder.h"
-#include "support/recorders.h"
+#include "support/simulated_console.h"
 
 namespace helio {
 namespace {
@@ -21,12 +18,9 @@ using ::testing::HasSubstr;
 using ::testing::IsEmpty;
 
 /// The console on the simulated heliograph, with the panel's view of the instrument.
-class VirtualInstrumentTest : public ::testing::Test {
+class VirtualInstrumentTest : public ::testing::Test, protected test::simulated_console {
   protected:
-    VirtualInstrumentTest() {
-        model.set_host(&host);
-        lines.add_observer(ports);
-    }
+    VirtualInstrumentTest() : simulated_console(test::make_sim().step(50us)) {}
 
     void send(std::initializer_list<std::int32_t> values) {
         for (const std::int32_t value : values) {
@@ -34,13 +28,6 @@ class VirtualInstrumentTest : public ::testing::Test {
         }
     }
 
-    manual_clock time{50us};
-    sim::heliograph_controller controller{time};
-    sim::simulated_device device{controller};
-    ttl_lines lines{device};
-    form1_model model{lines, time, ","};
-    test::error_recorder host;
-    test::port_recorder ports;
     virtual_instrument instrument{device};
 };
 

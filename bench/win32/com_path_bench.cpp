@@ -1,10 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Heliograph console developers
 // SPDX-License-Identifier: MIT
 //
-// The COM path: write_output and get_ttl through com_io_factory against their floor, a bare
-// loop of CoCreateInstance, the one call with the arguments the adapter passes, and Release,
-// all on the registered stand-in component in this process. Prints, as JSON, the median
-// time of each and the median of the rounds' own ratios.
+// The COM path: write_output and get_ttl through com_io_factory, which asks for the class
+// object once and makes each access's object with it, against their floor, a bare loop of
+// CoCreateInstance, the one call with the arguments the adapter passes, and Release; and
+// against a bare loop of the class object's own CreateInstance, the call and Release, what
+// the adapter's path costs without the adapter. All on the registered stand-in component in
+// this process. Prints, as JSON, the median time of each and the medians of the rounds' own
+// ratios.
 //   com_path_bench [ROUNDS [SECONDS_PER_SAMPLE]]     (101 rounds of 0.01 s by default)
 #include <objbase.h>
 #include <windows.h>
@@ -16,6 +19,7 @@
 #include <vector>
 
 #include "interleaved_rounds.h"
+#include "json_list.h"
 #include "standin/standin_library.h"
 #include "ttl/errors.h"
 #include "ttl/ttl_lines.h"
@@ -44,9 +48,31 @@ win32::io_port_dispatch* fresh_object() {
     return static_cast<win32::io_port_dispatch*>(object);
 }
 
-void floor_write(std::int64_t count) {
+/// The class object, asked for once, as com_io_factory asks for it.
+IClassFactory* class_object() {
+    static IClassFactory* const factory = [] {
+        void* object = nullptr;
+        check(CoGetClassObject(win32::io_port_class_id, CLSCTX_INPROC_SERVER, nullptr,
+                               IID_IClassFactory, &object),
+              "CoGetClassObject");
+        return static_cast<IClassFactory*>(object);
+    }();
+    return factory;
+}
+
+win32::io_port_dispatch* object_of_class_object() {
+    void* object = nullptr;
+    check(class_object()->CreateInstance(nullptr, win32::io_port_interface_id, &object),
+          "IClassFactory::CreateInstance");
+    return static_cast<win32::io_port_dispatch*>(object);
+}
+
+using object_maker = win32::io_port_dispatch* (*)();
+
+template <object_maker make>
+void bare_write(std::int64_t count) {
     for (std::int64_t i = 0; i < count; ++i) {
-        win32::io_port_dispatch* port = fresh_object();
+        win32::io_port_dispatch* port = make();
         LONG value = 0;
         LONG status = 0;
         VARIANT by_reference;
@@ -59,9 +85,10 @@ void floor_write(std::int64_t count) {
     }
 }
 
-void floor_read(std::int64_t count) {
+template <object_maker make>
+void bare_read(std::int64_t count) {
     for (std::int64_t i = 0; i < count; ++i) {
-        win32::io_port_dispatch* port = fresh_object();
+        win32::io_port_dispatch* port = make();
         LONG aux = 0;
         VARIANT answer;
         VariantInit(&answer);
@@ -72,37 +99,53 @@ void floor_read(std::int64_t count) {
     }
 }
 
+/// The cases, in the order they are timed and printed.
+enum timed : std::size_t {
+    floor_write,
+    write_output,
+    floor_read,
+    get_ttl,
+    class_object_write,
+    class_object_read,
+};
+
 struct com_figures {
     int rounds = 0;
-    std::int64_t accesses_per_sample = 0;
-    std::vector<std::vector<double>> times;  // floor_write, write_output, floor_read, get_ttl
+    std::vector<std::int64_t> accesses_per_sample;  // per case
+    std::vector<std::vector<double>> times;         // per case, per round
 };
 
 com_figures measure(int rounds, double seconds_per_sample) {
     win32::com_io_factory device;
     ttl_lines lines(device);
     const std::vector<timed_case> cases = {
-        {"floor_write", floor_write},
+        {"floor_write", bare_write<fresh_object>},
         {"write_output",
          [&](std::int64_t count) {
              for (std::int64_t i = 0; i < count; ++i) {
                  lines.write_output(0);
              }
          }},
-        {"floor_read", floor_read},
+        {"floor_read", bare_read<fresh_object>},
         {"get_ttl",
          [&](std::int64_t count) {
              for (std::int64_t i = 0; i < count; ++i) {
                  read_sink = lines.get_ttl();
              }
          }},
+        {"class_object_write", bare_write<object_of_class_object>},
+        {"class_object_read", bare_read<object_of_class_object>},
     };
     // In a fresh Wine prefix, COM's first use starts some of Wine's services, which keep
     // Wine's server busy for a few seconds: nothing is timed until they have settled.
     warm_up(cases, 5.0, 100);
     com_figures figures;
     figures.rounds = rounds;
-    figures.accesses_per_sample = accesses_lasting(cases.front(), seconds_per_sample);
+    // Each case as many accesses as last about the same time: a sample of the fast paths
+    // sized on CoCreateInstance would be too short to time.
+    for (const timed_case& timed : cases) {
+        figures.accesses_per_sample.push_back(accesses_lasting(timed, seconds_per_sample));
+    }
     figures.times = time_in_rounds(cases, rounds, figures.accesses_per_sample);
     return figures;
 }
@@ -119,30 +162,31 @@ double ratio_by_round(const std::vector<double>& measured, const std::vector<dou
     return median(ratios);
 }
 
-std::string json_list(const std::vector<double>& values) {
-    std::string text = "[";
-    for (const double value : values) {
-        text += (text.size() > 1 ? ", " : "") + std::to_string(value);
-    }
-    return text + "]";
-}
-
 void print_json(const com_figures& figures) {
     const auto& t = figures.times;
     std::printf("{\n  \"available\": true,\n");
     std::printf("  \"floor_label\": \"CoCreateInstance, call, Release\",\n");
-    std::printf("  \"rounds\": %d,\n  \"accesses_per_sample\": %lld,\n", figures.rounds,
-                static_cast<long long>(figures.accesses_per_sample));
-    std::printf("  \"floor_write_ns\": %.2f,\n  \"write_output_ns\": %.2f,\n", median(t[0]),
-                median(t[1]));
-    std::printf("  \"floor_read_ns\": %.2f,\n  \"get_ttl_ns\": %.2f,\n", median(t[2]),
-                median(t[3]));
+    std::printf("  \"class_object_label\": \"IClassFactory::CreateInstance, call, Release\",\n");
+    std::printf("  \"rounds\": %d,\n  \"accesses_per_sample\": %s,\n", figures.rounds,
+                json_list(figures.accesses_per_sample).c_str());
+    const char* names[] = {"floor_write", "write_output",       "floor_read",
+                           "get_ttl",     "class_object_write", "class_object_read"};
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        std::printf("  \"%s_ns\": %.2f,\n", names[i], median(t[i]));
+    }
     std::printf("  \"write_output_ratio\": %.4f,\n  \"get_ttl_ratio\": %.4f,\n",
-                ratio_by_round(t[1], t[0]), ratio_by_round(t[3], t[2]));
-    std::printf("  \"samples_ns\": {\"floor_write\": %s,\n", json_list(t[0]).c_str());
-    std::printf("    \"write_output\": %s,\n", json_list(t[1]).c_str());
-    std::printf("    \"floor_read\": %s,\n", json_list(t[2]).c_str());
-    std::printf("    \"get_ttl\": %s}\n}\n", json_list(t[3]).c_str());
+                ratio_by_round(t[write_output], t[floor_write]),
+                ratio_by_round(t[get_ttl], t[floor_read]));
+    std::printf(
+        "  \"write_output_class_object_ratio\": %.4f,\n"
+        "  \"get_ttl_class_object_ratio\": %.4f,\n",
+        ratio_by_round(t[write_output], t[class_object_write]),
+        ratio_by_round(t[get_ttl], t[class_object_read]));
+    std::printf("  \"samples_ns\": {");
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        std::printf("%s\"%s\": %s", i == 0 ? "" : ",\n    ", names[i], json_list(t[i]).c_str());
+    }
+    std::printf("}\n}\n");
 }
 
 }  // namespace

@@ -61,15 +61,16 @@ std::int64_t accesses_lasting(const timed_case& timed, double seconds) {
 }
 
 std::vector<std::vector<double>> time_in_rounds(const std::vector<timed_case>& cases, int rounds,
-                                                std::int64_t count) {
-    if (cases.empty() || rounds < 1 || count < 1) {
+                                                const std::vector<std::int64_t>& counts) {
+    if (cases.empty() || rounds < 1 || counts.size() != cases.size() ||
+        std::ranges::any_of(counts, [](std::int64_t count) { return count < 1; })) {
         throw std::invalid_argument("nothing to time");
     }
     std::vector<std::vector<double>> times(cases.size());
     for (int round = 0; round < rounds; ++round) {
         for (std::size_t step = 0; step < cases.size(); ++step) {
             const std::size_t which = (static_cast<std::size_t>(round) + step) % cases.size();
-            times[which].push_back(time_per_access(cases[which], count));
+            times[which].push_back(time_per_access(cases[which], counts[which]));
         }
     }
     return times;

@@ -24,12 +24,12 @@ std::int64_t accesses_lasting(const timed_case& timed, double seconds);
 /// Runs the cases in turn, `count` accesses at a time, for at least `seconds`.
 void warm_up(const std::vector<timed_case>& cases, double seconds, std::int64_t count);
 
-/// Times every case `rounds` times, `count` accesses at a time. Each round runs every case
-/// once, starting one case further on than the round before, so that a disturbance of the
-/// machine (or of Wine's server) that lasts a round falls on every case alike. Hands back,
-/// per case and in the order given, its time per access in each round.
+/// Times every case `rounds` times, case i `counts[i]` accesses at a time. Each round runs
+/// every case once, starting one case further on than the round before, so that a
+/// disturbance of the machine (or of Wine's server) that lasts a round falls on every case
+/// alike. Hands back, per case and in the order given, its time per access in each round.
 std::vector<std::vector<double>> time_in_rounds(const std::vector<timed_case>& cases, int rounds,
-                                                std::int64_t count);
+                                                const std::vector<std::int64_t>& counts);
 
 /// The median of `values` (the mean of the middle two for an even count).
 double median(std::vector<double> values);

@@ -9,8 +9,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
-#include <algorithm>
-
+#include "console/caption_fit.h"
 #include "console/form_layout.h"
 #include "console/log_scroll.h"
 
@@ -18,45 +17,31 @@ namespace layout = helio::layout;
 
 namespace {
 
-/// The layout was drawn in twips for the classic 8-point dialog font. Desktop fonts run
-/// wider, so the desktop's own family is taken at 8 points, or smaller (down to 6.5) until
-/// every caption fits its control: a caption cut off is worse than a small one.
-constexpr qreal dialog_font_points = 8.0;
-constexpr qreal smallest_font_points = 6.5;
-constexpr int button_text_margin = 8;  // pixels the push button's frame keeps on both sides
-
-bool caption_fits(const QFontMetrics& metrics, const layout::control_spec& item, int dpi) {
-    const QString caption =
-        QString::fromUtf8(item.caption.data(), static_cast<qsizetype>(item.caption.size()));
-    const int width = layout::twips_to_pixels(item.width, dpi);
-    const int height = layout::twips_to_pixels(item.height, dpi);
-    switch (item.kind) {
-        case layout::control_kind::button:
-            return metrics.horizontalAdvance(caption) + 2 * button_text_margin <= width;
-        case layout::control_kind::label:
-            return metrics.boundingRect(QRect(0, 0, width, 10 * height), Qt::TextWordWrap, caption)
-                       .height() <= height;
-        case layout::control_kind::text_entry:
-            return true;
-    }
-    return true;
-}
-
-QFont dialog_font(QFont font, int dpi) {
-    for (qreal points = dialog_font_points; points >= smallest_font_points; points -= 0.5) {
-        font.setPointSizeF(points);
-        const QFontMetrics metrics(font);
-        if (std::ranges::all_of(layout::controls, [&](const layout::control_spec& item) {
-                return caption_fits(metrics, item, dpi);
-            })) {
-            break;
-        }
-    }
-    return font;
-}
-
 QString from_utf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+constexpr int button_text_margin = 8;  // pixels the push button's frame keeps on both sides
+
+/// The desktop's own family, at the size at which every caption fits its control.
+QFont dialog_font(QFont font, int dpi) {
+    font.setPointSizeF(layout::dialog_font_points([&](double points) {
+        font.setPointSizeF(points);
+        const QFontMetrics metrics(font);
+        constexpr int unbounded = 100000;
+        return layout::captions_fit({[&](std::string_view caption) {
+                                         return metrics.horizontalAdvance(from_utf8(caption));
+                                     },
+                                     [&](std::string_view caption, int width) {
+                                         return metrics
+                                             .boundingRect(QRect(0, 0, width, unbounded),
+                                                           Qt::TextWordWrap, from_utf8(caption))
+                                             .height();
+                                     },
+                                     button_text_margin},
+                                    dpi);
+    }));
+    return font;
 }
 
 void show_message_box(QWidget* parent, const QString& message) {
@@ -111,8 +96,7 @@ QWidget* Form1::create_control(const helio::layout::control_spec& item) {
     switch (item.kind) {
         case layout::control_kind::button: {
             auto* button = new QPushButton(caption, this);
-            const std::string_view name = item.name;
-            connect(button, &QPushButton::clicked, this, [this, name] { model_.press(name); });
+            connect(button, &QPushButton::clicked, this, [this, &item] { model_.press(item); });
             return button;
         }
         case layout::control_kind::label: {
@@ -148,13 +132,7 @@ void Form1::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (model_.working()) {
-        // Closing now would cut a sequence in half: close once the work asked for is done.
-        close_requested_ = true;
-        event->ignore();
-        return;
-    }
-    event->accept();
+    event->setAccepted(model_.may_close());
 }
 
 void Form1::show_error(const std::string& message) {
@@ -169,10 +147,8 @@ void Form1::sequence_finished() {
     QApplication::restoreOverrideCursor();
 }
 
-void Form1::work_done() {
-    if (close_requested_) {
-        close();
-    }
+void Form1::close_window() {
+    close();
 }
 
 void Form1::keep_alive() {

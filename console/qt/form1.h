@@ -38,10 +38,9 @@ class Form1 final : public QWidget, private helio::form_host, private helio::log
     void sequence_started() override;
     void sequence_finished() override;
     void keep_alive() override;
-    void work_done() override;
+    void close_window() override;
     void line_logged(const std::string& text) override;
 
     helio::form1_model& model_;
     error_presenter present_error_;
-    bool close_requested_ = false;
 };

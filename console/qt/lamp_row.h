@@ -2,44 +2,37 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QColor>
+#include <QStringList>
 #include <QWidget>
-#include <array>
-#include <cstdint>
-#include <optional>
-#include <string_view>
+#include <string>
+#include <vector>
+
+#include "console/panel_presenter.h"
 
 namespace helio {
 
-/// Eight lamps for the eight lines of a TTL port, bit 7 on the left as a byte is written,
-/// each with its bit number and what the line means. Before the first access every lamp
-/// is dark and hollow: nothing is known of the lines yet.
+/// Eight lamps side by side in equal cells, in the colours given, each with its caption
+/// under it.
 class lamp_row final : public QWidget {
     Q_OBJECT
 
   public:
-    lamp_row(const std::array<std::string_view, 8>& meanings, QColor lit_colour,
-             QWidget* parent = nullptr);
+    /// `captions` left to right; lamps `diameter` pixels across.
+    lamp_row(const std::vector<std::string>& captions, int diameter, QWidget* parent);
 
-    void set_value(std::optional<std::int32_t> value);
-    std::optional<std::int32_t> value() const { return value_; }
+    /// Repaints the lamps when the colours differ from those shown.
+    void show_colours(const lamp_colours& colours);
 
-    /// The lamp of `bit` (0 to 7): its circle, in the widget's coordinates.
-    QRect lamp_rect(int bit) const;
-
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override { return sizeHint(); }
+    /// The circle of the lamp at `position` (0 on the left), in the widget's coordinates.
+    QRect lamp_rect(int position) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QRect cell_rect(int bit) const;
-    void paint_lamp(QPainter& painter, int bit) const;
-
-    std::array<QString, 8> meanings_;
-    QColor lit_colour_;
-    std::optional<std::int32_t> value_;
+    QStringList captions_;
+    lamp_colours colours_{};
+    int diameter_;
 };
 
 }  // namespace helio

@@ -2,123 +2,201 @@
 // SPDX-License-Identifier: MIT
 #include "console/qt/panel_window.h"
 
-#include <QGridLayout>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
-#include <QVBoxLayout>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <algorithm>
 
-#include "console/panel_labels.h"
-#include "console/panel_texts.h"
-#include "console/qt/instrument_box.h"
 #include "console/qt/lamp_row.h"
+#include "console/qt/line_list.h"
 #include "console/qt/panel_text.h"
-#include "console/qt/transcript_view.h"
+#include "console/window_placement.h"
 
 namespace helio {
 
 namespace {
 
-using panel_text::from_rgb;
 using panel_text::from_utf8;
-using panel_text::show_text;
-namespace captions = panel_captions;
 
-constexpr int banner_margin = 6;
 constexpr int gap_between_windows = 8;
 
-QLabel* value_label(QWidget* parent) {
-    auto* label = new QLabel(parent);
-    QFont bold = label->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.4);
-    label->setFont(bold);
-    label->setMinimumWidth(label->fontMetrics().horizontalAdvance(QStringLiteral("0000")));
-    label->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    return label;
+/// The sizes only Qt can tell, in the panel's fonts and style.
+class qt_metrics final : public panel_metrics {
+  public:
+    explicit qt_metrics(const QWidget& panel) : plain_(panel.font()), style_(*panel.style()) {
+        QComboBox list;
+        QPushButton button;
+        list.setFont(plain_);
+        button.setFont(plain_);
+        field_height_ = std::max(list.sizeHint().height(), button.sizeHint().height());
+    }
+
+    screen_size text_size(text_style style, std::string_view text, int wrap_width) const override {
+        const QRect bounds(0, 0, wrap_width > 0 ? wrap_width : unbounded, unbounded);
+        const QRect needed =
+            QFontMetrics(panel_text::font_of(style, plain_))
+                .boundingRect(bounds, wrap_width > 0 ? Qt::TextWordWrap : 0, from_utf8(text));
+        return {needed.width(), needed.height()};
+    }
+    int check_mark_width() const override {
+        return style_.pixelMetric(QStyle::PM_IndicatorWidth) +
+               style_.pixelMetric(QStyle::PM_CheckBoxLabelSpacing) + 4;
+    }
+    int arrow_width() const override { return style_.pixelMetric(QStyle::PM_ScrollBarExtent) + 8; }
+    int field_height() const override { return field_height_; }
+
+  private:
+    static constexpr int unbounded = 100000;
+    QFont plain_;
+    const QStyle& style_;
+    int field_height_ = 0;
+};
+
+QLabel* banner_label(const QString& caption, QWidget* parent) {
+    auto* banner = new QLabel(caption, parent);
+    banner->setAlignment(Qt::AlignCenter);
+    // Colours through the palette: a style sheet would bring in a whole style engine.
+    QPalette colours = banner->palette();
+    colours.setColor(QPalette::Window, panel_text::from_rgb(panel_colours::banner));
+    colours.setColor(QPalette::WindowText, Qt::black);
+    banner->setPalette(colours);
+    banner->setAutoFillBackground(true);
+    return banner;
+}
+
+QRect rect_of(const screen_rect& rect) {
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+screen_rect rect_of(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
 }  // namespace
 
-panel_window::panel_window(form1_model& model, const line_monitor& monitor,
-                           virtual_instrument* instrument, std::string_view title, QWidget* parent)
-    : QWidget(parent, Qt::Window), model_(model), monitor_(monitor) {
+panel_window::panel_window(panel_presenter& presenter, QWidget* parent)
+    : QWidget(parent, Qt::Window), presenter_(presenter) {
     setObjectName(QStringLiteral("panel"));
-    setWindowTitle(from_utf8(title));
+    setWindowTitle(from_utf8(presenter_.title()));
     setAttribute(Qt::WA_QuitOnClose, false);  // closing Form1 alone ends the console
-
-    auto* monitor_column = new QVBoxLayout;
-    monitor_column->addWidget(create_lines());
-    monitor_column->addWidget(create_transcript(), 1);
-    auto* columns = new QHBoxLayout;
-    columns->addLayout(monitor_column, 1);
-    auto* layout = new QVBoxLayout(this);
-    if (instrument != nullptr) {
-        instrument_ = new instrument_box(*instrument, monitor, this);
-        columns->addWidget(instrument_);
-        layout->addWidget(create_banner());
+    setFont(panel_text::font_of(text_style::plain, font()));
+    metrics_ = std::make_unique<qt_metrics>(*this);
+    const panel_layout layout(presenter_.description(), *metrics_);
+    const screen_size preferred = layout.preferred_size();
+    for (const auto& [control, place] : layout.place(preferred)) {
+        widgets_[control] = make(*control, layout.lamps().diameter);
     }
-    layout->addLayout(columns, 1);
-    resize(instrument != nullptr ? 1140 : 760, 560);
+    setMinimumSize(layout.smallest_size().width, layout.smallest_size().height);
+    resize(preferred.width, preferred.height);
+    draw(presenter_.update());
 
-    model_.context().wait_observers.add(*this);
+    presenter_.on_keep_alive([this] { refresh(); });
     connect(&timer_, &QTimer::timeout, this, &panel_window::refresh);
-    timer_.start(refresh_interval_ms);
+    timer_.start(panel_presenter::refresh_interval);
 }
 
 panel_window::~panel_window() {
-    model_.context().wait_observers.remove(*this);
+    presenter_.on_keep_alive(nullptr);
 }
 
-QWidget* panel_window::create_banner() {
-    auto* banner = new QLabel(from_utf8(captions::simulation_banner), this);
-    banner->setObjectName(QStringLiteral("simulation_banner"));
-    // Colours through the palette: a style sheet would bring in a whole style engine.
-    QPalette colours = banner->palette();
-    colours.setColor(QPalette::Window, from_rgb(panel_colours::banner));
-    colours.setColor(QPalette::WindowText, Qt::black);
-    banner->setPalette(colours);
-    banner->setAutoFillBackground(true);
-    QFont bold = banner->font();
-    bold.setBold(true);
-    banner->setFont(bold);
-    banner->setMargin(banner_margin);
-    return banner;
+QWidget* panel_window::control(std::string_view name) const {
+    const auto found = widgets_.find(find_control(presenter_.description(), name));
+    return found == widgets_.end() ? nullptr : found->second;
 }
 
-QWidget* panel_window::create_lines() {
-    auto* box = new QGroupBox(from_utf8(captions::lines_box), this);
-    auto* grid = new QGridLayout(box);
-    output_lamps_ = new lamp_row(line_meanings::outputs, from_rgb(panel_colours::output_lit), box);
-    input_lamps_ = new lamp_row(line_meanings::inputs, from_rgb(panel_colours::input_lit), box);
-    output_lamps_->setObjectName(QStringLiteral("output_lamps"));
-    input_lamps_->setObjectName(QStringLiteral("input_lamps"));
-    output_value_ = value_label(box);
-    input_value_ = value_label(box);
-    grid->addWidget(new QLabel(from_utf8(captions::outputs_row), box), 0, 0);
-    grid->addWidget(output_lamps_, 0, 1);
-    grid->addWidget(output_value_, 0, 2);
-    grid->addWidget(new QLabel(from_utf8(captions::inputs_row), box), 1, 0);
-    grid->addWidget(input_lamps_, 1, 1);
-    grid->addWidget(input_value_, 1, 2);
-    wait_ = new QLabel(box);
-    counts_ = new QLabel(box);
-    grid->addWidget(wait_, 2, 0, 1, 3);
-    grid->addWidget(counts_, 3, 0, 1, 3);
-    grid->setColumnStretch(3, 1);
-    return box;
+/// Made in the description's order, each box before what it holds, so that what a box
+/// holds is drawn over it.
+QWidget* panel_window::make(const panel_control& control, int lamp_diameter) {
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+        case control_kind::box:
+            widget = new QGroupBox(from_utf8(control.caption), this);
+            break;
+        case control_kind::banner:
+            widget = banner_label(from_utf8(control.caption), this);
+            break;
+        case control_kind::lamps:
+            widget = new lamp_row(control.items, lamp_diameter, this);
+            break;
+        case control_kind::lines:
+            widget = new line_list(this);
+            break;
+        case control_kind::label:
+        case control_kind::text:
+        case control_kind::value: {
+            auto* label = new QLabel(from_utf8(control.caption), this);
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            widget = label;
+            break;
+        }
+        default:
+            widget = make_switch(control);
+    }
+    widget->setFont(panel_text::font_of(style_of(control.kind), font()));
+    widget->setObjectName(from_utf8(control.name));
+    widget->setToolTip(from_utf8(control.tip));
+    if (control.ink) {
+        QPalette colours = widget->palette();
+        colours.setColor(QPalette::Text, panel_text::from_rgb(*control.ink));
+        widget->setPalette(colours);
+    }
+    return widget;
 }
 
-QWidget* panel_window::create_transcript() {
-    auto* box = new QGroupBox(from_utf8(captions::transcript_box), this);
-    auto* layout = new QVBoxLayout(box);
-    auto* legend = new QLabel(from_utf8(captions::transcript_legend), box);
-    legend->setWordWrap(true);
-    transcript_ = new transcript_view(monitor_, box);
-    layout->addWidget(legend);
-    layout->addWidget(transcript_, 1);
-    return box;
+QWidget* panel_window::make_switch(const panel_control& control) {
+    const std::string_view name = control.name;
+    const QString caption = from_utf8(control.caption);
+    if (control.kind == control_kind::check) {
+        auto* box = new QCheckBox(caption, this);
+        connect(box, &QCheckBox::toggled, this, [this, name](bool on) {
+            presenter_.toggled(name, on);
+            refresh();
+        });
+        return box;
+    }
+    if (control.kind == control_kind::button) {
+        auto* button = new QPushButton(caption, this);
+        connect(button, &QPushButton::clicked, this, [this, name] {
+            presenter_.pressed(name);
+            refresh();
+        });
+        return button;
+    }
+    auto* list = new QComboBox(this);
+    for (const std::string& item : control.items) {
+        list->addItem(from_utf8(item));
+    }
+    if (control.kind == control_kind::entry) {
+        list->setEditable(true);
+        list->setInsertPolicy(QComboBox::NoInsert);
+        connect(list, &QComboBox::editTextChanged, this,
+                [this, name](const QString& text) { presenter_.typed(name, text.toStdString()); });
+    } else {
+        connect(list, &QComboBox::currentIndexChanged, this, [this, name](int index) {
+            presenter_.chosen(name, static_cast<std::size_t>(index));
+            refresh();
+        });
+    }
+    return list;
+}
+
+void panel_window::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    lay_out();
+}
+
+void panel_window::lay_out() {
+    const panel_layout layout(presenter_.description(), *metrics_);
+    for (const auto& [control, place] : layout.place({width(), height()})) {
+        widgets_.at(control)->setGeometry(rect_of(place));
+    }
 }
 
 void panel_window::showEvent(QShowEvent* event) {
@@ -127,24 +205,49 @@ void panel_window::showEvent(QShowEvent* event) {
 }
 
 void panel_window::refresh() {
-    if (!isVisible()) {
-        return;  // shown again, it catches up at once
+    if (isVisible()) {
+        draw(presenter_.update());  // hidden, it catches up once shown again
     }
-    output_lamps_->set_value(monitor_.last_output());
-    input_lamps_->set_value(monitor_.last_input());
-    show_text(output_value_, from_utf8(byte_value_text(monitor_.last_output())));
-    show_text(input_value_, from_utf8(byte_value_text(monitor_.last_input())));
-    show_text(wait_, from_utf8(wait_label_text(monitor_)));
-    show_text(counts_, from_utf8(access_counts_text(monitor_)));
-    transcript_->refresh();
-    if (instrument_ != nullptr) {
-        instrument_->refresh();
+}
+
+void panel_window::draw(const panel_update& update) {
+    for (const auto& [name, value] : update.controls) {
+        QWidget* widget = control(name);
+        const QSignalBlocker quiet(widget);  // what is drawn is not the maintainer's doing
+        std::visit(
+            drawn_by{
+                [widget](const std::string& text) {
+                    panel_text::show_text(qobject_cast<QLabel*>(widget), from_utf8(text));
+                },
+                [widget](bool on) { qobject_cast<QCheckBox*>(widget)->setChecked(on); },
+                [widget](std::size_t index) {
+                    qobject_cast<QComboBox*>(widget)->setCurrentIndex(static_cast<int>(index));
+                },
+                [widget](const lamp_colours& colours) {
+                    qobject_cast<lamp_row*>(widget)->show_colours(colours);
+                },
+                [widget](const list_changes& changes) {
+                    qobject_cast<line_list*>(widget)->show_changes(changes);
+                },
+            },
+            value);
+    }
+    if (update.relayout) {
+        lay_out();
     }
 }
 
 void show_beside(const QWidget& form, QWidget& panel) {
     const QRect frame = form.frameGeometry();
-    panel.move(frame.right() + 1 + gap_between_windows, frame.top());
+    // The window manager frames both windows alike.
+    const QSize decoration = frame.size() - form.size();
+    const QSize wanted = panel.size() + decoration;
+    const QSize smallest = panel.minimumSizeHint() + decoration;
+    const screen_rect place = place_beside(
+        rect_of(frame), {wanted.width(), wanted.height()}, {smallest.width(), smallest.height()},
+        rect_of(form.screen()->availableGeometry()), gap_between_windows);
+    panel.move(place.left, place.top);
+    panel.resize(QSize(place.width, place.height) - decoration);
     panel.setAttribute(Qt::WA_ShowWithoutActivating);
     panel.show();
 }

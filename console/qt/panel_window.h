@@ -5,70 +5,52 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <map>
+#include <memory>
 #include <string_view>
 
-#include "console/form1_model.h"
-#include "console/line_monitor.h"
-#include "console/virtual_instrument.h"
-
-class QLabel;
+#include "console/panel_layout.h"
+#include "console/panel_presenter.h"
 
 namespace helio {
 
-class instrument_box;
-class lamp_row;
-class transcript_view;
-
-/// The maintainer's second window beside Form1: the lamps of the output and input lines,
-/// the transcript of every access, and on the simulator the virtual instrument. It shows
-/// what the sequences did and never reaches the port itself. It follows the models on a
-/// short timer between presses and at every keep-alive of a wait, so that it moves while
-/// Form1 is busy; closing it only hides it.
-class panel_window final : public QWidget, private wait_observer {
+/// The maintainer's second window beside Form1: the widgets its presenter describes, where
+/// the panel's layout puts them, drawn as the presenter says, every action on them
+/// forwarded to it. It follows the
+/// presenter on a short timer between presses and at every keep-alive of a wait; closing
+/// it only hides it. Widgets are named (objectName) after their control, for the tests
+/// and for accessibility tools.
+class panel_window final : public QWidget {
     Q_OBJECT
 
   public:
-    /// How often the panel looks at the models between presses.
-    static constexpr int refresh_interval_ms = 50;
-
-    /// `instrument` is null on the real instrument: the panel is then the line monitor alone.
-    panel_window(form1_model& model, const line_monitor& monitor, virtual_instrument* instrument,
-                 std::string_view title, QWidget* parent = nullptr);
+    explicit panel_window(panel_presenter& presenter, QWidget* parent = nullptr);
     ~panel_window() override;
 
-    /// Brings every widget up to date with the models; cheap when nothing changed, and
-    /// nothing at all while the panel is hidden.
+    /// Draws what changed; nothing at all while the panel is hidden.
     void refresh();
 
-    const lamp_row& output_lamps() const { return *output_lamps_; }
-    const lamp_row& input_lamps() const { return *input_lamps_; }
-    const transcript_view& transcript() const { return *transcript_; }
-    instrument_box* instrument() const { return instrument_; }
+    /// The widget made for the control `name`, or nullptr.
+    QWidget* control(std::string_view name) const;
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
-    QWidget* create_banner();
-    QWidget* create_lines();
-    QWidget* create_transcript();
-    void still_waiting() override { refresh(); }
+    QWidget* make(const panel_control& control, int lamp_diameter);
+    QWidget* make_switch(const panel_control& control);
+    void lay_out();
+    void draw(const panel_update& update);
 
-    form1_model& model_;
-    const line_monitor& monitor_;
-    lamp_row* output_lamps_ = nullptr;
-    lamp_row* input_lamps_ = nullptr;
-    QLabel* output_value_ = nullptr;
-    QLabel* input_value_ = nullptr;
-    QLabel* wait_ = nullptr;
-    QLabel* counts_ = nullptr;
-    transcript_view* transcript_ = nullptr;
-    instrument_box* instrument_ = nullptr;
+    panel_presenter& presenter_;
+    std::unique_ptr<panel_metrics> metrics_;
+    std::map<const panel_control*, QWidget*> widgets_;
     QTimer timer_;
 };
 
-/// Shows `panel` to the right of `form`, top edges level, leaving the focus in `form`: how
-/// the panel comes up as the console starts.
+/// Shows `panel` beside `form`, within the screen's available area, leaving the focus in
+/// `form`: how the panel comes up as the console starts.
 void show_beside(const QWidget& form, QWidget& panel);
 
 /// Shows `panel` and brings it forward.

@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "console/caption_fit.h"
 #include "ttl/win32/wide_text.h"
 
 namespace helio::win32 {
@@ -38,37 +39,28 @@ HINSTANCE instance_of(HWND window) {
 /// Pixels a push button's frame keeps on either side of its caption.
 constexpr int button_text_margin = 6;
 
-bool caption_fits(HDC dc, const layout::control_spec& item, int dots_per_inch) {
-    const RECT place = control_rectangle(item, dots_per_inch);
-    const std::wstring caption = to_utf16(item.caption);
-    RECT needed{0, 0, place.right - place.left, 0};
-    switch (item.kind) {
-        case layout::control_kind::button:
-            DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &needed,
-                      DT_CALCRECT | DT_SINGLELINE);
-            return needed.right + 2 * button_text_margin <= place.right - place.left;
-        case layout::control_kind::label:
-            DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &needed,
-                      DT_CALCRECT | DT_WORDBREAK);
-            return needed.bottom <= place.bottom - place.top;
-        case layout::control_kind::text_entry:
-            return true;
-    }
-    return true;
-}
-
 }  // namespace
 
 bool captions_fit(HFONT font, int dots_per_inch) {
     HDC screen = GetDC(nullptr);
     HGDIOBJ previous = SelectObject(screen, font);
-    bool all_fit = true;
-    for (const layout::control_spec& item : layout::controls) {
-        all_fit = all_fit && caption_fits(screen, item, dots_per_inch);
-    }
+    const auto needed = [screen](std::string_view caption, int width, UINT format) {
+        const std::wstring text = to_utf16(caption);
+        RECT place{0, 0, width, 0};
+        DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &place,
+                  DT_CALCRECT | format);
+        return place;
+    };
+    const bool fit = layout::captions_fit(
+        {[&](std::string_view caption) { return needed(caption, 0, DT_SINGLELINE).right; },
+         [&](std::string_view caption, int width) {
+             return needed(caption, width, DT_WORDBREAK).bottom;
+         },
+         button_text_margin},
+        dots_per_inch);
     SelectObject(screen, previous);
     ReleaseDC(nullptr, screen);
-    return all_fit;
+    return fit;
 }
 
 RECT control_rectangle(const layout::control_spec& item, int dots_per_inch) {
@@ -108,6 +100,17 @@ HWND create_child(HWND parent, const wchar_t* class_name, std::string_view capti
     }
     SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     return child;
+}
+
+void add_choice(HWND combo, std::string_view text) {
+    const std::wstring wide = to_utf16(text);
+    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+}
+
+HWND combo_entry(HWND combo) {
+    COMBOBOXINFO parts{};
+    parts.cbSize = sizeof parts;
+    return GetComboBoxInfo(combo, &parts) && parts.hwndItem != nullptr ? parts.hwndItem : combo;
 }
 
 HWND create_tooltip(HWND parent, HWND control, std::string_view text) {

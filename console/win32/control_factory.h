@@ -46,6 +46,12 @@ class control_placer {
     int dpi_;
 };
 
+/// Adds a line, in UTF-8, at the end of a combo box's list.
+void add_choice(HWND combo, std::string_view text);
+
+/// The entry field of an editable combo box: where the mouse rests when it rests on it.
+HWND combo_entry(HWND combo);
+
 /// The tool tip that shows `text` while the mouse rests on `control`.
 HWND create_tooltip(HWND parent, HWND control, std::string_view text);
 

@@ -28,4 +28,25 @@ void show_text(HWND control, std::string_view text) {
     }
 }
 
+std::string joined_lines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += (text.empty() ? "" : "\n") + line;
+    }
+    return text;
+}
+
+void show_check(HWND box, bool checked) {
+    const WPARAM state = checked ? BST_CHECKED : BST_UNCHECKED;
+    if (static_cast<WPARAM>(SendMessageW(box, BM_GETCHECK, 0, 0)) != state) {
+        SendMessageW(box, BM_SETCHECK, state, 0);
+    }
+}
+
+void show_choice(HWND combo, std::size_t index) {
+    if (SendMessageW(combo, CB_GETCURSEL, 0, 0) != static_cast<LRESULT>(index)) {
+        SendMessageW(combo, CB_SETCURSEL, index, 0);
+    }
+}
+
 }  // namespace helio::win32

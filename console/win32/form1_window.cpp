@@ -87,8 +87,8 @@ HWND form1_window::control(std::string_view name) const {
     return nullptr;
 }
 
-void form1_window::add_title_note(std::string_view note) {
-    const std::string title = std::string(layout::window_title) + std::string(note);
+void form1_window::warn_in_title(std::string_view warning) {
+    const std::string title = std::string(warning) + " — " + std::string(layout::window_title);
     SetWindowTextW(window_, to_utf16(title).c_str());
 }
 
@@ -155,7 +155,7 @@ void form1_window::OnCommand(int id, int notification) {
     }
     const layout::control_spec& item = layout::controls[static_cast<std::size_t>(index)];
     if (item.kind == layout::control_kind::button && notification == BN_CLICKED) {
-        model_.press(item.name);
+        model_.press(item);
     } else if (item.kind == layout::control_kind::text_entry && notification == EN_CHANGE) {
         model_.Text1_Change(window_text(GetDlgItem(window_, id)));
     }
@@ -223,12 +223,9 @@ std::size_t form1_window::first_visible_line() const {
 }
 
 void form1_window::OnClose() {
-    if (model_.working()) {
-        // Closing now would cut a sequence in half: close once the work asked for is done.
-        close_requested_ = true;
-        return;
+    if (model_.may_close()) {
+        DestroyWindow(window_);
     }
-    DestroyWindow(window_);
 }
 
 void form1_window::OnDestroy() {
@@ -254,8 +251,8 @@ void form1_window::keep_alive() {
     pump_all_but_input();
 }
 
-void form1_window::work_done() {
-    if (close_requested_ && window_ != nullptr) {
+void form1_window::close_window() {
+    if (window_ != nullptr) {
         DestroyWindow(window_);
     }
 }

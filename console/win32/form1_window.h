@@ -50,8 +50,8 @@ class form1_window final : private form_host, private log_observer {
     int line_height() const { return line_height_; }
     HFONT font() const { return font_.handle(); }
 
-    /// Adds `note` (UTF-8) after the window's title, where the operator sees it at once.
-    void add_title_note(std::string_view note);
+    /// Puts `warning` (UTF-8) before the window's title, where the operator sees it at once.
+    void warn_in_title(std::string_view warning);
 
     /// Replaces the message box (tests record the message instead).
     void set_error_presenter(error_presenter presenter) { present_error_ = std::move(presenter); }
@@ -84,7 +84,7 @@ class form1_window final : private form_host, private log_observer {
     void sequence_started() override;
     void sequence_finished() override;
     void keep_alive() override;
-    void work_done() override;
+    void close_window() override;
     void line_logged(const std::string& text) override;
 
     form1_model& model_;
@@ -99,7 +99,6 @@ class form1_window final : private form_host, private log_observer {
     int dpi_ = 96;
     int line_height_ = 13;
     bool ends_program_ = false;
-    bool close_requested_ = false;
 };
 
 }  // namespace helio::win32

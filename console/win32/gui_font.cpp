@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "console/caption_fit.h"
+
 namespace helio::win32 {
 
 namespace {
@@ -60,15 +62,13 @@ gui_font& gui_font::operator=(gui_font&& other) noexcept {
 }
 
 gui_font fitting_gui_font(int dots_per_inch, const std::function<bool(HFONT)>& fits) {
-    constexpr double smallest_points = 6.5;
-    gui_font font(scaled_height(dots_per_inch, 1.0));
-    for (double points = 7.5; points >= smallest_points && !fits(font.handle()); points -= 0.5) {
-        const LONG smaller = points_height(points, dots_per_inch);
-        if (smaller > font.height()) {  // heights are negative: this one is smaller
-            font = gui_font(smaller);
-        }
-    }
-    return font;
+    // At the layout's own size, the system's default GUI font scaled as the twips are.
+    const auto height_at = [dots_per_inch](double points) {
+        return points >= layout::dialog_points ? scaled_height(dots_per_inch, 1.0)
+                                               : points_height(points, dots_per_inch);
+    };
+    return gui_font(height_at(layout::dialog_font_points(
+        [&](double points) { return fits(gui_font(height_at(points)).handle()); })));
 }
 
 gui_font scaled_gui_font(int dots_per_inch, double scale, LONG weight) {
@@ -104,6 +104,17 @@ int line_height(HFONT font) {
     SelectObject(screen, previous);
     ReleaseDC(nullptr, screen);
     return metrics.tmHeight + metrics.tmExternalLeading;
+}
+
+SIZE text_size(HFONT font, std::wstring_view text, int wrap_width) {
+    HDC screen = GetDC(nullptr);
+    HGDIOBJ previous = SelectObject(screen, font);
+    RECT needed{0, 0, wrap_width, 0};
+    DrawTextW(screen, text.data(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_NOPREFIX | (wrap_width > 0 ? DT_WORDBREAK : 0));
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    return {needed.right, needed.bottom};
 }
 
 }  // namespace helio::win32

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <string_view>
 
 namespace helio::win32 {
 
@@ -30,10 +31,9 @@ class gui_font {
     LONG height_ = 0;
 };
 
-/// The default GUI font for a screen of `dots_per_inch`: the size it has at 96 scaled to the
-/// screen, as the twips of the layout are. Where the system's face runs wider than the
-/// layout was drawn for, it steps down half a point at a time, to 6.5 points at least,
-/// until `fits` accepts it: a caption cut off is worse than a small one.
+/// The default GUI font for a screen of `dots_per_inch`, at the size the window's captions
+/// fit (layout::dialog_font_points): the size it has at 96 scaled to the screen, as the
+/// twips of the layout are, or smaller until `fits` accepts it.
 gui_font fitting_gui_font(int dots_per_inch, const std::function<bool(HFONT)>& fits);
 
 /// The default GUI font for a screen of `dots_per_inch`, `scale` times its size, of the
@@ -48,5 +48,9 @@ int screen_dots_per_inch();
 
 /// The height of one line of text in `font`, spacing included.
 int line_height(HFONT font);
+
+/// The size `text` takes in `font`: one line per "\n", or wrapped between words at
+/// `wrap_width` pixels when that is given.
+SIZE text_size(HFONT font, std::wstring_view text, int wrap_width = 0);
 
 }  // namespace helio::win32

@@ -3,6 +3,8 @@
 #include "console/win32/list_box.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "ttl/win32/wide_text.h"
 
@@ -55,28 +57,27 @@ void add(HWND list, const std::wstring& line, int at = -1) {
 
 }  // namespace
 
-void show_new_lines(HWND list, const std::optional<std::string>& last_line,
-                    const std::vector<std::string>& new_lines, std::size_t keep_at_most) {
-    if (!last_line && new_lines.empty()) {
+void show_changes(HWND list, const list_changes& changes) {
+    if (changes.empty()) {
         return;
     }
     const bool following = shows_last_line(list);
-    const bool many = new_lines.size() > lines_drawn_one_by_one;
+    const bool many = changes.new_lines.size() > lines_drawn_one_by_one;
     if (many) {
         SendMessageW(list, WM_SETREDRAW, FALSE, 0);
     }
     std::vector<std::wstring> added;
-    if (last_line && line_count(list) > 0) {
+    if (changes.last_line && line_count(list) > 0) {
         const int last = line_count(list) - 1;
-        added.push_back(to_utf16(*last_line));
+        added.push_back(to_utf16(*changes.last_line));
         SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(last), 0);
         add(list, added.back(), last);
     }
-    for (const std::string& line : new_lines) {
+    for (const std::string& line : changes.new_lines) {
         added.push_back(to_utf16(line));
         add(list, added.back());
     }
-    while (line_count(list) > static_cast<int>(keep_at_most)) {
+    for (std::size_t i = 0; i < changes.dropped; ++i) {
         SendMessageW(list, LB_DELETESTRING, 0, 0);
     }
     const int extent = static_cast<int>(SendMessageW(list, LB_GETHORIZONTALEXTENT, 0, 0));

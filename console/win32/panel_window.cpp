@@ -5,16 +5,15 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <functional>
 #include <stdexcept>
+#include <utility>
 
-#include "console/panel_colours.h"
-#include "console/panel_labels.h"
-#include "console/panel_texts.h"
 #include "console/win32/control_factory.h"
 #include "console/win32/control_text.h"
+#include "console/win32/lamp_painter.h"
 #include "console/win32/list_box.h"
-#include "console/win32/panel_controls.h"
-#include "console/win32/window_class.h"
+#include "console/window_placement.h"
 #include "ttl/win32/system_text.h"
 #include "ttl/win32/wide_text.h"
 
@@ -22,49 +21,77 @@ namespace helio::win32 {
 
 namespace {
 
-namespace captions = panel_captions;
-namespace ids = panel_ids;
+using enum control_kind;
 
 constexpr wchar_t window_class_name[] = L"HeliographePanel";
 constexpr DWORD window_style = WS_OVERLAPPEDWINDOW;
 constexpr UINT_PTR refresh_timer = 1;
-constexpr DWORD label_style = SS_LEFT | SS_NOPREFIX;
-
-// Sizes in pixels at 96 dots per inch.
-constexpr int margin = 8;
+// Clear of IDOK and IDCANCEL, which the dialog keys send, and of Form1's ids.
+constexpr int first_id = 300;
 constexpr int gap_between_windows = 8;
-constexpr int banner_height = 26;
-constexpr int banner_padding = 6;
-constexpr int instrument_width = 380;
-constexpr int client_height = 600;
-constexpr int smallest_client_height = 480;
-constexpr int monitor_only_width = 760;
-constexpr int row_label_width = 125;
-constexpr int value_width = 64;
-constexpr int text_height = 16;
 
 COLORREF colour_of(panel_colours::rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
 }
 
-}  // namespace
+struct window_kind {
+    const wchar_t* class_name;
+    DWORD style;
+};
 
-panel_window::panel_window(form1_model& model, const line_monitor& monitor,
-                           virtual_instrument* instrument, std::string_view title)
-    : model_(model),
-      monitor_(monitor),
-      title_(to_utf16(title)),
-      transcript_lines_(monitor),
-      output_lamps_(line_meanings::outputs, panel_colours::output_lit),
-      input_lamps_(line_meanings::inputs, panel_colours::input_lit) {
-    if (instrument != nullptr) {
-        instrument_ = std::make_unique<instrument_controls>(*instrument, monitor);
+window_kind kind_of(control_kind kind) {
+    constexpr DWORD label_style = SS_LEFT | SS_NOPREFIX;
+    switch (kind) {
+        case box:
+            return {WC_BUTTONW, BS_GROUPBOX};
+        case check:
+            return {WC_BUTTONW, BS_AUTOCHECKBOX | WS_TABSTOP};
+        case button:
+            return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP};
+        case choice:
+            return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP};
+        case entry:
+            return {WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP};
+        case banner:
+            return {WC_STATICW, SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX};
+        case lamps:  // painted on WM_DRAWITEM
+            return {WC_STATICW, SS_OWNERDRAW};
+        case lines:
+            return {WC_LISTBOXW,
+                    LBS_NOINTEGRALHEIGHT | LBS_NOSEL | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP};
+        default:
+            return {WC_STATICW, label_style};
     }
-    model_.context().wait_observers.add(*this);
 }
 
+/// The sizes only Windows can tell, in the panel's fonts.
+class win32_metrics final : public panel_metrics {
+  public:
+    explicit win32_metrics(std::function<HFONT(text_style)> font_of)
+        : font_of_(std::move(font_of)) {}
+
+    screen_size text_size(text_style style, std::string_view text, int wrap_width) const override {
+        const SIZE size = win32::text_size(font_of_(style), to_utf16(text), wrap_width);
+        return {size.cx, size.cy};
+    }
+    int check_mark_width() const override { return GetSystemMetrics(SM_CXMENUCHECK) + 8; }
+    int arrow_width() const override { return GetSystemMetrics(SM_CXVSCROLL); }
+    int field_height() const override { return line_height(font_of_(text_style::plain)) + 10; }
+
+  private:
+    std::function<HFONT(text_style)> font_of_;
+};
+
+bool checked(HWND box) {
+    return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+}  // namespace
+
+panel_window::panel_window(panel_presenter& presenter) : presenter_(presenter) {}
+
 panel_window::~panel_window() {
-    model_.context().wait_observers.remove(*this);
+    presenter_.on_keep_alive(nullptr);
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
@@ -74,32 +101,53 @@ panel_window::~panel_window() {
 }
 
 void panel_window::create(HINSTANCE instance) {
-    dpi_ = screen_dots_per_inch();
-    font_ = scaled_gui_font(dpi_);
-    bold_font_ = scaled_gui_font(dpi_, 1.0, FW_BOLD);
-    value_font_ = scaled_gui_font(dpi_, 1.4, FW_BOLD);
-    small_font_ = scaled_gui_font(dpi_, 0.9);
-    fixed_font_ = fixed_pitch_font(dpi_);
+    const int dpi = screen_dots_per_inch();
+    fonts_ = {scaled_gui_font(dpi), scaled_gui_font(dpi, 1.0, FW_BOLD),
+              scaled_gui_font(dpi, 1.4, FW_BOLD), scaled_gui_font(dpi, 0.9), fixed_pitch_font(dpi)};
     banner_brush_ = CreateSolidBrush(colour_of(panel_colours::banner));
+    metrics_ = std::make_unique<win32_metrics>([this](text_style style) { return font_of(style); });
     register_window_class(instance, window_class_name, owned_window_procedure<panel_window>,
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
-    // The monitor as wide as when it is alone, the virtual instrument to its right.
-    const int width =
-        instrument_ ? monitor_only_width + instrument_width + margin : monitor_only_width;
-    RECT area{0, 0, px(width), px(client_height)};
-    AdjustWindowRectEx(&area, window_style, FALSE, 0);
-    if (CreateWindowExW(0, window_class_name, title_.c_str(), window_style, CW_USEDEFAULT,
-                        CW_USEDEFAULT, area.right - area.left, area.bottom - area.top, nullptr,
-                        nullptr, instance, this) == nullptr) {
+    const std::wstring title = to_utf16(presenter_.title());
+    if (CreateWindowExW(0, window_class_name, title.c_str(), window_style, CW_USEDEFAULT,
+                        CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this) == nullptr) {
         throw std::runtime_error(
             "cannot create the panel window: " +
             system_text(static_cast<long>(HRESULT_FROM_WIN32(GetLastError()))));
     }
+    const screen_size client = layout().preferred_size();
+    const screen_size smallest = layout().smallest_size();
+    smallest_ = {smallest.width, smallest.height};
+    RECT frame{0, 0, client.width, client.height};
+    AdjustWindowRectEx(&frame, window_style, FALSE, 0);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HWND panel_window::control(std::string_view name) const {
-    const auto entry = std::ranges::find(ids::named, name, &ids::named_id::name);
-    return entry == ids::named.end() ? nullptr : GetDlgItem(window_, entry->id);
+    const std::size_t index = index_of(name);
+    return index < made_.size() ? made_[index].window : nullptr;
+}
+
+RECT panel_window::lamp_rect(std::string_view name, int position) const {
+    RECT row{};
+    GetClientRect(control(name), &row);
+    return win32::lamp_rect(row, position, lamp_diameter_);
+}
+
+std::size_t panel_window::index_of(std::string_view name) const {
+    const auto named = [name](const made& entry) { return entry.control->name == name; };
+    return name.empty()
+               ? made_.size()
+               : static_cast<std::size_t>(std::ranges::find_if(made_, named) - made_.begin());
+}
+
+panel_layout panel_window::layout() const {
+    return {presenter_.description(), *metrics_};
+}
+
+HFONT panel_window::font_of(text_style style) const {
+    return fonts_.at(static_cast<std::size_t>(style)).handle();
 }
 
 LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
@@ -109,9 +157,6 @@ LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
             return 0;
         case WM_SIZE:
             OnSize();
-            return 0;
-        case WM_PAINT:
-            OnPaint();
             return 0;
         case WM_GETMINMAXINFO:
             OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(l));
@@ -127,6 +172,9 @@ LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
                 refresh();  // what happened while it was hidden
             }
             break;
+        case WM_DRAWITEM:
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
+            return TRUE;
         case WM_SETCURSOR:
             if (OnSetCursor()) {
                 return TRUE;
@@ -146,134 +194,94 @@ LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
 }
 
 void panel_window::OnCreate() {
-    // Each box before what it holds: the first made is on top, as in a dialog template.
-    if (instrument_) {
-        create_child(window_, WC_STATICW, captions::simulation_banner, label_style | SS_CENTERIMAGE,
-                     ids::banner, bold_font_.handle());
+    const panel_layout laid_out = layout();
+    lamp_diameter_ = laid_out.lamps().diameter;
+    for (const auto& [control, place] : laid_out.place(laid_out.preferred_size())) {
+        make(*control);
     }
-    create_lines();
-    create_transcript();
-    if (instrument_) {
-        instrument_->create(window_, font_.handle(), fixed_font_.handle());
+    draw(presenter_.update());
+    presenter_.on_keep_alive([this] { refresh(); });
+    SetTimer(window_, refresh_timer, static_cast<UINT>(panel_presenter::refresh_interval.count()),
+             nullptr);
+}
+
+/// Made in the description's order, each box before what it holds (the first made is on
+/// top, as in a dialog template), which is also the order Tab moves in.
+void panel_window::make(const panel_control& control) {
+    made_.push_back({&control, make_window(control, first_id + static_cast<int>(made_.size()))});
+}
+
+HWND panel_window::make_window(const panel_control& control, int id) {
+    const window_kind kind = kind_of(control.kind);
+    const HFONT font = font_of(style_of(control.kind));
+    HWND window = create_child(window_, kind.class_name, control.caption, kind.style, id, font,
+                               control.kind == lines ? WS_EX_CLIENTEDGE : 0);
+    for (const std::string& item : control.items) {
+        add_choice(window, item);
     }
-    SetTimer(window_, refresh_timer, refresh_interval_ms, nullptr);
-}
-
-void panel_window::create_lines() {
-    const HFONT font = font_.handle();
-    create_child(window_, WC_BUTTONW, captions::lines_box, BS_GROUPBOX, ids::lines_box, font);
-    create_child(window_, WC_STATICW, captions::outputs_row, label_style, ids::outputs_label, font);
-    output_lamps_.create(window_, ids::output_lamps, small_font_.handle(), dpi_);
-    create_child(window_, WC_STATICW, "", SS_RIGHT | SS_NOPREFIX, ids::output_value,
-                 value_font_.handle());
-    create_child(window_, WC_STATICW, captions::inputs_row, label_style, ids::inputs_label, font);
-    input_lamps_.create(window_, ids::input_lamps, small_font_.handle(), dpi_);
-    create_child(window_, WC_STATICW, "", SS_RIGHT | SS_NOPREFIX, ids::input_value,
-                 value_font_.handle());
-    create_child(window_, WC_STATICW, "", label_style, ids::wait, font);
-    create_child(window_, WC_STATICW, "", label_style, ids::counts, font);
-}
-
-void panel_window::create_transcript() {
-    const HFONT font = font_.handle();
-    create_child(window_, WC_BUTTONW, captions::transcript_box, BS_GROUPBOX, ids::transcript_box,
-                 font);
-    create_child(window_, WC_STATICW, captions::transcript_legend, label_style,
-                 ids::transcript_legend, font);
-    create_child(window_, WC_LISTBOXW, "",
-                 LBS_NOINTEGRALHEIGHT | LBS_NOSEL | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
-                 ids::transcript, fixed_font_.handle(), WS_EX_CLIENTEDGE);
-}
-
-int panel_window::lines_height() const {
-    return px(20) + 2 * (output_lamps_.preferred_size().cy + px(6)) + 2 * px(text_height + 2) +
-           px(8);
-}
-
-void panel_window::place_lines(int left, int top, int width) const {
-    const control_placer to(window_, dpi_);
-    to.put(ids::lines_box, left, top, width, lines_height());
-    const SIZE lamps = output_lamps_.preferred_size();
-    const int x = left + px(10);
-    const int lamps_left = x + px(row_label_width);
-    const int value_left = lamps_left + lamps.cx + px(4);
-    int y = top + px(20);
-    for (const auto& [label, row, value] :
-         {std::tuple{ids::outputs_label, ids::output_lamps, ids::output_value},
-          std::tuple{ids::inputs_label, ids::input_lamps, ids::input_value}}) {
-        to.put(label, x, y, px(row_label_width), 2 * line_height(font_.handle()));
-        to.put(row, lamps_left, y, lamps.cx, lamps.cy);
-        to.put(value, value_left, y, px(value_width), line_height(value_font_.handle()));
-        y += lamps.cy + px(6);
+    if (control.kind == choice || control.kind == entry) {
+        SendMessageW(window, CB_SETCURSEL, 0, 0);  // as the presenter has it
     }
-    to.put(ids::wait, x, y, width - px(20), px(text_height));
-    to.put(ids::counts, x, y + px(text_height + 2), width - px(20), px(text_height));
+    if (!control.tip.empty()) {
+        create_tooltip(window_, control.kind == entry ? combo_entry(window) : window, control.tip);
+    }
+    return window;
 }
 
 void panel_window::OnSize() {
     RECT client{};
     GetClientRect(window_, &client);
-    const control_placer to(window_, dpi_);
-    const int gap = px(margin);
-    int top = gap;
-    if (instrument_) {
-        banner_area_ = {gap, top, client.right - gap, top + px(banner_height)};
-        const int padding = px(banner_padding);
-        to.put(ids::banner, banner_area_.left + padding, top + padding / 2,
-               client.right - 2 * gap - 2 * padding, px(banner_height) - padding);
-        top += px(banner_height) + gap;
+    const panel_layout laid_out = layout();
+    for (const auto& [control, place] : laid_out.place({client.right, client.bottom})) {
+        // A combo box's window takes in its list, opened.
+        const int list = control->kind == choice || control->kind == entry ? 8 * place.height : 0;
+        MoveWindow(std::ranges::find(made_, control, &made::control)->window, place.left, place.top,
+                   place.width, place.height + list, FALSE);
     }
-    const int monitor_width =
-        instrument_ ? client.right - 3 * gap - px(instrument_width) : client.right - 2 * gap;
-    place_lines(gap, top, monitor_width);
-
-    const int box_top = top + lines_height() + gap;
-    const int box_bottom = client.bottom - gap;
-    to.put(ids::transcript_box, gap, box_top, monitor_width, box_bottom - box_top);
-    const int legend_height = 2 * line_height(font_.handle()) + px(2);
-    const int inner_left = gap + px(10);
-    const int inner_width = monitor_width - px(20);
-    to.put(ids::transcript_legend, inner_left, box_top + px(20), inner_width, legend_height);
-    const int list_top = box_top + px(24) + legend_height;
-    to.put(ids::transcript, inner_left, list_top, inner_width, box_bottom - px(10) - list_top);
-
-    if (instrument_) {
-        instrument_->place(
-            {client.right - gap - px(instrument_width), top, client.right - gap, box_bottom}, dpi_);
-    }
-    InvalidateRect(window_, nullptr, TRUE);
-}
-
-void panel_window::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window_, &paint);
-    if (instrument_) {
-        FillRect(dc, &banner_area_, banner_brush_);
-    }
-    EndPaint(window_, &paint);
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void panel_window::OnGetMinMaxInfo(MINMAXINFO& limits) const {
     if (window_ == nullptr) {
         return;  // not created yet: nothing to measure with
     }
-    // Narrower, the lamps would run into their values; the transcript scrolls sideways.
-    const int monitor = px(10 + row_label_width + 4 + value_width + 10) +
-                        output_lamps_.preferred_size().cx + 2 * px(margin);
-    RECT smallest{0, 0, instrument_ ? monitor + px(margin + instrument_width) : monitor,
-                  px(smallest_client_height)};
+    RECT smallest{0, 0, smallest_.cx, smallest_.cy};
     AdjustWindowRectEx(&smallest, window_style, FALSE, 0);
     limits.ptMinTrackSize = {smallest.right - smallest.left, smallest.bottom - smallest.top};
 }
 
 void panel_window::OnCommand(int id, int notification) {
-    if (instrument_) {
-        instrument_->command(id, notification);
+    const auto index = static_cast<std::size_t>(id - first_id);
+    if (id < first_id || index >= made_.size()) {
+        return;
     }
+    const auto [control, window, lamps] = made_[index];
+    const std::string_view name = control->name;
+    if (control->kind == check && notification == BN_CLICKED) {
+        presenter_.toggled(name, checked(window));
+    } else if (control->kind == button && notification == BN_CLICKED) {
+        presenter_.pressed(name);
+    } else if (control->kind == choice && notification == CBN_SELCHANGE) {
+        presenter_.chosen(name, static_cast<std::size_t>(SendMessageW(window, CB_GETCURSEL, 0, 0)));
+    } else if (control->kind == entry && notification == CBN_EDITCHANGE) {
+        presenter_.typed(name, window_text(window));
+    } else if (control->kind == entry && notification == CBN_SELCHANGE) {
+        const auto line = static_cast<std::size_t>(SendMessageW(window, CB_GETCURSEL, 0, 0));
+        presenter_.typed(name, line < control->items.size() ? control->items[line] : "");
+    } else {
+        return;
+    }
+    refresh();
+}
+
+void panel_window::OnDrawItem(const DRAWITEMSTRUCT& item) const {
+    const made& row = made_.at(static_cast<std::size_t>(item.CtlID) - first_id);
+    paint_lamps(item.hDC, item.rcItem, row.lamps, row.control->items, lamp_diameter_,
+                font_of(text_style::small));
 }
 
 bool panel_window::OnSetCursor() {
-    if (!model_.busy()) {
+    if (!presenter_.busy()) {
         return false;
     }
     SetCursor(LoadCursorW(nullptr, IDC_WAIT));
@@ -281,16 +289,17 @@ bool panel_window::OnSetCursor() {
 }
 
 LRESULT panel_window::OnControlColour(UINT message, HDC dc, HWND control) {
-    const int id = GetDlgCtrlID(control);
-    if (message == WM_CTLCOLORSTATIC && id == ids::banner) {
+    const auto index = static_cast<std::size_t>(GetDlgCtrlID(control) - first_id);
+    const panel_control* drawn = index < made_.size() ? made_[index].control : nullptr;
+    if (drawn != nullptr && drawn->kind == banner) {
         SetBkColor(dc, colour_of(panel_colours::banner));
         SetTextColor(dc, RGB(0, 0, 0));
         return reinterpret_cast<LRESULT>(banner_brush_);
     }
     const LRESULT brush = DefWindowProcW(window_, message, reinterpret_cast<WPARAM>(dc),
                                          reinterpret_cast<LPARAM>(control));
-    if (message == WM_CTLCOLORLISTBOX && id == ids::violations) {
-        SetTextColor(dc, colour_of(panel_colours::violation));
+    if (drawn != nullptr && drawn->ink) {
+        SetTextColor(dc, colour_of(*drawn->ink));
     }
     return brush;
 }
@@ -301,27 +310,30 @@ void panel_window::OnDestroy() {
 }
 
 void panel_window::refresh() {
-    if (window_ == nullptr || !IsWindowVisible(window_)) {
-        return;  // shown again, it catches up at once
-    }
-    output_lamps_.set_value(monitor_.last_output());
-    input_lamps_.set_value(monitor_.last_input());
-    show_text(item(ids::output_value), byte_value_text(monitor_.last_output()));
-    show_text(item(ids::input_value), byte_value_text(monitor_.last_input()));
-    show_text(item(ids::wait), wait_label_text(monitor_));
-    show_text(item(ids::counts), access_counts_text(monitor_));
-    const transcript_changes changes = transcript_lines_.changes();
-    show_new_lines(item(ids::transcript), changes.last_line, changes.new_lines,
-                   monitor_.capacity());
-    if (instrument_) {
-        instrument_->refresh();
+    if (window_ != nullptr && IsWindowVisible(window_)) {
+        draw(presenter_.update());  // hidden, it catches up once shown again
     }
 }
 
-void panel_window::still_waiting() {
-    // What changed is painted by the keep-alive that comes next, or by the loop once the
-    // wait is over.
-    refresh();
+void panel_window::draw(const panel_update& update) {
+    for (const auto& [name, value] : update.controls) {
+        made& entry = made_.at(index_of(name));
+        std::visit(drawn_by{
+                       [&](const std::string& text) { show_text(entry.window, text); },
+                       [&](bool on) { show_check(entry.window, on); },
+                       [&](std::size_t index) { show_choice(entry.window, index); },
+                       [&](const lamp_colours& colours) {
+                           if (std::exchange(entry.lamps, colours) != colours) {
+                               InvalidateRect(entry.window, nullptr, FALSE);
+                           }
+                       },
+                       [&](const list_changes& changes) { show_changes(entry.window, changes); },
+                   },
+                   value);
+    }
+    if (update.relayout) {
+        OnSize();
+    }
 }
 
 void show_beside(HWND form, HWND panel) {
@@ -334,11 +346,15 @@ void show_beside(HWND form, HWND panel) {
     GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTONEAREST), &screen);
     MINMAXINFO limits{};
     SendMessageW(panel, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
-    const int left = form_frame.right + gap_between_windows;
-    const int room = screen.rcWork.right - left;
-    const int width = std::max(std::min<int>(panel_frame.right - panel_frame.left, room),
-                               static_cast<int>(limits.ptMinTrackSize.x));
-    SetWindowPos(panel, nullptr, left, form_frame.top, width, panel_frame.bottom - panel_frame.top,
+    const auto rect_of = [](const RECT& r) {
+        return screen_rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+    };
+    const screen_rect place =
+        place_beside(rect_of(form_frame),
+                     {panel_frame.right - panel_frame.left, panel_frame.bottom - panel_frame.top},
+                     {limits.ptMinTrackSize.x, limits.ptMinTrackSize.y}, rect_of(screen.rcWork),
+                     gap_between_windows);
+    SetWindowPos(panel, nullptr, place.left, place.top, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(panel, SW_SHOWNOACTIVATE);
 }

@@ -4,36 +4,27 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
-#include <string>
 #include <string_view>
+#include <vector>
 
-#include "console/form1_model.h"
-#include "console/line_monitor.h"
-#include "console/panel_followers.h"
-#include "console/virtual_instrument.h"
+#include "console/panel_layout.h"
+#include "console/panel_presenter.h"
 #include "console/win32/gui_font.h"
-#include "console/win32/instrument_controls.h"
-#include "console/win32/lamp_row.h"
 #include "console/win32/window_class.h"
 
 namespace helio::win32 {
 
-/// The maintainer's second window beside Form1, as a native Win32 window: the lamps of the
-/// output and input lines, the transcript of every access, and on the simulator the
-/// virtual instrument. It shows what the sequences did and never reaches the port itself.
-/// It follows the models on a timer between presses and at every keep-alive of a wait, so
-/// that it moves while Form1 is busy; its own controls, like Form1's, wait for the running
-/// sequence to end. Closing it only hides it.
-class panel_window final : private wait_observer {
+/// The maintainer's second window beside Form1, as a native Win32 window: the controls its
+/// presenter describes, where the panel's layout puts them, drawn as the presenter says,
+/// every action on them forwarded to it. It follows the presenter on a timer between
+/// presses and at every keep-alive of a wait; its own controls, like Form1's, wait for the
+/// running sequence to end. Closing it only hides it.
+class panel_window final {
   public:
-    /// How often the panel looks at the models between presses.
-    static constexpr UINT refresh_interval_ms = 50;
-
-    /// `instrument` is null on the real instrument: the panel is then the line monitor alone.
-    panel_window(form1_model& model, const line_monitor& monitor, virtual_instrument* instrument,
-                 std::string_view title);
-    ~panel_window() override;
+    explicit panel_window(panel_presenter& presenter);
+    ~panel_window();
 
     panel_window(const panel_window&) = delete;
     panel_window& operator=(const panel_window&) = delete;
@@ -42,14 +33,13 @@ class panel_window final : private wait_observer {
     void create(HINSTANCE instance);
 
     HWND handle() const { return window_; }
-    /// The control of that name (panel_ids::named), or nullptr if the panel has none.
+    /// The control made for the control `name` of the description, or nullptr.
     HWND control(std::string_view name) const;
-    bool shows_instrument() const { return instrument_ != nullptr; }
-    const lamp_row& output_lamps() const { return output_lamps_; }
-    const lamp_row& input_lamps() const { return input_lamps_; }
+    /// The circle of the lamp at `position` (0 on the left) of the row of lamps `name`, in
+    /// that control's coordinates.
+    RECT lamp_rect(std::string_view name, int position) const;
 
-    /// Brings every control up to date with the models; cheap when nothing changed, and
-    /// nothing at all while the panel is hidden.
+    /// Draws what changed; nothing at all while the panel is hidden.
     void refresh();
 
   private:
@@ -59,42 +49,40 @@ class panel_window final : private wait_observer {
 
     void OnCreate();
     void OnSize();
-    void OnPaint();
     void OnGetMinMaxInfo(MINMAXINFO& limits) const;
     void OnCommand(int id, int notification);
     bool OnSetCursor();
+    void OnDrawItem(const DRAWITEMSTRUCT& item) const;
     LRESULT OnControlColour(UINT message, HDC dc, HWND control);
     void OnDestroy();
 
-    void create_lines();
-    void create_transcript();
-    void place_lines(int left, int top, int width) const;
-    int lines_height() const;
-    int px(int at_96) const { return MulDiv(at_96, dpi_, 96); }
-    HWND item(int id) const { return GetDlgItem(window_, id); }
-    void still_waiting() override;
+    /// A control of the description and the window made for it; its id is its index plus
+    /// first_id.
+    struct made {
+        const panel_control* control;
+        HWND window;
+        lamp_colours lamps{};  ///< what a row of lamps shows
+    };
+    void make(const panel_control& control);
+    HWND make_window(const panel_control& control, int id);
+    /// Where the control `name` is in made_; made_.size() if nowhere.
+    std::size_t index_of(std::string_view name) const;
+    HFONT font_of(text_style style) const;
+    panel_layout layout() const;
+    void draw(const panel_update& update);
 
-    form1_model& model_;
-    const line_monitor& monitor_;
-    std::wstring title_;
-    std::unique_ptr<instrument_controls> instrument_;
-    transcript_follower transcript_lines_;
-    lamp_row output_lamps_;
-    lamp_row input_lamps_;
+    panel_presenter& presenter_;
+    std::vector<made> made_;
+    int lamp_diameter_ = 0;
     HWND window_ = nullptr;
-    int dpi_ = 96;
-    gui_font font_;
-    gui_font bold_font_;
-    gui_font value_font_;
-    gui_font small_font_;
-    gui_font fixed_font_;
+    std::array<gui_font, 5> fonts_;  ///< by text_style
+    std::unique_ptr<panel_metrics> metrics_;
     HBRUSH banner_brush_ = nullptr;
-    RECT banner_area_{};  ///< the yellow band the banner's text sits in
+    SIZE smallest_{};  ///< the client area's smallest size
 };
 
-/// Shows `panel` to the right of `form`, top edges level, leaving the focus in `form`: how
-/// the panel comes up as the console starts. Where the screen is too narrow for it there,
-/// the panel is narrowed, down to its smallest width; it never covers Form1.
+/// Shows `panel` beside `form`, within the work area of its screen, leaving the focus in
+/// `form`: how the panel comes up as the console starts.
 void show_beside(HWND form, HWND panel);
 
 /// Shows `panel` and brings it forward.

@@ -12,29 +12,12 @@
 #include "console/form1_model.h"
 #include "simulator/heliograph_controller.h"
 #include "simulator/simulated_device.h"
+#include "support/recorders.h"
 #include "support/worked_numbers.h"
 #include "ttl/clock.h"
 #include "ttl/ttl_lines.h"
 
 namespace helio::test {
-
-/// Stands in for the window: what the operator was shown during the last press.
-class operator_screen final : public form_host, public log_observer {
-  public:
-    void show_error(const std::string& message) override { errors.push_back(message); }
-    void sequence_started() override { ++started; }
-    void sequence_finished() override { ++finished; }
-    void keep_alive() override { ++keep_alives; }
-    void line_logged(const std::string& text) override { lines.push_back(text); }
-
-    void clear() { *this = operator_screen(); }
-
-    std::vector<std::string> errors;
-    std::vector<std::string> lines;
-    int started = 0;
-    int finished = 0;
-    int keep_alives = 0;
-};
 
 /// Counts the port accesses that went through.
 class port_counter final : public port_observer {
@@ -82,7 +65,7 @@ struct console_rig {
     ttl_lines lines{device};
     form1_model model{lines, time, ".",
                       std::make_unique<portable_text_to_integer>(english_us_numbers)};
-    operator_screen screen;
+    host_recorder screen;  ///< what the operator was shown during the last press
     port_counter ports;
 };
 

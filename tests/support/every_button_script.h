@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -89,6 +90,17 @@ inline std::vector<std::string> every_button_trace() {
         trace.insert(trace.end(), press.trace.begin(), press.trace.end());
     }
     return trace;
+}
+
+/// The lines of a trace without its reads, whose number depends on how long a move takes.
+inline std::vector<std::string> trace_without_reads(std::istream& trace) {
+    std::vector<std::string> kept;
+    for (std::string line; std::getline(trace, line);) {
+        if (!line.starts_with("R ")) {
+            kept.push_back(line);
+        }
+    }
+    return kept;
 }
 
 }  // namespace helio::test

@@ -2,7 +2,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "console/form1_model.h"
@@ -42,6 +44,44 @@ class port_recorder final : public port_observer {
     }
 
     bool with_reads_;
+};
+
+/// Calls `each` at every keep-alive of the waits of `context`, after the observers that
+/// were there before it: a look at the windows from inside a wait.
+class keep_alive_probe final : public wait_observer {
+  public:
+    keep_alive_probe(sequence_context& context, std::function<void()> each)
+        : context_(context), each_(std::move(each)) {
+        context_.wait_observers.add(*this);
+    }
+    ~keep_alive_probe() override { context_.wait_observers.remove(*this); }
+    keep_alive_probe(const keep_alive_probe&) = delete;
+    keep_alive_probe& operator=(const keep_alive_probe&) = delete;
+
+    void still_waiting() override { each_(); }
+
+  private:
+    sequence_context& context_;
+    std::function<void()> each_;
+};
+
+/// Stands in for a view: what the operator was shown, the log's lines once it is added as a
+/// log observer, and how many sequences started and ended and how many keep-alives came.
+class host_recorder final : public form_host, public log_observer {
+  public:
+    void show_error(const std::string& message) override { errors.push_back(message); }
+    void sequence_started() override { ++started; }
+    void sequence_finished() override { ++finished; }
+    void keep_alive() override { ++keep_alives; }
+    void line_logged(const std::string& text) override { lines.push_back(text); }
+
+    void clear() { *this = host_recorder(); }
+
+    std::vector<std::string> errors;
+    std::vector<std::string> lines;
+    int started = 0;
+    int finished = 0;
+    int keep_alives = 0;
 };
 
 /// A message log that keeps its lines.

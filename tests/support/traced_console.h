@@ -2,28 +2,19 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <chrono>
 #include <sstream>
 
-#include "console/form1_model.h"
 #include "console/trace_writer.h"
-#include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
-#include "ttl/clock.h"
-#include "ttl/ttl_lines.h"
+#include "support/simulated_console.h"
 
 namespace helio::test {
 
-/// The console's model on the simulated heliograph, on simulated time, with its trace
-/// written to a string as `--trace` would write it to a file.
-struct traced_console {
-    explicit traced_console(clock::duration step_per_reading) : time(step_per_reading) {}
+/// The console on the simulated heliograph, on simulated time, with its trace written to
+/// a string as `--trace` would write it to a file.
+struct traced_console : simulated_console {
+    explicit traced_console(clock::duration step_per_reading)
+        : simulated_console(make_sim().step(step_per_reading).decimal_separator(".")) {}
 
-    manual_clock time;
-    sim::heliograph_controller controller{time};
-    sim::simulated_device device{controller};
-    ttl_lines lines{device};
-    form1_model model{lines, time, "."};
     std::ostringstream out;
     trace_writer trace{out, model};
 };

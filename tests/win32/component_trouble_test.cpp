@@ -17,7 +17,6 @@
 #include <vector>
 
 #include "console/panel_texts.h"
-#include "console/win32/panel_controls.h"
 #include "support/console_process.h"
 #include "support/panel_probe.h"
 #include "ttl/win32/wide_text.h"
@@ -150,7 +149,8 @@ std::vector<std::string> panel_transcript(const test::console_process& console) 
         return {};
     }
     Sleep(300);  // the panel catches up with the monitor on its timer
-    return test::utf8_lines(GetDlgItem(panel, win32::panel_ids::transcript));
+    // On the instrument the transcript is the panel's only list.
+    return test::utf8_lines(FindWindowExW(panel, nullptr, L"LISTBOX", nullptr));
 }
 
 TEST_P(ComponentTroubleTest, SaidAtStartAndAtEveryPressAndTheConsoleGoesOn) {
@@ -158,8 +158,7 @@ TEST_P(ComponentTroubleTest, SaidAtStartAndAtEveryPressAndTheConsoleGoesOn) {
     const std::string what = c.arrange();
     test::console_process console(given().console, L"--trace \"" + trace_path + L"\"");
     const std::wstring title =
-        L"COMMANDES TTL HELIOGRAPHE \u2014 composant d'entr\u00E9es-sorties "
-        L"indisponible (F12)";
+        L"Composant d'E/S indisponible (F12) \u2014 COMMANDES TTL HELIOGRAPHE";
     ASSERT_NE(console.wait_for_window(title), nullptr) << c.name << ": the title says so";
 
     const std::string visee = to_utf8(console.click_answering_message_box("Command1"));

@@ -35,7 +35,8 @@ class PanelOnInstrumentTest : public ::testing::Test {
         window.create(GetModuleHandleW(nullptr), /*ends_program=*/false);
         window.on_f12([this] {
             if (!panel) {
-                panel.emplace(model, *monitor, nullptr, panel_titles::real_device);
+                presenter.emplace(model, *monitor, nullptr, panel_titles::real_device);
+                panel.emplace(*presenter);
                 panel->create(GetModuleHandleW(nullptr));
                 loop.add_dialog(panel->handle());
                 win32::show_beside(window.handle(), panel->handle());
@@ -86,6 +87,7 @@ class PanelOnInstrumentTest : public ::testing::Test {
     std::unique_ptr<line_monitor> monitor = std::make_unique<line_monitor>(model);
     win32::form1_window window{model};
     win32::console_loop loop{window};
+    std::optional<panel_presenter> presenter;
     std::optional<win32::panel_window> panel;
 };
 
@@ -96,12 +98,11 @@ TEST_F(PanelOnInstrumentTest, F12OpensTheLineMonitorAloneShowingWhatCameBefore) 
     ASSERT_TRUE(panel);
     EXPECT_TRUE(IsWindowVisible(panel->handle()));
     EXPECT_EQ(win32::window_text(panel->handle()), panel_titles::real_device);
-    EXPECT_FALSE(panel->shows_instrument());
     for (const char* name : {"simulation_banner", "sighting_button", "mirror_stuck", "fault_status",
                              "travel_speed", "violations"}) {
         EXPECT_EQ(panel->control(name), nullptr) << name << ": the simulator's only";
     }
-    EXPECT_EQ(panel->output_lamps().value(), 0);
+    EXPECT_EQ(win32::window_text(panel->control("output_value")), "0");
     ASSERT_EQ(transcript().size(), 1u);
     EXPECT_THAT(transcript()[0], HasSubstr("W   0  0000 0000  lignes au repos"));
     EXPECT_EQ(standin.object_journal().size(), 3u) << "INIT's write, nothing more";
@@ -148,7 +149,7 @@ TEST_F(PanelOnInstrumentTest, EveryButtonsBytesThroughComAreOnTheMonitor) {
     }
     EXPECT_EQ(monitor->writes() + monitor->reads(), port_calls)
         << "every call the component got is on the monitor, and no other";
-    EXPECT_EQ(panel->input_lamps().value(), 11)
+    EXPECT_EQ(win32::window_text(panel->control("input_value")), "11")
         << "button, sighting and blades: POUSSOIR's VISEE was the last mirror move";
 }
 
@@ -169,7 +170,7 @@ TEST_F(PanelOnInstrumentTest, TheSamePressesMakeTheSameCallsWithThePanelOpenOrAb
     EXPECT_EQ(watched, alone);
 
     for (int i = 0; i < 4; ++i) {
-        Sleep(win32::panel_window::refresh_interval_ms);
+        Sleep(static_cast<DWORD>(panel_presenter::refresh_interval.count()));
         pump();  // the panel's timer
     }
     panel->refresh();

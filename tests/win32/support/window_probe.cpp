@@ -140,6 +140,12 @@ void choose(HWND combo, int index) {
                  reinterpret_cast<LPARAM>(combo));
 }
 
+void type_in(HWND combo, const wchar_t* text) {
+    SetWindowTextW(combo, text);
+    SendMessageW(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_EDITCHANGE),
+                 reinterpret_cast<LPARAM>(combo));
+}
+
 message_box_answerer::message_box_answerer()
     : timer_(SetTimer(nullptr, 0, 50, answer_message_box)) {
     seen() = {};

@@ -31,6 +31,10 @@ std::vector<std::wstring> list_lines(HWND list);
 /// Picks line `index` of a combo box as the mouse would: selected, and its owner told.
 void choose(HWND combo, int index);
 
+/// Types `text` over what the entry of an editable combo box shows: changed, and its owner
+/// told.
+void type_in(HWND combo, const wchar_t* text);
+
 /// Answers the next message box this thread shows, pressing OK once it has read it.
 class message_box_answerer {
   public:

@@ -1,0 +1,195 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+//
+// Starts Windows programs again and again, taking turns between them, and prints as JSON,
+// for every run, the time from just before the process is created to the end of its first
+// window's first paint, and the process's peak working set at that point, its own figure.
+//   startup_probe RUNS NAME=PROGRAM...
+// The end of the first paint: the program's thread has gone idle for the first time
+// (WaitForInputIdle: it has handled every message, paints included, that its start-up
+// made), and its visible window and the controls in it have nothing left to paint. Each
+// run is then closed as the operator would close it. The first round warms the caches and
+// is left out.
+#include <windows.h>
+
+#include <psapi.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "json_list.h"
+
+namespace {
+
+using helio::bench::json_list;
+
+constexpr DWORD patience_ms = 30000;
+
+struct program {
+    std::string name;
+    std::wstring path;
+};
+
+struct run_result {
+    double first_paint_ms = 0;
+    unsigned long long peak_working_set_kib = 0;
+    std::wstring window;
+};
+
+double now_ms() {
+    static const double ticks_per_ms = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER ticks;
+    QueryPerformanceCounter(&ticks);
+    return static_cast<double>(ticks.QuadPart) / ticks_per_ms;
+}
+
+struct window_search {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK find_visible_window(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<window_search*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner == search->process && IsWindowVisible(window)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK note_unpainted(HWND child, LPARAM unpainted) {
+    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
+        *reinterpret_cast<bool*>(unpainted) = true;
+    }
+    return TRUE;
+}
+
+/// The process's visible top-level window once it and its controls have nothing left to
+/// paint; nullptr if that does not come within the patience.
+HWND painted_window(DWORD process) {
+    const double give_up = now_ms() + patience_ms;
+    while (now_ms() < give_up) {
+        window_search search{process, nullptr};
+        EnumWindows(find_visible_window, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr && !GetUpdateRect(search.found, nullptr, FALSE)) {
+            bool unpainted = false;
+            EnumChildWindows(search.found, note_unpainted, reinterpret_cast<LPARAM>(&unpainted));
+            if (!unpainted) {
+                return search.found;
+            }
+        }
+        Sleep(0);
+    }
+    return nullptr;
+}
+
+run_result run_once(const program& target) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::wstring command_line = L"\"" + target.path + L"\"";
+    const double start = now_ms();
+    if (!CreateProcessW(target.path.c_str(), command_line.data(), nullptr, nullptr, FALSE, 0,
+                        nullptr, nullptr, &startup, &process)) {
+        throw std::runtime_error(target.name + ": cannot start it");
+    }
+    WaitForInputIdle(process.hProcess, patience_ms);
+    HWND window = painted_window(process.dwProcessId);
+    run_result result;
+    result.first_paint_ms = now_ms() - start;
+    PROCESS_MEMORY_COUNTERS memory{};
+    memory.cb = sizeof memory;
+    GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
+    result.peak_working_set_kib = memory.PeakWorkingSetSize / 1024;
+    if (window != nullptr) {
+        std::array<wchar_t, 128> title{};
+        GetWindowTextW(window, title.data(), static_cast<int>(title.size()));
+        result.window = title.data();
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+    if (WaitForSingleObject(process.hProcess, patience_ms) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 99);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    if (window == nullptr) {
+        throw std::runtime_error(target.name + " showed no painted window");
+    }
+    return result;
+}
+
+std::string utf8(const std::wstring& text) {
+    std::string converted(text.size() * 3 + 1, '\0');
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, converted.data(),
+                                          static_cast<int>(converted.size()), nullptr, nullptr);
+    converted.resize(bytes > 0 ? static_cast<std::size_t>(bytes - 1) : 0);
+    return converted;
+}
+
+struct program_runs {
+    std::wstring window;
+    std::vector<double> first_paint_ms;
+    std::vector<unsigned long long> peak_working_set_kib;
+};
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr, "usage: startup_probe RUNS NAME=PROGRAM...\n");
+        return 2;
+    }
+    const int rounds = _wtoi(argv[1]);
+    std::vector<program> programs;
+    for (int i = 2; i < argc; ++i) {
+        const std::wstring argument = argv[i];
+        const auto equals = argument.find(L'=');
+        if (equals == std::wstring::npos) {
+            std::fprintf(stderr, "not NAME=PROGRAM: %s\n", utf8(argument).c_str());
+            return 2;
+        }
+        programs.push_back({utf8(argument.substr(0, equals)), argument.substr(equals + 1)});
+    }
+    try {
+        std::map<std::string, program_runs> runs;
+        for (int round = 0; round <= rounds; ++round) {
+            for (const program& target : programs) {
+                const run_result result = run_once(target);
+                if (round == 0) {
+                    continue;
+                }
+                program_runs& kept = runs[target.name];
+                kept.window = result.window;
+                kept.first_paint_ms.push_back(result.first_paint_ms);
+                kept.peak_working_set_kib.push_back(result.peak_working_set_kib);
+            }
+        }
+        std::printf("{\n");
+        for (std::size_t i = 0; i < programs.size(); ++i) {
+            const program_runs& measured = runs.at(programs[i].name);
+            std::printf(
+                "  \"%s\": {\"window\": \"%s\", \"first_paint_ms\": %s, "
+                "\"peak_working_set_kib\": %s}%s\n",
+                programs[i].name.c_str(), utf8(measured.window).c_str(),
+                json_list(measured.first_paint_ms).c_str(),
+                json_list(measured.peak_working_set_kib).c_str(),
+                i + 1 < programs.size() ? "," : "");
+        }
+        std::printf("}\n");
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "startup_probe: %s\n", error.what());
+        return 1;
+    }
+    return 0;
+}

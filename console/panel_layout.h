@@ -1,0 +1,84 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "console/panel_description.h"
+#include "console/window_placement.h"
+
+namespace helio {
+
+/// The fonts a view draws the panel's text in, in the order views keep them.
+enum class text_style { plain, bold, value, small, fixed };
+
+/// The font of a control's text: the banner bold, a value large and bold, the lamps'
+/// captions small, the lists fixed-pitch, the rest plain.
+text_style style_of(control_kind kind);
+
+/// What only the toolkit can tell: how large a text is in the panel's fonts, and the room
+/// its widgets take around what they show. Pixels.
+class panel_metrics {
+  public:
+    virtual ~panel_metrics() = default;
+    /// `text` in `style`, one line per "\n", as wide as its longest line; or, when
+    /// `wrap_width` is above 0, wrapped between words at that width.
+    virtual screen_size text_size(text_style style, std::string_view text,
+                                  int wrap_width = 0) const = 0;
+    /// The check box's mark and the room between it and the caption.
+    virtual int check_mark_width() const = 0;
+    /// A drop-down list's arrow.
+    virtual int arrow_width() const = 0;
+    /// A push button or a drop-down list: how tall.
+    virtual int field_height() const = 0;
+};
+
+/// A row of eight lamps, each in a cell as wide as the widest word of every lamp's caption
+/// on the panel, so that rows one above the other line up; its caption under the lamp, on
+/// up to three lines.
+struct lamp_geometry {
+    int cell_width;
+    int diameter;
+    int height;
+};
+
+/// Where each control of the panel goes, from the size of its text: every gap and margin
+/// is a fraction of a line, so that the panel grows with its font. The same for every view.
+class panel_layout {
+  public:
+    using placement = std::vector<std::pair<const panel_control*, screen_rect>>;
+
+    panel_layout(const panel_control& root, const panel_metrics& metrics);
+
+    /// The client area the panel wants: every control at its natural size, every list with
+    /// its lines in sight.
+    screen_size preferred_size() const;
+    /// The smallest it may be made: its lists then show fewer lines.
+    screen_size smallest_size() const;
+    /// Each control that has a widget of its own, and where it goes in a client area of
+    /// `client`, in the description's order (each box before what it holds).
+    placement place(screen_size client) const;
+    const lamp_geometry& lamps() const { return lamps_; }
+
+  private:
+    /// Above what a box holds: its title, and room under it.
+    int title_room() const { return line_ + 2 * gap_; }
+    int width_of(const panel_control& control) const;
+    int height_of(const panel_control& control, int width) const;
+    int label_width(const panel_control& pairs) const;
+    std::vector<int> widths_in_row(const panel_control& row, int width) const;
+    void place(const panel_control& control, screen_rect area, placement& into) const;
+    void place_column(const panel_control& column, screen_rect area, placement& into) const;
+    void place_pairs(const panel_control& pairs, screen_rect area, placement& into) const;
+
+    const panel_control& root_;
+    const panel_metrics& metrics_;
+    int line_;
+    int gap_;
+    int inset_;
+    lamp_geometry lamps_;
+};
+
+}  // namespace helio

@@ -1,0 +1,189 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "console/panel_presenter.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "console/fault_statuses.h"
+#include "console/panel_texts.h"
+#include "console/transcript_text.h"
+
+namespace helio {
+
+namespace {
+
+/// Before the first access nothing is known of the lines: every lamp is pale.
+lamp_colours lamps_of(std::optional<std::int32_t> value, panel_colours::rgb lit) {
+    lamp_colours colours{};
+    for (int bit = 7; bit >= 0; --bit) {
+        const bool on = value && ((*value >> bit) & 1) != 0;
+        colours[static_cast<std::size_t>(7 - bit)] = !value ? panel_colours::unknown_lamp
+                                                     : on   ? lit
+                                                            : panel_colours::dark_lamp;
+    }
+    return colours;
+}
+
+std::string byte_text(std::optional<std::int32_t> value) {
+    return value ? std::to_string(*value) : "—";
+}
+
+std::string wait_text(const line_monitor& monitor) {
+    const std::optional<wait_record>& wait = monitor.last_wait();
+    return "Attente d'un mécanisme : " +
+           (wait ? wait_summary(*wait, monitor.decimal_separator()) : "aucune");
+}
+
+std::string access_counts_text(const line_monitor& monitor) {
+    return "Accès au port : " + std::to_string(monitor.writes()) + " écriture(s), " +
+           std::to_string(monitor.reads()) + " lecture(s)";
+}
+
+std::string status_lines_text(const line_monitor& monitor) {
+    std::string text;
+    for (const status_line& line : monitor.status_lines()) {
+        text += (text.empty() ? "" : "\n") + line.text;
+    }
+    return text;
+}
+
+std::string armed_fault_text(const instrument_snapshot& state) {
+    if (!state.armed_fault) {
+        return "Aucune panne d'accès armée.";
+    }
+    return "Armée : le prochain accès échouera avec " + status_hex(*state.armed_fault) + ".";
+}
+
+std::string violation_count_text(std::uint64_t seen) {
+    if (seen == 0) {
+        return "Aucune violation.";
+    }
+    return std::to_string(seen) + " violation(s) depuis le démarrage.";
+}
+
+using switch_setter = void (virtual_instrument::*)(bool);
+
+constexpr std::array<std::pair<std::string_view, switch_setter>, 3> switches{{
+    {"sighting_button", &virtual_instrument::set_sighting_button},
+    {"mirror_stuck", &virtual_instrument::set_mirror_stuck},
+    {"blades_stuck", &virtual_instrument::set_blades_stuck},
+}};
+
+}  // namespace
+
+panel_presenter::panel_presenter(form1_model& model, const line_monitor& monitor,
+                                 virtual_instrument* instrument, std::string_view title)
+    : model_(model),
+      monitor_(monitor),
+      instrument_(instrument),
+      title_(title),
+      description_(describe_panel(instrument != nullptr)),
+      transcript_(monitor),
+      fault_entry_(status_choice_text(fault_statuses.front())) {  // what the entry shows first
+    if (instrument_ != nullptr) {
+        violations_.emplace(*instrument_, monitor_);
+    }
+    model_.context().wait_observers.add(*this);
+}
+
+panel_presenter::~panel_presenter() {
+    model_.context().wait_observers.remove(*this);
+}
+
+panel_update panel_presenter::update() {
+    panel_update update;
+    add_monitor(update);
+    if (instrument_ != nullptr) {
+        add_instrument(update);
+    }
+    return update;
+}
+
+void panel_presenter::add_monitor(panel_update& update) {
+    // The status lines take as many lines as there are, and nothing when there are none.
+    int& lines = find_control(description_, "status_lines")->lines;
+    const auto count = static_cast<int>(monitor_.status_lines().size());
+    update.relayout = lines != count;
+    lines = count;
+    update.controls = {
+        {"output_lamps", lamps_of(monitor_.last_output(), panel_colours::output_lit)},
+        {"output_value", byte_text(monitor_.last_output())},
+        {"input_lamps", lamps_of(monitor_.last_input(), panel_colours::input_lit)},
+        {"input_value", byte_text(monitor_.last_input())},
+        {"wait", wait_text(monitor_)},
+        {"counts", access_counts_text(monitor_)},
+        {"status_lines", status_lines_text(monitor_)},
+        {"transcript", transcript_.changes()},
+    };
+}
+
+void panel_presenter::add_instrument(panel_update& update) {
+    const instrument_snapshot state = instrument_->snapshot();
+    const std::string_view separator = monitor_.decimal_separator();
+    update.controls.insert(
+        update.controls.end(),
+        {
+            {"mirror_state", mirror_text(state)},
+            {"blades_state", blades_text(state, separator)},
+            {"pusher_state", pusher_text(state)},
+            {"sighting_button", state.sighting_button},
+            {"mirror_stuck", state.mirror_stuck},
+            {"blades_stuck", state.blades_stuck},
+            {"armed_fault", entry_refused_ ? std::string(panel_captions::unknown_status)
+                                           : armed_fault_text(state)},
+            {"violation_count", violation_count_text(instrument_->violations_seen())},
+            {"violations", violations_->changes()},
+        });
+    const auto speed = std::ranges::find(travel_choices, state.travel_scale, &travel_choice::scale);
+    if (speed != travel_choices.end()) {  // a scale set from elsewhere is none of the list
+        update.controls.emplace_back("travel_speed",
+                                     static_cast<std::size_t>(speed - travel_choices.begin()));
+    }
+}
+
+void panel_presenter::toggled(std::string_view name, bool on) {
+    for (const auto& [control, set] : switches) {
+        if (control == name && instrument_ != nullptr) {
+            (instrument_->*set)(on);
+        }
+    }
+}
+
+void panel_presenter::chosen(std::string_view name, std::size_t index) {
+    if (name == "travel_speed" && instrument_ != nullptr && index < travel_choices.size()) {
+        instrument_->set_travel_scale(travel_choices[index].scale);
+    }
+}
+
+void panel_presenter::typed(std::string_view name, std::string_view text) {
+    if (name == "fault_status") {
+        fault_entry_ = text;
+        entry_refused_ = false;  // a new entry, judged when armed
+    }
+}
+
+void panel_presenter::pressed(std::string_view name) {
+    if (instrument_ == nullptr) {
+        return;
+    }
+    if (name == "arm_fault") {
+        const std::optional<status_code> status = parse_failure_status(fault_entry_);
+        entry_refused_ = !status;
+        if (status) {
+            instrument_->fail_next_access(*status);
+        }
+    } else if (name == "cancel_fault") {
+        instrument_->cancel_fault();
+    }
+}
+
+void panel_presenter::still_waiting() {
+    // What changed is painted by the keep-alive that comes next, or by the loop once the
+    // wait is over.
+    if (keep_alive_) {
+        keep_alive_();
+    }
+}
+
+}  // namespace helio
