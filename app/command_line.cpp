@@ -20,6 +20,13 @@ console_options parse_command_line(const std::vector<std::string>& arguments) {
             if (options.trace_path->empty()) {
                 throw std::invalid_argument("--trace needs a file name, or - for standard error");
             }
+        } else if (argument == "--alpaca") {
+            if (i + 1 >= arguments.size()) {
+                throw std::invalid_argument("--alpaca needs [ADDRESS:]PORT");
+            }
+            options.alpaca = alpaca::parse_endpoint(arguments[++i]);
+        } else if (argument.starts_with("--alpaca=")) {
+            options.alpaca = alpaca::parse_endpoint(argument.substr(9));
         } else if (argument == "--simulate") {
             options.simulate = true;
         } else if (argument == "--help" || argument == "-h") {
@@ -35,13 +42,20 @@ console_options parse_command_line(const std::vector<std::string>& arguments) {
 
 std::string usage_text(const std::string& program) {
     return "Usage: " + program +
-           " [--simulate] [--trace FILE]\n"
+           " [--simulate] [--trace FILE] [--alpaca [ADDRESS:]PORT]\n"
            "The operator's test console of the solar heliograph's TTL-driven mechanisms.\n"
            "\n"
            "  --simulate    run on the simulated heliograph\n"
            "  --trace FILE  write every port access and log line to FILE (- for standard\n"
            "                error): W <value> per write, R <byte> per read (R <byte> <count>\n"
-           "                for a run of identical reads), L <text> per logged line\n"
+           "                for a run of identical reads), L <text> per logged line,\n"
+           "                E <text> per error shown to the operator\n"
+           "  --alpaca [ADDRESS:]PORT\n"
+           "                serve the heliograph as an ASCOM Alpaca device (FilterWheel 0, the\n"
+           "                blades; Switch 0, mirror, pusher, sighting button, INIT) on PORT,\n"
+           "                with discovery on UDP 32227; on 127.0.0.1 unless ADDRESS is given.\n"
+           "                Alpaca has no authentication: whoever reaches the port drives\n"
+           "                the instrument\n"
            "  --help        print this help and stop\n"
            "  --version     print the version and stop\n";
 }

@@ -6,12 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "alpaca/server_endpoint.h"
+
 namespace helio {
 
 /// What the maintainer asked for on the command line.
 struct console_options {
-    std::optional<std::string> trace_path;  ///< "-" for standard error
-    bool simulate = false;                  ///< run on the simulated heliograph
+    std::optional<std::string> trace_path;          ///< "-" for standard error
+    bool simulate = false;                          ///< run on the simulated heliograph
+    std::optional<alpaca::server_endpoint> alpaca;  ///< serve the Alpaca device there
     bool help = false;
     bool version = false;  ///< print the version and stop
 };

@@ -7,6 +7,8 @@
 #include <memory>
 #include <optional>
 
+#include "alpaca/qt/qt_poster.h"
+#include "alpaca/remote_access.h"
 #include "app/command_line.h"
 #include "app/instrument_choice.h"
 #include "app/qt_application.h"
@@ -58,6 +60,12 @@ int main(int argc, char* argv[]) {
     try {
         helio::trace_sink trace(options.trace_path, model);
         helio::line_monitor monitor(model);
+        helio::alpaca::qt_poster poster;
+        std::optional<helio::alpaca::remote_access> remote;
+        if (options.alpaca) {
+            remote.emplace(model, poster, *options.alpaca);
+            std::cerr << helio::alpaca::service_notice(*remote) << std::flush;
+        }
         std::optional<helio::virtual_instrument> instrument;
         if (plan.shows_virtual_instrument) {
             instrument.emplace(device);

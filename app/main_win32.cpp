@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "alpaca/remote_access.h"
+#include "alpaca/win32/window_poster.h"
 #include "app/command_line.h"
 #include "app/instrument_choice.h"
 #include "app/program_identity.h"
@@ -51,12 +53,18 @@ std::vector<std::string> command_line_arguments() {
     return plain;
 }
 
-/// A text for the maintainer: on the standard stream when there is one (a terminal, a
-/// pipe), in a message box otherwise, as when started from the Explorer.
+/// Whether the program has that standard stream (a terminal, a pipe), which a program
+/// started from the Explorer has not.
+bool has_stream(DWORD which) {
+    HANDLE stream = GetStdHandle(which);
+    return stream != nullptr && stream != INVALID_HANDLE_VALUE &&
+           GetFileType(stream) != FILE_TYPE_UNKNOWN;
+}
+
+/// A text for the maintainer: on the standard stream when there is one, in a message box
+/// otherwise.
 void tell(const std::string& text, bool is_error) {
-    HANDLE stream = GetStdHandle(is_error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
-    if (stream != nullptr && stream != INVALID_HANDLE_VALUE &&
-        GetFileType(stream) != FILE_TYPE_UNKNOWN) {
+    if (has_stream(is_error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE)) {
         (is_error ? std::cerr : std::cout) << text << std::flush;
         return;
     }
@@ -102,6 +110,14 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
                              std::make_unique<helio::win32::system_text_to_integer>());
     helio::trace_sink trace(options.trace_path, model);
     helio::line_monitor monitor(model);
+    helio::alpaca::window_poster poster(instance);
+    std::optional<helio::alpaca::remote_access> remote;
+    if (options.alpaca) {
+        remote.emplace(model, poster, *options.alpaca);
+        if (has_stream(STD_ERROR_HANDLE)) {  // otherwise the panel says it
+            std::cerr << helio::alpaca::service_notice(*remote) << std::flush;
+        }
+    }
     std::optional<helio::virtual_instrument> instrument;
     if (plan.shows_virtual_instrument) {
         instrument.emplace(simulated);

@@ -7,9 +7,9 @@ standard output) and the same figures as JSON.
     report.py RAW_DIRECTORY RESULTS_JSON
 
 RAW_DIRECTORY holds benchmarks.json (Google Benchmark), startup.json (startup_probe),
-responsiveness.json (wait_responsiveness) and, once the Windows build exists, com.json
-(bench/win32/run-com), win32_startup.json and win32_responsiveness.json
-(bench/win32/run-console). Exits with 1 when a goal is missed."""
+responsiveness.json (wait_responsiveness), alpaca.json (alpaca_load) and, once the Windows
+build exists, com.json (bench/win32/run-com), win32_startup.json and
+win32_responsiveness.json (bench/win32/run-console). Exits with 1 when a goal is missed."""
 
 import datetime
 import json
@@ -276,6 +276,37 @@ def responsiveness_rows(runs):
     ]
 
 
+def alpaca_figures(load):
+    """The Alpaca server polled by 8 clients while the blades move (alpaca_load)."""
+    if load is None:
+        return []
+    seconds = load["moving_s"]
+    answered = load["requests"] - load["lost"]
+    held = load["half_request_held_s"]
+    return [
+        figure(7, f"GET Position round trip, median, {load['clients']} clients on the loopback "
+               f"during {seconds} s of blade moves", load["median_moving_us"], "µs",
+               f"{load['median_moving_us']:.0f} µs", load["median_idle_us"],
+               f"{load['median_idle_us']:.0f} µs (same clients, console idle)", 200,
+               "< 200 µs", load["median_moving_us"] < 200),
+        figure(7, "GET Position round trip, 99th percentile (max), during the moves",
+               load["p99_moving_us"], "µs",
+               f"{load['p99_moving_us']:.0f} µs ({load['max_moving_us'] / 1000:.1f} ms)"),
+        figure(7, "requests answered, failed, lost", load["failed"] + load["lost"], "",
+               f"{answered} answered, {load['failed']} failed, {load['lost']} lost", goal=0,
+               goal_shown="none failed or lost", met=load["failed"] == 0 and load["lost"] == 0,
+               note="failed: not HTTP 200, an error, another transaction's number, or no slot"),
+        figure(7, f"longest interval between repaints of Form1 in a wait, under that load "
+               f"({load['waits']} waits)", load["longest_paint_gap_ms"], "ms",
+               f"{load['longest_paint_gap_ms']:.1f} ms", goal=50, goal_shown="≤ 50 ms",
+               met=load["longest_paint_gap_ms"] <= 50),
+        figure(7, "a 9th client holding a half-sent request: cut off after", max(held), "s",
+               f"{statistics.median(held):.1f} s (max {max(held):.1f} s, {len(held)} holds)",
+               goal=16, goal_shown="≤ 15 s, the others unhindered", met=max(held) <= 16,
+               note="the 8 others' figures above are taken while it holds"),
+    ]
+
+
 def wine_used(*measured):
     """Which Wine ran the Windows rows, and for which bitness; None when none ran."""
     seen = sorted({f"{m['wine']}, {m['bits']}-bit" for m in measured
@@ -342,7 +373,8 @@ def main(raw_directory, results_path):
             + startup_figures(load(raw_directory, "startup.json"))
             + win32_startup_figures(win32_startup)
             + responsiveness_figures(load(raw_directory, "responsiveness.json"))
-            + win32_responsiveness_figures(win32_responsiveness))
+            + win32_responsiveness_figures(win32_responsiveness)
+            + alpaca_figures(load(raw_directory, "alpaca.json")))
     host = machine(benchmarks, wine_used(com, win32_startup, win32_responsiveness))
     print_table(rows, host)
     with open(results_path, "w", encoding="utf-8") as out:

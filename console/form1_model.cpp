@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <stdexcept>
 #include <utility>
 
 #include "console/form_layout.h"
@@ -99,29 +98,32 @@ void form1_model::run_command(const instrument_command& command) {
         host_->sequence_started();
     }
     command_observers_.notify([&](command_observer& o) { o.command_started(command.label); });
-    std::string failure;
+    std::exception_ptr error;
     try {
         command.run();
-    } catch (const std::exception& error) {
-        failure = operator_message(error);
     } catch (...) {
-        // Nothing of ours throws anything else, but a foreign component might: the
-        // console must go on whatever the instrument's software does.
-        failure = operator_message(std::runtime_error("exception d'un type inconnu"));
+        // Nothing of ours throws anything but the console's errors, but a foreign component
+        // might: the console must go on whatever the instrument's software does.
+        error = std::current_exception();
     }
-    if (!failure.empty()) {
-        failure += release_lines();
+    std::string failure;
+    if (error) {
+        failure = operator_message(error) + release_lines();
     }
     busy_ = false;
-    if (!failure.empty()) {
+    if (error) {
+        current_failure_ = error;
         report_error(failure);
+        current_failure_ = nullptr;
     }
     command_observers_.notify([&](command_observer& o) { o.command_ended(command.label); });
     if (host_ != nullptr) {
         host_->sequence_finished();
-        if (!failure.empty()) {
-            host_->show_error(failure);
-        }
+    }
+    if (error && command.report_failure) {
+        command.report_failure(error, failure);
+    } else if (error && host_ != nullptr) {
+        host_->show_error(failure);
     }
 }
 

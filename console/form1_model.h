@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <exception>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -119,6 +120,9 @@ class form1_model final : public message_log, private wait_observer, private por
     /// component that the registry shows out of reach at start. The view shows it its way.
     void report_error(const std::string& message);
 
+    /// While failure observers hear of a failed command: the error that stopped it.
+    std::exception_ptr current_failure() const { return current_failure_; }
+
     const std::string& consigne() const { return consigne_; }
     const std::deque<std::string>& lines() const { return lines_; }
     void log_line(const std::string& text) override;
@@ -151,6 +155,7 @@ class form1_model final : public message_log, private wait_observer, private por
     observer_list<command_observer> command_observers_;
     work_queue queue_{[this](const instrument_command& command) { run_command(command); }};
     std::int32_t last_output_ = 0;  ///< the last byte a write put on the lines
+    std::exception_ptr current_failure_;
     bool busy_ = false;
     bool close_pending_ = false;  ///< the operator asked to close while work was under way
 };

@@ -34,7 +34,10 @@ std::int32_t convert_consigne(std::string_view consigne, const text_to_integer& 
 }
 
 void go(sequence_context& context, std::string_view consigne, const text_to_integer& numbers) {
-    const std::int32_t code = convert_consigne(consigne, numbers);
+    go_to_code(context, convert_consigne(consigne, numbers));
+}
+
+void go_to_code(sequence_context& context, std::int32_t code) {
     const std::optional<std::int32_t> position = position_of_code(code);
     if (!position) {
         context.log.log_line(std::string(messages::invalid_setpoint));

@@ -53,4 +53,7 @@ std::int32_t convert_consigne(std::string_view consigne, const text_to_integer& 
 /// "Consigne invalide" when the code is not one of the 21.
 void go(sequence_context& context, std::string_view consigne, const text_to_integer& numbers);
 
+/// GO's move once the entry is a number: the same move, the same lines.
+void go_to_code(sequence_context& context, std::int32_t code);
+
 }  // namespace helio

@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "console/operator_messages.h"
 
+#include <stdexcept>
+
 #include "console/component_messages.h"
 #include "console/go_procedure.h"
 #include "ttl/errors.h"
@@ -80,6 +82,17 @@ std::string operator_message(const std::exception& error) {
         return timeout_message(*timeout);
     }
     return std::string("Erreur interne du programme : ") + error.what() + abandoned;
+}
+
+std::string operator_message(const std::exception_ptr& error) {
+    try {
+        std::rethrow_exception(error);
+    } catch (const std::exception& known) {
+        return operator_message(known);
+    } catch (...) {
+        // Nothing of ours throws anything else, but a foreign component might.
+        return operator_message(std::runtime_error("exception d'un type inconnu"));
+    }
 }
 
 }  // namespace helio

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <deque>
+#include <exception>
 #include <functional>
 #include <string>
 #include <utility>
@@ -17,6 +18,11 @@ struct instrument_command {
     std::string label;
     /// The work, run on the UI thread to its end. It may raise the console's errors.
     std::function<void()> run;
+    /// For a command whose caller reports how it went (a remote client): told of the error
+    /// that stopped it and of the message the operator would have read, instead of the
+    /// operator being shown it. None for a press.
+    std::function<void(const std::exception_ptr& error, const std::string& message)>
+        report_failure{};
 };
 
 /// The instrument's one queue of work. A command submitted while another runs (a press

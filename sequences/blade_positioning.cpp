@@ -37,6 +37,7 @@ std::int32_t get_consigne(std::int32_t position) {
 
 void move_blades(sequence_context& context, std::int32_t position) {
     const std::int32_t setpoint = get_consigne(position);
+    context.blade_observers.notify([&](blade_observer& o) { o.blades_moving(position); });
     context.log.log_line(std::string(messages::setpoint_prefix) + std::to_string(setpoint));
 
     const std::int32_t low = checked_multiply(setpoint & protocol::setpoint_low_mask,
@@ -47,6 +48,7 @@ void move_blades(sequence_context& context, std::int32_t position) {
     context.lines.write_output(0);
 
     wait_for_status(context, blades_arrival);
+    context.blade_observers.notify([&](blade_observer& o) { o.blades_arrived(position); });
     context.log.log_line(arrival_message(position, context.decimal_separator));
 }
 

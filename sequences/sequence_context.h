@@ -32,6 +32,16 @@ class wait_observer {
                             bool /*arrived*/) {}
 };
 
+/// Told of every move of the blades: the position asked for as its setpoint goes out, and
+/// again once the blades have reported their arrival. A move that fails in between is
+/// never reported as arrived.
+class blade_observer {
+  public:
+    virtual ~blade_observer() = default;
+    virtual void blades_moving(std::int32_t /*position*/) {}
+    virtual void blades_arrived(std::int32_t /*position*/) {}
+};
+
 /// Everything a sequence works with: the lines, the log, the time, and the decimal
 /// separator of the operator's locale for the arrival messages.
 struct sequence_context {
@@ -40,6 +50,7 @@ struct sequence_context {
     const clock& time;
     std::string decimal_separator = ".";
     observer_list<wait_observer> wait_observers{};
+    observer_list<blade_observer> blade_observers{};
 };
 
 }  // namespace helio

@@ -153,7 +153,11 @@ void Form1::close_window() {
 
 void Form1::keep_alive() {
     // Paint and let the window system talk to us, but hold every click and key press back
-    // until the sequence has ended.
+    // until the sequence has ended. A sequence started by a posted call (a remote command)
+    // runs inside the delivery of posted events, and the GLib event loop then delivers no
+    // more of them in a nested loop unless a new one is posted: a repaint asked for before
+    // it would wait until the sequence ends, and update() asks for no second one.
+    QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 

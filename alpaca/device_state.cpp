@@ -1,0 +1,102 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "alpaca/device_state.h"
+
+#include <utility>
+
+namespace helio::alpaca {
+
+namespace {
+
+/// The blades' position -10 to +10 is the filter wheel's slot 0 to 20.
+constexpr std::int32_t first_slot_position = -10;
+
+}  // namespace
+
+bool device_state::connected(device_kind device) const {
+    const std::scoped_lock lock(mutex_);
+    return connected_[static_cast<std::size_t>(device)];
+}
+
+void device_state::set_connected(device_kind device, bool connected) {
+    const std::scoped_lock lock(mutex_);
+    connected_[static_cast<std::size_t>(device)] = connected;
+}
+
+device_state::position_answer device_state::blade_position() const {
+    const std::scoped_lock lock(mutex_);
+    if (remote_moves_waiting_ > 0 || blades_ == blade_place::moving) {
+        return {};
+    }
+    switch (blades_) {
+        case blade_place::arrived:
+            return {blade_position_ - first_slot_position, {}};
+        case blade_place::failed:
+            return {-1, blade_failure_};
+        default:
+            return {-1,
+                    {error_numbers::blade_position_unknown,
+                     "La position des lames est inconnue : elles n'ont pas été déplacées depuis "
+                     "le démarrage de la console."}};
+    }
+}
+
+void device_state::remote_move_posted() {
+    const std::scoped_lock lock(mutex_);
+    ++remote_moves_waiting_;
+}
+
+void device_state::remote_move_starting(std::int32_t position) {
+    const std::scoped_lock lock(mutex_);
+    --remote_moves_waiting_;
+    blades_ = blade_place::moving;
+    blade_position_ = position;
+}
+
+void device_state::remote_move_abandoned() {
+    const std::scoped_lock lock(mutex_);
+    --remote_moves_waiting_;
+}
+
+void device_state::blades_moving(std::int32_t position) {
+    const std::scoped_lock lock(mutex_);
+    blades_ = blade_place::moving;
+    blade_position_ = position;
+}
+
+void device_state::blades_arrived(std::int32_t position) {
+    const std::scoped_lock lock(mutex_);
+    blades_ = blade_place::arrived;
+    blade_position_ = position;
+}
+
+void device_state::blades_failed(alpaca_error failure) {
+    const std::scoped_lock lock(mutex_);
+    if (blades_ == blade_place::moving) {
+        blades_ = blade_place::failed;
+        blade_failure_ = std::move(failure);
+    }
+}
+
+void device_state::change_posted(std::size_t id) {
+    const std::scoped_lock lock(mutex_);
+    ++changes_.at(id).pending;
+}
+
+void device_state::change_ended(std::size_t id, alpaca_error error) {
+    const std::scoped_lock lock(mutex_);
+    switch_change& change = changes_.at(id);
+    --change.pending;
+    change.last_error = std::move(error);
+}
+
+device_state::change_answer device_state::state_change(std::size_t id) const {
+    const std::scoped_lock lock(mutex_);
+    const switch_change& change = changes_.at(id);
+    if (change.pending > 0) {
+        return {false, {}};
+    }
+    return {true, change.last_error};
+}
+
+}  // namespace helio::alpaca

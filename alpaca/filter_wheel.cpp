@@ -1,0 +1,120 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "alpaca/filter_wheel.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "alpaca/common_members.h"
+
+namespace helio::alpaca {
+
+namespace {
+
+constexpr device_identity identity{
+    device_kind::filter_wheel,
+    "filterwheel",
+    "FilterWheel",
+    "Lames H-alpha",
+    "Lames filtrantes H-alpha de l'héliographe : 21 positions de -1,0 Å à +1,0 Å autour du "
+    "centre de la raie, par pas de 0,1 Å (position 10 : centre de la raie).",
+    "5f3c2a9e-7b41-4d0c-9a6e-2c81d4b7e019",
+    3,
+};
+
+constexpr std::int32_t centre_slot = 10;
+
+nlohmann::json slot_names() {
+    nlohmann::json names = nlohmann::json::array();
+    for (std::int32_t slot = 0; slot < wheel_slots; ++slot) {
+        names.push_back(slot_name(slot));
+    }
+    return names;
+}
+
+void answer_position(device_state& state, const member_answer& answer) {
+    const device_state::position_answer position = state.blade_position();
+    if (position.error) {
+        answer({std::nullopt, position.error});
+    } else {
+        answer(value_of(position.slot));
+    }
+}
+
+void move_to_slot(device_context& context, std::int32_t slot, const member_answer& answer) {
+    if (slot < 0 || slot >= wheel_slots) {
+        answer(failure(error_numbers::invalid_value,
+                       "Position " + std::to_string(slot) +
+                           " hors de la roue : les positions vont de 0 à 20."));
+        return;
+    }
+    // Position reads -1 from this answer on, until the blades report; how the move ended
+    // is Position's to tell.
+    context.state.remote_move_posted();
+    context.console.submit({command_kind::move_blades, slot - centre_slot},
+                           [](const command_outcome&) {});
+    answer({});
+}
+
+nlohmann::json device_state_list(device_state& state) {
+    nlohmann::json list = nlohmann::json::array();
+    const device_state::position_answer position = state.blade_position();
+    if (!position.error) {
+        list.push_back(state_entry("Position", position.slot));
+    }
+    list.push_back(device_state_timestamp());
+    return list;
+}
+
+}  // namespace
+
+std::string slot_name(std::int32_t slot) {
+    const std::int32_t position = slot - centre_slot;
+    if (position == 0) {
+        return "Centre Raie";
+    }
+    char text[24];
+    std::snprintf(text, sizeof text, "H alpha %c%d.%d A", position < 0 ? '-' : '+',
+                  std::abs(position) / 10, std::abs(position) % 10);
+    return text;
+}
+
+served_device filter_wheel(device_context& context) {
+    device_state& state = context.state;
+    std::vector<device_member> members = common_members(identity, context);
+    members.push_back({"focusoffsets",
+                       verb::get,
+                       {},
+                       true,
+                       [](const std::vector<argument>&, member_answer answer) {
+                           answer(value_of(nlohmann::json(std::vector<int>(wheel_slots, 0))));
+                       }});
+    members.push_back(
+        {"names", verb::get, {}, true, [](const std::vector<argument>&, member_answer answer) {
+             answer(value_of(slot_names()));
+         }});
+    members.push_back({"position",
+                       verb::get,
+                       {},
+                       true,
+                       [&state](const std::vector<argument>&, member_answer answer) {
+                           answer_position(state, answer);
+                       }});
+    members.push_back({"position",
+                       verb::put,
+                       {{"Position", value_type::integer}},
+                       true,
+                       [&context](const std::vector<argument>& arguments, member_answer answer) {
+                           move_to_slot(context, std::get<std::int32_t>(arguments.front()), answer);
+                       }});
+    members.push_back({"devicestate",
+                       verb::get,
+                       {},
+                       true,
+                       [&state](const std::vector<argument>&, member_answer answer) {
+                           answer(value_of(device_state_list(state)));
+                       }});
+    return {identity, std::move(members)};
+}
+
+}  // namespace helio::alpaca

@@ -1,0 +1,24 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "alpaca/remote_access.h"
+
+namespace helio::alpaca {
+
+remote_access::remote_access(form1_model& model, ui_poster& poster, const server_endpoint& endpoint)
+    : tracker_(model, state_),
+      runner_(model, poster, state_),
+      router_(state_, runner_, computer_name()),
+      server_(endpoint, [this](const http_request& request, const reply_sink& sink) {
+          router_.handle(request, sink);
+      }) {}
+
+std::string service_notice(const remote_access& access) {
+    std::string notice =
+        "heliograph-console: Alpaca device on http://" + endpoint_text(access.listening()) + "/\n";
+    if (!access.discovery_problem().empty()) {
+        notice += "heliograph-console: " + access.discovery_problem() + "\n";
+    }
+    return notice;
+}
+
+}  // namespace helio::alpaca

@@ -1,0 +1,504 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Heliograph console developers
+# SPDX-License-Identifier: MIT
+"""Conformance of the console's Alpaca device to the published ASCOM Alpaca reference.
+
+Written from the reference (the Alpaca device API v1 with the Platform 7 interfaces
+IFilterWheelV3 and ISwitchV3, the management API v1 and the discovery protocol), not from
+the server: it starts the console with --alpaca on a loopback address of its own and checks
+every member of FilterWheel 0 and Switch 0 and of the management API, the types of the
+values, the error numbers, the transaction numbers, the case rules for parameter names, and
+discovery.
+
+    conformance.py [--wine LOADER] CONSOLE [ARGUMENT...]
+
+CONSOLE is heliograph-console (run on the simulator, Qt offscreen) or, with --wine, the
+Windows heliograph-console.exe run by that Wine loader (on the I/O component of the Wine
+prefix given by WINEPREFIX).
+"""
+
+import http.client
+import json
+import os
+import re
+import socket
+import subprocess
+import sys
+import threading
+import time
+import unittest
+import urllib.parse
+
+NOT_IMPLEMENTED = 0x400
+INVALID_VALUE = 0x401
+NOT_CONNECTED = 0x407
+INVALID_OPERATION = 0x40B
+DRIVER_FIRST, DRIVER_LAST = 0x500, 0xFFF
+DISCOVERY_PORT = 32227
+
+CONSOLE = None  # the running console: address, port, process
+UNDER_WINE = False
+EXCHANGES = 0  # requests and probes sent, each checked
+
+
+class Console:
+    """The console under test, listening on a loopback address of its own so that runs
+    side by side do not meet on the discovery port."""
+
+    def __init__(self, command):
+        self.address = "127.77.%d.%d" % (os.getpid() // 250 % 250 + 1, os.getpid() % 250 + 1)
+        environment = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+        self.process = subprocess.Popen(
+            command + ["--alpaca", self.address + ":0"],
+            stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
+            env=environment)
+        self.port = self._announced_port()
+        # What the console writes later must not fill the pipe and stop it.
+        threading.Thread(target=self.process.stderr.read, daemon=True).start()
+
+    def _announced_port(self):
+        deadline = time.monotonic() + 90  # a fresh Wine prefix takes its time
+        announcement = re.compile(r"Alpaca device on http://[^:]+:(\d+)/")
+        while time.monotonic() < deadline:
+            line = self.process.stderr.readline().decode("utf-8", "replace")
+            if not line and self.process.poll() is not None:
+                break
+            found = announcement.search(line)
+            if found:
+                return int(found.group(1))
+        self.stop()
+        raise RuntimeError("the console did not announce its Alpaca server")
+
+    def stop(self):
+        self.process.kill()
+        self.process.wait()
+
+
+def request(method, path, parameters=None, body=None, headers=None):
+    """One HTTP request; parameters go in the query string of a GET and in the form body of
+    a PUT, as the reference has them. Returns (status, content type, text)."""
+    global EXCHANGES
+    EXCHANGES += 1
+    connection = http.client.HTTPConnection(CONSOLE.address, CONSOLE.port, timeout=90)
+    encoded = urllib.parse.urlencode(parameters or [])
+    headers = dict(headers or {})
+    if method == "GET":
+        path += "?" + encoded if encoded else ""
+    elif body is None:
+        body = encoded
+        headers.setdefault("Content-Type", "application/x-www-form-urlencoded")
+    connection.request(method, path, body=body, headers=headers)
+    response = connection.getresponse()
+    answer = (response.status, response.getheader("Content-Type", ""),
+              response.read().decode("utf-8"))
+    connection.close()
+    return answer
+
+
+class AlpacaCase(unittest.TestCase):
+    """Calls to the device API and what every answer must hold."""
+
+    transaction = 0
+
+    def call(self, method, device, member, *parameters, status=200, path=None):
+        """Calls `member` of `device` ("filterwheel", "switch") with (name, value) pairs;
+        checks the envelope of a 200 answer and returns it as a dict."""
+        AlpacaCase.transaction += 1
+        ids = [("ClientID", "4242"), ("ClientTransactionID", str(AlpacaCase.transaction))]
+        path = path or "/api/v1/%s/0/%s" % (device, member)
+        got, content_type, text = request(method, path, list(parameters) + ids)
+        self.assertEqual(got, status, "%s %s: %s" % (method, path, text))
+        if status != 200:
+            self.assertTrue(content_type.startswith("text/plain"), content_type)
+            self.assertTrue(text, "a 400 says why")
+            return text
+        self.assertTrue(content_type.startswith("application/json"), content_type)
+        answer = json.loads(text)
+        self.assertEqual(answer["ClientTransactionID"], AlpacaCase.transaction)
+        self.assertIsInstance(answer["ServerTransactionID"], int)
+        self.assertGreaterEqual(answer["ServerTransactionID"], 1)
+        self.assertIsInstance(answer["ErrorNumber"], int)
+        self.assertIsInstance(answer["ErrorMessage"], str)
+        self.assertEqual(answer["ErrorNumber"] == 0, answer["ErrorMessage"] == "", text)
+        return answer
+
+    def value(self, method, device, member, *parameters, of_type=None):
+        answer = self.call(method, device, member, *parameters)
+        self.assertEqual(answer["ErrorNumber"], 0, answer["ErrorMessage"])
+        if method == "GET":
+            self.assertIn("Value", answer)
+            if of_type is not None:
+                self.assertIs(type(answer["Value"]), of_type, member)
+            return answer["Value"]
+        return None
+
+    def error(self, expected, method, device, member, *parameters):
+        answer = self.call(method, device, member, *parameters)
+        self.assertEqual(answer["ErrorNumber"], expected, answer)
+        self.assertTrue(answer["ErrorMessage"])
+        return answer
+
+    def connect(self, device, connected=True):
+        self.value("PUT", device, "connected", ("Connected", str(connected)))
+
+    def wait_for(self, read, wanted, patience=30.0):
+        deadline = time.monotonic() + patience
+        while time.monotonic() < deadline:
+            if read() == wanted:
+                return
+            time.sleep(0.05)
+        self.fail("still not %r after %s s" % (wanted, patience))
+
+
+class CommonMembers(AlpacaCase):
+    """Members every device has (IFilterWheelV3 and ISwitchV3 are Platform 7 interfaces:
+    Connect, Disconnect, Connecting and DeviceState are among them)."""
+
+    def test_identity(self):
+        for device in ("filterwheel", "switch"):
+            with self.subTest(device=device):
+                for member in ("description", "driverinfo", "driverversion", "name"):
+                    self.assertTrue(self.value("GET", device, member, of_type=str))
+                self.assertRegex(self.value("GET", device, "driverversion"), r"^\d+\.\d+$")
+                self.assertEqual(self.value("GET", device, "interfaceversion", of_type=int), 3)
+                self.assertEqual(self.value("GET", device, "supportedactions", of_type=list), [])
+
+    def test_connection(self):
+        for device in ("filterwheel", "switch"):
+            with self.subTest(device=device):
+                self.connect(device, False)
+                self.assertIs(self.value("GET", device, "connected", of_type=bool), False)
+                self.value("PUT", device, "connect")
+                self.assertIs(self.value("GET", device, "connecting", of_type=bool), False)
+                self.assertIs(self.value("GET", device, "connected"), True)
+                self.value("PUT", device, "disconnect")
+                self.assertIs(self.value("GET", device, "connected"), False)
+                for text in ("true", "FALSE", "True"):
+                    self.connect(device, text)
+                self.assertIs(self.value("GET", device, "connected"), True)
+                for bad in ("", "1", "yes", " True"):
+                    self.call("PUT", device, "connected", ("Connected", bad), status=400)
+
+    def test_extensions_are_not_implemented(self):
+        for device in ("filterwheel", "switch"):
+            self.error(NOT_IMPLEMENTED, "PUT", device, "action", ("Action", "Calibrate"),
+                       ("Parameters", ""))
+            for command in ("commandblind", "commandbool", "commandstring"):
+                self.error(NOT_IMPLEMENTED, "PUT", device, command, ("Command", "X"),
+                           ("Raw", "True"))
+            self.call("PUT", device, "action", ("Parameters", ""), status=400)
+
+    def test_members_need_the_device_connected(self):
+        for device, member, parameters in (("filterwheel", "position", []),
+                                           ("filterwheel", "names", []),
+                                           ("filterwheel", "devicestate", []),
+                                           ("switch", "maxswitch", []),
+                                           ("switch", "getswitch", [("Id", "2")]),
+                                           ("switch", "devicestate", [])):
+            with self.subTest(member=member):
+                self.connect(device, False)
+                self.error(NOT_CONNECTED, "GET", device, member, *parameters)
+                self.connect(device)
+                self.call("GET", device, member, *parameters)
+
+
+class FilterWheel(AlpacaCase):
+    """FilterWheel 0, the H-alpha blades: 21 slots, -1.0 Å to +1.0 Å."""
+
+    def setUp(self):
+        self.connect("filterwheel")
+
+    def position(self):
+        return self.value("GET", "filterwheel", "position", of_type=int)
+
+    def test_names_and_focus_offsets(self):
+        names = self.value("GET", "filterwheel", "names", of_type=list)
+        self.assertEqual(len(names), 21)
+        self.assertEqual((names[0], names[7], names[10], names[20]),
+                         ("H alpha -1.0 A", "H alpha -0.3 A", "Centre Raie", "H alpha +1.0 A"))
+        self.assertEqual(self.value("GET", "filterwheel", "focusoffsets"), [0] * 21)
+
+    def test_a_move_reads_minus_one_until_the_blades_report(self):
+        # The first move of the run: until it, where the blades are is not known.
+        unknown = self.call("GET", "filterwheel", "position")
+        self.assertTrue(DRIVER_FIRST <= unknown["ErrorNumber"] <= DRIVER_LAST, unknown)
+        self.assertNotIn("Value", unknown)
+        for slot in (7, 20):
+            with self.subTest(slot=slot):
+                self.value("PUT", "filterwheel", "position", ("Position", str(slot)))
+                self.assertIn(self.position(), (-1, slot), "never another slot")
+                self.wait_for(self.position, slot)
+                state = self.value("GET", "filterwheel", "devicestate", of_type=list)
+                self.assertIn({"Name": "Position", "Value": slot}, state)
+                self.assertEqual(state[-1]["Name"], "TimeStamp")
+                self.assertRegex(state[-1]["Value"],
+                                 r"^\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}(\.\d+)?Z$")
+
+    def test_refused_positions(self):
+        for value in ("21", "-1", "100000"):
+            self.error(INVALID_VALUE, "PUT", "filterwheel", "position", ("Position", value))
+        for value in ("", "abc", "2.5", "0x3", " 3"):
+            self.call("PUT", "filterwheel", "position", ("Position", value), status=400)
+        self.call("PUT", "filterwheel", "position", status=400)
+
+
+class Switch(AlpacaCase):
+    """Switch 0: the mirror (0), the pusher (1), the sighting button (2), INIT (3)."""
+
+    def setUp(self):
+        self.connect("switch")
+
+    def switch(self, member, switch_id, *more, of_type=None):
+        method = "PUT" if member.startswith(("set", "cancel")) else "GET"
+        return self.value(method, "switch", member, ("Id", str(switch_id)), *more,
+                          of_type=of_type)
+
+    def test_what_each_switch_is(self):
+        self.assertEqual(self.value("GET", "switch", "maxswitch", of_type=int), 4)
+        writable = {0: True, 1: True, 2: False, 3: True}
+        for switch_id in range(4):
+            with self.subTest(id=switch_id):
+                self.assertTrue(self.switch("getswitchname", switch_id, of_type=str))
+                self.assertTrue(self.switch("getswitchdescription", switch_id, of_type=str))
+                self.assertIs(self.switch("canwrite", switch_id, of_type=bool),
+                              writable[switch_id])
+                self.assertIs(self.switch("canasync", switch_id, of_type=bool),
+                              writable[switch_id])
+                self.assertEqual(self.switch("minswitchvalue", switch_id, of_type=float), 0.0)
+                self.assertEqual(self.switch("maxswitchvalue", switch_id, of_type=float), 1.0)
+                self.assertEqual(self.switch("switchstep", switch_id, of_type=float), 1.0)
+                self.assertIs(type(self.switch("getswitch", switch_id)), bool)
+                self.assertIs(type(self.switch("getswitchvalue", switch_id)), float)
+                self.assertIs(self.switch("statechangecomplete", switch_id, of_type=bool), True)
+
+    def test_ids_out_of_range_and_malformed(self):
+        for member in ("getswitch", "getswitchname", "canwrite", "statechangecomplete"):
+            for bad in ("4", "-1"):
+                self.error(INVALID_VALUE, "GET", "switch", member, ("Id", bad))
+            self.call("GET", "switch", member, ("Id", "one"), status=400)
+            self.call("GET", "switch", member, status=400)
+        self.error(INVALID_VALUE, "PUT", "switch", "setswitch", ("Id", "9"), ("State", "True"))
+
+    def test_the_mirror_goes_where_it_is_sent(self):
+        for state in (False, True, False):
+            with self.subTest(state=state):
+                self.switch("setswitch", 0, ("State", str(state)))
+                self.assertIs(self.switch("getswitch", 0), state)
+                self.assertEqual(self.switch("getswitchvalue", 0), 1.0 if state else 0.0)
+        self.switch("setasync", 0, ("State", "True"))
+        self.wait_for(lambda: self.switch("statechangecomplete", 0), True)
+        self.assertIs(self.switch("getswitch", 0), True)
+        self.switch("setasyncvalue", 0, ("Value", "0.2"))  # nearer 0: the sighting stop
+        self.wait_for(lambda: self.switch("statechangecomplete", 0), True)
+        self.assertIs(self.switch("getswitch", 0), False)
+
+    def test_momentary_switches_act_and_read_false(self):
+        for switch_id in (1, 3):
+            with self.subTest(id=switch_id):
+                self.switch("setswitch", switch_id, ("State", "True"))
+                self.switch("setswitchvalue", switch_id, ("Value", "1"))
+                self.assertIs(self.switch("getswitch", switch_id), False)
+        self.assertIs(self.switch("getswitch", 2), True, "the simulated button is active")
+
+    def test_what_cannot_be_done(self):
+        self.error(NOT_IMPLEMENTED, "PUT", "switch", "setswitch", ("Id", "2"), ("State", "True"))
+        self.error(NOT_IMPLEMENTED, "PUT", "switch", "setasync", ("Id", "2"), ("State", "True"))
+        self.error(NOT_IMPLEMENTED, "PUT", "switch", "setswitchname", ("Id", "0"),
+                   ("Name", "Autre"))
+        self.error(NOT_IMPLEMENTED, "PUT", "switch", "cancelasync", ("Id", "0"))
+        for value in ("1.5", "-0.1"):
+            self.error(INVALID_VALUE, "PUT", "switch", "setswitchvalue", ("Id", "0"),
+                       ("Value", value))
+        for value in ("nan", "inf", "", "1,0"):
+            self.call("PUT", "switch", "setswitchvalue", ("Id", "0"), ("Value", value),
+                      status=400)
+        self.call("PUT", "switch", "setswitch", ("Id", "0"), ("State", "on"), status=400)
+
+    def test_device_state(self):
+        state = {entry["Name"]: entry["Value"]
+                 for entry in self.value("GET", "switch", "devicestate", of_type=list)}
+        for switch_id in range(4):
+            self.assertIs(state["StateChangeComplete%d" % switch_id], True)
+        self.assertIs(state["GetSwitch2"], True)
+        self.assertEqual(state["GetSwitchValue2"], 1.0)
+        self.assertIn("TimeStamp", state)
+
+
+class Management(AlpacaCase):
+    """The management API: versions, description, configured devices; the setup pages."""
+
+    def management(self, path):
+        status, content_type, text = request("GET", path, [("ClientTransactionID", "77")])
+        self.assertEqual(status, 200, text)
+        self.assertTrue(content_type.startswith("application/json"))
+        answer = json.loads(text)
+        self.assertEqual(answer["ClientTransactionID"], 77)
+        self.assertGreaterEqual(answer["ServerTransactionID"], 1)
+        return answer["Value"]
+
+    def test_versions_and_description(self):
+        self.assertEqual(self.management("/management/apiversions"), [1])
+        description = self.management("/management/v1/description")
+        for field in ("ServerName", "Manufacturer", "ManufacturerVersion", "Location"):
+            self.assertIsInstance(description[field], str)
+        self.assertTrue(description["ServerName"])
+
+    def test_configured_devices_are_stable_and_unique(self):
+        devices = self.management("/management/v1/configureddevices")
+        self.assertEqual(devices, self.management("/management/v1/configureddevices"))
+        self.assertEqual(sorted((d["DeviceType"], d["DeviceNumber"]) for d in devices),
+                         [("FilterWheel", 0), ("Switch", 0)])
+        self.assertEqual(len({d["UniqueID"] for d in devices}), 2)
+        for device in devices:
+            self.assertRegex(device["UniqueID"], r"^[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}$")
+            self.assertTrue(device["DeviceName"])
+
+    def test_setup_pages(self):
+        for path, status in (("/setup", 200), ("/setup/v1/filterwheel/0/setup", 200),
+                             ("/setup/v1/switch/0/setup", 200),
+                             ("/setup/v1/camera/0/setup", 403)):
+            got, content_type, _ = request("GET", path)
+            self.assertEqual(got, status, path)
+            self.assertTrue(content_type.startswith("text/html"), path)
+
+
+class Protocol(AlpacaCase):
+    """URLs, parameter names, transaction numbers, HTTP statuses."""
+
+    def test_urls_are_lower_case_and_name_a_device_served(self):
+        for path in ("/api/v1/FilterWheel/0/name", "/api/v1/filterwheel/0/Name",
+                     "/api/v1/FILTERWHEEL/0/name", "/api/v1/filterwheel/1/name",
+                     "/api/v1/filterwheel/-1/name", "/api/v1/filterwheel/99999/name",
+                     "/api/v1/filterwheel/A/name", "/api/v1/camera/0/name",
+                     "/api/v1/filterwheel/0/descrip", "/api/v2/filterwheel/0/name",
+                     "/api/v1/filterwheel/0/name/", "/management/v1/devices"):
+            with self.subTest(path=path):
+                self.call("GET", None, None, path=path, status=400)
+        self.call("GET", None, None, path="/api/v1/switch/0/setswitch", status=400)
+        self.call("PUT", None, None, path="/api/v1/switch/0/maxswitch", status=400)
+        for method in ("POST", "DELETE"):
+            status, _, _ = request(method, "/api/v1/filterwheel/0/connected", [("Connected", "True")])
+            self.assertGreaterEqual(status, 400)
+            self.assertLess(status, 500)
+
+    def test_get_parameter_names_in_any_case(self):
+        self.connect("switch")
+        for name in ("Id", "id", "ID", "iD"):
+            status, _, text = request("GET", "/api/v1/switch/0/getswitchname",
+                                      [(name, "3"), ("clienttransactionid", "31")])
+            self.assertEqual(status, 200, text)
+            self.assertEqual(json.loads(text)["ClientTransactionID"], 31)
+            self.assertEqual(json.loads(text)["ErrorNumber"], 0)
+
+    def test_put_parameter_names_exactly(self):
+        self.connect("filterwheel")
+        self.call("PUT", "filterwheel", "connected", ("connected", "True"), status=400)
+        self.call("PUT", "filterwheel", "position", ("POSITION", "3"), status=400)
+        # A ClientTransactionID cased otherwise is not one: the client sent none.
+        status, _, text = request("PUT", "/api/v1/filterwheel/0/connected",
+                                  [("Connected", "True"), ("clienttransactionid", "55"),
+                                   ("clientid", "1")])
+        self.assertEqual(status, 200, text)
+        self.assertEqual(json.loads(text)["ClientTransactionID"], 0)
+
+    def test_transaction_numbers(self):
+        served = []
+        for sent in ("1", "4294967295", None):
+            parameters = [] if sent is None else [("ClientTransactionID", sent)]
+            status, _, text = request("GET", "/api/v1/switch/0/name", parameters)
+            answer = json.loads(text)
+            self.assertEqual(answer["ClientTransactionID"], int(sent or 0))
+            served.append(answer["ServerTransactionID"])
+        self.assertEqual(served, sorted(set(served)), "unique, counting up")
+        for name in ("ClientID", "ClientTransactionID"):
+            for bad in ("", "   ", "-12345", "asdasd", "4294967296", "1.5"):
+                with self.subTest(name=name, value=bad):
+                    self.call("GET", "switch", "name", (name, bad), status=400)
+                    self.call("PUT", "switch", "connected", ("Connected", "True"), (name, bad),
+                              status=400)
+
+    def test_extra_parameters_are_ignored(self):
+        self.value("GET", "switch", "name", ("ExtraParameter", "ExtraValue"))
+        self.value("PUT", "switch", "connected", ("Connected", "True"),
+                   ("ExtraParameter", "ExtraValue"))
+
+    def test_malformed_and_oversized_requests(self):
+        self.assertEqual(request("PUT", "/api/v1/switch/0/connected", body="Connected=True",
+                                 headers={"Content-Type": "application/json"})[0], 400)
+        self.assertEqual(request("GET", "/api/v1/switch/0/name?Id=%zz")[0], 400)
+        self.assertEqual(request("PUT", "/api/v1/switch/0/connected",
+                                 body="Connected=True&X=" + "x" * 100000)[0], 400)
+        self.assertEqual(raw_exchange(b"NONSENSE\r\n\r\n").split(b" ")[1], b"400")
+        answer = raw_exchange(b"GET /api/v1/switch/0/name HTTP/1.1\r\nHost: x\r\n"
+                              b"X-Long: " + b"y" * 20000 + b"\r\n\r\n")
+        self.assertEqual(answer.split(b" ")[1], b"400")
+
+    def test_a_client_that_never_finishes_holds_nobody_up(self):
+        stuck = socket.create_connection((CONSOLE.address, CONSOLE.port))
+        stuck.sendall(b"PUT /api/v1/switch/0/connected HTTP/1.1\r\nHost: x\r\n"
+                      b"Content-Length: 40\r\n\r\nConnec")
+        started = time.monotonic()
+        self.value("GET", "switch", "name")
+        self.assertLess(time.monotonic() - started, 1.0)
+        stuck.settimeout(30)
+        self.assertIn(stuck.recv(100), (b"",), "cut off after the server's limit")
+        self.assertLess(time.monotonic() - started, 25)
+        stuck.close()
+
+
+def raw_exchange(data):
+    global EXCHANGES
+    EXCHANGES += 1
+    with socket.create_connection((CONSOLE.address, CONSOLE.port), timeout=30) as raw:
+        raw.sendall(data)
+        return raw.recv(4096)
+
+
+class Discovery(unittest.TestCase):
+    """UDP discovery on port 32227, on the address the server listens on."""
+
+    def probe(self, message):
+        global EXCHANGES
+        EXCHANGES += 1
+        with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as udp:
+            udp.settimeout(2)
+            udp.sendto(message, (CONSOLE.address, DISCOVERY_PORT))
+            try:
+                return udp.recvfrom(1024)
+            except socket.timeout:
+                return None
+
+    def test_the_probe_gets_the_port(self):
+        answer, sender = self.probe(b"alpacadiscovery1")
+        self.assertEqual(json.loads(answer), {"AlpacaPort": CONSOLE.port})
+        self.assertEqual(sender[1], DISCOVERY_PORT)
+        if UNDER_WINE:
+            # Wine binds a UDP socket given an interface's address to that interface as a
+            # whole (so that it gets broadcasts, as on Windows): the answer leaves from the
+            # interface's first address.
+            self.assertTrue(sender[0].startswith("127."), sender)
+        else:
+            self.assertEqual(sender[0], CONSOLE.address)
+
+    def test_anything_else_gets_nothing(self):
+        self.assertIsNone(self.probe(b"hello"))
+
+
+def main():
+    global CONSOLE, UNDER_WINE
+    arguments = sys.argv[1:]
+    command = arguments
+    if arguments[:1] == ["--wine"]:
+        UNDER_WINE = True
+        command = [arguments[1]] + arguments[2:]
+    CONSOLE = Console(command)
+    try:
+        result = unittest.main(argv=[sys.argv[0], "-v"], exit=False).result
+    finally:
+        CONSOLE.stop()
+    print("%d exchanges with the console, each checked" % EXCHANGES)
+    return 0 if result.wasSuccessful() else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())

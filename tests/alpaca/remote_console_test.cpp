@@ -1,0 +1,201 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "alpaca/error_numbers.h"
+#include "remote_rig.h"
+#include "simulator/simulated_device.h"
+
+namespace helio {
+namespace {
+
+using namespace std::chrono_literals;
+using alpaca::http_method;
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+namespace errors = alpaca::error_numbers;
+
+constexpr std::string_view position = "/api/v1/filterwheel/0/position";
+
+/// What a client's request did on the instrument and in the log.
+class RemoteConsoleTest : public ::testing::Test {
+  protected:
+    RemoteConsoleTest() { rig.connect_both(); }
+
+    void forget() {
+        rig.ports.events.clear();
+        rig.ports.writes.clear();
+        rig.log.lines.clear();
+    }
+
+    test::remote_rig rig;
+};
+
+TEST_F(RemoteConsoleTest, PositionIsKnownOnlyOnceTheBladesHaveReported) {
+    EXPECT_EQ(rig.get(position)["ErrorNumber"], errors::blade_position_unknown)
+        << "no move yet: the console does not know where the blades are";
+
+    const auto answer = rig.send(http_method::put, position, "Position=15");
+    ASSERT_TRUE(answer) << "PUT Position answers before the move has run";
+    EXPECT_THAT(rig.ports.writes, IsEmpty());
+    EXPECT_EQ(rig.get(position)["Value"], -1) << "from the answer on, until the blades report";
+
+    rig.poster.run_posted();
+    EXPECT_EQ(rig.get(position)["Value"], 15);
+    EXPECT_EQ(rig.controller.blades().target_code(), 178);
+
+    ASSERT_TRUE(rig.model.press("Command4"));  // a button moves them too
+    EXPECT_EQ(rig.get(position)["Value"], 0);
+}
+
+TEST_F(RemoteConsoleTest, AFailedMoveIsNeverReportedAsASuccess) {
+    rig.put(position, "Position=20");
+    rig.poster.run_posted();
+    ASSERT_EQ(rig.get(position)["Value"], 20);
+    rig.model.report_error("composant introuvable");  // outside any command: nothing moved
+    EXPECT_EQ(rig.get(position)["Value"], 20);
+
+    rig.device.fault_next_access({});  // the first write of the next move fails
+    rig.put(position, "Position=3");
+    rig.poster.run_posted();
+    const nlohmann::json failed = rig.get(position);
+    EXPECT_EQ(failed["ErrorNumber"], errors::io_failure);
+    EXPECT_THAT(failed["ErrorMessage"].get<std::string>(),
+                HasSubstr("Le composant d'entrées-sorties a signalé une erreur"));
+    EXPECT_THAT(rig.host.errors, IsEmpty()) << "the client is told, not the operator";
+
+    rig.time.set_step(1ms);
+    rig.controller.blades().set_stuck(true);
+    ASSERT_TRUE(rig.model.press("Command6"));  // a button's move fails alike
+    EXPECT_EQ(rig.get(position)["ErrorNumber"], errors::mechanism_timeout);
+    ASSERT_EQ(rig.host.errors.size(), 1u);
+    EXPECT_EQ(rig.get(position)["ErrorMessage"], rig.host.errors.front());
+}
+
+TEST_F(RemoteConsoleTest, ACommandThatArrivesDuringASequenceWaitsForItsEnd) {
+    // A client's INIT reaches the console during the blades' wait for GO...
+    bool answered_in_the_wait = false;
+    rig.host.on_keep_alive = [&] {
+        const auto answer =
+            rig.send(http_method::put, "/api/v1/switch/0/setswitch", "Id=3&State=True");
+        answered_in_the_wait = answer.has_value();
+        rig.poster.run_posted();
+    };
+    rig.model.Text1_Change("35");
+    ASSERT_TRUE(rig.model.press("Command10"));
+    // ...and runs after it: no write of GO's is cut by it.
+    EXPECT_THAT(rig.ports.writes, ElementsAre(24, 27, 24, 32, 33, 32, 0, 0));
+    EXPECT_FALSE(answered_in_the_wait) << "SetSwitch answers once its sequence has run";
+    EXPECT_FALSE(rig.model.working());
+}
+
+TEST_F(RemoteConsoleTest, AReadDuringASequenceIsItsLatestReadAndBetweenSequencesOneRead) {
+    std::optional<alpaca::http_reply> during;
+    int reads_before = 0;
+    rig.host.on_keep_alive = [&] {
+        reads_before = rig.ports.reads;
+        during = rig.exchange(http_method::get, "/api/v1/switch/0/getswitch?Id=0");
+        EXPECT_EQ(rig.ports.reads, reads_before) << "the port belongs to the sequence";
+    };
+    ASSERT_TRUE(rig.model.press("Command1"));  // the mirror travels to the sighting stop
+    ASSERT_TRUE(during);
+    EXPECT_EQ(nlohmann::json::parse(during->body)["ErrorNumber"], errors::invalid_operation)
+        << "on its way, the mirror is at neither stop";
+
+    const int reads = rig.ports.reads;
+    EXPECT_EQ(rig.get("/api/v1/switch/0/getswitch?Id=0")["Value"], false);
+    EXPECT_EQ(rig.get("/api/v1/switch/0/getswitchvalue?Id=0")["Value"], 0.0);
+    EXPECT_EQ(rig.ports.reads, reads + 2) << "one read each";
+}
+
+TEST_F(RemoteConsoleTest, SwitchesRunTheButtonsSequences) {
+    struct switch_case {
+        const char* body;
+        std::vector<std::int32_t> writes;
+        std::vector<std::string> lines;
+        int error;
+    };
+    const switch_case cases[] = {
+        {"Id=0&State=False", {8, 10, 8, 0}, {"Visee positionnee"}, 0},
+        {"Id=0&State=True", {16, 18, 16, 0}, {"CCD positionnee"}, 0},
+        {"Id=0&State=True", {}, {"CCD positionnee"}, 0},
+        {"Id=1&State=True",
+         {8, 10, 8, 0, 32, 34, 32, 0},
+         {"Bouton de visee active", "Visee positionnee"},
+         0},
+        {"Id=1&State=False", {}, {}, 0},
+        {"Id=3&State=True", {0}, {}, 0},
+        {"Id=2&State=True", {}, {}, errors::not_implemented},
+    };
+    for (const switch_case& c : cases) {
+        forget();
+        const nlohmann::json answer = rig.put("/api/v1/switch/0/setswitch", c.body);
+        EXPECT_EQ(answer["ErrorNumber"], c.error) << c.body;
+        EXPECT_EQ(rig.ports.writes, c.writes) << c.body;
+        EXPECT_EQ(rig.log.lines, c.lines) << c.body;
+    }
+    EXPECT_EQ(rig.controller.pusher_actuations(), 1);
+}
+
+TEST_F(RemoteConsoleTest, ThePusherHonoursTheSightingButton) {
+    rig.controller.set_sighting_button(false);
+    EXPECT_EQ(rig.get("/api/v1/switch/0/getswitch?Id=2")["Value"], false);
+    const nlohmann::json refused = rig.put("/api/v1/switch/0/setswitch", "Id=1&State=True");
+    EXPECT_EQ(refused["ErrorNumber"], errors::invalid_operation);
+    EXPECT_EQ(refused["ErrorMessage"], "Bouton de visee NON active");
+    EXPECT_THAT(rig.ports.writes, IsEmpty());
+    EXPECT_EQ(rig.controller.pusher_actuations(), 0);
+
+    rig.controller.set_sighting_button(true);
+    EXPECT_EQ(rig.get("/api/v1/switch/0/getswitch?Id=2")["Value"], true);
+}
+
+TEST_F(RemoteConsoleTest, AnAsynchronousChangeReportsItsEndAndItsFailure) {
+    const std::string_view complete = "/api/v1/switch/0/statechangecomplete?Id=0";
+    ASSERT_TRUE(rig.send(http_method::put, "/api/v1/switch/0/setasync", "Id=0&State=True"));
+    EXPECT_EQ(rig.get(complete)["Value"], false) << "until the sequence has run";
+    rig.poster.run_posted();
+    EXPECT_EQ(rig.get(complete)["Value"], true);
+    EXPECT_EQ(rig.controller.mirror().place(), sim::mirror_place::ccd);
+
+    rig.device.fault_next_access({});
+    rig.put("/api/v1/switch/0/setasync", "Id=0&State=False");
+    rig.poster.run_posted();
+    EXPECT_EQ(rig.get(complete)["ErrorNumber"], errors::io_failure);
+    EXPECT_EQ(rig.get("/api/v1/switch/0/statechangecomplete?Id=3")["Value"], true)
+        << "each switch has its own";
+}
+
+TEST_F(RemoteConsoleTest, DeviceStatesListWhatIsKnown) {
+    const auto names = [](const nlohmann::json& list) {
+        std::vector<std::string> found;
+        for (const nlohmann::json& entry : list) {
+            found.push_back(entry["Name"]);
+        }
+        return found;
+    };
+    EXPECT_THAT(names(rig.get("/api/v1/filterwheel/0/devicestate")["Value"]),
+                ElementsAre("TimeStamp"))
+        << "no position while it is unknown, and no error either";
+    rig.controller.set_sighting_button(false);
+    rig.controller.mirror().move_to(sim::mirror_place::sighting, 1s);
+    const nlohmann::json switches = rig.get("/api/v1/switch/0/devicestate")["Value"];
+    EXPECT_THAT(names(switches),
+                ElementsAreArray({"StateChangeComplete0", "GetSwitch1", "GetSwitchValue1",
+                                  "StateChangeComplete1", "GetSwitch2", "GetSwitchValue2",
+                                  "StateChangeComplete2", "GetSwitch3", "GetSwitchValue3",
+                                  "StateChangeComplete3", "TimeStamp"}))
+        << "the mirror, on its way, is at neither stop: left out, and no error either";
+    EXPECT_EQ(switches[4]["Value"], false) << "the sighting button, read from the port";
+    const std::regex iso_8601_utc(R"(\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}\.\d+Z)");
+    EXPECT_TRUE(std::regex_match(switches.back()["Value"].get<std::string>(), iso_8601_utc))
+        << switches.back();
+}
+
+}  // namespace
+}  // namespace helio

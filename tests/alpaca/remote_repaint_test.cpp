@@ -1,0 +1,96 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <thread>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "alpaca/qt/qt_poster.h"
+#include "alpaca/remote_access.h"
+#include "console/qt/form1.h"
+#include "http_client.h"
+#include "simulator/heliograph_controller.h"
+#include "simulator/simulated_device.h"
+
+namespace helio {
+namespace {
+
+/// Counts Form1's paints while a wait for a mechanism is under way.
+class paints_in_waits final : public QObject, private wait_observer {
+  public:
+    paints_in_waits(form1_model& model, Form1& window) : model_(model), window_(window) {
+        model_.context().wait_observers.add(*this);
+        window_.installEventFilter(this);
+    }
+    ~paints_in_waits() override {
+        window_.removeEventFilter(this);
+        model_.context().wait_observers.remove(*this);
+    }
+
+    std::vector<int> paints;  ///< in each wait
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::Paint && waiting_) {
+            ++paints.back();
+        }
+        return false;
+    }
+
+  private:
+    void wait_began(const status_wait&) override {
+        waiting_ = true;
+        paints.push_back(0);
+    }
+    void wait_ended(const status_wait&, clock::duration, bool) override { waiting_ = false; }
+
+    form1_model& model_;
+    Form1& window_;
+    bool waiting_ = false;
+};
+
+TEST(RemoteRepaint, Form1KeepsRepaintingWhileAClientsMoveWaits) {
+    steady_clock_source time;
+    sim::heliograph_controller controller(time);
+    controller.set_travel_scale(0.5);  // about a second from one end to the centre
+    sim::simulated_device device(controller);
+    ttl_lines lines(device);
+    form1_model model(lines, time, ".");
+    Form1 window(model);
+    window.show();
+    paints_in_waits counter(model, window);
+    alpaca::qt_poster poster;
+    alpaca::remote_access access(model, poster, {"127.0.0.1", 0});
+
+    QTimer asker;  // something asks for a repaint every millisecond, as in a busy window
+    QObject::connect(&asker, &QTimer::timeout, &window, [&] { window.update(); });
+    asker.start(1);
+    QEventLoop loop;  // the console's own loop, as exec() runs it
+    std::thread client([&] {
+        test::http_client http(access.listening().address, access.listening().port);
+        http.put("/api/v1/filterwheel/0/connect", "");
+        for (const int slot : {0, 10}) {
+            http.put("/api/v1/filterwheel/0/position", "Position=" + std::to_string(slot));
+            while (nlohmann::json::parse(http.get("/api/v1/filterwheel/0/position").body)
+                       .value("Value", -2) != slot) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            }
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    client.join();
+    // Each wait lasts about a second: frozen, Form1 would not be painted at all in it.
+    ASSERT_EQ(counter.paints.size(), 2u);
+    for (const int paints : counter.paints) {
+        EXPECT_GE(paints, 10) << "Form1 repaints during a remote command's wait";
+    }
+}
+
+}  // namespace
+}  // namespace helio
