@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "alpaca/command_errors.h"
 
+#include "sequences/status_wait.h"
 #include "ttl/errors.h"
 
 namespace helio::alpaca {

@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "alpaca/common_members.h"
-#include "sequences/protocol.h"
 #include "sequences/status_wait.h"
+#include "ttl/protocol.h"
 
 namespace helio::alpaca {
 

@@ -247,6 +247,8 @@ def responsiveness_rows(runs):
     gap = max(run["longest_paint_gap_ms"] for run in asked)
     reactions = [run["reaction_us"] for run in runs]
     reaction = statistics.median(reactions)
+    slow = sum(1 for value in reactions if value >= 1000)
+    seen = [run["seen_us"] for run in runs]
     asked_keep_alives = [length for run in asked for length in run["keep_alive_ms"]]
     left_keep_alives = [length for run in left for length in run["keep_alive_ms"]]
     wait = statistics.median(run["wait_ms"] for run in runs)
@@ -258,10 +260,16 @@ def responsiveness_rows(runs):
                note=f"{statistics.median(run['paints_during_wait'] for run in asked):.0f} "
                     "paints per wait"),
         figure(6, f"reaction: blades arrived to arrival line logged (median of {len(runs)})",
-               reaction, "µs", f"{reaction:.0f} µs (max {max(reactions):.0f} µs)",
+               reaction, "µs",
+               f"{reaction:.0f} µs (max {max(reactions):.0f} µs; {slow} of {len(runs)} ≥ 1 ms)",
                goal=1000, goal_shown="< 1 ms", met=reaction < 1000,
                note="the max is bounded by the keep-alive under way at the arrival, and by "
                     "the scheduler"),
+        figure(6, "of the reaction, blades arrived to the wait's end, median (max)",
+               statistics.median(seen), "µs",
+               f"{statistics.median(seen):.1f} µs (max {max(seen):.0f} µs)",
+               note="the rest is the arrival line reaching the log; a reaction of milliseconds "
+                    "is the program off the CPU or in a keep-alive when the blades arrive"),
         figure(6, "keep-alive pace: longest interval between two keep-alives", pace, "ms",
                f"{pace:.1f} ms"),
         figure(6, "keep-alive length, median (max), repaint asked", None, "ms",

@@ -65,6 +65,8 @@ class wait_timeline final : private wait_observer, private log_observer, private
                ", \"longest_keep_alive_gap_ms\": " + std::to_string(longest_gap(keep_alives_)) +
                ", \"reaction_us\": " +
                std::to_string(milliseconds(arrival_logged_ - blades_arrived_) * 1000.0) +
+               ", \"seen_us\": " +
+               std::to_string(milliseconds(wait_ended_ - blades_arrived_) * 1000.0) +
                ", \"keep_alive_ms\": " + json_list(keep_alive_lengths_) + ", \"arrival_line\": \"" +
                arrival_line_ + "\"}";
     }

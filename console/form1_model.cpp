@@ -10,8 +10,8 @@
 #include "console/go_procedure.h"
 #include "console/operator_messages.h"
 #include "sequences/blade_positioning.h"
-#include "sequences/protocol.h"
 #include "sequences/strobed_commands.h"
+#include "ttl/protocol.h"
 
 namespace helio {
 
@@ -95,7 +95,7 @@ bool form1_model::may_close() {
 void form1_model::run_command(const instrument_command& command) {
     busy_ = true;
     if (host_ != nullptr) {
-        host_->sequence_started();
+        host_->show_busy(true);
     }
     command_observers_.notify([&](command_observer& o) { o.command_started(command.label); });
     std::exception_ptr error;
@@ -118,7 +118,7 @@ void form1_model::run_command(const instrument_command& command) {
     }
     command_observers_.notify([&](command_observer& o) { o.command_ended(command.label); });
     if (host_ != nullptr) {
-        host_->sequence_finished();
+        host_->show_busy(false);
     }
     if (error && command.report_failure) {
         command.report_failure(error, failure);

@@ -29,8 +29,8 @@ class form_host {
   public:
     virtual ~form_host() = default;
     virtual void show_error(const std::string& message) = 0;
-    virtual void sequence_started() {}
-    virtual void sequence_finished() {}
+    /// A sequence started (true) or ended (false): the busy cursor, or the usual one.
+    virtual void show_busy(bool /*busy*/) {}
     virtual void keep_alive() {}
     virtual void close_window() {}
 };

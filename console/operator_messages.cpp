@@ -6,6 +6,7 @@
 
 #include "console/component_messages.h"
 #include "console/go_procedure.h"
+#include "sequences/status_wait.h"
 #include "ttl/errors.h"
 
 namespace helio {

@@ -6,7 +6,7 @@
 #include <chrono>
 
 #include "console/panel_texts.h"
-#include "sequences/protocol.h"
+#include "ttl/protocol.h"
 
 namespace helio {
 

@@ -5,10 +5,10 @@
 #include <charconv>
 
 #include "sequences/messages.h"
-#include "sequences/protocol.h"
 #include "sequences/status_wait.h"
 #include "ttl/basic_conversion.h"
 #include "ttl/errors.h"
+#include "ttl/protocol.h"
 
 namespace helio {
 

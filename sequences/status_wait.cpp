@@ -2,6 +2,8 @@
 // SPDX-License-Identifier: MIT
 #include "sequences/status_wait.h"
 
+#include <utility>
+
 #include <string>
 
 #include "ttl/errors.h"
@@ -31,5 +33,12 @@ void wait_for_status(sequence_context& context, const status_wait& wait) {
         }
     }
 }
+
+timeout_error::timeout_error(std::string mechanism, int bit, std::chrono::seconds limit)
+    : heliograph_error(mechanism + ": input bit " + std::to_string(bit) + " not set after " +
+                       std::to_string(limit.count()) + " s"),
+      mechanism_(std::move(mechanism)),
+      bit_(bit),
+      limit_(limit) {}
 
 }  // namespace helio

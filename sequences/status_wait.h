@@ -4,8 +4,10 @@
 
 #include <chrono>
 #include <cstdint>
+#include <string>
 
 #include "sequences/sequence_context.h"
+#include "ttl/errors.h"
 
 namespace helio {
 
@@ -15,6 +17,23 @@ inline constexpr std::chrono::seconds status_wait_limit{60};
 
 /// How often a wait lets the window repaint.
 inline constexpr std::chrono::milliseconds keep_alive_interval{20};
+
+/// A mechanism did not raise its status bit within the wait limit: the instrument's fault,
+/// not the port's.
+class timeout_error : public heliograph_error {
+  public:
+    timeout_error(std::string mechanism, int bit, std::chrono::seconds limit);
+
+    /// French name of the mechanism, as the operator knows it.
+    const std::string& mechanism() const noexcept { return mechanism_; }
+    int bit() const noexcept { return bit_; }
+    std::chrono::seconds limit() const noexcept { return limit_; }
+
+  private:
+    std::string mechanism_;
+    int bit_;
+    std::chrono::seconds limit_;
+};
 
 /// True when every bit of `status_value` is set in `input_byte`.
 constexpr bool status_set(std::int32_t input_byte, std::int32_t status_value) {

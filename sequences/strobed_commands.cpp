@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "sequences/messages.h"
-#include "sequences/protocol.h"
 #include "sequences/status_wait.h"
 #include "ttl/basic_conversion.h"
+#include "ttl/protocol.h"
 
 namespace helio {
 

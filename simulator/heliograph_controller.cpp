@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "sequences/protocol.h"
+#include "ttl/protocol.h"
 
 namespace helio::sim {
 

@@ -14,9 +14,7 @@ namespace helio {
 namespace {
 
 using namespace std::chrono_literals;
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
-using ::testing::IsEmpty;
+using namespace ::testing;
 
 /// The whole console on the simulated heliograph, with simulated time.
 class Form1ModelTest : public ::testing::Test, protected test::simulated_console {
@@ -24,6 +22,10 @@ class Form1ModelTest : public ::testing::Test, protected test::simulated_console
     Form1ModelTest() : simulated_console(test::make_sim().step(50us).decimal_separator(".")) {}
 
     void type(std::string_view text) { model.Text1_Change(text); }
+    void go(std::string_view text) {
+        type(text);
+        model.press("Command10");
+    }
 };
 
 TEST_F(Form1ModelTest, InitWritesExactlyOneZeroAndLogsNothing) {
@@ -49,12 +51,9 @@ TEST_F(Form1ModelTest, PusherWithTheButtonInactiveSendsNothing) {
 }
 
 TEST_F(Form1ModelTest, GoWithEachBoundaryAndTheCentre) {
-    type("35");
-    model.press("Command10");
-    type("231");
-    model.press("Command10");
-    type("128");
-    model.press("Command10");
+    go("35");
+    go("231");
+    go("128");
     EXPECT_THAT(model.lines(),
                 ElementsAre("consigne 35", "lames en position  -1 Ang.", "Consigne = 35",
                             "consigne 231", "lames en position  +1 Ang.", "Consigne = 231",
@@ -65,8 +64,7 @@ TEST_F(Form1ModelTest, GoWithEachBoundaryAndTheCentre) {
 
 TEST_F(Form1ModelTest, GoRefusesCodesOutsideTheTableWithoutTouchingThePort) {
     for (const char* text : {"36", "0", "999", "232", "-1"}) {
-        type(text);
-        model.press("Command10");
+        go(text);
     }
     EXPECT_THAT(model.lines(),
                 ElementsAre("Consigne invalide", "Consigne invalide", "Consigne invalide",
@@ -76,18 +74,15 @@ TEST_F(Form1ModelTest, GoRefusesCodesOutsideTheTableWithoutTouchingThePort) {
 }
 
 TEST_F(Form1ModelTest, GoAcceptsBlanksAndRoundsHalvesToEven) {
-    type(" 35");
-    model.press("Command10");
-    type("1e2");
-    model.press("Command10");
+    go(" 35");
+    go("1e2");
     EXPECT_THAT(model.lines(),
                 ElementsAre("consigne 35", "lames en position  -1 Ang.", "Consigne = 35",
                             "consigne 100", "lames en position  -0.3 Ang.", "Consigne = 100"));
 }
 
 TEST_F(Form1ModelTest, GoTwiceWithoutEditingRepeatsTheMove) {
-    type("178");
-    model.press("Command10");
+    go("178");
     ports.writes.clear();
     model.press("Command10");
     EXPECT_EQ(ports.writes, (std::vector<std::int32_t>{16, 19, 16, 176, 177, 176, 0}));
@@ -97,12 +92,9 @@ TEST_F(Form1ModelTest, GoTwiceWithoutEditingRepeatsTheMove) {
 
 TEST_F(Form1ModelTest, GoOnTextThatIsNoNumberTellsTheOperatorAndDoesNothing) {
     model.press("Command10");  // nothing typed yet
-    type("ab");
-    model.press("Command10");
-    type("9e9");
-    model.press("Command10");
-    type("");
-    model.press("Command10");
+    go("ab");
+    go("9e9");
+    go("");
     ASSERT_EQ(host.errors.size(), 4u);
     EXPECT_THAT(host.errors[0], HasSubstr("Aucune consigne"));
     EXPECT_THAT(host.errors[1], HasSubstr("« ab » n'est pas un nombre entier"));

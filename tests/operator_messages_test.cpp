@@ -9,15 +9,13 @@
 
 #include "console/component_messages.h"
 #include "console/go_procedure.h"
+#include "sequences/status_wait.h"
 #include "ttl/errors.h"
 
 namespace helio {
 namespace {
 
-using ::testing::EndsWith;
-using ::testing::HasSubstr;
-using ::testing::Not;
-using ::testing::Optional;
+using namespace ::testing;
 
 TEST(OperatorMessages, EachErrorTellsTheOperatorWhatHappenedInFrench) {
     EXPECT_THAT(operator_message(

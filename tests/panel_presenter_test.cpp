@@ -15,13 +15,7 @@ namespace helio {
 namespace {
 
 using namespace std::chrono_literals;
-using ::testing::Each;
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
-using ::testing::IsEmpty;
-using ::testing::Not;
-using ::testing::SizeIs;
-using ::testing::StartsWith;
+using namespace ::testing;
 
 namespace colours = panel_colours;
 

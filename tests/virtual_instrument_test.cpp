@@ -13,9 +13,7 @@ namespace helio {
 namespace {
 
 using namespace std::chrono_literals;
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
-using ::testing::IsEmpty;
+using namespace ::testing;
 
 /// The console on the simulated heliograph, with the panel's view of the instrument.
 class VirtualInstrumentTest : public ::testing::Test, protected test::simulated_console {

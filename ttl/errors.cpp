@@ -38,11 +38,4 @@ bounds_error::bounds_error(std::int32_t index, std::int32_t low, std::int32_t hi
                        std::to_string(low) + ".." + std::to_string(high)),
       index_(index) {}
 
-timeout_error::timeout_error(std::string mechanism, int bit, std::chrono::seconds limit)
-    : heliograph_error(mechanism + ": input bit " + std::to_string(bit) + " not set after " +
-                       std::to_string(limit.count()) + " s"),
-      mechanism_(std::move(mechanism)),
-      bit_(bit),
-      limit_(limit) {}
-
 }  // namespace helio

@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <chrono>
 #include <cstdint>
 #include <optional>
 #include <stdexcept>
@@ -87,22 +86,6 @@ class bounds_error : public heliograph_error {
 
   private:
     std::int32_t index_;
-};
-
-/// A mechanism did not raise its status bit within the wait limit.
-class timeout_error : public heliograph_error {
-  public:
-    timeout_error(std::string mechanism, int bit, std::chrono::seconds limit);
-
-    /// French name of the mechanism, as the operator knows it.
-    const std::string& mechanism() const noexcept { return mechanism_; }
-    int bit() const noexcept { return bit_; }
-    std::chrono::seconds limit() const noexcept { return limit_; }
-
-  private:
-    std::string mechanism_;
-    int bit_;
-    std::chrono::seconds limit_;
 };
 
 }  // namespace helio

@@ -89,7 +89,9 @@ HWND painted_window(DWORD process) {
                 return search.found;
             }
         }
-        Sleep(0);
+        // Each look is a few requests to Wine's server, which the starting program needs
+        // too: looking without a pause would slow the very start being timed.
+        Sleep(1);
     }
     return nullptr;
 }

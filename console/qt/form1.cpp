@@ -139,12 +139,12 @@ void Form1::show_error(const std::string& message) {
     present_error_(this, QString::fromStdString(message));
 }
 
-void Form1::sequence_started() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-void Form1::sequence_finished() {
-    QApplication::restoreOverrideCursor();
+void Form1::show_busy(bool busy) {
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
 }
 
 void Form1::close_window() {

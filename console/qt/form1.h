@@ -35,8 +35,7 @@ class Form1 final : public QWidget, private helio::form_host, private helio::log
     QWidget* create_control(const helio::layout::control_spec& item);
 
     void show_error(const std::string& message) override;
-    void sequence_started() override;
-    void sequence_finished() override;
+    void show_busy(bool busy) override;
     void keep_alive() override;
     void close_window() override;
     void line_logged(const std::string& text) override;

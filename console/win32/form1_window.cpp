@@ -239,12 +239,8 @@ void form1_window::show_error(const std::string& message) {
     present_error_(window_, to_utf16(message));
 }
 
-void form1_window::sequence_started() {
-    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-}
-
-void form1_window::sequence_finished() {
-    SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+void form1_window::show_busy(bool busy) {
+    SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
 }
 
 void form1_window::keep_alive() {

@@ -81,8 +81,7 @@ class form1_window final : private form_host, private log_observer {
     std::size_t first_visible_line() const;
 
     void show_error(const std::string& message) override;
-    void sequence_started() override;
-    void sequence_finished() override;
+    void show_busy(bool busy) override;
     void keep_alive() override;
     void close_window() override;
     void line_logged(const std::string& text) override;

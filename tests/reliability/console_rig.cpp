@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "reliability/console_rig.h"
 
-#include "sequences/protocol.h"
+#include "ttl/protocol.h"
 
 namespace helio::test {
 

@@ -12,7 +12,7 @@
 
 #include "reliability/console_rig.h"
 #include "reliability/fault_kinds.h"
-#include "sequences/protocol.h"
+#include "ttl/protocol.h"
 
 namespace helio::test {
 namespace {

@@ -19,25 +19,24 @@ struct scripted_press {
     std::string_view typed;  ///< typed into Text1 first (GO only)
     std::vector<std::string_view> trace;
 
+    /// The events tagged `tag` ("W ", "L "), without the tag.
+    std::vector<std::string> tagged(std::string_view tag) const {
+        std::vector<std::string> found;
+        for (const std::string_view event : trace) {
+            if (event.starts_with(tag)) {
+                found.emplace_back(event.substr(tag.size()));
+            }
+        }
+        return found;
+    }
     std::vector<std::int32_t> writes() const {
         std::vector<std::int32_t> values;
-        for (const std::string_view event : trace) {
-            if (event.starts_with("W ")) {
-                values.push_back(std::stoi(std::string(event.substr(2))));
-            }
+        for (const std::string& value : tagged("W ")) {
+            values.push_back(std::stoi(value));
         }
         return values;
     }
-
-    std::vector<std::string> lines() const {
-        std::vector<std::string> texts;
-        for (const std::string_view event : trace) {
-            if (event.starts_with("L ")) {
-                texts.emplace_back(event.substr(2));
-            }
-        }
-        return texts;
-    }
+    std::vector<std::string> lines() const { return tagged("L "); }
 };
 
 inline const std::vector<scripted_press>& every_button_script() {

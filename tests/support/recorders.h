@@ -70,8 +70,7 @@ class keep_alive_probe final : public wait_observer {
 class host_recorder final : public form_host, public log_observer {
   public:
     void show_error(const std::string& message) override { errors.push_back(message); }
-    void sequence_started() override { ++started; }
-    void sequence_finished() override { ++finished; }
+    void show_busy(bool busy) override { ++(busy ? started : finished); }
     void keep_alive() override { ++keep_alives; }
     void line_logged(const std::string& text) override { lines.push_back(text); }
 

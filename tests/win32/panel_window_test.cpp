@@ -19,10 +19,7 @@ namespace helio {
 namespace {
 
 using namespace std::chrono_literals;
-using ::testing::ElementsAre;
-using ::testing::HasSubstr;
-using ::testing::IsEmpty;
-using ::testing::StartsWith;
+using namespace ::testing;
 
 /// Form1 and the panel drawn from its presenter over the simulated heliograph, as
 /// `--simulate` runs them, on a clock that moves 50 µs at every reading.
