@@ -31,6 +31,8 @@ console_options parse_command_line(const std::vector<std::string>& arguments) {
             options.simulate = true;
         } else if (argument == "--help" || argument == "-h") {
             options.help = true;
+        } else if (argument == "--version") {
+            options.version = true;
         } else {
             throw std::invalid_argument("unknown argument: " + argument);
         }
@@ -39,17 +41,23 @@ console_options parse_command_line(const std::vector<std::string>& arguments) {
 }
 
 std::string usage_text(const std::string& program) {
-    return "usage: " + program +
+    return "Usage: " + program +
            " [--simulate] [--trace FILE] [--alpaca [ADDRESS:]PORT]\n"
+           "The operator's test console of the solar heliograph's TTL-driven mechanisms.\n"
+           "\n"
            "  --simulate    run on the simulated heliograph\n"
            "  --trace FILE  write every port access and log line to FILE (- for standard\n"
-           "                error): W <value> per write, R <byte> per read, L <text> per line\n"
+           "                error): W <value> per write, R <byte> per read (R <byte> <count>\n"
+           "                for a run of identical reads), L <text> per logged line,\n"
+           "                E <text> per error shown to the operator\n"
            "  --alpaca [ADDRESS:]PORT\n"
            "                serve the heliograph as an ASCOM Alpaca device (FilterWheel 0, the\n"
            "                blades; Switch 0, mirror, pusher, sighting button, INIT) on PORT,\n"
            "                with discovery on UDP 32227; on 127.0.0.1 unless ADDRESS is given.\n"
            "                Alpaca has no authentication: whoever reaches the port drives\n"
-           "                the instrument\n";
+           "                the instrument\n"
+           "  --help        print this help and stop\n"
+           "  --version     print the version and stop\n";
 }
 
 }  // namespace helio

@@ -16,6 +16,7 @@ struct console_options {
     bool simulate = false;                          ///< run on the simulated heliograph
     std::optional<alpaca::server_endpoint> alpaca;  ///< serve the Alpaca device there
     bool help = false;
+    bool version = false;  ///< print the version and stop
 };
 
 /// Parses the arguments that follow the program name. Throws std::invalid_argument with a

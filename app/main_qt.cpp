@@ -12,7 +12,9 @@
 #include "alpaca/remote_access.h"
 #include "app/command_line.h"
 #include "app/instrument_choice.h"
+#include "app/qt_application.h"
 #include "app/trace_sink.h"
+#include "app/version.h"
 #include "console/form1_model.h"
 #include "console/line_monitor.h"
 #include "console/panel_presenter.h"
@@ -27,24 +29,24 @@
 #include "ttl/ttl_lines.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
+    constexpr const char* program_name = "heliograph-console";
+    // The command line first: --help and --version need no display.
     helio::console_options options;
     try {
-        QStringList arguments = QCoreApplication::arguments();
-        arguments.removeFirst();
-        std::vector<std::string> plain;
-        for (const QString& argument : arguments) {
-            plain.push_back(argument.toStdString());
-        }
-        options = helio::parse_command_line(plain);
+        options = helio::parse_command_line({argv + 1, argv + argc});
     } catch (const std::exception& error) {
-        std::cerr << error.what() << '\n' << helio::usage_text(argv[0]);
+        std::cerr << error.what() << '\n' << helio::usage_text(program_name);
         return 2;
     }
-    if (options.help) {
-        std::cout << helio::usage_text(argv[0]);
+    if (options.help || options.version) {
+        std::cout << (options.help ? helio::usage_text(program_name) : helio::version_text());
         return 0;
     }
+    if (const std::string missing = helio::missing_display(); !missing.empty()) {
+        std::cerr << program_name << ": " << missing << '\n';
+        return 1;
+    }
+    const auto application = helio::open_application(argc, argv);
 
     // No real I/O component exists on this platform: the console runs on the simulator.
     const helio::panel_plan plan =
@@ -85,9 +87,9 @@ int main(int argc, char* argv[]) {
         if (plan.open_at_start) {
             helio::after_first_paint(window, [&] { helio::show_beside(window, built_panel()); });
         }
-        return application.exec();
+        return application->exec();
     } catch (const std::exception& error) {
-        std::cerr << "heliograph-console: " << error.what() << '\n';
+        std::cerr << program_name << ": " << error.what() << '\n';
         return 1;
     }
 }

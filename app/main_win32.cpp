@@ -16,7 +16,9 @@
 #include "alpaca/win32/window_poster.h"
 #include "app/command_line.h"
 #include "app/instrument_choice.h"
+#include "app/program_identity.h"
 #include "app/trace_sink.h"
+#include "app/version.h"
 #include "console/component_messages.h"
 #include "console/form1_model.h"
 #include "console/form_layout.h"
@@ -126,6 +128,7 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
                                      plan.title);
     helio::win32::form1_window window(model);
     window.create(instance, /*ends_program=*/true);
+    helio::win32::show_program_identity(window.handle(), instance);
     helio::win32::console_loop loop(window);
     if (kind == helio::instrument_kind::real_device) {
         watch_component(component, model, window);
@@ -160,8 +163,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command_l
         tell(std::string(error.what()) + '\n' + helio::usage_text(program_name), true);
         return 2;
     }
-    if (options.help) {
-        tell(helio::usage_text(program_name), false);
+    if (options.help || options.version) {
+        tell(options.help ? helio::usage_text(program_name) : helio::version_text(), false);
         return 0;
     }
     try {

@@ -25,6 +25,7 @@ TEST(CommandLine, TraceAndSimulateOptions) {
     EXPECT_EQ(parse_command_line({"--trace=-"}).trace_path, "-");
     EXPECT_TRUE(parse_command_line({"--simulate"}).simulate);
     EXPECT_TRUE(parse_command_line({"--help"}).help);
+    EXPECT_TRUE(parse_command_line({"--version"}).version);
     EXPECT_THROW(parse_command_line({"--trace"}), std::invalid_argument);
     EXPECT_THROW(parse_command_line({"--trace="}), std::invalid_argument);
     EXPECT_THROW(parse_command_line({"--bogus"}), std::invalid_argument);

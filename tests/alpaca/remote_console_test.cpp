@@ -3,7 +3,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <cctype>
+#include <string>
 
 #include "alpaca/error_numbers.h"
 #include "alpaca/monitor_report.h"
@@ -24,6 +25,22 @@ using ::testing::IsEmpty;
 namespace errors = alpaca::error_numbers;
 
 constexpr std::string_view position = "/api/v1/filterwheel/0/position";
+
+/// True for a time such as 2026-12-09T03:45:12.345Z, read character by character: GCC 12
+/// warns inside <regex> under the sanitizers.
+bool is_iso_8601_utc(const std::string& text) {
+    constexpr std::string_view shape = "dddd-dd-ddTdd:dd:dd.";
+    if (text.size() < shape.size() + 2 || text.back() != 'Z') {
+        return false;
+    }
+    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
+        const bool digit = std::isdigit(static_cast<unsigned char>(text[i])) != 0;
+        if (i < shape.size() ? (shape[i] == 'd' ? !digit : text[i] != shape[i]) : !digit) {
+            return false;
+        }
+    }
+    return true;
+}
 
 /// What a client's request did on the instrument and in the log.
 class RemoteConsoleTest : public ::testing::Test {
@@ -223,9 +240,7 @@ TEST_F(RemoteConsoleTest, DeviceStatesListWhatIsKnown) {
                                   "StateChangeComplete3", "TimeStamp"}))
         << "the mirror, on its way, is at neither stop: left out, and no error either";
     EXPECT_EQ(switches[4]["Value"], false) << "the sighting button, read from the port";
-    const std::regex iso_8601_utc(R"(\d{4}-\d{2}-\d{2}T\d{2}:\d{2}:\d{2}\.\d+Z)");
-    EXPECT_TRUE(std::regex_match(switches.back()["Value"].get<std::string>(), iso_8601_utc))
-        << switches.back();
+    EXPECT_TRUE(is_iso_8601_utc(switches.back()["Value"].get<std::string>())) << switches.back();
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/program_identity.h"
 #include "console/form_layout.h"
 #include "console/win32/user_locale.h"
 #include "standin/standin_library.h"
@@ -80,6 +81,21 @@ TEST_F(Form1WindowTest, TitleAndClientAreaInPixelsOfTheScreen) {
     GetClientRect(window.handle(), &client);
     EXPECT_EQ(client.right, px(5205));
     EXPECT_EQ(client.bottom, px(5475));
+}
+
+TEST_F(Form1WindowTest, ShowsTheProgramsIconAndTheAboutItemInItsSystemMenu) {
+    win32::show_program_identity(window.handle(), GetModuleHandleW(nullptr));
+    for (const WPARAM kind : {WPARAM{ICON_SMALL}, WPARAM{ICON_BIG}}) {
+        EXPECT_NE(SendMessageW(window.handle(), WM_GETICON, kind, 0), 0)
+            << "the icon is the ICON resource the program is linked with, size " << kind;
+    }
+    HMENU menu = GetSystemMenu(window.handle(), FALSE);
+    const int last = GetMenuItemCount(menu) - 1;
+    EXPECT_EQ(GetMenuItemID(menu, last), win32::about_command);
+    std::array<wchar_t, 64> text{};
+    GetMenuStringW(menu, static_cast<UINT>(last), text.data(), static_cast<int>(text.size()),
+                   MF_BYPOSITION);
+    EXPECT_EQ(std::wstring(text.data()), to_utf16("À propos de la console…"));
 }
 
 TEST_F(Form1WindowTest, EveryControlSitsWhereTheTablePutsItWithItsCaptionAndFont) {

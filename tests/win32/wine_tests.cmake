@@ -12,6 +12,11 @@ endif()
 # Runs the test program `name` (a target) under Wine with the given arguments.
 function(helio_add_wine_test name)
   add_test(NAME ${name} COMMAND ${name} ${ARGN})
+  helio_in_wine_prefix(${name})
+endfunction()
+
+# Runs the test `name`, and the Windows programs it starts, in the prefix.
+function(helio_in_wine_prefix name)
   set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_prefix)
   set_property(TEST ${name} APPEND PROPERTY ENVIRONMENT WINEPREFIX=${HELIO_WINE_PREFIX}
                                                          WINEARCH=${HELIO_WINE_ARCH})
