@@ -33,7 +33,7 @@ class PanelWindowTest : public ::testing::Test {
         ShowWindow(window.handle(), SW_SHOWNORMAL);
         UpdateWindow(window.handle());
         panel.create(GetModuleHandleW(nullptr));
-        win32::show_beside(window.handle(), panel.handle());
+        win32::show_beside(window.handle(), panel);
         test::pump_messages();
     }
 
