@@ -36,14 +36,14 @@ std::string command_label(const remote_command& command) {
 
 console_runner::console_runner(form1_model& model, ui_poster& poster, device_state& state)
     : model_(model), poster_(poster), state_(state) {
-    model_.context().lines.add_observer(*this);
+    model_.context().port.add_observer(*this);
     model_.add_log_observer(*this);
 }
 
 console_runner::~console_runner() {
     *alive_ = false;
     model_.remove_log_observer(*this);
-    model_.context().lines.remove_observer(*this);
+    model_.context().port.remove_observer(*this);
 }
 
 void console_runner::submit(remote_command command, std::function<void(command_outcome)> done) {
@@ -100,7 +100,7 @@ instrument_command console_runner::queued(const remote_command& command, const c
             }
             refused_ = false;
             if (command.kind == command_kind::read_inputs) {
-                outcome->input_byte = model_.context().lines.get_ttl();
+                outcome->input_byte = model_.context().port.get_ttl();
             } else {
                 sequence_of(command)();
             }

@@ -12,7 +12,7 @@
 #include "alpaca/remote_command.h"
 #include "alpaca/ui_poster.h"
 #include "console/form1_model.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 
 namespace helio::alpaca {
 

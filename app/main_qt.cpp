@@ -22,10 +22,10 @@
 #include "console/qt/panel_window.h"
 #include "console/virtual_instrument.h"
 #include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 #include "ttl/clock.h"
+#include "ttl/port_access.h"
 #include "ttl/text_to_integer.h"
-#include "ttl/ttl_lines.h"
 
 int main(int argc, char* argv[]) {
     constexpr const char* program_name = "heliograph-console";
@@ -52,10 +52,10 @@ int main(int argc, char* argv[]) {
         helio::plan_panel(helio::choose_instrument(options, /*io_component_available=*/false));
     helio::steady_clock_source time;
     helio::sim::heliograph_controller controller(time);
-    helio::sim::simulated_device device(controller);
+    helio::sim::simulated_component_factory factory(controller);
     const helio::number_format format = helio::locale_number_format(QLocale::system());
-    helio::ttl_lines lines(device, format);
-    helio::form1_model model(lines, time, format.decimal_separator,
+    helio::port_access port(factory, format);
+    helio::form1_model model(port, time, format.decimal_separator,
                              std::make_unique<helio::portable_text_to_integer>(format));
     try {
         helio::trace_sink trace(options.trace_path, model);
@@ -68,7 +68,7 @@ int main(int argc, char* argv[]) {
         }
         std::optional<helio::virtual_instrument> instrument;
         if (plan.shows_virtual_instrument) {
-            instrument.emplace(device);
+            instrument.emplace(factory);
         }
         helio::panel_presenter presenter(model, monitor, instrument ? &*instrument : nullptr,
                                          plan.title);

@@ -29,9 +29,9 @@
 #include "console/win32/panel_window.h"
 #include "console/win32/user_locale.h"
 #include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 #include "ttl/clock.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 #include "ttl/win32/class_registration.h"
 #include "ttl/win32/com_apartment.h"
 #include "ttl/win32/com_io_component.h"
@@ -99,14 +99,15 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
     const helio::panel_plan plan = helio::plan_panel(kind);
     helio::win32::com_io_factory component;
     helio::sim::heliograph_controller controller(time);
-    helio::sim::simulated_device simulated(controller);
-    helio::io_component_factory& device = kind == helio::instrument_kind::simulator
-                                              ? static_cast<helio::io_component_factory&>(simulated)
-                                              : component;
+    helio::sim::simulated_component_factory simulated(controller);
+    helio::io_component_factory& factory =
+        kind == helio::instrument_kind::simulator
+            ? static_cast<helio::io_component_factory&>(simulated)
+            : component;
 
     const helio::number_format format = helio::win32::user_number_format();
-    helio::ttl_lines lines(device, format);
-    helio::form1_model model(lines, time, format.decimal_separator,
+    helio::port_access port(factory, format);
+    helio::form1_model model(port, time, format.decimal_separator,
                              std::make_unique<helio::win32::system_text_to_integer>());
     helio::trace_sink trace(options.trace_path, model);
     helio::line_monitor monitor(model);

@@ -37,9 +37,9 @@
 #include "console/qt/form1.h"
 #include "http_client.h"
 #include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 #include "ttl/clock.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 
 namespace {
 
@@ -201,9 +201,9 @@ int main(int argc, char* argv[]) {
 
     helio::steady_clock_source time;
     helio::sim::heliograph_controller controller(time);
-    helio::sim::simulated_device device(controller);
-    helio::ttl_lines lines(device);
-    helio::form1_model model(lines, time, QLocale::system().decimalPoint().toStdString());
+    helio::sim::simulated_component_factory factory(controller);
+    helio::port_access port(factory);
+    helio::form1_model model(port, time, QLocale::system().decimalPoint().toStdString());
     Form1 window(model);
     paint_timeline paints(time, model, window);
     helio::alpaca::qt_poster poster;

@@ -16,7 +16,7 @@ void write_output_watched(benchmark::State& state) {
     simulated_console console;
     const line_monitor monitor(console.model);
     for (auto _ : state) {
-        console.lines.write_output(0);
+        console.port.write_output(0);
     }
 }
 BENCHMARK(write_output_watched);
@@ -25,7 +25,7 @@ void get_ttl_watched(benchmark::State& state) {
     simulated_console console;
     const line_monitor monitor(console.model);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(console.lines.get_ttl());
+        benchmark::DoNotOptimize(console.port.get_ttl());
     }
 }
 BENCHMARK(get_ttl_watched);

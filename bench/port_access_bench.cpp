@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Heliograph console developers
 // SPDX-License-Identifier: MIT
 //
-// One port access through ttl_lines (a fresh instance per access, observers told) against
+// One port access through port_access (a fresh instance per access, observers told) against
 // its floor: the same call made on one simulated instance held through its interface.
 #include <benchmark/benchmark.h>
 
@@ -16,7 +16,7 @@ namespace {
 /// One instance of the simulated component, made once and kept.
 std::unique_ptr<io_component> held_instance(simulated_console& console) {
     std::unique_ptr<io_component> instance;
-    if (failed(console.device.create_instance(instance))) {
+    if (failed(console.factory.create_instance(instance))) {
         throw io_error(0, "create_instance", "the simulated component refused");
     }
     return instance;
@@ -38,7 +38,7 @@ BENCHMARK(floor_write_port);
 void write_output(benchmark::State& state) {
     simulated_console console;
     for (auto _ : state) {
-        console.lines.write_output(0);
+        console.port.write_output(0);
     }
 }
 BENCHMARK(write_output);
@@ -60,7 +60,7 @@ BENCHMARK(floor_read_port);
 void get_ttl(benchmark::State& state) {
     simulated_console console;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(console.lines.get_ttl());
+        benchmark::DoNotOptimize(console.port.get_ttl());
     }
 }
 BENCHMARK(get_ttl);
@@ -70,7 +70,7 @@ void spin_delay(benchmark::State& state) {
     simulated_console console;
     const auto count = static_cast<std::int32_t>(state.range(0));
     for (auto _ : state) {
-        console.lines.spin_delay(count);
+        console.port.spin_delay(count);
     }
 }
 BENCHMARK(spin_delay)->Arg(1)->Arg(10)->Arg(100)->Arg(1000)->Unit(benchmark::kMicrosecond);

@@ -53,9 +53,9 @@ void button(benchmark::State& state, void (form1_model::*handler)(), start_state
 
     access_counter counted;
     start.before_each_run(console.controller);
-    console.lines.add_observer(counted);
+    console.port.add_observer(counted);
     (console.model.*handler)();
-    console.lines.remove_observer(counted);
+    console.port.remove_observer(counted);
 
     for (auto _ : state) {
         start.before_each_run(console.controller);

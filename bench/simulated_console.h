@@ -6,9 +6,9 @@
 
 #include "console/form1_model.h"
 #include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 #include "ttl/clock.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 
 namespace helio::bench {
 
@@ -16,12 +16,12 @@ namespace helio::bench {
 /// the console builds them at start-up, without a window.
 struct simulated_console {
     explicit simulated_console(std::string decimal_separator = ".")
-        : model(lines, time, std::move(decimal_separator)) {}
+        : model(port, time, std::move(decimal_separator)) {}
 
     steady_clock_source time;
     sim::heliograph_controller controller{time};
-    sim::simulated_device device{controller};
-    ttl_lines lines{device};
+    sim::simulated_component_factory factory{controller};
+    port_access port{factory};
     form1_model model;
 };
 

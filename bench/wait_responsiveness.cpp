@@ -23,9 +23,9 @@
 
 #include "console/qt/form1.h"
 #include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 #include "ttl/clock.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 #include "wait_timeline.h"
 
 namespace {
@@ -107,9 +107,9 @@ int main(int argc, char* argv[]) {
 
     helio::steady_clock_source time;
     helio::sim::heliograph_controller controller(time);
-    helio::sim::simulated_device device(controller);
-    helio::ttl_lines lines(device);
-    helio::form1_model model(lines, time, QLocale::system().decimalPoint().toStdString());
+    helio::sim::simulated_component_factory factory(controller);
+    helio::port_access port(factory);
+    helio::form1_model model(port, time, QLocale::system().decimalPoint().toStdString());
     Form1 window(model);
     window.set_error_presenter([](QWidget*, const QString& message) {
         std::cerr << "wait_responsiveness: " << message.toStdString() << '\n';

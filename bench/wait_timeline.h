@@ -10,7 +10,7 @@
 
 #include "console/form1_model.h"
 #include "ttl/clock.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 
 namespace helio::bench {
 
@@ -28,12 +28,12 @@ class wait_timeline final : private wait_observer, private log_observer, private
                   std::function<clock::time_point()> blades_arrival)
         : time_(time), model_(model), blades_arrival_(std::move(blades_arrival)) {
         model_.context().wait_observers.add(*this);
-        model_.context().lines.add_observer(*this);
+        model_.context().port.add_observer(*this);
         model_.add_log_observer(*this);
     }
     ~wait_timeline() override {
         model_.remove_log_observer(*this);
-        model_.context().lines.remove_observer(*this);
+        model_.context().port.remove_observer(*this);
         model_.context().wait_observers.remove(*this);
     }
 

@@ -15,19 +15,19 @@
 
 namespace helio {
 
-form1_model::form1_model(ttl_lines& lines, const clock& time, std::string decimal_separator,
+form1_model::form1_model(port_access& port, const clock& time, std::string decimal_separator,
                          std::unique_ptr<const text_to_integer> numbers)
-    : context_{lines, *this, time, std::move(decimal_separator)}, numbers_(std::move(numbers)) {
+    : context_{port, *this, time, std::move(decimal_separator)}, numbers_(std::move(numbers)) {
     if (!numbers_) {
         numbers_ = std::make_unique<portable_text_to_integer>(
             number_format{.decimal_separator = context_.decimal_separator});
     }
     context_.wait_observers.add(*this);
-    context_.lines.add_observer(*this);
+    context_.port.add_observer(*this);
 }
 
 form1_model::~form1_model() {
-    context_.lines.remove_observer(*this);
+    context_.port.remove_observer(*this);
 }
 
 void form1_model::Command1_Click() {
@@ -55,7 +55,7 @@ void form1_model::Command8_Click() {
     move_blades(context_, 5);
 }
 void form1_model::Command9_Click() {
-    context_.lines.reset_outputs();
+    context_.port.reset_outputs();
 }
 void form1_model::Command10_Click() {
     go(context_, consigne_, *numbers_);
@@ -134,7 +134,7 @@ std::string form1_model::release_lines() {
         return {};
     }
     try {
-        context_.lines.write_output(0);
+        context_.port.write_output(0);
         return {};
     } catch (const std::exception& error) {
         return lines_not_released_message(error);
@@ -146,10 +146,10 @@ void form1_model::report_error(const std::string& message) {
 }
 
 void form1_model::log_line(const std::string& text) {
-    if (lines_.size() == kept_lines) {
-        lines_.pop_front();
+    if (messages_.size() == kept_messages) {
+        messages_.pop_front();
     }
-    lines_.push_back(text);
+    messages_.push_back(text);
     log_observers_.notify([&](log_observer& o) { o.line_logged(text); });
 }
 

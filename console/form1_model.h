@@ -66,12 +66,12 @@ class command_observer {
 class form1_model final : public message_log, private wait_observer, private port_observer {
   public:
     /// Lines kept for drawing, the newest; observers hear of every line.
-    static constexpr std::size_t kept_lines = 10000;
+    static constexpr std::size_t kept_messages = 10000;
 
     /// The arrival messages use `decimal_separator`. GO reads the entry with `numbers`, the
     /// platform's own conversion; without one, with text_to_int32 in a format that has that
     /// separator and neither thousands separator nor currency symbol.
-    form1_model(ttl_lines& lines, const clock& time, std::string decimal_separator,
+    form1_model(port_access& port, const clock& time, std::string decimal_separator,
                 std::unique_ptr<const text_to_integer> numbers = nullptr);
     ~form1_model() override;
 
@@ -124,7 +124,7 @@ class form1_model final : public message_log, private wait_observer, private por
     std::exception_ptr current_failure() const { return current_failure_; }
 
     const std::string& consigne() const { return consigne_; }
-    const std::deque<std::string>& lines() const { return lines_; }
+    const std::deque<std::string>& messages() const { return messages_; }
     void log_line(const std::string& text) override;
 
     sequence_context& context() { return context_; }
@@ -149,7 +149,7 @@ class form1_model final : public message_log, private wait_observer, private por
     std::unique_ptr<const text_to_integer> numbers_;
     form_host* host_ = nullptr;
     std::string consigne_;
-    std::deque<std::string> lines_;
+    std::deque<std::string> messages_;
     observer_list<log_observer> log_observers_;
     observer_list<failure_observer> failure_observers_;
     observer_list<command_observer> command_observers_;

@@ -12,7 +12,7 @@ line_monitor::line_monitor(form1_model& model, std::size_t capacity)
       time_(model.context().time),
       capacity_(std::max<std::size_t>(capacity, 1)),
       origin_(time_.now()) {
-    model_.context().lines.add_observer(*this);
+    model_.context().port.add_observer(*this);
     model_.add_log_observer(*this);
     model_.context().wait_observers.add(*this);
     model_.add_failure_observer(*this);
@@ -22,7 +22,7 @@ line_monitor::~line_monitor() {
     model_.remove_failure_observer(*this);
     model_.context().wait_observers.remove(*this);
     model_.remove_log_observer(*this);
-    model_.context().lines.remove_observer(*this);
+    model_.context().port.remove_observer(*this);
 }
 
 transcript_entry& line_monitor::append(transcript_entry::kind what, std::int32_t value) {

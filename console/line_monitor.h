@@ -13,7 +13,7 @@
 #include "console/form1_model.h"
 #include "sequences/sequence_context.h"
 #include "ttl/clock.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 
 namespace helio {
 

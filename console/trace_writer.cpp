@@ -7,7 +7,7 @@
 namespace helio {
 
 trace_writer::trace_writer(std::ostream& out, form1_model& model) : out_(out), model_(model) {
-    model_.context().lines.add_observer(*this);
+    model_.context().port.add_observer(*this);
     model_.add_log_observer(*this);
     model_.add_command_observer(*this);
     model_.add_failure_observer(*this);
@@ -17,7 +17,7 @@ trace_writer::~trace_writer() {
     model_.remove_failure_observer(*this);
     model_.remove_command_observer(*this);
     model_.remove_log_observer(*this);
-    model_.context().lines.remove_observer(*this);
+    model_.context().port.remove_observer(*this);
     end_run();
 }
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "console/form1_model.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 
 namespace helio {
 

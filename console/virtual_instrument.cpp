@@ -33,7 +33,8 @@ std::string angstrom_text(int code, std::string_view decimal_separator) {
 
 }  // namespace
 
-virtual_instrument::virtual_instrument(sim::simulated_device& device) : device_(device) {
+virtual_instrument::virtual_instrument(sim::simulated_component_factory& factory)
+    : factory_(factory) {
     controller().monitor().add_observer(*this);
 }
 
@@ -42,7 +43,7 @@ virtual_instrument::~virtual_instrument() {
 }
 
 instrument_snapshot virtual_instrument::snapshot() const {
-    const sim::heliograph_controller& c = device_.controller();
+    const sim::heliograph_controller& c = factory_.controller();
     return instrument_snapshot{
         .mirror = c.mirror().place(),
         .mirror_target = c.mirror().target(),
@@ -54,17 +55,17 @@ instrument_snapshot virtual_instrument::snapshot() const {
         .pusher_actuations = c.pusher_actuations(),
         .sighting_button = c.sighting_button(),
         .travel_scale = c.travel_scale(),
-        .armed_fault = device_.fault_pending() ? armed_status_ : std::nullopt,
+        .armed_fault = factory_.fault_pending() ? armed_status_ : std::nullopt,
     };
 }
 
 void virtual_instrument::fail_next_access(status_code status) {
-    device_.fault_next_access({sim::access_fault::kind::fail_call, status, {}});
+    factory_.fault_next_access({sim::access_fault::kind::fail_call, status, {}});
     armed_status_ = status;
 }
 
 void virtual_instrument::cancel_fault() {
-    device_.clear_faults();
+    factory_.clear_faults();
     armed_status_.reset();
 }
 

@@ -12,7 +12,7 @@
 
 #include "simulator/heliograph_controller.h"
 #include "simulator/protocol_monitor.h"
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 #include "ttl/clock.h"
 #include "ttl/errors.h"
 
@@ -54,7 +54,7 @@ class virtual_instrument final : private sim::violation_observer {
   public:
     static constexpr std::size_t kept_violations = 500;
 
-    explicit virtual_instrument(sim::simulated_device& device);
+    explicit virtual_instrument(sim::simulated_component_factory& factory);
     ~virtual_instrument() override;
 
     virtual_instrument(const virtual_instrument&) = delete;
@@ -76,10 +76,10 @@ class virtual_instrument final : private sim::violation_observer {
     std::uint64_t violations_seen() const { return violations_seen_; }
 
   private:
-    sim::heliograph_controller& controller() { return device_.controller(); }
+    sim::heliograph_controller& controller() { return factory_.controller(); }
     void violation_recorded(const sim::violation& found) override;
 
-    sim::simulated_device& device_;
+    sim::simulated_component_factory& factory_;
     std::optional<status_code> armed_status_;
     std::deque<sim::violation> violations_;
     std::uint64_t violations_seen_ = 0;

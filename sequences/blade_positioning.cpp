@@ -18,11 +18,11 @@ constexpr status_wait blades_arrival{"lames", protocol::status_blades_in_positio
 
 /// One half of the setpoint: the field presented, latched by `strobe`, then held while the
 /// strobe drops. The halves follow each other with no release of the lines between them.
-void send_setpoint_half(ttl_lines& lines, std::int32_t field, std::int32_t strobe) {
-    lines.write_output(field);
-    lines.write_output(checked_add(field, strobe));
-    lines.spin_delay(1);
-    lines.write_output(field);
+void send_setpoint_half(port_access& port, std::int32_t field, std::int32_t strobe) {
+    port.write_output(field);
+    port.write_output(checked_add(field, strobe));
+    port.spin_delay(1);
+    port.write_output(field);
 }
 
 }  // namespace
@@ -42,10 +42,10 @@ void move_blades(sequence_context& context, std::int32_t position) {
 
     const std::int32_t low = checked_multiply(setpoint & protocol::setpoint_low_mask,
                                               protocol::setpoint_low_shift_factor);
-    send_setpoint_half(context.lines, low, protocol::both_strobes);
+    send_setpoint_half(context.port, low, protocol::both_strobes);
     const std::int32_t high = setpoint & protocol::setpoint_high_mask;
-    send_setpoint_half(context.lines, high, protocol::strobe_a);
-    context.lines.write_output(0);
+    send_setpoint_half(context.port, high, protocol::strobe_a);
+    context.port.write_output(0);
 
     wait_for_status(context, blades_arrival);
     context.blade_observers.notify([&](blade_observer& o) { o.blades_arrived(position); });

@@ -10,7 +10,7 @@
 #include "sequences/message_log.h"
 #include "ttl/clock.h"
 #include "ttl/observer_list.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 
 namespace helio {
 
@@ -42,10 +42,10 @@ class blade_observer {
     virtual void blades_arrived(std::int32_t /*position*/) {}
 };
 
-/// Everything a sequence works with: the lines, the log, the time, and the decimal
+/// Everything a sequence works with: the port, the log, the time, and the decimal
 /// separator of the operator's locale for the arrival messages.
 struct sequence_context {
-    ttl_lines& lines;
+    port_access& port;
     message_log& log;
     const clock& time;
     std::string decimal_separator = ".";

@@ -15,7 +15,7 @@ void wait_for_status(sequence_context& context, const status_wait& wait) {
     clock::time_point last_keep_alive = start;
     context.wait_observers.notify([&](wait_observer& o) { o.wait_began(wait); });
     for (;;) {
-        const std::int32_t input_byte = context.lines.get_ttl();
+        const std::int32_t input_byte = context.port.get_ttl();
         const clock::time_point now = context.time.now();
         if (status_set(input_byte, wait.status_value)) {
             context.wait_observers.notify(

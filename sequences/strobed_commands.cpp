@@ -32,8 +32,8 @@ constexpr mirror_stop ccd_stop{protocol::command_ccd,
                                messages::ccd_positioned};
 
 void position_mirror(sequence_context& context, const mirror_stop& stop) {
-    if (!status_set(context.lines.get_ttl(), stop.arrival.status_value)) {
-        pulse_command(context.lines, stop.command, protocol::strobe_b);
+    if (!status_set(context.port.get_ttl(), stop.arrival.status_value)) {
+        pulse_command(context.port, stop.command, protocol::strobe_b);
         wait_for_status(context, stop.arrival);
     }
     context.log.log_line(std::string(stop.message));
@@ -41,12 +41,12 @@ void position_mirror(sequence_context& context, const mirror_stop& stop) {
 
 }  // namespace
 
-void pulse_command(ttl_lines& lines, std::int32_t code, std::int32_t strobe) {
-    lines.write_output(code);
-    lines.write_output(checked_add(code, strobe));
-    lines.spin_delay(1);
-    lines.write_output(code);
-    lines.write_output(0);
+void pulse_command(port_access& port, std::int32_t code, std::int32_t strobe) {
+    port.write_output(code);
+    port.write_output(checked_add(code, strobe));
+    port.spin_delay(1);
+    port.write_output(code);
+    port.write_output(0);
 }
 
 void position_visee(sequence_context& context) {
@@ -58,13 +58,13 @@ void position_ccd(sequence_context& context) {
 }
 
 void actuate_pusher(sequence_context& context) {
-    if (!status_set(context.lines.get_ttl(), protocol::status_sighting_button)) {
+    if (!status_set(context.port.get_ttl(), protocol::status_sighting_button)) {
         context.log.log_line(std::string(messages::sighting_button_inactive));
         return;
     }
     context.log.log_line(std::string(messages::sighting_button_active));
     position_visee(context);
-    pulse_command(context.lines, protocol::command_pusher, protocol::strobe_b);
+    pulse_command(context.port, protocol::command_pusher, protocol::strobe_b);
 }
 
 }  // namespace helio

@@ -10,7 +10,7 @@ namespace helio {
 
 /// One strobed command: the code with both strobes low, the strobe raised, the strobe
 /// width, the strobe dropped with the code still present, then every line released.
-void pulse_command(ttl_lines& lines, std::int32_t code, std::int32_t strobe);
+void pulse_command(port_access& port, std::int32_t code, std::int32_t strobe);
 
 /// "VISEE": sends the mirror to the sighting position unless it is there already, waits
 /// for it, and logs "Visee positionnee".

@@ -58,7 +58,7 @@ std::vector<std::string> lines_of(const std::string& trace) {
 TEST(TraceWriter, AMinuteOfIdenticalReadsIsOneLineEndedWithItsCommand) {
     test::traced_console console(1ms);  // every reading of the clock moves it a millisecond
     test::port_recorder reads;
-    console.lines.add_observer(reads);
+    console.port.add_observer(reads);
     console.controller.blades().set_stuck(true);
     console.model.press("Command6");  // times out after 60 s
     const int timed_out_reads = reads.reads;
@@ -81,7 +81,7 @@ TEST(TraceWriter, EveryErrorTheOperatorIsShownIsOneELine) {
     console.model.report_error(
         "Le composant est introuvable.\nAucune commande n'atteindra "
         "l'instrument.");
-    console.device.fault_next_access(
+    console.factory.fault_next_access(
         {sim::access_fault::kind::fail_creation, sim::status_class_not_registered, {}});
     console.model.press("Command9");
     console.model.press("Command9");

@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "support/recorders.h"
-#include "support/scripted_device.h"
+#include "support/scripted_component_factory.h"
 #include "ttl/errors.h"
 
 namespace helio {
@@ -50,13 +50,13 @@ TEST(ArrivalMessage, GivesTheOffsetInAngstromsWithTheLocaleSeparator) {
 
 class MoveBladesTest : public ::testing::Test {
   protected:
-    MoveBladesTest() { lines.add_observer(ports); }
+    MoveBladesTest() { port.add_observer(ports); }
 
-    test::scripted_device device;
-    ttl_lines lines{device};
+    test::scripted_component_factory factory;
+    port_access port{factory};
     test::line_recorder log;
     manual_clock time{std::chrono::microseconds(1)};
-    sequence_context context{lines, log, time};
+    sequence_context context{port, log, time};
     test::port_recorder ports;
 };
 
@@ -73,21 +73,21 @@ TEST_F(MoveBladesTest, SendsBothHalvesWithTheirStrobesAndNoReleaseBetween) {
     };
     for (const worked_example& example : examples) {
         ports.events.clear();
-        device.script_reads({std::int32_t{8}});
+        factory.script_reads({std::int32_t{8}});
         move_blades(context, example.position);
         EXPECT_THAT(ports.events, ElementsAreArray(example.events)) << example.position;
     }
 }
 
 TEST_F(MoveBladesTest, LogsTheSetpointThenWaitsForBit3ThenLogsTheArrival) {
-    device.script_reads({0, 1 | 2 | 4, 255 - 8, 8 | 1});
+    factory.script_reads({0, 1 | 2 | 4, 255 - 8, 8 | 1});
     move_blades(context, 0);
     EXPECT_EQ(ports.reads, 4) << "only bit 3 ends the wait";
     EXPECT_THAT(log.lines, ElementsAre("consigne 128", "lames en position Centre Raie"));
 }
 
 TEST_F(MoveBladesTest, TheFirstReadAlwaysHappens) {
-    device.script_reads({std::int32_t{8}});
+    factory.script_reads({std::int32_t{8}});
     move_blades(context, 10);
     EXPECT_EQ(ports.reads, 1);
     EXPECT_THAT(log.lines, ElementsAre("consigne 231", "lames en position  +1 Ang."));
@@ -96,21 +96,21 @@ TEST_F(MoveBladesTest, TheFirstReadAlwaysHappens) {
 TEST_F(MoveBladesTest, OutOfTableFailsBeforeAnythingIsLoggedOrWritten) {
     EXPECT_THROW(move_blades(context, 11), bounds_error);
     EXPECT_THROW(move_blades(context, -11), bounds_error);
-    EXPECT_EQ(device.accesses(), 0u);
+    EXPECT_EQ(factory.accesses(), 0u);
     EXPECT_THAT(log.lines, IsEmpty());
 }
 
 TEST_F(MoveBladesTest, AnIoFailureMidMoveStopsEveryLaterAccess) {
-    device.fail_access(4, static_cast<status_code>(0x80004005));  // the high part's first write
+    factory.fail_access(4, static_cast<status_code>(0x80004005));  // the high part's first write
     EXPECT_THROW(move_blades(context, 5), io_error);
     EXPECT_THAT(ports.events, ElementsAre("W 16", "W 19", "S1", "W 16"));
-    EXPECT_EQ(device.accesses(), 4u);
+    EXPECT_EQ(factory.accesses(), 4u);
     EXPECT_THAT(log.lines, ElementsAre("consigne 178"));
 }
 
 TEST_F(MoveBladesTest, ArrivalUsesTheContextSeparator) {
     context.decimal_separator = ",";
-    device.script_reads({std::int32_t{8}});
+    factory.script_reads({std::int32_t{8}});
     move_blades(context, -5);
     EXPECT_THAT(log.lines, ElementsAre("consigne 80", "lames en position  -0,5 Ang."));
 }

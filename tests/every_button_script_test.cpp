@@ -23,10 +23,10 @@ TEST(EveryButtonScript, PlaysOnTheSimulatorAsWritten) {
         if (!press.typed.empty()) {
             model.Text1_Change(press.typed);
         }
-        const std::size_t logged = model.lines().size();
+        const std::size_t logged = model.messages().size();
         ASSERT_TRUE(model.press(press.control)) << press.control;
-        const std::vector<std::string> new_lines(model.lines().begin() + static_cast<long>(logged),
-                                                 model.lines().end());
+        const std::vector<std::string> new_lines(
+            model.messages().begin() + static_cast<long>(logged), model.messages().end());
         EXPECT_EQ(new_lines, press.lines()) << press.control;
     }
     std::istringstream trace(console.out.str());
@@ -38,7 +38,7 @@ TEST(EveryButtonScript, PlaysOnTheSimulatorAsWritten) {
     EXPECT_EQ(controller.blades().target_code(), 100);
     EXPECT_TRUE(controller.blades().in_position());
     EXPECT_EQ(controller.pusher_actuations(), 2);
-    EXPECT_EQ(console.device.live_instances(), 0u);
+    EXPECT_EQ(console.factory.live_instances(), 0u);
     EXPECT_THAT(console.host.errors, ::testing::IsEmpty());
     EXPECT_EQ(console.host.started, static_cast<int>(test::every_button_script().size()));
     EXPECT_EQ(console.host.finished, console.host.started);

@@ -31,22 +31,22 @@ class Form1ModelTest : public ::testing::Test, protected test::simulated_console
 TEST_F(Form1ModelTest, InitWritesExactlyOneZeroAndLogsNothing) {
     EXPECT_TRUE(model.press("Command9"));
     EXPECT_THAT(ports.events, ElementsAre("W 0"));
-    EXPECT_EQ(device.accesses(), 1u);
-    EXPECT_THAT(model.lines(), IsEmpty());
+    EXPECT_EQ(factory.accesses(), 1u);
+    EXPECT_THAT(model.messages(), IsEmpty());
 }
 
 TEST_F(Form1ModelTest, OnlyButtonsPress) {
     EXPECT_FALSE(model.press("Label1"));
     EXPECT_FALSE(model.press("Text1"));
     EXPECT_FALSE(model.press("Command11"));
-    EXPECT_EQ(device.accesses(), 0u);
+    EXPECT_EQ(factory.accesses(), 0u);
 }
 
 TEST_F(Form1ModelTest, PusherWithTheButtonInactiveSendsNothing) {
     controller.set_sighting_button(false);
     model.press("Command3");
     EXPECT_THAT(ports.writes, IsEmpty());
-    EXPECT_THAT(model.lines(), ElementsAre("Bouton de visee NON active"));
+    EXPECT_THAT(model.messages(), ElementsAre("Bouton de visee NON active"));
     EXPECT_EQ(controller.pusher_actuations(), 0);
 }
 
@@ -54,7 +54,7 @@ TEST_F(Form1ModelTest, GoWithEachBoundaryAndTheCentre) {
     go("35");
     go("231");
     go("128");
-    EXPECT_THAT(model.lines(),
+    EXPECT_THAT(model.messages(),
                 ElementsAre("consigne 35", "lames en position  -1 Ang.", "Consigne = 35",
                             "consigne 231", "lames en position  +1 Ang.", "Consigne = 231",
                             "consigne 128", "lames en position Centre Raie", "Consigne = 128"));
@@ -66,17 +66,17 @@ TEST_F(Form1ModelTest, GoRefusesCodesOutsideTheTableWithoutTouchingThePort) {
     for (const char* text : {"36", "0", "999", "232", "-1"}) {
         go(text);
     }
-    EXPECT_THAT(model.lines(),
+    EXPECT_THAT(model.messages(),
                 ElementsAre("Consigne invalide", "Consigne invalide", "Consigne invalide",
                             "Consigne invalide", "Consigne invalide"));
-    EXPECT_EQ(device.accesses(), 0u);
+    EXPECT_EQ(factory.accesses(), 0u);
     EXPECT_THAT(host.errors, IsEmpty());
 }
 
 TEST_F(Form1ModelTest, GoAcceptsBlanksAndRoundsHalvesToEven) {
     go(" 35");
     go("1e2");
-    EXPECT_THAT(model.lines(),
+    EXPECT_THAT(model.messages(),
                 ElementsAre("consigne 35", "lames en position  -1 Ang.", "Consigne = 35",
                             "consigne 100", "lames en position  -0.3 Ang.", "Consigne = 100"));
 }
@@ -86,8 +86,8 @@ TEST_F(Form1ModelTest, GoTwiceWithoutEditingRepeatsTheMove) {
     ports.writes.clear();
     model.press("Command10");
     EXPECT_EQ(ports.writes, (std::vector<std::int32_t>{16, 19, 16, 176, 177, 176, 0}));
-    EXPECT_EQ(model.lines().size(), 6u);
-    EXPECT_EQ(model.lines()[5], "Consigne = 178");
+    EXPECT_EQ(model.messages().size(), 6u);
+    EXPECT_EQ(model.messages()[5], "Consigne = 178");
 }
 
 TEST_F(Form1ModelTest, GoOnTextThatIsNoNumberTellsTheOperatorAndDoesNothing) {
@@ -99,25 +99,25 @@ TEST_F(Form1ModelTest, GoOnTextThatIsNoNumberTellsTheOperatorAndDoesNothing) {
     EXPECT_THAT(host.errors[0], HasSubstr("Aucune consigne"));
     EXPECT_THAT(host.errors[1], HasSubstr("« ab » n'est pas un nombre entier"));
     EXPECT_THAT(host.errors[2], HasSubstr("« 9e9 » est un nombre trop grand"));
-    EXPECT_THAT(model.lines(), IsEmpty());
-    EXPECT_EQ(device.accesses(), 0u);
+    EXPECT_THAT(model.messages(), IsEmpty());
+    EXPECT_EQ(factory.accesses(), 0u);
 }
 
 TEST_F(Form1ModelTest, AnErrorIsShownNotLoggedAndTheConsoleGoesOn) {
-    device.schedule_fault(
+    factory.schedule_fault(
         4, {sim::access_fault::kind::fail_call, sim::status_unspecified_failure, {}});
     model.press("Command8");  // fails on the high part's first write
     ASSERT_EQ(host.errors.size(), 1u);
     EXPECT_THAT(host.errors[0], HasSubstr("0x80004005"));
     EXPECT_THAT(host.errors[0], HasSubstr("WritePort"));
     EXPECT_THAT(ports.writes, ElementsAre(16, 19, 16));
-    EXPECT_THAT(model.lines(), ElementsAre("consigne 178"));
+    EXPECT_THAT(model.messages(), ElementsAre("consigne 178"));
     EXPECT_FALSE(model.busy());
 
     ports.writes.clear();
     model.press("Command8");
     EXPECT_THAT(ports.writes, ElementsAre(16, 19, 16, 176, 177, 176, 0));
-    EXPECT_EQ(model.lines().back(), "lames en position  +0.5 Ang.");
+    EXPECT_EQ(model.messages().back(), "lames en position  +0.5 Ang.");
     EXPECT_EQ(host.started, host.finished);
 }
 
@@ -130,24 +130,24 @@ TEST_F(Form1ModelTest, AStuckMechanismIsReportedAfterTheLimitAndTheConsoleStaysU
     EXPECT_THAT(host.errors[0], HasSubstr("« lames »"));
     EXPECT_THAT(host.errors[0], HasSubstr("bit 3"));
     EXPECT_GT(host.keep_alives, 2900) << "the window repainted throughout the minute";
-    EXPECT_THAT(model.lines(), ElementsAre("consigne 128"));
+    EXPECT_THAT(model.messages(), ElementsAre("consigne 128"));
 
     controller.blades().set_stuck(false);
     model.press("Command1");
-    EXPECT_EQ(model.lines().back(), "Visee positionnee");
+    EXPECT_EQ(model.messages().back(), "Visee positionnee");
     EXPECT_EQ(host.errors.size(), 1u);
 }
 
 TEST_F(Form1ModelTest, TheNewestLinesAreKeptAndObserversHearEveryOne) {
     test::line_recorder everything;
     model.add_log_observer(everything);
-    for (std::size_t i = 0; i < form1_model::kept_lines + 5; ++i) {
+    for (std::size_t i = 0; i < form1_model::kept_messages + 5; ++i) {
         model.log_line(std::to_string(i));
     }
-    EXPECT_EQ(model.lines().size(), form1_model::kept_lines);
-    EXPECT_EQ(model.lines().front(), "5");
-    EXPECT_EQ(model.lines().back(), std::to_string(form1_model::kept_lines + 4));
-    EXPECT_EQ(everything.lines.size(), form1_model::kept_lines + 5);
+    EXPECT_EQ(model.messages().size(), form1_model::kept_messages);
+    EXPECT_EQ(model.messages().front(), "5");
+    EXPECT_EQ(model.messages().back(), std::to_string(form1_model::kept_messages + 4));
+    EXPECT_EQ(everything.lines.size(), form1_model::kept_messages + 5);
 }
 
 TEST(FirstVisibleLine, TheLogScrollsOnceTheNextLineWouldFallBelowTheEdge) {
@@ -184,7 +184,7 @@ class impatient_host final : public form_host, public command_observer {
             if (control.starts_with("Command")) {
                 EXPECT_TRUE(model_.press(control)) << "a press is taken, not refused";
             } else {
-                model_.submit({control, [this] { model_.context().lines.reset_outputs(); }});
+                model_.submit({control, [this] { model_.context().port.reset_outputs(); }});
             }
         }
     }
@@ -260,14 +260,14 @@ TEST_F(Form1ModelTest, AFailureLeavingAStrobeRaisedLowersItOnceBeforeTellingTheO
         model.press("Command2");
         host.errors.clear();
         ports.writes.clear();
-        const std::uint64_t before = device.accesses();
+        const std::uint64_t before = factory.accesses();
         for (const std::uint64_t access : c.failing) {
-            device.schedule_fault(
+            factory.schedule_fault(
                 before + access,
                 {sim::access_fault::kind::fail_call, sim::status_unspecified_failure, {}});
         }
         model.press("Command1");
-        device.clear_faults();
+        factory.clear_faults();
         EXPECT_EQ(ports.writes, c.writes) << c.what;
         EXPECT_EQ(controller.output_lines(), c.outputs_after) << c.what;
         ASSERT_EQ(host.errors.size(), 1u) << c.what;

@@ -50,7 +50,7 @@ TEST_F(LineMonitorTest, NothingIsShownBeforeTheFirstPress) {
     EXPECT_FALSE(monitor->last_input());
     EXPECT_TRUE(monitor->transcript().empty());
     EXPECT_FALSE(monitor->last_wait());
-    EXPECT_EQ(device.accesses(), 0u) << "watching touches no line";
+    EXPECT_EQ(factory.accesses(), 0u) << "watching touches no line";
 }
 
 TEST_F(LineMonitorTest, TheLampsHoldTheLastByteWrittenAndRead) {
@@ -61,7 +61,7 @@ TEST_F(LineMonitorTest, TheLampsHoldTheLastByteWrittenAndRead) {
     EXPECT_EQ(monitor->last_output(), 0);
     EXPECT_THAT(values_of(kind::write), ElementsAre(8, 10, 8, 0, 32, 34, 32, 0));
     EXPECT_EQ(monitor->writes(), 8u);
-    EXPECT_EQ(monitor->writes() + monitor->reads(), device.accesses())
+    EXPECT_EQ(monitor->writes() + monitor->reads(), factory.accesses())
         << "every access the device served, and no other, is on the monitor";
 }
 
@@ -115,7 +115,8 @@ TEST_F(LineMonitorTest, AMechanismThatNeverReportsShowsAsAWaitWithoutArrival) {
 }
 
 TEST_F(LineMonitorTest, AFailedAccessLeavesTheLampsAtTheLastOneThatWorked) {
-    device.schedule_fault(4, {sim::access_fault::kind::fail_call, sim::status_unspecified_failure});
+    factory.schedule_fault(4,
+                           {sim::access_fault::kind::fail_call, sim::status_unspecified_failure});
     model.press("Command8");  // the fourth access is the high part's first write
     EXPECT_THAT(values_of(kind::write), ElementsAre(16, 19, 16));
     EXPECT_EQ(monitor->last_output(), 16);
@@ -156,7 +157,7 @@ TEST_F(LineMonitorTest, AMonitorGoneHearsNothingMoreAndLeavesTheOthers) {
     monitor.reset();
     model.press("Command1");
     EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0));
-    EXPECT_THAT(model.lines(), ElementsAre("Visee positionnee"));
+    EXPECT_THAT(model.messages(), ElementsAre("Visee positionnee"));
 }
 
 /// The same console with instant mechanisms and a clock that moves only when told.

@@ -70,7 +70,7 @@ class PanelPresenterTest : public ::testing::Test {
 
     std::unique_ptr<test::simulated_console> sim = test::make_sim().step(50us).build();
     line_monitor monitor;
-    virtual_instrument instrument{sim->device};
+    virtual_instrument instrument{sim->factory};
     panel_presenter presenter{sim->model, monitor, &instrument, panel_titles::simulator};
     panel_update shown;
     std::vector<std::string> transcript;
@@ -123,7 +123,7 @@ TEST_F(PanelPresenterTest, TheLampsAreLitByTheBitsOfTheLastBytes) {
                             colours::dark_lamp, colours::input_lit, colours::dark_lamp,
                             colours::input_lit, colours::input_lit));
     EXPECT_THAT(lamps("output_lamps"), Each(colours::dark_lamp));
-    sim->lines.write_output(0x81);
+    sim->port.write_output(0x81);
     draw();
     EXPECT_EQ(lamps("output_lamps").front(), colours::output_lit) << "bit 7";
     EXPECT_EQ(lamps("output_lamps").back(), colours::output_lit) << "bit 0";
@@ -163,7 +163,7 @@ TEST_F(PanelPresenterTest, TheWaitIsShownWhileItRunsAndOnceItEnded) {
 
 TEST_F(PanelPresenterTest, ThePanelMakesNoPortAccessOfItsOwn) {
     press("Command1");
-    const std::uint64_t accesses = sim->device.accesses();
+    const std::uint64_t accesses = sim->factory.accesses();
     for (bool state : {false, true}) {
         for (const char* name : {"sighting_button", "mirror_stuck", "blades_stuck"}) {
             presenter.toggled(name, state);
@@ -174,8 +174,8 @@ TEST_F(PanelPresenterTest, ThePanelMakesNoPortAccessOfItsOwn) {
     presenter.pressed("arm_fault");
     presenter.pressed("cancel_fault");
     draw();
-    EXPECT_EQ(sim->device.accesses(), accesses);
-    EXPECT_EQ(monitor.writes() + monitor.reads(), sim->device.accesses())
+    EXPECT_EQ(sim->factory.accesses(), accesses);
+    EXPECT_EQ(monitor.writes() + monitor.reads(), sim->factory.accesses())
         << "every access the device served came from a sequence";
 }
 
@@ -183,13 +183,13 @@ TEST_F(PanelPresenterTest, TheSightingButtonSwitchDecidesWhatPoussoirDoes) {
     presenter.toggled("sighting_button", false);
     EXPECT_FALSE(on("sighting_button"));
     press("Command3");
-    EXPECT_THAT(sim->model.lines(), ElementsAre("Bouton de visee NON active"));
+    EXPECT_THAT(sim->model.messages(), ElementsAre("Bouton de visee NON active"));
     EXPECT_THAT(sim->ports.writes, IsEmpty());
     EXPECT_EQ(shown_text("input_value"), "12") << "CCD and blades, no button";
 
     presenter.toggled("sighting_button", true);
     press("Command3");
-    EXPECT_EQ(sim->model.lines().back(), "Visee positionnee");
+    EXPECT_EQ(sim->model.messages().back(), "Visee positionnee");
     EXPECT_THAT(sim->ports.writes, ElementsAre(8, 10, 8, 0, 32, 34, 32, 0));
 }
 
@@ -213,7 +213,7 @@ TEST_F(PanelPresenterTest, StuckMechanismsEndInTheTimeOutMessageAndMoveOnceFreed
     EXPECT_FALSE(on("blades_stuck"));
     press("Command8");
     EXPECT_THAT(sim->host.errors, SizeIs(2));
-    EXPECT_EQ(sim->model.lines().back(), "lames en position  +0,5 Ang.");
+    EXPECT_EQ(sim->model.messages().back(), "lames en position  +0,5 Ang.");
 }
 
 TEST_F(PanelPresenterTest, AnArmedFaultFailsTheNextAccessWithThePickedStatus) {
@@ -242,11 +242,11 @@ TEST_F(PanelPresenterTest, AnArmedFaultFailsTheNextAccessWithThePickedStatus) {
 TEST_F(PanelPresenterTest, ATypoIsRefusedUntilTheEntryChangesAndAFaultCanBeDisarmed) {
     presenter.pressed("arm_fault");
     presenter.pressed("cancel_fault");
-    EXPECT_FALSE(sim->device.fault_pending());
+    EXPECT_FALSE(sim->factory.fault_pending());
     presenter.typed("fault_status", "zz");
     presenter.pressed("arm_fault");
     EXPECT_EQ(text("armed_fault"), panel_captions::unknown_status);
-    EXPECT_FALSE(sim->device.fault_pending());
+    EXPECT_FALSE(sim->factory.fault_pending());
     presenter.pressed("cancel_fault");
     EXPECT_EQ(text("armed_fault"), panel_captions::unknown_status)
         << "still the entry that was refused";
@@ -321,16 +321,16 @@ class SmallTranscriptTest : public PanelPresenterTest {
 TEST_F(SmallTranscriptTest, TheTranscriptKeepsNoMoreLinesThanTheMonitor) {
     EXPECT_TRUE(presenter.update().of<list_changes>("transcript").empty())
         << "nothing before the first access";
-    sim->lines.get_ttl();
+    sim->port.get_ttl();
     draw();
-    sim->lines.get_ttl();
-    sim->lines.get_ttl();
+    sim->port.get_ttl();
+    sim->port.get_ttl();
     const list_changes& grown = draw().of<list_changes>("transcript");
     EXPECT_EQ(grown.last_line.value_or(""), "    0,000  R  13  0000 1101  bouton + CCD + lames  ×3")
         << "a grown run of reads rewrites its line";
     EXPECT_THAT(grown.new_lines, IsEmpty());
     for (int i = 0; i < 6; ++i) {
-        sim->lines.write_output(i);
+        sim->port.write_output(i);
         if (i == 1) {
             draw();
         }

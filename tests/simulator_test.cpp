@@ -7,8 +7,8 @@
 #include <initializer_list>
 
 #include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
-#include "ttl/ttl_lines.h"
+#include "simulator/simulated_component_factory.h"
+#include "ttl/port_access.h"
 
 namespace helio::sim {
 namespace {
@@ -188,26 +188,26 @@ class DeviceTest : public ::testing::Test {
   protected:
     manual_clock time;
     heliograph_controller controller{time};
-    simulated_device device{controller};
-    ttl_lines lines{device};
+    simulated_component_factory factory{controller};
+    port_access port{factory};
 };
 
 TEST_F(DeviceTest, EveryInstanceIsAHandleOnTheOneController) {
-    lines.write_output(8);
-    lines.write_output(10);
+    port.write_output(8);
+    port.write_output(10);
     EXPECT_EQ(controller.output_lines(), 10);
-    EXPECT_EQ(device.instances_created(), 2u);
-    EXPECT_EQ(device.instances_released(), 2u);
-    EXPECT_EQ(lines.get_ttl(), button | blades_ready) << "the mirror left the CCD stop";
-    EXPECT_EQ(device.accesses(), 3u);
+    EXPECT_EQ(factory.instances_created(), 2u);
+    EXPECT_EQ(factory.instances_released(), 2u);
+    EXPECT_EQ(port.get_ttl(), button | blades_ready) << "the mirror left the CCD stop";
+    EXPECT_EQ(factory.accesses(), 3u);
 }
 
 TEST_F(DeviceTest, RecordsCallsInOrderWhenAskedTo) {
-    device.set_recording(true);
-    lines.write_output(16);
-    lines.get_ttl();
+    factory.set_recording(true);
+    port.write_output(16);
+    port.get_ttl();
     using kind = device_event::kind;
-    const auto& events = device.events();
+    const auto& events = factory.events();
     ASSERT_EQ(events.size(), 6u);
     EXPECT_EQ(events[0].what, kind::created);
     EXPECT_EQ(events[1].what, kind::write);
@@ -220,39 +220,39 @@ TEST_F(DeviceTest, RecordsCallsInOrderWhenAskedTo) {
 }
 
 TEST_F(DeviceTest, ScheduledFaultsHitExactlyTheirAccess) {
-    device.schedule_fault(2, {access_fault::kind::fail_call, status_invalid_argument, {}});
-    device.schedule_fault(3, {access_fault::kind::fail_creation, status_class_not_registered, {}});
-    device.schedule_fault(4, {access_fault::kind::answer, 0, std::string("abc")});
-    lines.write_output(0);
-    EXPECT_THROW(lines.write_output(0), io_error);
-    EXPECT_THROW(lines.get_ttl(), io_error);
-    EXPECT_THROW(lines.get_ttl(), conversion_error);
-    EXPECT_EQ(lines.get_ttl(), button | at_ccd | blades_ready);
-    EXPECT_EQ(device.live_instances(), 0u);
-    EXPECT_EQ(device.instances_created(), 4u) << "the failed creation made no instance";
-    EXPECT_FALSE(device.fault_pending());
+    factory.schedule_fault(2, {access_fault::kind::fail_call, status_invalid_argument, {}});
+    factory.schedule_fault(3, {access_fault::kind::fail_creation, status_class_not_registered, {}});
+    factory.schedule_fault(4, {access_fault::kind::answer, 0, std::string("abc")});
+    port.write_output(0);
+    EXPECT_THROW(port.write_output(0), io_error);
+    EXPECT_THROW(port.get_ttl(), io_error);
+    EXPECT_THROW(port.get_ttl(), conversion_error);
+    EXPECT_EQ(port.get_ttl(), button | at_ccd | blades_ready);
+    EXPECT_EQ(factory.live_instances(), 0u);
+    EXPECT_EQ(factory.instances_created(), 4u) << "the failed creation made no instance";
+    EXPECT_FALSE(factory.fault_pending());
 }
 
 TEST_F(DeviceTest, AHeapInstanceAndAnAccessOnTheStackCountAndRecordAlike) {
-    device.set_recording(true);
-    device.schedule_fault(2, {access_fault::kind::fail_creation, status_class_not_registered, {}});
-    device.schedule_fault(3, {access_fault::kind::answer, 0, std::int32_t{300}});
+    factory.set_recording(true);
+    factory.schedule_fault(2, {access_fault::kind::fail_creation, status_class_not_registered, {}});
+    factory.schedule_fault(3, {access_fault::kind::answer, 0, std::int32_t{300}});
     {
         std::unique_ptr<io_component> instance;
-        ASSERT_EQ(device.create_instance(instance), 0);
+        ASSERT_EQ(factory.create_instance(instance), 0);
         std::int32_t value = 8, status = -1;
         EXPECT_EQ(instance->WritePort(91, value, status), 0);
         EXPECT_EQ(status, 0);
     }
     std::unique_ptr<io_component> refused;
-    EXPECT_EQ(device.create_instance(refused), status_class_not_registered);
+    EXPECT_EQ(factory.create_instance(refused), status_class_not_registered);
     EXPECT_EQ(refused, nullptr);
-    EXPECT_EQ(lines.get_ttl(), 44) << "the planned answer reaches the stack instance";
-    lines.write_output(0);
+    EXPECT_EQ(port.get_ttl(), 44) << "the planned answer reaches the stack instance";
+    port.write_output(0);
 
     using kind = device_event::kind;
     std::vector<std::pair<kind, std::uint64_t>> seen;
-    for (const device_event& event : device.events()) {
+    for (const device_event& event : factory.events()) {
         seen.emplace_back(event.what, event.instance);
     }
     EXPECT_THAT(seen, ::testing::ElementsAre(
@@ -261,14 +261,14 @@ TEST_F(DeviceTest, AHeapInstanceAndAnAccessOnTheStackCountAndRecordAlike) {
                           std::pair{kind::created, 2u}, std::pair{kind::read, 2u},
                           std::pair{kind::released, 2u}, std::pair{kind::created, 3u},
                           std::pair{kind::write, 3u}, std::pair{kind::released, 3u}));
-    EXPECT_EQ(device.accesses(), 4u);
-    EXPECT_EQ(device.live_instances(), 0u);
+    EXPECT_EQ(factory.accesses(), 4u);
+    EXPECT_EQ(factory.live_instances(), 0u);
     EXPECT_EQ(controller.output_lines(), 0);
 }
 
 TEST_F(DeviceTest, AnotherPortIsRefusedAndReported) {
     std::unique_ptr<io_component> instance;
-    ASSERT_EQ(device.create_instance(instance), 0);
+    ASSERT_EQ(factory.create_instance(instance), 0);
     std::int32_t value = 8, status = 0;
     EXPECT_EQ(instance->WritePort(90, value, status), status_invalid_argument);
     EXPECT_EQ(controller.monitor().count(violation_kind::wrong_port), 1u);

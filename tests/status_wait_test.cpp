@@ -7,7 +7,7 @@
 #include "sequences/blade_positioning.h"
 #include "sequences/strobed_commands.h"
 #include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 #include "support/recorders.h"
 #include "ttl/errors.h"
 
@@ -38,15 +38,15 @@ class StatusWaitTest : public ::testing::Test {
   protected:
     StatusWaitTest() {
         context.wait_observers.add(counter);
-        lines.add_observer(ports);
+        port.add_observer(ports);
     }
 
     manual_clock time{100us};
     sim::heliograph_controller controller{time};
-    sim::simulated_device device{controller};
-    ttl_lines lines{device};
+    sim::simulated_component_factory factory{controller};
+    port_access port{factory};
     test::line_recorder log;
-    sequence_context context{lines, log, time};
+    sequence_context context{port, log, time};
     wait_counter counter;
     test::port_recorder ports;
 };

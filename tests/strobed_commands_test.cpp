@@ -6,7 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "support/recorders.h"
-#include "support/scripted_device.h"
+#include "support/scripted_component_factory.h"
 #include "ttl/errors.h"
 
 namespace helio {
@@ -18,22 +18,22 @@ using ::testing::IsEmpty;
 /// One sequence run against scripted input states.
 class StrobedCommandTest : public ::testing::Test {
   protected:
-    StrobedCommandTest() { lines.add_observer(ports); }
+    StrobedCommandTest() { port.add_observer(ports); }
 
     void script(std::vector<std::int32_t> raw_reads) {
-        device.script_reads({raw_reads.begin(), raw_reads.end()});
+        factory.script_reads({raw_reads.begin(), raw_reads.end()});
     }
 
-    test::scripted_device device;
-    ttl_lines lines{device};
+    test::scripted_component_factory factory;
+    port_access port{factory};
     test::line_recorder log;
     manual_clock time{std::chrono::microseconds(1)};
-    sequence_context context{lines, log, time};
+    sequence_context context{port, log, time};
     test::port_recorder ports{/*with_reads=*/true};
 };
 
 TEST_F(StrobedCommandTest, PulseCommandPresentsStrobesHoldsAndReleases) {
-    pulse_command(lines, 32, 2);
+    pulse_command(port, 32, 2);
     EXPECT_THAT(ports.events, ElementsAre("W 32", "W 34", "S1", "W 32", "W 0"));
 }
 
@@ -105,11 +105,11 @@ TEST_F(StrobedCommandTest, AReadingNoPortCanGiveNeverPassesTheInterlock) {
 
 TEST_F(StrobedCommandTest, AFailureAbandonsTheSequenceWhereItHappens) {
     script({0});
-    device.fail_access(3, static_cast<status_code>(0x80004005));  // the write of 10
+    factory.fail_access(3, static_cast<status_code>(0x80004005));  // the write of 10
     EXPECT_THROW(position_visee(context), io_error);
     EXPECT_THAT(ports.events, ElementsAre("R 0", "W 8"));
     EXPECT_THAT(log.lines, IsEmpty());
-    EXPECT_EQ(device.accesses(), 3u) << "nothing more after the failing access";
+    EXPECT_EQ(factory.accesses(), 3u) << "nothing more after the failing access";
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ class VirtualInstrumentTest : public ::testing::Test, protected test::simulated_
         }
     }
 
-    virtual_instrument instrument{device};
+    virtual_instrument instrument{factory};
 };
 
 TEST_F(VirtualInstrumentTest, TheStateAtStart) {
@@ -36,7 +36,7 @@ TEST_F(VirtualInstrumentTest, TheStateAtStart) {
     EXPECT_EQ(pusher_text(state), "jamais actionné");
     EXPECT_TRUE(state.sighting_button);
     EXPECT_FALSE(state.armed_fault);
-    EXPECT_EQ(device.accesses(), 0u);
+    EXPECT_EQ(factory.accesses(), 0u);
 }
 
 TEST_F(VirtualInstrumentTest, TheMechanismsAreSeenTravelling) {
@@ -55,13 +55,13 @@ TEST_F(VirtualInstrumentTest, TheMechanismsAreSeenTravelling) {
     send({8, 11, 8, 0, 1, 0});  // low bits 1, high bits 0: code 1, which is no setpoint
     time.advance(10s);
     EXPECT_EQ(blades_text(instrument.snapshot(), ","), "code 1 (hors de la table)");
-    EXPECT_EQ(device.accesses(), 0u) << "looking at the instrument is no port access";
+    EXPECT_EQ(factory.accesses(), 0u) << "looking at the instrument is no port access";
 }
 
 TEST_F(VirtualInstrumentTest, TheSightingButtonDecidesWhatThePusherDoes) {
     instrument.set_sighting_button(false);
     model.press("Command3");
-    EXPECT_THAT(model.lines(), ElementsAre("Bouton de visee NON active"));
+    EXPECT_THAT(model.messages(), ElementsAre("Bouton de visee NON active"));
     EXPECT_THAT(ports.writes, IsEmpty());
 
     instrument.set_sighting_button(true);
@@ -82,7 +82,7 @@ TEST_F(VirtualInstrumentTest, AStuckMirrorIsReportedAfterTheLimit) {
 
     instrument.set_mirror_stuck(false);
     model.press("Command1");
-    EXPECT_EQ(model.lines().back(), "Visee positionnee");
+    EXPECT_EQ(model.messages().back(), "Visee positionnee");
     EXPECT_EQ(host.errors.size(), 1u);
 }
 
@@ -120,7 +120,7 @@ TEST_F(VirtualInstrumentTest, AFailedFirstReadStopsTheSequenceBeforeItSendsAnyth
     EXPECT_THAT(host.errors[0], HasSubstr("ReadPort"));
     EXPECT_THAT(host.errors[0], HasSubstr("0x8001010E"));
     EXPECT_THAT(ports.writes, IsEmpty());
-    EXPECT_THAT(model.lines(), IsEmpty());
+    EXPECT_THAT(model.messages(), IsEmpty());
 }
 
 TEST_F(VirtualInstrumentTest, TheTravelSpeedSetsHowLongAMoveTakes) {

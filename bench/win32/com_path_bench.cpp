@@ -22,7 +22,7 @@
 #include "json_list.h"
 #include "standin/standin_library.h"
 #include "ttl/errors.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 #include "ttl/ttl_port.h"
 #include "ttl/win32/com_apartment.h"
 #include "ttl/win32/com_io_component.h"
@@ -116,21 +116,21 @@ struct com_figures {
 };
 
 com_figures measure(int rounds, double seconds_per_sample) {
-    win32::com_io_factory device;
-    ttl_lines lines(device);
+    win32::com_io_factory factory;
+    port_access port(factory);
     const std::vector<timed_case> cases = {
         {"floor_write", bare_write<fresh_object>},
         {"write_output",
          [&](std::int64_t count) {
              for (std::int64_t i = 0; i < count; ++i) {
-                 lines.write_output(0);
+                 port.write_output(0);
              }
          }},
         {"floor_read", bare_read<fresh_object>},
         {"get_ttl",
          [&](std::int64_t count) {
              for (std::int64_t i = 0; i < count; ++i) {
-                 read_sink = lines.get_ttl();
+                 read_sink = port.get_ttl();
              }
          }},
         {"class_object_write", bare_write<object_of_class_object>},

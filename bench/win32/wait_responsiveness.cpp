@@ -31,7 +31,7 @@
 #include "console/win32/user_locale.h"
 #include "standin/standin_library.h"
 #include "ttl/clock.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 #include "ttl/win32/com_apartment.h"
 #include "ttl/win32/com_io_component.h"
 #include "wait_timeline.h"
@@ -113,10 +113,10 @@ int measure(int rounds) {
     standin.set_recording(false);   // a wait reads the port hundreds of thousands of times
 
     helio::steady_clock_source time;
-    helio::win32::com_io_factory device;
+    helio::win32::com_io_factory factory;
     const helio::number_format format = helio::win32::user_number_format();
-    helio::ttl_lines lines(device, format);
-    helio::form1_model model(lines, time, format.decimal_separator);
+    helio::port_access port(factory, format);
+    helio::form1_model model(port, time, format.decimal_separator);
     helio::win32::form1_window window(model);
     window.set_error_presenter([](HWND, const std::wstring&) {
         std::fprintf(stderr, "wait_responsiveness: a press failed\n");

@@ -120,7 +120,7 @@ QWidget* Form1::create_control(const helio::layout::control_spec& item) {
 void Form1::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     const QFontMetrics metrics = painter.fontMetrics();
-    const auto& lines = model_.lines();
+    const auto& lines = model_.messages();
     const std::size_t first =
         helio::first_visible_line(lines.size(), metrics.lineSpacing(), height());
     int baseline = metrics.ascent();

@@ -211,7 +211,7 @@ void form1_window::paint_log(HDC dc, const RECT& area) const {
     HGDIOBJ previous = SelectObject(dc, font_.handle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-    const auto& lines = model_.lines();
+    const auto& lines = model_.messages();
     int top = 0;
     for (auto line = lines.begin() + static_cast<std::ptrdiff_t>(first_visible_line());
          line != lines.end() && top < area.bottom; ++line) {
@@ -251,7 +251,7 @@ void form1_window::OnSetFocus() {
 std::size_t form1_window::first_visible_line() const {
     RECT client;
     GetClientRect(window_, &client);
-    return helio::first_visible_line(model_.lines().size(), line_height_, client.bottom);
+    return helio::first_visible_line(model_.messages().size(), line_height_, client.bottom);
 }
 
 void form1_window::OnClose() {
@@ -296,7 +296,7 @@ void form1_window::line_logged(const std::string& /*text*/) {
         return;
     }
     // Only the new line's band needs painting; the older lines have not changed.
-    const int top = static_cast<int>(model_.lines().size() - 1) * line_height_;
+    const int top = static_cast<int>(model_.messages().size() - 1) * line_height_;
     RECT band;
     GetClientRect(window_, &band);
     band.top = top;

@@ -8,7 +8,7 @@
 
 #include "alpaca/error_numbers.h"
 #include "remote_rig.h"
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 
 namespace helio {
 namespace {
@@ -77,7 +77,7 @@ TEST_F(RemoteConsoleTest, AFailedMoveIsNeverReportedAsASuccess) {
     rig.model.report_error("composant introuvable");  // outside any command: nothing moved
     EXPECT_EQ(rig.get(position)["Value"], 20);
 
-    rig.device.fault_next_access({});  // the first write of the next move fails
+    rig.factory.fault_next_access({});  // the first write of the next move fails
     rig.put(position, "Position=3");
     rig.poster.run_posted();
     const nlohmann::json failed = rig.get(position);
@@ -180,7 +180,7 @@ TEST_F(RemoteConsoleTest, AnAsynchronousChangeReportsItsEndAndItsFailure) {
     EXPECT_EQ(rig.get(complete)["Value"], true);
     EXPECT_EQ(rig.controller.mirror().place(), sim::mirror_place::ccd);
 
-    rig.device.fault_next_access({});
+    rig.factory.fault_next_access({});
     rig.put("/api/v1/switch/0/setasync", "Id=0&State=False");
     rig.poster.run_posted();
     EXPECT_EQ(rig.get(complete)["ErrorNumber"], errors::io_failure);

@@ -15,7 +15,7 @@
 #include "console/qt/form1.h"
 #include "http_client.h"
 #include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 
 namespace helio {
 namespace {
@@ -58,9 +58,9 @@ TEST(RemoteRepaint, Form1KeepsRepaintingWhileAClientsMoveWaits) {
     steady_clock_source time;
     sim::heliograph_controller controller(time);
     controller.set_travel_scale(0.5);  // about a second from one end to the centre
-    sim::simulated_device device(controller);
-    ttl_lines lines(device);
-    form1_model model(lines, time, ".");
+    sim::simulated_component_factory factory(controller);
+    port_access port(factory);
+    form1_model model(port, time, ".");
     Form1 window(model);
     window.show();
     paints_in_waits counter(model, window);

@@ -17,10 +17,10 @@
 #include "console/form1_model.h"
 #include "queued_poster.h"
 #include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 #include "support/recorders.h"
 #include "ttl/clock.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 
 namespace helio::test {
 
@@ -52,7 +52,7 @@ class pumping_host final : public form_host {
 struct remote_rig {
     explicit remote_rig(clock::duration step = std::chrono::microseconds(50)) : time(step) {
         model.set_host(&host);
-        lines.add_observer(ports);
+        port.add_observer(ports);
         model.add_log_observer(log);
     }
 
@@ -69,9 +69,9 @@ struct remote_rig {
 
     manual_clock time;
     sim::heliograph_controller controller{time};
-    sim::simulated_device device{controller};
-    ttl_lines lines{device};
-    form1_model model{lines, time, "."};
+    sim::simulated_component_factory factory{controller};
+    port_access port{factory};
+    form1_model model{port, time, "."};
     queued_poster poster;
     pumping_host host{poster};
     port_recorder ports{true};

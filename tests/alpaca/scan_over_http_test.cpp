@@ -13,7 +13,7 @@
 #include "http_client.h"
 #include "queued_poster.h"
 #include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 #include "support/recorders.h"
 
 namespace helio {
@@ -25,7 +25,7 @@ using namespace std::chrono_literals;
 /// thread is the console's thread, a client thread talks HTTP to it.
 struct served_console {
     served_console() {
-        lines.add_observer(ports);
+        port.add_observer(ports);
         model.add_log_observer(log);
     }
 
@@ -55,9 +55,9 @@ struct served_console {
 
     manual_clock time{50us};
     sim::heliograph_controller controller{time};
-    sim::simulated_device device{controller};
-    ttl_lines lines{device};
-    form1_model model{lines, time, "."};
+    sim::simulated_component_factory factory{controller};
+    port_access port{factory};
+    form1_model model{port, time, "."};
     test::port_recorder ports;
     test::line_recorder log;
     test::queued_poster poster;

@@ -13,10 +13,10 @@
 
 #include "fuzz/conversion_oracle.h"
 #include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 #include "ttl/basic_conversion.h"
 #include "ttl/errors.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 
 namespace {
 
@@ -107,11 +107,11 @@ helio::fuzz::outcome outcome_of(const auto& convert) {
 reading read_through_the_console(const port_value& value) {
     static helio::manual_clock time;
     static helio::sim::heliograph_controller controller(time);
-    static helio::sim::simulated_device device(controller);
-    static helio::ttl_lines lines(device);
-    device.fault_next_access({helio::sim::access_fault::kind::answer, 0, value});
+    static helio::sim::simulated_component_factory factory(controller);
+    static helio::port_access port(factory);
+    factory.fault_next_access({helio::sim::access_fault::kind::answer, 0, value});
     return {outcome_of([&] { return helio::to_int32(value); }),
-            outcome_of([&] { return lines.get_ttl(); })};
+            outcome_of([&] { return port.get_ttl(); })};
 }
 
 /// What get_ttl must make of a raw reading: add 65536 (an overflow past 32 bits), keep the

@@ -22,7 +22,7 @@
 #include "console/form_layout.h"
 #include "console/qt/locale_number_format.h"
 #include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 #include "support/every_button_script.h"
 #include "support/recorders.h"
 
@@ -41,7 +41,7 @@ QString text_of(std::string_view text) {
 class Form1ViewTest : public ::testing::Test {
   protected:
     Form1ViewTest() {
-        lines.add_observer(ports);
+        port.add_observer(ports);
         controller.set_travel_scale(0.1);
         window.set_error_presenter(
             [this](QWidget*, const QString& message) { errors.push_back(message); });
@@ -59,9 +59,9 @@ class Form1ViewTest : public ::testing::Test {
 
     helio::steady_clock_source time;
     helio::sim::heliograph_controller controller{time};
-    helio::sim::simulated_device device{controller};
-    helio::ttl_lines lines{device};
-    helio::form1_model model{lines, time, "."};
+    helio::sim::simulated_component_factory factory{controller};
+    helio::port_access port{factory};
+    helio::form1_model model{port, time, "."};
     Form1 window{model};
     helio::test::port_recorder ports;
     std::vector<QString> errors;
@@ -72,7 +72,7 @@ TEST_F(Form1ViewTest, TitleAndClientAreaInPixelsOfTheScreen) {
     EXPECT_EQ(window.width(), px_x(5205));
     EXPECT_EQ(window.height(), px_y(5475));
     window.close();
-    EXPECT_EQ(device.accesses(), 0u) << "nothing is read or written at start or at exit";
+    EXPECT_EQ(factory.accesses(), 0u) << "nothing is read or written at start or at exit";
 }
 
 TEST_F(Form1ViewTest, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
@@ -138,13 +138,13 @@ TEST_F(Form1ViewTest, TheEntryTakesThreeCharactersAndFeedsConsigne) {
 TEST_F(Form1ViewTest, InitWritesOneZeroAndLogsNothing) {
     click("Command9");
     EXPECT_THAT(ports.events, ElementsAre("W 0"));
-    EXPECT_THAT(model.lines(), IsEmpty());
+    EXPECT_THAT(model.messages(), IsEmpty());
 }
 
 TEST_F(Form1ViewTest, TheLogIsPaintedFromTheTopLeftAndSurvivesRepaints) {
     const QImage before = window.grab(QRect(0, 0, 120, 30)).toImage();
     click("Command6");
-    EXPECT_THAT(model.lines(), ElementsAre("consigne 128", "lames en position Centre Raie"));
+    EXPECT_THAT(model.messages(), ElementsAre("consigne 128", "lames en position Centre Raie"));
     window.repaint();
     const QImage after = window.grab(QRect(0, 0, 120, 30)).toImage();
     EXPECT_NE(before, after) << "the two lines are drawn at the top-left corner";
@@ -191,10 +191,10 @@ TEST_F(Form1ViewTest, GoOnAnEmptyEntryShowsAMessageAndTheWindowGoesOn) {
     click("Command10");
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_TRUE(errors[0].contains(QString::fromUtf8("Aucune consigne")));
-    EXPECT_THAT(model.lines(), IsEmpty());
+    EXPECT_THAT(model.messages(), IsEmpty());
     QTest::keyClicks(window.control("Text1"), "128");
     click("Command10");
-    EXPECT_EQ(model.lines().back(), "Consigne = 128");
+    EXPECT_EQ(model.messages().back(), "Consigne = 128");
 }
 
 TEST_F(Form1ViewTest, EveryButtonPressedInTheWindowSendsItsBytesAndLogsItsLines) {
@@ -317,7 +317,7 @@ TEST_F(Form1ViewTest, ClosingDuringASequenceWaitsForItsEnd) {
     click("Command1");  // mirror travel, 150 ms at this scale
     EXPECT_TRUE(closer.still_visible) << "the close must wait for the sequence";
     EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0));
-    EXPECT_THAT(model.lines(), ElementsAre("Visee positionnee"));
+    EXPECT_THAT(model.messages(), ElementsAre("Visee positionnee"));
     EXPECT_FALSE(window.isVisible()) << "and happen once it ended";
     model.context().wait_observers.remove(closer);
 }

@@ -55,7 +55,7 @@ class PanelViewTest : public ::testing::Test {
 
     std::unique_ptr<test::simulated_console> sim = test::make_sim().step(50us).build();
     line_monitor monitor{sim->model};
-    virtual_instrument instrument{sim->device};
+    virtual_instrument instrument{sim->factory};
     panel_presenter presenter{sim->model, monitor, &instrument, panel_titles::simulator};
     Form1 window{sim->model};
     panel_window panel{presenter};
@@ -83,7 +83,7 @@ TEST_F(PanelViewTest, DrawsTheTranscriptLabelsAndLampsThePresenterGives) {
         EXPECT_EQ(colour(position), position == 4 || position >= 6 ? lit : dark)
             << "11 read last: bits 0, 1 and 3 lit, at positions 7, 6 and 4";
     }
-    EXPECT_EQ(monitor.writes() + monitor.reads(), sim->device.accesses())
+    EXPECT_EQ(monitor.writes() + monitor.reads(), sim->factory.accesses())
         << "the panel made no access of its own";
 }
 
@@ -104,10 +104,10 @@ TEST_F(PanelViewTest, ForwardsEverySwitchAndDrawsWhereTheyStand) {
     entry->setEditText("0x80070005");
     EXPECT_TRUE(label("armed_fault").startsWith("Code non reconnu")) << "drawn at the next refresh";
     find<QPushButton>("arm_fault")->click();
-    EXPECT_TRUE(sim->device.fault_pending());
+    EXPECT_TRUE(sim->factory.fault_pending());
     EXPECT_TRUE(label("armed_fault").contains("0x80070005"));
     find<QPushButton>("cancel_fault")->click();
-    EXPECT_FALSE(sim->device.fault_pending());
+    EXPECT_FALSE(sim->factory.fault_pending());
 
     instrument.set_sighting_button(true);
     sim->controller.set_travel_scale(3.0);

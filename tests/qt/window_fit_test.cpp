@@ -178,7 +178,7 @@ class WindowFit : public ::testing::Test {
 
     std::unique_ptr<test::simulated_console> sim = test::make_sim().instant().build();
     line_monitor monitor{sim->model};
-    virtual_instrument instrument{sim->device};
+    virtual_instrument instrument{sim->factory};
     panel_presenter presenter{sim->model, monitor, &instrument, panel_titles::simulator};
     Form1 window{sim->model};
     panel_window panel{presenter};

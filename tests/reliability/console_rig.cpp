@@ -10,7 +10,7 @@ console_rig::console_rig(clock::duration step, double travel_scale) : time(step)
     controller.set_travel_scale(travel_scale);
     model.set_host(&screen);
     model.add_log_observer(screen);
-    lines.add_observer(ports);
+    port.add_observer(ports);
 }
 
 press_record console_rig::press(std::string_view control) {
@@ -19,7 +19,7 @@ press_record console_rig::press(std::string_view control) {
     press_record record;
     const auto& violations = controller.monitor().violations();
     const std::size_t breaches_before = violations.size();
-    const std::uint64_t accesses_before = device.accesses();
+    const std::uint64_t accesses_before = factory.accesses();
     const int pushes_before = controller.pusher_actuations();
     record.outputs_before = controller.output_lines();
     record.sighting_button_before = controller.sighting_button();
@@ -29,11 +29,11 @@ press_record console_rig::press(std::string_view control) {
     record.busy_after = model.busy() || screen.started != screen.finished;
     record.errors = screen.errors;
     record.lines = screen.lines;
-    record.accesses = device.accesses() - accesses_before;
+    record.accesses = factory.accesses() - accesses_before;
     record.writes = ports.writes;
     record.outputs_after = controller.output_lines();
     record.pusher_actuations = controller.pusher_actuations() - pushes_before;
-    record.live_instances_after = device.live_instances();
+    record.live_instances_after = factory.live_instances();
     record.breaches.assign(violations.begin() + static_cast<std::ptrdiff_t>(breaches_before),
                            violations.end());
     return record;

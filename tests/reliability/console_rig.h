@@ -11,11 +11,11 @@
 
 #include "console/form1_model.h"
 #include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 #include "support/recorders.h"
 #include "support/worked_numbers.h"
 #include "ttl/clock.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 
 namespace helio::test {
 
@@ -61,9 +61,9 @@ struct console_rig {
 
     manual_clock time;
     sim::heliograph_controller controller{time};
-    sim::simulated_device device{controller};
-    ttl_lines lines{device};
-    form1_model model{lines, time, ".",
+    sim::simulated_component_factory factory{controller};
+    port_access port{factory};
+    form1_model model{port, time, ".",
                       std::make_unique<portable_text_to_integer>(english_us_numbers)};
     host_recorder screen;  ///< what the operator was shown during the last press
     port_counter ports;

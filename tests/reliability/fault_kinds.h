@@ -6,7 +6,7 @@
 #include <limits>
 #include <string>
 
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 
 namespace helio::test {
 

@@ -74,27 +74,27 @@ struct clean_run {
 
 class stamped_log final : public log_observer {
   public:
-    explicit stamped_log(const sim::simulated_device& device) : device_(device) {}
+    explicit stamped_log(const sim::simulated_component_factory& factory) : factory_(factory) {}
     void line_logged(const std::string& text) override {
-        lines.emplace_back(device_.accesses(), text);
+        lines.emplace_back(factory_.accesses(), text);
     }
     std::vector<std::pair<std::uint64_t, std::string>> lines;
 
   private:
-    const sim::simulated_device& device_;
+    const sim::simulated_component_factory& factory_;
 };
 
 clean_run run_clean(const scenario& s) {
     console_rig rig(1ms, sweep_travel_scale);
     s.prepare(rig);
     clean_run run;
-    run.first_access = rig.device.accesses();
-    stamped_log log(rig.device);
+    run.first_access = rig.factory.accesses();
+    stamped_log log(rig.factory);
     rig.model.add_log_observer(log);
-    rig.device.set_recording(true);
+    rig.factory.set_recording(true);
     const press_record press = rig.press(s.control);
     EXPECT_TRUE(press.ended_normally()) << s.name;
-    run.events = rig.device.events();
+    run.events = rig.factory.events();
     for (std::size_t i = 0; i + 1 < run.events.size(); ++i) {
         if (run.events[i].what == device_event::kind::created) {
             run.access_kinds.push_back(run.events[i + 1].what);
@@ -166,11 +166,11 @@ case_result run_faulty(const scenario& s, const clean_run& clean, std::uint64_t 
     s.prepare(rig);
     const std::uint64_t failing = clean.first_access + k;
     const std::optional<std::int32_t> raised = strobe_raised_before(clean, k);
-    rig.device.schedule_fault(failing, fault.fault);
+    rig.factory.schedule_fault(failing, fault.fault);
     if (release_fault != nullptr) {
-        rig.device.schedule_fault(failing + 1, release_fault->fault);
+        rig.factory.schedule_fault(failing + 1, release_fault->fault);
     }
-    rig.device.set_recording(true);
+    rig.factory.set_recording(true);
 
     const press_record failed = rig.press(s.control);
     const bool is_read =
@@ -192,11 +192,11 @@ case_result run_faulty(const scenario& s, const clean_run& clean, std::uint64_t 
     const bool idle = (failed.outputs_after & protocol::strobe_mask) == 0;
     expect(idle != told, "a strobe is left raised and the operator not told, or told wrongly");
     expect(told == (raised && release_fault != nullptr), "told of a release that never failed");
-    expect(rig.device.accesses() == failing + (raised ? 1 : 0),
+    expect(rig.factory.accesses() == failing + (raised ? 1 : 0),
            raised ? "the strobe left raised was not lowered by one write"
                   : "a port access followed the failing one");
     expect(failed.lines == lines_before(clean, failing), "the log differs from the lines before");
-    expect(same_events(rig.device.events(), clean.events,
+    expect(same_events(rig.factory.events(), clean.events,
                        events_per_access * static_cast<std::size_t>(k - 1)),
            "the accesses before the failing one changed");
     expect(failed.live_instances_after == 0, "an I/O component instance was not released");
@@ -208,7 +208,7 @@ case_result run_faulty(const scenario& s, const clean_run& clean, std::uint64_t 
                 failed.breaches.front().kind == sim::violation_kind::data_changed_while_strobed),
            "the abandoned sequence breached the protocol");
 
-    rig.device.clear_faults();
+    rig.factory.clear_faults();
     const press_record next = rig.press(s.control);
     expect(next.ended_normally(), "the next press failed");
     if (!clean.stamped_lines.empty()) {

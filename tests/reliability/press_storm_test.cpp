@@ -126,12 +126,12 @@ storm_figures run_storm(std::uint64_t seed, int presses) {
         }
         if (roll.percent(25)) {
             const fault_kind& fault = fault_kinds[roll.below(fault_kinds.size())];
-            rig.device.schedule_fault(rig.device.accesses() + 1 + roll.below(16), fault.fault);
+            rig.factory.schedule_fault(rig.factory.accesses() + 1 + roll.below(16), fault.fault);
             ++figures.faults_planned;
         }
         const char* control = buttons[roll.below(buttons.size())];
         const press_record press = rig.press(control);
-        rig.device.clear_faults();  // a fault the press did not reach is not carried over
+        rig.factory.clear_faults();  // a fault the press did not reach is not carried over
 
         check_press(press, control, figures);
         const bool strobe_raised_before = (press.outputs_before & protocol::strobe_mask) != 0;

@@ -9,7 +9,7 @@
 
 #include "console/form1_model.h"
 #include "sequences/message_log.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 
 namespace helio::test {
 

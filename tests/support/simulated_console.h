@@ -9,10 +9,10 @@
 
 #include "console/form1_model.h"
 #include "simulator/heliograph_controller.h"
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 #include "support/recorders.h"
 #include "ttl/clock.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 
 namespace helio::test {
 
@@ -61,9 +61,9 @@ inline sim_builder make_sim() {
 /// and what the operator was told recorded.
 struct simulated_console {
     explicit simulated_console(const sim_builder& wanted)
-        : time(wanted.step_), model(lines, time, wanted.separator_), ports(wanted.with_reads_) {
+        : time(wanted.step_), model(port, time, wanted.separator_), ports(wanted.with_reads_) {
         model.set_host(&host);
-        lines.add_observer(ports);
+        port.add_observer(ports);
         if (wanted.instant_) {
             controller.set_travel_scale(0);
         }
@@ -74,8 +74,8 @@ struct simulated_console {
 
     manual_clock time;
     sim::heliograph_controller controller{time};
-    sim::simulated_device device{controller};
-    ttl_lines lines{device};
+    sim::simulated_component_factory factory{controller};
+    port_access port{factory};
     form1_model model;
     host_recorder host;
     port_recorder ports;

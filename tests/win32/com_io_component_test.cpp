@@ -9,7 +9,7 @@
 
 #include "standin/standin_library.h"
 #include "ttl/errors.h"
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 #include "ttl/win32/class_registration.h"
 #include "ttl/win32/system_text.h"
 #include "ttl/win32/unique_variant.h"
@@ -28,12 +28,12 @@ class ComIoTest : public ::testing::Test {
     /// The next read answers `value`; get_ttl hands back what became of it.
     std::int32_t read_answering(const VARIANT& value) {
         standin.answer(1, value);
-        return lines.get_ttl();
+        return port.get_ttl();
     }
 
     test::standin_library standin;
-    win32::com_io_factory device;
-    ttl_lines lines{device};
+    win32::com_io_factory factory;
+    port_access port{factory};
 };
 
 /// A numeric variant of the given type (the value exact in that type).
@@ -64,26 +64,26 @@ class text_variant {
 };
 
 TEST_F(ComIoTest, TheClassObjectIsAskedForOnceAndEveryAccessIsStillAFreshObject) {
-    lines.write_output(8);
-    lines.write_output(10);
-    lines.get_ttl();
-    lines.reset_outputs();
+    port.write_output(8);
+    port.write_output(10);
+    port.get_ttl();
+    port.reset_outputs();
     EXPECT_THAT(standin.journal(),
                 ElementsAre("class object", "new 1", "write 1 91 8", "release 1", "new 2",
                             "write 2 91 10", "release 2", "new 3", "read 3 91 aux 0", "release 3",
                             "new 4", "write 4 91 0", "release 4"))
         << "each object made just before its one call and released just after it";
-    EXPECT_EQ(device.path(), win32::com_io_factory::creation_path::class_object);
+    EXPECT_EQ(factory.path(), win32::com_io_factory::creation_path::class_object);
     EXPECT_EQ(standin.live_objects(), 0);
     EXPECT_EQ(standin.output_lines(), 0);
 }
 
 TEST_F(ComIoTest, RefusedTheClassObjectEveryAccessGoesThroughCoCreateInstanceAndSaysSoOnce) {
     std::vector<std::string> told;
-    device.on_fallback([&](const io_error& why) {
+    factory.on_fallback([&](const io_error& why) {
         told.push_back(why.operation() + " " + status_hex(why.code()));
     });
-    lines.write_output(8);
+    port.write_output(8);
     const std::vector<standin_call> cached_calls = standin.calls();
 
     standin.reset();
@@ -91,7 +91,7 @@ TEST_F(ComIoTest, RefusedTheClassObjectEveryAccessGoesThroughCoCreateInstanceAnd
     refused.on_fallback([&](const io_error& why) {
         told.push_back(why.operation() + " " + status_hex(why.code()));
     });
-    ttl_lines through_refused{refused};
+    port_access through_refused{refused};
     standin.refuse_class_object(1, E_NOINTERFACE);
     through_refused.write_output(8);
     through_refused.write_output(8);
@@ -99,8 +99,8 @@ TEST_F(ComIoTest, RefusedTheClassObjectEveryAccessGoesThroughCoCreateInstanceAnd
     EXPECT_THAT(told, ElementsAre("CoGetClassObject 0x80004002")) << "once, not per access";
     ASSERT_FALSE(standin.journal().empty());
     EXPECT_EQ(standin.journal().front(), "class object refused");
-    EXPECT_THAT(standin.object_journal(), ElementsAre("new 1", "write 1 91 8", "release 1",
-                                                           "new 2", "write 2 91 8", "release 2"));
+    EXPECT_THAT(standin.object_journal(), ElementsAre("new 1", "write 1 91 8", "release 1", "new 2",
+                                                      "write 2 91 8", "release 2"));
 
     // Field by field, the component sees the same write either way.
     const auto write_of = [](const std::vector<standin_call>& calls) {
@@ -126,7 +126,7 @@ TEST_F(ComIoTest, RefusedTheClassObjectEveryAccessGoesThroughCoCreateInstanceAnd
 TEST_F(ComIoTest, AClassObjectThatCannotBeHadAtAllFailsTheAccessAndIsAskedForAgain) {
     standin.refuse_class_object(2, E_UNEXPECTED);  // and CoCreateInstance's own request
     try {
-        lines.write_output(8);
+        port.write_output(8);
         FAIL() << "no object, no access";
     } catch (const creation_error& error) {
         EXPECT_EQ(static_cast<HRESULT>(error.code()), E_UNEXPECTED);
@@ -134,9 +134,9 @@ TEST_F(ComIoTest, AClassObjectThatCannotBeHadAtAllFailsTheAccessAndIsAskedForAga
         ASSERT_TRUE(error.registration());
         EXPECT_EQ(problem_of(*error.registration()), registration_problem::none);
     }
-    EXPECT_EQ(device.path(), win32::com_io_factory::creation_path::class_object_pending);
-    lines.write_output(8);
-    EXPECT_EQ(device.path(), win32::com_io_factory::creation_path::class_object);
+    EXPECT_EQ(factory.path(), win32::com_io_factory::creation_path::class_object_pending);
+    port.write_output(8);
+    EXPECT_EQ(factory.path(), win32::com_io_factory::creation_path::class_object);
     EXPECT_THAT(standin.journal(),
                 ElementsAre("class object refused", "class object refused", "class object", "new 1",
                             "write 1 91 8", "release 1"));
@@ -144,7 +144,7 @@ TEST_F(ComIoTest, AClassObjectThatCannotBeHadAtAllFailsTheAccessAndIsAskedForAga
 
 TEST_F(ComIoTest, WritePortIsHandedTheCallersOwnIntegerByReference) {
     std::unique_ptr<io_component> instance;
-    ASSERT_EQ(device.create_instance(instance), S_OK);
+    ASSERT_EQ(factory.create_instance(instance), S_OK);
     std::int32_t value = 129;
     std::int32_t status = -1;
     EXPECT_EQ(instance->WritePort(91, value, status), S_OK);
@@ -194,9 +194,9 @@ TEST_F(ComIoTest, AFailingStatusIsAnIoErrorWithTheSystemsTextAndTheObjectIsRelea
         standin.fail_call(1, E_ACCESSDENIED);
         try {
             if (on_write) {
-                lines.write_output(3);
+                port.write_output(3);
             } else {
-                lines.get_ttl();
+                port.get_ttl();
             }
             FAIL() << "a failing status must not pass silently";
         } catch (const io_error& error) {
@@ -211,7 +211,7 @@ TEST_F(ComIoTest, AFailingStatusIsAnIoErrorWithTheSystemsTextAndTheObjectIsRelea
 TEST_F(ComIoTest, AnObjectTheClassObjectCannotMakeIsACreationErrorAndNoCallIsMade) {
     standin.fail_creation(1, E_OUTOFMEMORY);
     try {
-        lines.write_output(0);
+        port.write_output(0);
         FAIL() << "a failed creation must not pass silently";
     } catch (const creation_error& error) {
         EXPECT_EQ(static_cast<HRESULT>(error.code()), E_OUTOFMEMORY);
@@ -220,7 +220,7 @@ TEST_F(ComIoTest, AnObjectTheClassObjectCannotMakeIsACreationErrorAndNoCallIsMad
         EXPECT_FALSE(error.registration()) << "the class was found and loaded already";
     }
     EXPECT_THAT(standin.journal(), ElementsAre("class object", "creation failed"));
-    lines.write_output(0);
+    port.write_output(0);
     EXPECT_THAT(standin.journal(), ElementsAre("class object", "creation failed", "new 1",
                                                "write 1 91 0", "release 1"));
 }
@@ -236,19 +236,19 @@ TEST(ComponentRegistration, TheRegisteredStandInIsFoundWhereCOMLoadsItFrom) {
 
 // The COM benchmark runs millions of accesses with the stand-in's record off.
 TEST_F(ComIoTest, WithRecordingOffTheComponentStillWorksAndKeepsNothingUntilReset) {
-    lines.write_output(8);
+    port.write_output(8);
     standin.set_recording(false);
-    lines.write_output(10);
+    port.write_output(10);
     EXPECT_EQ(standin.output_lines(), 10) << "the write must still reach the heliograph";
     for (const bool pressed : {false, true}) {
         standin.set_sighting_button(pressed);
-        EXPECT_EQ(lines.get_ttl() & 1, pressed ? 1 : 0) << "the read must come from the heliograph";
+        EXPECT_EQ(port.get_ttl() & 1, pressed ? 1 : 0) << "the read must come from the heliograph";
     }
     EXPECT_THAT(standin.journal(),
                 ElementsAre("class object", "new 1", "write 1 91 8", "release 1"));
     EXPECT_EQ(standin.live_objects(), 0);
     standin.reset();
-    lines.write_output(0);
+    port.write_output(0);
     EXPECT_THAT(standin.journal(), ElementsAre("new 1", "write 1 91 0", "release 1"))
         << "reset turns the record back on";
 }

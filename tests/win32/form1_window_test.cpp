@@ -38,7 +38,7 @@ class Form1WindowTest : public ::testing::Test {
   protected:
     Form1WindowTest() {
         standin.reset();
-        lines.add_observer(ports);
+        port.add_observer(ports);
         window.create(GetModuleHandleW(nullptr), /*ends_program=*/false);
         ShowWindow(window.handle(), SW_SHOWNORMAL);
         UpdateWindow(window.handle());
@@ -68,9 +68,9 @@ class Form1WindowTest : public ::testing::Test {
 
     test::standin_library standin;
     steady_clock_source time;
-    win32::com_io_factory device;
-    ttl_lines lines{device};
-    form1_model model{lines, time, "."};
+    win32::com_io_factory factory;
+    port_access port{factory};
+    form1_model model{port, time, "."};
     win32::form1_window window{model};
     test::port_recorder ports;
 };
@@ -166,13 +166,13 @@ TEST_F(Form1WindowTest, EveryButtonClickedSendsTheScriptsBytesThroughCom) {
         if (!press.typed.empty()) {
             SetWindowTextW(window.control("Text1"), to_utf16(press.typed).c_str());
         }
-        const std::size_t logged = model.lines().size();
+        const std::size_t logged = model.messages().size();
         ports.writes.clear();
         const std::vector<standin_call> before = standin.calls();
         click(press.control);
         EXPECT_EQ(ports.writes, press.writes()) << press.control;
-        const std::vector<std::string> new_lines(model.lines().begin() + static_cast<long>(logged),
-                                                 model.lines().end());
+        const std::vector<std::string> new_lines(
+            model.messages().begin() + static_cast<long>(logged), model.messages().end());
         EXPECT_EQ(new_lines, press.lines()) << press.control;
 
         // What the component itself saw: the same bytes, by reference, on port 91.
@@ -209,7 +209,7 @@ TEST_F(Form1WindowTest, EveryButtonClickedSendsTheScriptsBytesThroughCom) {
 TEST_F(Form1WindowTest, TheLogIsPaintedFromTheTopLeftAndSurvivesRepaints) {
     EXPECT_EQ(ink_on_line(0), 0);
     click("Command6");
-    EXPECT_THAT(model.lines(), ElementsAre("consigne 128", "lames en position Centre Raie"));
+    EXPECT_THAT(model.messages(), ElementsAre("consigne 128", "lames en position Centre Raie"));
     UpdateWindow(window.handle());
     EXPECT_GT(ink_on_line(0), 0);
     EXPECT_GT(ink_on_line(1), 0);
@@ -258,7 +258,7 @@ TEST_F(Form1WindowTest, DuringAWaitTheWindowRepaintsAndShowsTheBusyCursor) {
     EXPECT_GT(watcher.ink, 0) << "\"consigne 35\" painted while the blades travel";
     EXPECT_TRUE(watcher.busy_cursor);
     EXPECT_NE(GetCursor(), LoadCursorW(nullptr, IDC_WAIT)) << "the cursor is given back";
-    EXPECT_EQ(model.lines().back(), "lames en position  -1 Ang.");
+    EXPECT_EQ(model.messages().back(), "lames en position  -1 Ang.");
 }
 
 TEST_F(Form1WindowTest, ClosingDuringASequenceWaitsForItsEnd) {
@@ -272,7 +272,7 @@ TEST_F(Form1WindowTest, ClosingDuringASequenceWaitsForItsEnd) {
     model.context().wait_observers.remove(closer);
     EXPECT_TRUE(closer.alive_during_wait);
     EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0));
-    EXPECT_THAT(model.lines(), ElementsAre("Visee positionnee"));
+    EXPECT_THAT(model.messages(), ElementsAre("Visee positionnee"));
     EXPECT_FALSE(IsWindow(handle)) << "closed once the sequence ended";
 }
 
@@ -352,7 +352,7 @@ TEST_F(Form1WindowTest, AFailingStatusIsShownInAMessageBoxAndTheConsoleGoesOn) {
     EXPECT_THAT(answerer.text(), HasSubstr(L"WritePort"));
     EXPECT_THAT(answerer.text(), HasSubstr(to_utf16(win32::system_text(E_ACCESSDENIED))));
     EXPECT_THAT(answerer.text(), HasSubstr(L"abandonn\u00E9e"));
-    EXPECT_THAT(model.lines(), IsEmpty()) << "nothing is logged for an error";
+    EXPECT_THAT(model.messages(), IsEmpty()) << "nothing is logged for an error";
 
     click("Command9");
     EXPECT_THAT(ports.writes, ElementsAre(0));

@@ -81,9 +81,9 @@ class PanelOnInstrumentTest : public ::testing::Test {
 
     test::standin_library standin;
     steady_clock_source time;
-    win32::com_io_factory device;
-    ttl_lines lines{device};
-    form1_model model{lines, time, "."};
+    win32::com_io_factory factory;
+    port_access port{factory};
+    form1_model model{port, time, "."};
     std::unique_ptr<line_monitor> monitor = std::make_unique<line_monitor>(model);
     win32::form1_window window{model};
     win32::console_loop loop{window};
@@ -176,8 +176,7 @@ TEST_F(PanelOnInstrumentTest, TheSamePressesMakeTheSameCallsWithThePanelOpenOrAb
     panel->refresh();
     SendMessageW(panel->handle(), WM_CLOSE, 0, 0);
     press_f12();
-    EXPECT_EQ(standin.object_journal(), watched)
-        << "the panel itself calls the component never";
+    EXPECT_EQ(standin.object_journal(), watched) << "the panel itself calls the component never";
 }
 
 }  // namespace

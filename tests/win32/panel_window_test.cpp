@@ -57,7 +57,7 @@ class PanelWindowTest : public ::testing::Test {
 
     std::unique_ptr<test::simulated_console> sim = test::make_sim().step(50us).build();
     line_monitor monitor{sim->model};
-    virtual_instrument instrument{sim->device};
+    virtual_instrument instrument{sim->factory};
     panel_presenter presenter{sim->model, monitor, &instrument, panel_titles::simulator};
     win32::form1_window window{sim->model};
     win32::panel_window panel{presenter};
@@ -80,7 +80,7 @@ TEST_F(PanelWindowTest, DrawsTheTranscriptLabelsAndLampsThePresenterGives) {
         const bool lit = position == 4 || position >= 6;  // bits 3, 1 and 0 of 11
         EXPECT_EQ(GetGValue(colour) > 2 * GetRValue(colour), lit) << "position " << position;
     }
-    EXPECT_EQ(monitor.writes() + monitor.reads(), sim->device.accesses())
+    EXPECT_EQ(monitor.writes() + monitor.reads(), sim->factory.accesses())
         << "the panel made no access of its own";
 }
 
@@ -99,10 +99,10 @@ TEST_F(PanelWindowTest, ForwardsEverySwitchAndDrawsWhereTheyStand) {
     EXPECT_EQ(label("armed_fault"), panel_captions::unknown_status);
     test::choose(control("fault_status"), 1);  // E_ACCESSDENIED
     test::click(control("arm_fault"));
-    EXPECT_TRUE(sim->device.fault_pending());
+    EXPECT_TRUE(sim->factory.fault_pending());
     EXPECT_THAT(label("armed_fault"), HasSubstr("0x80070005"));
     test::click(control("cancel_fault"));
-    EXPECT_FALSE(sim->device.fault_pending());
+    EXPECT_FALSE(sim->factory.fault_pending());
 
     instrument.set_sighting_button(true);
     sim->controller.set_travel_scale(3.0);

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Heliograph console developers
 // SPDX-License-Identifier: MIT
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "support/recorders.h"
-#include "support/scripted_device.h"
+#include "support/scripted_component_factory.h"
 #include "ttl/errors.h"
 
 namespace helio {
@@ -23,20 +23,20 @@ TEST(GetTtl, KeepsTheLowByteOfTheRawReading) {
         {std::int16_t{-32767}, 1}, {std::int32_t{65535}, 255},     {2.5, 2},
         {std::string("7"), 7},     {std::int32_t{2147418111}, 255}};
     for (const auto& [raw, expected] : cases) {
-        test::scripted_device device;
-        device.script_reads({raw});
-        ttl_lines lines(device);
-        EXPECT_EQ(lines.get_ttl(), expected) << describe(raw);
+        test::scripted_component_factory factory;
+        factory.script_reads({raw});
+        port_access port(factory);
+        EXPECT_EQ(port.get_ttl(), expected) << describe(raw);
     }
 }
 
 TEST(GetTtl, AReadingBelowMinus65536IsRefusedNotTakenForAllBitsSet) {
     for (const std::int32_t raw : {-65537, -65792, -2147483647 - 1}) {
-        test::scripted_device device;
-        device.script_reads({raw});
-        ttl_lines lines(device);
-        EXPECT_THROW(lines.get_ttl(), overflow_error) << raw;
-        EXPECT_EQ(device.live_instances(), 0u);
+        test::scripted_component_factory factory;
+        factory.script_reads({raw});
+        port_access port(factory);
+        EXPECT_THROW(port.get_ttl(), overflow_error) << raw;
+        EXPECT_EQ(factory.live_instances(), 0u);
     }
 }
 
@@ -47,40 +47,40 @@ TEST(GetTtl, ConversionFailuresAbandonTheReadAndReleaseTheInstance) {
         {std::string("abc"), false},      {null_value{}, false},
     };
     for (const auto& [raw, is_overflow] : cases) {
-        test::scripted_device device;
-        device.script_reads({raw});
-        ttl_lines lines(device);
+        test::scripted_component_factory factory;
+        factory.script_reads({raw});
+        port_access port(factory);
         if (is_overflow) {
-            EXPECT_THROW(lines.get_ttl(), overflow_error) << describe(raw);
+            EXPECT_THROW(port.get_ttl(), overflow_error) << describe(raw);
         } else {
-            EXPECT_THROW(lines.get_ttl(), conversion_error) << describe(raw);
+            EXPECT_THROW(port.get_ttl(), conversion_error) << describe(raw);
         }
-        EXPECT_EQ(device.live_instances(), 0u) << describe(raw);
+        EXPECT_EQ(factory.live_instances(), 0u) << describe(raw);
     }
 }
 
 TEST(PortAccess, EachAccessCreatesCallsAndReleasesItsOwnInstanceOnPort91) {
-    test::scripted_device device;
-    device.script_reads({std::int32_t{9}});
-    ttl_lines lines(device);
-    lines.write_output(8);
-    lines.write_output(10);
-    lines.get_ttl();
-    EXPECT_THAT(device.journal(),
+    test::scripted_component_factory factory;
+    factory.script_reads({std::int32_t{9}});
+    port_access port(factory);
+    port.write_output(8);
+    port.write_output(10);
+    port.get_ttl();
+    EXPECT_THAT(factory.journal(),
                 ElementsAre("new 1", "write 1 91 8", "release 1", "new 2", "write 2 91 10",
                             "release 2", "new 3", "read 3 91 aux 0", "release 3"));
 }
 
 TEST(PortAccess, AFailingCallRaisesItsStatusAndStillReleases) {
     for (const bool on_write : {true, false}) {
-        test::scripted_device device;
-        device.fail_access(1, access_denied);
-        ttl_lines lines(device);
+        test::scripted_component_factory factory;
+        factory.fail_access(1, access_denied);
+        port_access port(factory);
         try {
             if (on_write) {
-                lines.write_output(3);
+                port.write_output(3);
             } else {
-                lines.get_ttl();
+                port.get_ttl();
             }
             FAIL() << "the failing status must not pass silently";
         } catch (const io_error& error) {
@@ -88,35 +88,35 @@ TEST(PortAccess, AFailingCallRaisesItsStatusAndStillReleases) {
             EXPECT_EQ(error.operation(), on_write ? "WritePort" : "ReadPort");
             EXPECT_EQ(error.system_text(), "status " + std::to_string(access_denied));
         }
-        EXPECT_EQ(device.live_instances(), 0u);
-        EXPECT_EQ(device.journal().back(), "release 1");
+        EXPECT_EQ(factory.live_instances(), 0u);
+        EXPECT_EQ(factory.journal().back(), "release 1");
     }
 }
 
 TEST(PortAccess, AFailedCreationIsAnIoErrorAndNoCallIsMade) {
-    test::scripted_device device;
-    device.fail_access(1, access_denied, /*at_creation=*/true);
-    ttl_lines lines(device);
-    EXPECT_THROW(lines.write_output(0), creation_error) << "not a failure of WritePort";
-    EXPECT_THAT(device.journal(), ElementsAre("creation failed"));
+    test::scripted_component_factory factory;
+    factory.fail_access(1, access_denied, /*at_creation=*/true);
+    port_access port(factory);
+    EXPECT_THROW(port.write_output(0), creation_error) << "not a failure of WritePort";
+    EXPECT_THAT(factory.journal(), ElementsAre("creation failed"));
 }
 
 /// A component whose creation reports success and hands back nothing.
-class empty_handed_device final : public io_component_factory {
+class empty_handed_factory final : public io_component_factory {
   public:
     status_code create_instance(std::unique_ptr<io_component>& /*instance*/) override { return 0; }
     std::string describe_status(status_code /*code*/) const override { return {}; }
 };
 
 TEST(PortAccess, ASuccessfulCreationWithNoInstanceIsAnIoErrorOfThatAccess) {
-    empty_handed_device device;
-    ttl_lines lines(device);
+    empty_handed_factory factory;
+    port_access port(factory);
     for (const bool on_write : {true, false}) {
         try {
             if (on_write) {
-                lines.write_output(8);
+                port.write_output(8);
             } else {
-                lines.get_ttl();
+                port.get_ttl();
             }
             FAIL() << "a missing instance must not pass for an access";
         } catch (const io_error& error) {
@@ -128,24 +128,24 @@ TEST(PortAccess, ASuccessfulCreationWithNoInstanceIsAnIoErrorOfThatAccess) {
 }
 
 TEST(PortAccess, ObserversHearOnlyOfAccessesThatSucceeded) {
-    test::scripted_device device;
-    device.script_reads({std::int32_t{300}});
-    device.fail_access(2, access_denied);
-    ttl_lines lines(device);
+    test::scripted_component_factory factory;
+    factory.script_reads({std::int32_t{300}});
+    factory.fail_access(2, access_denied);
+    port_access port(factory);
     test::port_recorder recorder(/*with_reads=*/true);
-    lines.add_observer(recorder);
-    lines.write_output(5);
-    EXPECT_THROW(lines.write_output(6), io_error);
-    lines.get_ttl();
-    lines.spin_delay(1);
+    port.add_observer(recorder);
+    port.write_output(5);
+    EXPECT_THROW(port.write_output(6), io_error);
+    port.get_ttl();
+    port.spin_delay(1);
     EXPECT_THAT(recorder.events, ElementsAre("W 5", "R 44", "S1"));
 }
 
 TEST(ResetOutputs, WritesExactlyOneZero) {
-    test::scripted_device device;
-    ttl_lines lines(device);
-    lines.reset_outputs();
-    EXPECT_THAT(device.journal(), ElementsAre("new 1", "write 1 91 0", "release 1"));
+    test::scripted_component_factory factory;
+    port_access port(factory);
+    port.reset_outputs();
+    EXPECT_THAT(factory.journal(), ElementsAre("new 1", "write 1 91 0", "release 1"));
 }
 
 TEST(SpinDelay, CountsTenThousandIterationsPerUnitWithOverflowDetection) {
@@ -153,12 +153,12 @@ TEST(SpinDelay, CountsTenThousandIterationsPerUnitWithOverflowDetection) {
     EXPECT_EQ(spin_iterations(1), 10000);
     EXPECT_EQ(spin_iterations(-3), -30000) << "a negative count runs no iteration";
     EXPECT_THROW(spin_iterations(214749), overflow_error);
-    test::scripted_device device;
-    ttl_lines lines(device);
-    lines.spin_delay(0);
-    lines.spin_delay(-1);
-    EXPECT_THROW(lines.spin_delay(1 << 30), overflow_error);
-    EXPECT_EQ(device.accesses(), 0u) << "the spin never touches the port";
+    test::scripted_component_factory factory;
+    port_access port(factory);
+    port.spin_delay(0);
+    port.spin_delay(-1);
+    EXPECT_THROW(port.spin_delay(1 << 30), overflow_error);
+    EXPECT_EQ(factory.accesses(), 0u) << "the spin never touches the port";
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ namespace helio::test {
 
 /// An I/O component whose reads follow a script, for driving one sequence through exact
 /// input states. It writes down, in order, every creation, call and release it sees.
-class scripted_device final : public io_component_factory {
+class scripted_component_factory final : public io_component_factory {
   public:
     /// Reads answer these values in turn; the last one repeats for ever.
     void script_reads(std::vector<port_value> values) {

@@ -41,10 +41,10 @@ struct device_event {
 /// The I/O component as it stands in for the real one: every instance it creates is a
 /// handle on the one shared controller. It counts instances and accesses, can record every
 /// call, and can be told to fail a chosen access.
-class simulated_device final : public io_component_factory {
+class simulated_component_factory final : public io_component_factory {
   public:
-    explicit simulated_device(heliograph_controller& controller);
-    ~simulated_device() override;
+    explicit simulated_component_factory(heliograph_controller& controller);
+    ~simulated_component_factory() override;
 
     status_code create_instance(std::unique_ptr<io_component>& instance) override;
     /// The same fresh instance, made on the stack: an access costs no allocation.

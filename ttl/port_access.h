@@ -22,13 +22,13 @@ class port_observer {
 
 /// The console's only way to the instrument: the TTL output and input port, reached through
 /// a fresh I/O component instance for every single access.
-class ttl_lines {
+class port_access {
   public:
     /// Text that the component hands back for a reading is read in `format`.
-    explicit ttl_lines(io_component_factory& device, number_format format = {});
+    explicit port_access(io_component_factory& factory, number_format format = {});
 
-    ttl_lines(const ttl_lines&) = delete;
-    ttl_lines& operator=(const ttl_lines&) = delete;
+    port_access(const port_access&) = delete;
+    port_access& operator=(const port_access&) = delete;
 
     /// Sends `value` as the state of the eight output lines.
     void write_output(std::int32_t value);
@@ -55,7 +55,7 @@ class ttl_lines {
     }
     [[noreturn]] void raise(status_code status, const char* operation) const;
 
-    io_component_factory& device_;
+    io_component_factory& factory_;
     number_format format_;
     observer_list<port_observer> observers_;
 };

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Heliograph console developers
 // SPDX-License-Identifier: MIT
-#include "simulator/simulated_device.h"
+#include "simulator/simulated_component_factory.h"
 
 #include <utility>
 
@@ -10,14 +10,14 @@ namespace helio::sim {
 
 /// One instance of the simulated component: good for as many calls as the caller makes,
 /// though the console makes exactly one.
-class simulated_device::instance final : public io_component {
+class simulated_component_factory::instance final : public io_component {
   public:
-    instance(simulated_device& device, std::uint64_t serial, planned_fault fault)
-        : device_(device), serial_(serial), fault_(std::move(fault)) {}
+    instance(simulated_component_factory& factory, std::uint64_t serial, planned_fault fault)
+        : factory_(factory), serial_(serial), fault_(std::move(fault)) {}
 
     ~instance() override {
-        ++device_.released_;
-        device_.record({device_event::kind::released, serial_});
+        ++factory_.released_;
+        factory_.record({device_event::kind::released, serial_});
     }
 
     status_code ReadPort(std::int32_t port, std::int32_t& /*aux*/, port_value& value) override {
@@ -26,12 +26,12 @@ class simulated_device::instance final : public io_component {
         }
         if (fault_ && fault_->what == access_fault::kind::answer) {
             value = fault_->answer;
-            device_.record({device_event::kind::read, serial_, port, 0});
+            factory_.record({device_event::kind::read, serial_, port, 0});
             return 0;
         }
-        const std::int32_t raw = device_.controller_.read_inputs();
+        const std::int32_t raw = factory_.controller_.read_inputs();
         value = raw;
-        device_.record({device_event::kind::read, serial_, port, raw});
+        factory_.record({device_event::kind::read, serial_, port, raw});
         return 0;
     }
 
@@ -39,8 +39,8 @@ class simulated_device::instance final : public io_component {
         if (const status_code refused = refuse(port); failed(refused)) {
             return refused;
         }
-        device_.controller_.write_outputs(value);
-        device_.record({device_event::kind::write, serial_, port, value});
+        factory_.controller_.write_outputs(value);
+        factory_.record({device_event::kind::write, serial_, port, value});
         status = 0;
         return 0;
     }
@@ -51,22 +51,23 @@ class simulated_device::instance final : public io_component {
             return fault_->status;
         }
         if (port != ttl_port_number) {
-            device_.controller_.report_wrong_port(port);
+            factory_.controller_.report_wrong_port(port);
             return status_invalid_argument;
         }
         return 0;
     }
 
-    simulated_device& device_;
+    simulated_component_factory& factory_;
     std::uint64_t serial_;
     planned_fault fault_;  // empty on all but the rare faulted access
 };
 
-simulated_device::simulated_device(heliograph_controller& controller) : controller_(controller) {}
+simulated_component_factory::simulated_component_factory(heliograph_controller& controller)
+    : controller_(controller) {}
 
-simulated_device::~simulated_device() = default;
+simulated_component_factory::~simulated_component_factory() = default;
 
-status_code simulated_device::begin_access(planned_fault& fault) {
+status_code simulated_component_factory::begin_access(planned_fault& fault) {
     const std::uint64_t access = ++accesses_;
     if (!faults_.empty()) {
         fault = take_fault(access);
@@ -78,13 +79,13 @@ status_code simulated_device::begin_access(planned_fault& fault) {
     return 0;
 }
 
-std::uint64_t simulated_device::next_serial() {
+std::uint64_t simulated_component_factory::next_serial() {
     const std::uint64_t serial = ++created_;
     record({device_event::kind::created, serial});
     return serial;
 }
 
-status_code simulated_device::create_instance(std::unique_ptr<io_component>& created) {
+status_code simulated_component_factory::create_instance(std::unique_ptr<io_component>& created) {
     planned_fault fault;
     if (const status_code refused = begin_access(fault); failed(refused)) {
         return refused;
@@ -94,7 +95,7 @@ status_code simulated_device::create_instance(std::unique_ptr<io_component>& cre
 }
 
 template <class Call>
-status_code simulated_device::on_fresh_instance(Call call) {
+status_code simulated_component_factory::on_fresh_instance(Call call) {
     planned_fault fault;
     if (const status_code refused = begin_access(fault); failed(refused)) {
         throw creation_failure(refused);
@@ -103,17 +104,17 @@ status_code simulated_device::on_fresh_instance(Call call) {
     return call(fresh);
 }
 
-status_code simulated_device::write_port_once(std::int32_t port, std::int32_t& value,
-                                              std::int32_t& status) {
+status_code simulated_component_factory::write_port_once(std::int32_t port, std::int32_t& value,
+                                                         std::int32_t& status) {
     return on_fresh_instance([&](instance& fresh) { return fresh.WritePort(port, value, status); });
 }
 
-status_code simulated_device::read_port_once(std::int32_t port, std::int32_t& aux,
-                                             port_value& value) {
+status_code simulated_component_factory::read_port_once(std::int32_t port, std::int32_t& aux,
+                                                        port_value& value) {
     return on_fresh_instance([&](instance& fresh) { return fresh.ReadPort(port, aux, value); });
 }
 
-std::string simulated_device::describe_status(status_code code) const {
+std::string simulated_component_factory::describe_status(status_code code) const {
     switch (static_cast<std::uint32_t>(code)) {
         case 0x80004005u:
             return "Erreur non spécifiée (défaillance simulée)";
@@ -126,11 +127,12 @@ std::string simulated_device::describe_status(status_code code) const {
     }
 }
 
-void simulated_device::schedule_fault(std::uint64_t access, access_fault fault) {
+void simulated_component_factory::schedule_fault(std::uint64_t access, access_fault fault) {
     faults_[access] = std::move(fault);
 }
 
-simulated_device::planned_fault simulated_device::take_fault(std::uint64_t access) {
+simulated_component_factory::planned_fault simulated_component_factory::take_fault(
+    std::uint64_t access) {
     const auto found = faults_.find(access);
     if (found == faults_.end()) {
         return nullptr;
@@ -140,7 +142,7 @@ simulated_device::planned_fault simulated_device::take_fault(std::uint64_t acces
     return fault;
 }
 
-void simulated_device::record(device_event event) {
+void simulated_component_factory::record(device_event event) {
     if (recording_) {
         events_.push_back(event);
     }

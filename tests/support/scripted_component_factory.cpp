@@ -1,42 +1,42 @@
 // SPDX-FileCopyrightText: 2026 Heliograph console developers
 // SPDX-License-Identifier: MIT
-#include "support/scripted_device.h"
+#include "support/scripted_component_factory.h"
 
 namespace helio::test {
 
-class scripted_device::instance final : public io_component {
+class scripted_component_factory::instance final : public io_component {
   public:
-    instance(scripted_device& device, std::uint64_t serial, status_code call_status)
-        : device_(device), serial_(serial), call_status_(call_status) {}
+    instance(scripted_component_factory& factory, std::uint64_t serial, status_code call_status)
+        : factory_(factory), serial_(serial), call_status_(call_status) {}
 
     ~instance() override {
-        ++device_.released_;
-        device_.journal_.push_back("release " + std::to_string(serial_));
+        ++factory_.released_;
+        factory_.journal_.push_back("release " + std::to_string(serial_));
     }
 
     status_code ReadPort(std::int32_t port, std::int32_t& aux, port_value& value) override {
-        device_.journal_.push_back("read " + std::to_string(serial_) + " " + std::to_string(port) +
-                                   " aux " + std::to_string(aux));
+        factory_.journal_.push_back("read " + std::to_string(serial_) + " " + std::to_string(port) +
+                                    " aux " + std::to_string(aux));
         if (failed(call_status_)) {
             return call_status_;
         }
-        value = device_.next_read();
+        value = factory_.next_read();
         return 0;
     }
 
     status_code WritePort(std::int32_t port, std::int32_t& value, std::int32_t&) override {
-        device_.journal_.push_back("write " + std::to_string(serial_) + " " + std::to_string(port) +
-                                   " " + std::to_string(value));
+        factory_.journal_.push_back("write " + std::to_string(serial_) + " " +
+                                    std::to_string(port) + " " + std::to_string(value));
         return call_status_;
     }
 
   private:
-    scripted_device& device_;
+    scripted_component_factory& factory_;
     std::uint64_t serial_;
     status_code call_status_;
 };
 
-status_code scripted_device::create_instance(std::unique_ptr<io_component>& created) {
+status_code scripted_component_factory::create_instance(std::unique_ptr<io_component>& created) {
     const std::uint64_t access = ++accesses_;
     const bool fail_here = access == fail_access_;
     if (fail_here && fail_at_creation_) {
@@ -49,7 +49,7 @@ status_code scripted_device::create_instance(std::unique_ptr<io_component>& crea
     return 0;
 }
 
-port_value scripted_device::next_read() {
+port_value scripted_component_factory::next_read() {
     port_value value = reads_.front();
     if (reads_.size() > 1) {
         reads_.pop_front();

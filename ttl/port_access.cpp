@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Heliograph console developers
 // SPDX-License-Identifier: MIT
-#include "ttl/ttl_lines.h"
+#include "ttl/port_access.h"
 
 #include <string>
 #include <utility>
@@ -16,33 +16,33 @@ constexpr std::int32_t lowest_port_reading = -65536;
 
 }  // namespace
 
-ttl_lines::ttl_lines(io_component_factory& device, number_format format)
-    : device_(device), format_(std::move(format)) {}
+port_access::port_access(io_component_factory& factory, number_format format)
+    : factory_(factory), format_(std::move(format)) {}
 
-void ttl_lines::raise(status_code status, const char* operation) const {
-    throw io_error(status, operation, device_.describe_status(status));
+void port_access::raise(status_code status, const char* operation) const {
+    throw io_error(status, operation, factory_.describe_status(status));
 }
 
-void ttl_lines::write_output(std::int32_t value) {
+void port_access::write_output(std::int32_t value) {
     std::int32_t ignored_status = 0;
-    check(device_.write_port_once(ttl_port_number, value, ignored_status), "WritePort");
+    check(factory_.write_port_once(ttl_port_number, value, ignored_status), "WritePort");
     observers_.notify([&](port_observer& o) { o.output_written(value); });
 }
 
-std::int32_t ttl_lines::get_ttl() {
+std::int32_t port_access::get_ttl() {
     std::int32_t aux = 0;
     port_value value;
-    check(device_.read_port_once(ttl_port_number, aux, value), "ReadPort");
+    check(factory_.read_port_once(ttl_port_number, aux, value), "ReadPort");
     const std::int32_t input_byte = input_byte_from_raw(to_int32(value, format_));
     observers_.notify([&](port_observer& o) { o.input_read(input_byte); });
     return input_byte;
 }
 
-void ttl_lines::reset_outputs() {
+void port_access::reset_outputs() {
     write_output(0);
 }
 
-void ttl_lines::spin_delay(std::int32_t count) {
+void port_access::spin_delay(std::int32_t count) {
     spin_loop(spin_iterations(count));
     observers_.notify([&](port_observer& o) { o.spun(count); });
 }
