@@ -133,6 +133,8 @@ int panel_layout::width_of(const panel_control& control) const {
             }
             return widest + metrics_.arrow_width() + 2 * gap_;
         }
+        case banner:  // on one line, for it is seen first
+            return metrics_.text_size(text_style::bold, control.caption).width + 2 * gap_;
         case value:
             return metrics_.text_size(text_style::value, "000").width;
         case control_kind::lamps:
@@ -312,8 +314,8 @@ void panel_layout::place_pairs(const panel_control& pairs, screen_rect area,
     }
 }
 
-screen_rect place_panel(panel_layout& layout, const screen_rect& form,
-                        const screen_rect& work_area, screen_size decoration, int gap) {
+screen_rect place_panel(panel_layout& layout, const screen_rect& form, const screen_rect& work_area,
+                        screen_size decoration, int gap) {
     layout.fit_width(widest_side_beside(form, work_area, gap) - decoration.width);
     const auto framed = [decoration](screen_size client) {
         return screen_size{client.width + decoration.width, client.height + decoration.height};

@@ -104,7 +104,7 @@ class panel_layout {
 /// Lays `layout` out for the room beside Form1's frame `form` within `work_area`, and says
 /// where the panel's frame goes (see place_beside); `decoration` is what a window's frame
 /// adds to its client area.
-screen_rect place_panel(panel_layout& layout, const screen_rect& form,
-                        const screen_rect& work_area, screen_size decoration, int gap);
+screen_rect place_panel(panel_layout& layout, const screen_rect& form, const screen_rect& work_area,
+                        screen_size decoration, int gap);
 
 }  // namespace helio

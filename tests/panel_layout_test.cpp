@@ -44,7 +44,9 @@ class fixed_metrics final : public panel_metrics {
     int field_height() const override { return line() + letters(1); }
 
   private:
-    int letters(std::size_t count) const { return static_cast<int>(6 * scale_ * static_cast<double>(count)); }
+    int letters(std::size_t count) const {
+        return static_cast<int>(6 * scale_ * static_cast<double>(count));
+    }
     int line() const { return static_cast<int>(13 * scale_); }
     double scale_;
 };
@@ -64,10 +66,11 @@ std::vector<test::shown_control> shown(const panel_layout::placement& placement,
                                        const panel_metrics& metrics) {
     std::vector<test::shown_control> controls;
     for (const auto& [control, place] : placement) {
-        test::shown_control made{std::string(control->name.empty() ? control->caption : control->name),
-                                 place,
-                                 {place.width, place.height},
-                                 {}};
+        test::shown_control made{
+            std::string(control->name.empty() ? control->caption : control->name),
+            place,
+            {place.width, place.height},
+            {}};
         if (control->kind == control_kind::label) {
             made.text = metrics.text_size(text_style::plain, control->caption, place.width);
         }
@@ -90,7 +93,8 @@ TEST_P(PanelLayout, NarrowsAsLittleAsItMustAndLaysNothingOverAnything) {
     const screen_size size = layout.preferred_size();
     EXPECT_EQ(size.width <= (c.room > 0 ? c.room : wanted), c.fits) << c.why;
     for (const screen_size client : {size, layout.smallest_size()}) {
-        const test::shown_window panel{"panel", {0, 0, client.width, client.height},
+        const test::shown_window panel{"panel",
+                                       {0, 0, client.width, client.height},
                                        {0, 0, client.width, client.height},
                                        shown(layout.place(client), metrics)};
         EXPECT_EQ(test::fit_faults({panel}, panel.frame), std::vector<std::string>{})
@@ -98,8 +102,8 @@ TEST_P(PanelLayout, NarrowsAsLittleAsItMustAndLaysNothingOverAnything) {
     }
 }
 
-// With these metrics, at 1, the panel wants 1058 pixels, about 925 with the labels above,
-// 560 with its parts stacked; the monitor alone 696, and 560 with the labels above.
+// With these metrics, at 1, the panel wants 1118 pixels, 918 with the labels above, 670
+// with its parts stacked (the banner's width); the monitor alone 696, 512 with the labels above.
 const layout_case cases[] = {
     {"room enough: as described", true, 1.0, 0, narrowing::none},
     {"a little short: the labels over what they name", true, 1.0, 1000, narrowing::labels_above},

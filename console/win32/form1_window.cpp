@@ -137,8 +137,8 @@ LRESULT form1_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
     return DefWindowProcW(window_, message, w, l);
 }
 
-/// Moved to a screen of another scale: the twips and the font scaled to it, in the frame
-/// Windows suggests (or one of the new size where it left).
+/// Moved to a screen of another scale: the twips and the font scaled to it, where Windows
+/// suggests (or where it is).
 void form1_window::OnDpiChanged(int dots_per_inch, const RECT* suggested) {
     use_dpi(dots_per_inch);
     for (std::size_t i = 0; i < layout::controls.size(); ++i) {
@@ -150,12 +150,19 @@ void form1_window::OnDpiChanged(int dots_per_inch, const RECT* suggested) {
     }
     RECT frame{};
     GetWindowRect(window_, &frame);
-    const SIZE size = window_size(dpi_);
-    frame = suggested != nullptr ? *suggested
-                                 : RECT{frame.left, frame.top, frame.left + size.cx,
-                                        frame.top + size.cy};
+    if (suggested != nullptr) {
+        frame = *suggested;
+    }
     SetWindowPos(window_, nullptr, frame.left, frame.top, frame.right - frame.left,
                  frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Whatever borders the new screen gives the frame, the client area is the form's.
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int width = layout::twips_to_pixels(layout::client_width_twips, dpi_);
+    const int height = layout::twips_to_pixels(layout::client_height_twips, dpi_);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + width - client.right,
+                 frame.bottom - frame.top + height - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window_, nullptr, TRUE);
 }
 

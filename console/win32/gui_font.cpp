@@ -96,27 +96,28 @@ int screen_dots_per_inch() {
 
 namespace {
 
-/// A function of user32 that older Windows lack, or nullptr there.
-template <class Function>
-Function* user32_function(const char* name) {
+/// A function of user32 that older Windows lack, or nullptr there; `Pointer` its type.
+template <class Pointer>
+Pointer user32_function(const char* name) {
     const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
     // Through a function type without parameters, which converts to any other.
-    return reinterpret_cast<Function*>(reinterpret_cast<void (*)()>(found));
+    return reinterpret_cast<Pointer>(reinterpret_cast<void (*)()>(found));
 }
 
 }  // namespace
 
 int window_dots_per_inch(HWND window) {
-    static auto* const dpi_for_window = user32_function<UINT WINAPI(HWND)>("GetDpiForWindow");
-    const UINT dpi = dpi_for_window != nullptr ? dpi_for_window(window) : 0;
+    using dpi_for_window = UINT(WINAPI*)(HWND);
+    static const auto dpi_of = user32_function<dpi_for_window>("GetDpiForWindow");
+    const UINT dpi = dpi_of != nullptr ? dpi_of(window) : 0;
     return dpi != 0 ? static_cast<int>(dpi) : screen_dots_per_inch();
 }
 
 int metric_at(int index, int dots_per_inch) {
-    static auto* const metric_for_dpi =
-        user32_function<int WINAPI(int, UINT)>("GetSystemMetricsForDpi");
-    return metric_for_dpi != nullptr
-               ? metric_for_dpi(index, static_cast<UINT>(dots_per_inch))
+    using metric_for_dpi = int(WINAPI*)(int, UINT);
+    static const auto metric_of = user32_function<metric_for_dpi>("GetSystemMetricsForDpi");
+    return metric_of != nullptr
+               ? metric_of(index, static_cast<UINT>(dots_per_inch))
                : MulDiv(GetSystemMetrics(index), dots_per_inch, screen_dots_per_inch());
 }
 

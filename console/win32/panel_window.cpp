@@ -115,8 +115,8 @@ panel_window::~panel_window() {
 
 void panel_window::create(HINSTANCE instance) {
     banner_brush_ = CreateSolidBrush(colour_of(panel_colours::banner));
-    metrics_ = std::make_unique<win32_metrics>(
-        [this](text_style style) { return font_of(style); }, dpi_);
+    metrics_ =
+        std::make_unique<win32_metrics>([this](text_style style) { return font_of(style); }, dpi_);
     use_dpi(screen_dots_per_inch());
     register_window_class(instance, window_class_name, owned_window_procedure<panel_window>,
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));

@@ -22,7 +22,7 @@
 #include "console/qt/lamp_row.h"
 #include "console/qt/panel_text.h"
 #include "console/qt/panel_window.h"
-#include "support/simulated_console.h"
+#include "panel_fixture.h"
 #include "support/window_fit.h"
 
 namespace helio {
@@ -59,10 +59,11 @@ test::shown_control button_of(const QAbstractButton& button, QStyle::SubElement 
 test::shown_control label_of(const QLabel& label) {
     const QRect room = label.contentsRect();
     const int flags = label.wordWrap() ? Qt::TextWordWrap : 0;
-    const QSize text =
-        label.text().isEmpty()
-            ? QSize()
-            : label.fontMetrics().boundingRect(QRect(0, 0, room.width(), 100000), flags, label.text()).size();
+    const QSize text = label.text().isEmpty() ? QSize()
+                                              : label.fontMetrics()
+                                                    .boundingRect(QRect(0, 0, room.width(), 100000),
+                                                                  flags, label.text())
+                                                    .size();
     return control_of(label.objectName(), label, room, size_of(text));
 }
 
@@ -116,8 +117,8 @@ void add_lamps(const lamp_row& row, const std::vector<std::string>& captions,
 
 test::shown_window window_of(const QWidget& window, std::vector<test::shown_control> controls) {
     return {window.objectName().toStdString(),
-            {window.frameGeometry().x(), window.frameGeometry().y(),
-             window.frameGeometry().width(), window.frameGeometry().height()},
+            {window.frameGeometry().x(), window.frameGeometry().y(), window.frameGeometry().width(),
+             window.frameGeometry().height()},
             on_screen(window, window.rect()),
             std::move(controls)};
 }
@@ -136,7 +137,8 @@ test::shown_window form1_shown(const Form1& form) {
             option.initFrom(entry);
             const QRect room =
                 entry->style()->subElementRect(QStyle::SE_LineEditContents, &option, entry);
-            controls.push_back(control_of(entry->objectName(), *entry, room, one_line(*entry, "888")));
+            controls.push_back(
+                control_of(entry->objectName(), *entry, room, one_line(*entry, "888")));
         }
     }
     return window_of(form, std::move(controls));
@@ -164,24 +166,15 @@ test::shown_window panel_shown(const panel_window& panel, const panel_control& r
     return window_of(panel, std::move(controls));
 }
 
-/// Both windows on the simulated heliograph, as the console opens them, after a sequence
-/// has filled every line of state the panel shows.
-class WindowFit : public ::testing::Test {
+/// Both windows as the console opens them, after a sequence has filled every line of state
+/// the panel shows.
+class WindowFit : public PanelViewTest {
   protected:
     WindowFit() {
-        window.show();
-        show_beside(window, panel);
         sim->model.press("Command4");
         panel.refresh();
         QCoreApplication::processEvents();
     }
-
-    std::unique_ptr<test::simulated_console> sim = test::make_sim().instant().build();
-    line_monitor monitor{sim->model};
-    virtual_instrument instrument{sim->factory};
-    panel_presenter presenter{sim->model, monitor, &instrument, panel_titles::simulator};
-    Form1 window{sim->model};
-    panel_window panel{presenter};
 };
 
 TEST_F(WindowFit, EveryTextWholeNothingCoveredBothWindowsOnTheScreen) {
