@@ -139,7 +139,7 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
             panel.emplace(presenter);
             panel->create(instance);
             loop.add_dialog(panel->handle());
-            helio::win32::show_beside(window.handle(), panel->handle());
+            helio::win32::show_beside(window.handle(), *panel);
         }
         return panel->handle();
     };

@@ -115,9 +115,9 @@ panel_control describe_panel(bool with_instrument) {
     if (!with_instrument) {
         return holding(column, {}, {monitor});
     }
-    return holding(column, {},
-                   {named(banner, "simulation_banner", c::simulation_banner),
-                    holding(row, {}, {monitor, instrument_box()}, true)});
+    panel_control parts = holding(row, {}, {monitor, instrument_box()}, true);
+    parts.may_stack = true;
+    return holding(column, {}, {named(banner, "simulation_banner", c::simulation_banner), parts});
 }
 
 const panel_control* find_control(const panel_control& root, std::string_view name) {

@@ -40,6 +40,8 @@ struct panel_control {
     std::string_view tip{};
     int lines = 1;         ///< text: lines kept for it at least; lines: lines in sight at least
     bool stretch = false;  ///< takes the room its column or row has left
+    /// A row whose children go one under the other where the panel is given too little width.
+    bool may_stack = false;
     std::optional<panel_colours::rgb> ink{};  ///< the colour of its text, if not the usual
     std::vector<panel_control> children{};
 };

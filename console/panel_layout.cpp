@@ -40,7 +40,7 @@ lamp_geometry lamps_of(const panel_control& root, const panel_metrics& metrics) 
     const int diameter = letter.height + 4;
     int widest = diameter;
     widest_word(root, metrics, widest);
-    return {widest + letter.width, diameter, diameter + 4 + caption_lines * letter.height};
+    return {widest + letter.width, widest, diameter, diameter + 4 + caption_lines * letter.height};
 }
 
 }  // namespace
@@ -65,22 +65,35 @@ panel_layout::panel_layout(const panel_control& root, const panel_metrics& metri
       metrics_(metrics),
       line_(metrics.text_size(text_style::plain, "X").height),
       gap_(std::max(2, line_ / 3)),
-      inset_(std::max(4, line_ * 2 / 3)),
+      margin_(std::max(4, line_ * 2 / 3)),
       lamps_(lamps_of(root, metrics)) {}
+
+void panel_layout::fit_width(int width) {
+    narrowing_ = narrowing::none;
+    while (narrowing_ != narrowing::parts_stacked && preferred_size().width > width) {
+        narrowing_ = static_cast<narrowing>(static_cast<int>(narrowing_) + 1);
+    }
+}
 
 screen_size panel_layout::preferred_size() const {
     const int width = width_of(root_);
-    return {width + 2 * inset_, height_of(root_, width) + 2 * inset_};
+    return {width + 2 * inset(), height_of(root_, width) + 2 * inset()};
 }
 
 screen_size panel_layout::smallest_size() const {
-    const screen_size preferred = preferred_size();
-    return {preferred.width, preferred.height * 2 / 3};
+    lists_shortened_ = true;
+    const screen_size smallest = preferred_size();
+    lists_shortened_ = false;
+    return smallest;
 }
 
 panel_layout::placement panel_layout::place(screen_size client) const {
+    // Every list as short as it may be, then lengthened by the room its column has left:
+    // a list that does not stretch keeps no more room than the smallest size gave it.
+    lists_shortened_ = true;
     placement into;
-    place(root_, {inset_, inset_, client.width - 2 * inset_, client.height - 2 * inset_}, into);
+    place(root_, {inset(), inset(), client.width - 2 * inset(), client.height - 2 * inset()}, into);
+    lists_shortened_ = false;
     return into;
 }
 
@@ -97,31 +110,35 @@ int panel_layout::width_of(const panel_control& control) const {
         case column:
             return widest_child;
         case box:
-            return std::max(widest_child, plain_width(control.caption)) + 2 * inset_;
+            return std::max(widest_child, plain_width(control.caption)) + 2 * inset();
         case row:
-            return sum(widths_in_row(control, 0));
+            return stacked(control) ? widest_child : sum(widths_in_row(control, 0));
         case pairs: {
             int widest = 0;
             for (std::size_t i = 1; i < control.children.size(); i += 2) {
                 widest = std::max(widest, width_of(control.children[i]));
             }
-            return label_width(control) + gap_ + widest;
+            return labels_above() ? std::max(label_width(control), widest)
+                                  : label_width(control) + gap_ + widest;
         }
         case check:
             return plain_width(control.caption) + metrics_.check_mark_width();
         case button:
             return plain_width(control.caption) + 2 * line_;
-        case choice: {
+        case choice:
+        case entry: {  // the widest line whole in the field, once picked
             int widest = 0;
             for (const std::string& item : control.items) {
                 widest = std::max(widest, plain_width(item));
             }
             return widest + metrics_.arrow_width() + 2 * gap_;
         }
+        case banner:  // on one line, for it is seen first
+            return metrics_.text_size(text_style::bold, control.caption).width + 2 * gap_;
         case value:
             return metrics_.text_size(text_style::value, "000").width;
         case control_kind::lamps:
-            return 8 * lamps_.cell_width;
+            return 8 * (labels_above() ? lamps_.widest_word + gap_ / 2 : lamps_.cell_width);
         default:
             return 0;
     }
@@ -159,16 +176,15 @@ std::vector<int> panel_layout::widths_in_row(const panel_control& row, int width
 }
 
 int panel_layout::height_of(const panel_control& control, int width) const {
-    switch (control.kind) {
-        case column:
-        case box: {
-            const bool framed = control.kind == box;
-            int height = framed ? title_room() + inset_ - gap_ : -gap_;
-            for (const panel_control& child : control.children) {
-                height += height_of(child, framed ? width - 2 * inset_ : width) + gap_;
-            }
-            return std::max(height, 0);
+    if (control.kind == column || control.kind == box || stacked(control)) {
+        const bool framed = control.kind == box;
+        int height = framed ? title_room() + inset() - gap_ : -gap_;
+        for (const panel_control& child : control.children) {
+            height += height_of(child, framed ? width - 2 * inset() : width) + gap_;
         }
+        return std::max(height, 0);
+    }
+    switch (control.kind) {
         case row: {
             const std::vector<int> widths = widths_in_row(control, width);
             int height = 0;
@@ -178,12 +194,9 @@ int panel_layout::height_of(const panel_control& control, int width) const {
             return height;
         }
         case pairs: {
-            const int labels = label_width(control);
             int height = -gap_;
             for (std::size_t i = 0; i + 1 < control.children.size(); i += 2) {
-                height += std::max(height_of(control.children[i], labels),
-                                   height_of(control.children[i + 1], width - labels - gap_)) +
-                          gap_;
+                height += pair_height(control, i, width) + gap_;
             }
             return std::max(height, 0);
         }
@@ -200,8 +213,10 @@ int panel_layout::height_of(const panel_control& control, int width) const {
             return lamps_.height;
         case check:
             return line_ + gap_ * 2;
-        case lines:
-            return control.lines * metrics_.text_size(text_style::fixed, "X").height + gap_;
+        case lines: {
+            const int in_sight = lists_shortened_ ? std::min(control.lines, 3) : control.lines;
+            return in_sight * metrics_.text_size(text_style::fixed, "X").height + gap_;
+        }
         default:  // a drop-down list or a push button
             return metrics_.field_height();
     }
@@ -217,14 +232,18 @@ void panel_layout::place(const panel_control& control, screen_rect area, placeme
             return;
         case box:
             place_column(control,
-                         {area.left + inset_, area.top + title_room(), area.width - 2 * inset_,
-                          area.height - title_room() - inset_},
+                         {area.left + inset(), area.top + title_room(), area.width - 2 * inset(),
+                          area.height - title_room() - inset()},
                          into);
             return;
         case pairs:
             place_pairs(control, area, into);
             return;
         case row: {
+            if (stacked(control)) {
+                place_column(control, area, into);
+                return;
+            }
             const std::vector<int> widths = widths_in_row(control, area.width);
             int left = area.left;
             for (std::size_t i = 0; i < widths.size(); ++i) {
@@ -261,19 +280,48 @@ void panel_layout::place_column(const panel_control& column, screen_rect area,
     }
 }
 
+/// The height of the pair of children `first` and `first + 1` of `pairs`, `width` wide.
+int panel_layout::pair_height(const panel_control& pairs, std::size_t first, int width) const {
+    const panel_control& label = pairs.children[first];
+    const panel_control& named = pairs.children[first + 1];
+    if (labels_above()) {
+        return height_of(label, width) + gap_ + height_of(named, width);
+    }
+    const int labels = label_width(pairs);
+    return std::max(height_of(label, labels), height_of(named, width - labels - gap_));
+}
+
 void panel_layout::place_pairs(const panel_control& pairs, screen_rect area,
                                placement& into) const {
-    const int labels = label_width(pairs);
-    const int width = area.width - labels - gap_;
+    const int labels = labels_above() ? area.width : label_width(pairs);
     int top = area.top;
     for (std::size_t i = 0; i + 1 < pairs.children.size(); i += 2) {
         const panel_control& label = pairs.children[i];
         const panel_control& named = pairs.children[i + 1];
-        const int height = std::max(height_of(label, labels), height_of(named, width));
-        place(label, {area.left, top, labels, height}, into);
-        place(named, {area.left + labels + gap_, top, width, height_of(named, width)}, into);
+        const int height = pair_height(pairs, i, area.width);
+        if (labels_above()) {
+            const int label_height = height_of(label, area.width);
+            place(label, {area.left, top, area.width, label_height}, into);
+            place(named,
+                  {area.left, top + label_height + gap_, area.width, height_of(named, area.width)},
+                  into);
+        } else {
+            const int width = area.width - labels - gap_;
+            place(label, {area.left, top, labels, height}, into);
+            place(named, {area.left + labels + gap_, top, width, height_of(named, width)}, into);
+        }
         top += height + gap_;
     }
+}
+
+screen_rect place_panel(panel_layout& layout, const screen_rect& form, const screen_rect& work_area,
+                        screen_size decoration, int gap) {
+    layout.fit_width(widest_side_beside(form, work_area, gap) - decoration.width);
+    const auto framed = [decoration](screen_size client) {
+        return screen_size{client.width + decoration.width, client.height + decoration.height};
+    };
+    return place_beside(form, framed(layout.preferred_size()), framed(layout.smallest_size()),
+                        work_area, gap);
 }
 
 }  // namespace helio

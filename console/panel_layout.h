@@ -40,6 +40,7 @@ class panel_metrics {
 /// up to three lines.
 struct lamp_geometry {
     int cell_width;
+    int widest_word;  ///< a cell as narrow as it may be, but for a little room either side
     int diameter;
     int height;
 };
@@ -50,12 +51,22 @@ class panel_layout {
   public:
     using placement = std::vector<std::pair<const panel_control*, screen_rect>>;
 
+    /// How far the panel gives way to a narrow screen, each step narrower than the last:
+    /// labels over what they name, with narrower edges and lamp cells; then the parts one
+    /// under the other.
+    enum class narrowing { none, labels_above, parts_stacked };
+
     panel_layout(const panel_control& root, const panel_metrics& metrics);
+
+    /// Takes the least narrowing at which the panel's preferred width is `width` at most
+    /// (the last one if none is that narrow).
+    void fit_width(int width);
+    narrowing narrowed() const { return narrowing_; }
 
     /// The client area the panel wants: every control at its natural size, every list with
     /// its lines in sight.
     screen_size preferred_size() const;
-    /// The smallest it may be made: its lists then show fewer lines.
+    /// The smallest it may be made: its lists then show three lines.
     screen_size smallest_size() const;
     /// Each control that has a widget of its own, and where it goes in a client area of
     /// `client`, in the description's order (each box before what it holds).
@@ -68,17 +79,32 @@ class panel_layout {
     int width_of(const panel_control& control) const;
     int height_of(const panel_control& control, int width) const;
     int label_width(const panel_control& pairs) const;
+    int pair_height(const panel_control& pairs, std::size_t first, int width) const;
     std::vector<int> widths_in_row(const panel_control& row, int width) const;
     void place(const panel_control& control, screen_rect area, placement& into) const;
     void place_column(const panel_control& column, screen_rect area, placement& into) const;
     void place_pairs(const panel_control& pairs, screen_rect area, placement& into) const;
+    bool labels_above() const { return narrowing_ != narrowing::none; }
+    bool stacked(const panel_control& row) const {
+        return row.may_stack && narrowing_ == narrowing::parts_stacked;
+    }
 
     const panel_control& root_;
     const panel_metrics& metrics_;
     int line_;
     int gap_;
-    int inset_;
+    int margin_;  ///< within the panel's and the boxes' edges
+    /// Narrowed, the edges keep a gap only.
+    int inset() const { return labels_above() ? gap_ : margin_; }
     lamp_geometry lamps_;
+    narrowing narrowing_ = narrowing::none;
+    mutable bool lists_shortened_ = false;  ///< while the smallest size is measured, or placed
 };
+
+/// Lays `layout` out for the room beside Form1's frame `form` within `work_area`, and says
+/// where the panel's frame goes (see place_beside); `decoration` is what a window's frame
+/// adds to its client area.
+screen_rect place_panel(panel_layout& layout, const screen_rect& form, const screen_rect& work_area,
+                        screen_size decoration, int gap);
 
 }  // namespace helio

@@ -6,10 +6,26 @@
 
 namespace helio {
 
+namespace {
+
+int room_right_of(const screen_rect& form, const screen_rect& work_area, int gap) {
+    return work_area.right() - (form.right() + gap);
+}
+
+int room_left_of(const screen_rect& form, const screen_rect& work_area, int gap) {
+    return form.left - gap - work_area.left;
+}
+
+}  // namespace
+
+int widest_side_beside(const screen_rect& form, const screen_rect& work_area, int gap) {
+    return std::max(room_right_of(form, work_area, gap), room_left_of(form, work_area, gap));
+}
+
 screen_rect place_beside(const screen_rect& form, screen_size wanted, screen_size smallest,
                          const screen_rect& work_area, int gap) {
-    const int right_room = work_area.right() - (form.right() + gap);
-    const int left_room = form.left - gap - work_area.left;
+    const int right_room = room_right_of(form, work_area, gap);
+    const int left_room = room_left_of(form, work_area, gap);
     screen_rect panel{.width = std::min(wanted.width, work_area.width),
                       .height = std::min(wanted.height, work_area.height)};
     if (panel.width <= right_room) {

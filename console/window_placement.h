@@ -25,6 +25,10 @@ struct screen_size {
 /// right, or on its left where the right has no room for the panel, narrowed (down to
 /// `smallest`) on the roomier side where neither has; in every case within `work_area`,
 /// the screen less its task bars, level with Form1's top where the screen allows.
+/// The width of the roomier side of Form1's frame `form` within `work_area`, `gap` pixels
+/// kept from it.
+int widest_side_beside(const screen_rect& form, const screen_rect& work_area, int gap);
+
 screen_rect place_beside(const screen_rect& form, screen_size wanted, screen_size smallest,
                          const screen_rect& work_area, int gap);
 

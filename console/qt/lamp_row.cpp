@@ -27,17 +27,20 @@ QRect lamp_row::lamp_rect(int position) const {
     return {position * cell + (cell - diameter_) / 2, 1, diameter_, diameter_};
 }
 
+QRect lamp_row::caption_rect(int position) const {
+    const int cell = width() / 8;
+    return {position * cell, diameter_ + 3, cell, height() - diameter_ - 3};
+}
+
 void lamp_row::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const int cell = width() / 8;
     for (int position = 0; position < 8; ++position) {
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(panel_text::from_rgb(colours_[static_cast<std::size_t>(position)]));
         painter.drawEllipse(lamp_rect(position));
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(QRect(position * cell, diameter_ + 3, cell, height() - diameter_ - 3),
-                         Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
+        painter.drawText(caption_rect(position), Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
                          captions_.value(position));
     }
 }

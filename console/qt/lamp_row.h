@@ -25,6 +25,8 @@ class lamp_row final : public QWidget {
 
     /// The circle of the lamp at `position` (0 on the left), in the widget's coordinates.
     QRect lamp_rect(int position) const;
+    /// Where the caption of the lamp at `position` is drawn, wrapped between words.
+    QRect caption_rect(int position) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -87,12 +87,12 @@ panel_window::panel_window(panel_presenter& presenter, QWidget* parent)
     setAttribute(Qt::WA_QuitOnClose, false);  // closing Form1 alone ends the console
     setFont(panel_text::font_of(text_style::plain, font()));
     metrics_ = std::make_unique<qt_metrics>(*this);
-    const panel_layout layout(presenter_.description(), *metrics_);
-    const screen_size preferred = layout.preferred_size();
-    for (const auto& [control, place] : layout.place(preferred)) {
-        widgets_[control] = make(*control, layout.lamps().diameter);
+    layout_ = std::make_unique<panel_layout>(presenter_.description(), *metrics_);
+    const screen_size preferred = layout_->preferred_size();
+    for (const auto& [control, place] : layout_->place(preferred)) {
+        widgets_[control] = make(*control, layout_->lamps().diameter);
     }
-    setMinimumSize(layout.smallest_size().width, layout.smallest_size().height);
+    setMinimumSize(layout_->smallest_size().width, layout_->smallest_size().height);
     resize(preferred.width, preferred.height);
     draw(presenter_.update());
 
@@ -193,8 +193,7 @@ void panel_window::resizeEvent(QResizeEvent* event) {
 }
 
 void panel_window::lay_out() {
-    const panel_layout layout(presenter_.description(), *metrics_);
-    for (const auto& [control, place] : layout.place({width(), height()})) {
+    for (const auto& [control, place] : layout_->place({width(), height()})) {
         widgets_.at(control)->setGeometry(rect_of(place));
     }
 }
@@ -237,17 +236,21 @@ void panel_window::draw(const panel_update& update) {
     }
 }
 
-void show_beside(const QWidget& form, QWidget& panel) {
+void panel_window::move_beside(const QWidget& form) {
     const QRect frame = form.frameGeometry();
     // The window manager frames both windows alike.
     const QSize decoration = frame.size() - form.size();
-    const QSize wanted = panel.size() + decoration;
-    const QSize smallest = panel.minimumSizeHint() + decoration;
-    const screen_rect place = place_beside(
-        rect_of(frame), {wanted.width(), wanted.height()}, {smallest.width(), smallest.height()},
-        rect_of(form.screen()->availableGeometry()), gap_between_windows);
-    panel.move(place.left, place.top);
-    panel.resize(QSize(place.width, place.height) - decoration);
+    const screen_rect place =
+        place_panel(*layout_, rect_of(frame), rect_of(form.screen()->availableGeometry()),
+                    {decoration.width(), decoration.height()}, gap_between_windows);
+    setMinimumSize(layout_->smallest_size().width, layout_->smallest_size().height);
+    move(place.left, place.top);
+    resize(QSize(place.width, place.height) - decoration);
+    lay_out();  // narrowed, it may keep its size and still move its widgets
+}
+
+void show_beside(const QWidget& form, panel_window& panel) {
+    panel.move_beside(form);
     panel.setAttribute(Qt::WA_ShowWithoutActivating);
     panel.show();
 }

@@ -33,6 +33,9 @@ class panel_window final : public QWidget {
     /// The widget made for the control `name`, or nullptr.
     QWidget* control(std::string_view name) const;
 
+    /// Lays itself out for the room beside `form` on its screen, and goes there.
+    void move_beside(const QWidget& form);
+
   protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -45,13 +48,14 @@ class panel_window final : public QWidget {
 
     panel_presenter& presenter_;
     std::unique_ptr<panel_metrics> metrics_;
+    std::unique_ptr<panel_layout> layout_;
     std::map<const panel_control*, QWidget*> widgets_;
     QTimer timer_;
 };
 
 /// Shows `panel` beside `form`, within the screen's available area, leaving the focus in
 /// `form`: how the panel comes up as the console starts.
-void show_beside(const QWidget& form, QWidget& panel);
+void show_beside(const QWidget& form, panel_window& panel);
 
 /// Shows `panel` and brings it forward.
 void bring_forward(QWidget& panel);

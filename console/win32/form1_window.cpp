@@ -62,9 +62,7 @@ void form1_window::create(HINSTANCE instance, bool ends_program) {
     ends_program_ = ends_program;
     ACCEL f12{FVIRTKEY, VK_F12, open_panel_command};
     accelerators_ = CreateAcceleratorTableW(&f12, 1);
-    dpi_ = screen_dots_per_inch();
-    font_ = fitting_gui_font(dpi_, [this](HFONT font) { return captions_fit(font, dpi_); });
-    line_height_ = win32::line_height(font_.handle());
+    use_dpi(screen_dots_per_inch());
     register_window_class(instance, window_class_name, owned_window_procedure<form1_window>,
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     const SIZE size = window_size(dpi_);
@@ -76,6 +74,15 @@ void form1_window::create(HINSTANCE instance, bool ends_program) {
             "cannot create the console window: " +
             system_text(static_cast<long>(HRESULT_FROM_WIN32(GetLastError()))));
     }
+    if (const int dpi = window_dots_per_inch(window_); dpi != dpi_) {  // another monitor's
+        OnDpiChanged(dpi, nullptr);
+    }
+}
+
+void form1_window::use_dpi(int dots_per_inch) {
+    dpi_ = dots_per_inch;
+    font_ = fitting_gui_font(dpi_, [this](HFONT font) { return captions_fit(font, dpi_); });
+    line_height_ = win32::line_height(font_.handle());
 }
 
 HWND form1_window::control(std::string_view name) const {
@@ -117,6 +124,9 @@ LRESULT form1_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
         case WM_SETFOCUS:
             OnSetFocus();
             return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(w), reinterpret_cast<const RECT*>(l));
+            return 0;
         case WM_CLOSE:
             OnClose();
             return 0;
@@ -125,6 +135,35 @@ LRESULT form1_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
             return 0;
     }
     return DefWindowProcW(window_, message, w, l);
+}
+
+/// Moved to a screen of another scale: the twips and the font scaled to it, where Windows
+/// suggests (or where it is).
+void form1_window::OnDpiChanged(int dots_per_inch, const RECT* suggested) {
+    use_dpi(dots_per_inch);
+    for (std::size_t i = 0; i < layout::controls.size(); ++i) {
+        HWND control = GetDlgItem(window_, control_id(i));
+        const RECT place = control_rectangle(layout::controls[i], dpi_);
+        MoveWindow(control, place.left, place.top, place.right - place.left,
+                   place.bottom - place.top, FALSE);
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);
+    }
+    RECT frame{};
+    GetWindowRect(window_, &frame);
+    if (suggested != nullptr) {
+        frame = *suggested;
+    }
+    SetWindowPos(window_, nullptr, frame.left, frame.top, frame.right - frame.left,
+                 frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Whatever borders the new screen gives the frame, the client area is the form's.
+    RECT client{};
+    GetClientRect(window_, &client);
+    const int width = layout::twips_to_pixels(layout::client_width_twips, dpi_);
+    const int height = layout::twips_to_pixels(layout::client_height_twips, dpi_);
+    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + width - client.right,
+                 frame.bottom - frame.top + height - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window_, nullptr, TRUE);
 }
 
 void form1_window::OnCreate() {

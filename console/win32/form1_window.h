@@ -68,6 +68,8 @@ class form1_window final : private form_host, private log_observer {
     LRESULT HandleMessage(UINT message, WPARAM w, LPARAM l);
 
     void OnCreate();
+    void OnDpiChanged(int dots_per_inch, const RECT* suggested);
+    void use_dpi(int dots_per_inch);
     void OnCommand(int id, int notification);
     void OnPaint();
     void OnPrintClient(HDC dc);

@@ -27,11 +27,11 @@ LOGFONTW default_gui_font(LONG height) {
     return description;
 }
 
-/// The default GUI font's height at `dots_per_inch` and `scale` times its size (pixels,
-/// negative).
+/// The dialog font's height at `dots_per_inch` and `scale` times its size (pixels,
+/// negative). From its size in points, not from the stock font's height: some systems
+/// scale that to the screen already, others keep it at its size at 96 dots per inch.
 LONG scaled_height(int dots_per_inch, double scale) {
-    const LONG at_96 = default_gui_font().lfHeight;
-    return static_cast<LONG>(MulDiv(at_96, dots_per_inch, 96) * scale);
+    return points_height(layout::dialog_points * scale, dots_per_inch);
 }
 
 }  // namespace
@@ -62,10 +62,8 @@ gui_font& gui_font::operator=(gui_font&& other) noexcept {
 }
 
 gui_font fitting_gui_font(int dots_per_inch, const std::function<bool(HFONT)>& fits) {
-    // At the layout's own size, the system's default GUI font scaled as the twips are.
     const auto height_at = [dots_per_inch](double points) {
-        return points >= layout::dialog_points ? scaled_height(dots_per_inch, 1.0)
-                                               : points_height(points, dots_per_inch);
+        return points_height(points, dots_per_inch);
     };
     return gui_font(height_at(layout::dialog_font_points(
         [&](double points) { return fits(gui_font(height_at(points)).handle()); })));
@@ -94,6 +92,33 @@ int screen_dots_per_inch() {
     const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     return dpi;
+}
+
+namespace {
+
+/// A function of user32 that older Windows lack, or nullptr there; `Pointer` its type.
+template <class Pointer>
+Pointer user32_function(const char* name) {
+    const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
+    // Through a function type without parameters, which converts to any other.
+    return reinterpret_cast<Pointer>(reinterpret_cast<void (*)()>(found));
+}
+
+}  // namespace
+
+int window_dots_per_inch(HWND window) {
+    using dpi_for_window = UINT(WINAPI*)(HWND);
+    static const auto dpi_of = user32_function<dpi_for_window>("GetDpiForWindow");
+    const UINT dpi = dpi_of != nullptr ? dpi_of(window) : 0;
+    return dpi != 0 ? static_cast<int>(dpi) : screen_dots_per_inch();
+}
+
+int metric_at(int index, int dots_per_inch) {
+    using metric_for_dpi = int(WINAPI*)(int, UINT);
+    static const auto metric_of = user32_function<metric_for_dpi>("GetSystemMetricsForDpi");
+    return metric_of != nullptr
+               ? metric_of(index, static_cast<UINT>(dots_per_inch))
+               : MulDiv(GetSystemMetrics(index), dots_per_inch, screen_dots_per_inch());
 }
 
 int line_height(HFONT font) {

@@ -31,13 +31,13 @@ class gui_font {
     LONG height_ = 0;
 };
 
-/// The default GUI font for a screen of `dots_per_inch`, at the size the window's captions
-/// fit (layout::dialog_font_points): the size it has at 96 scaled to the screen, as the
-/// twips of the layout are, or smaller until `fits` accepts it.
+/// The default GUI font's face for a screen of `dots_per_inch`, at the size the window's
+/// captions fit (layout::dialog_font_points): 8 points, which scale with the screen as the
+/// twips of the layout do, or smaller until `fits` accepts it.
 gui_font fitting_gui_font(int dots_per_inch, const std::function<bool(HFONT)>& fits);
 
-/// The default GUI font for a screen of `dots_per_inch`, `scale` times its size, of the
-/// given weight (FW_NORMAL, FW_BOLD).
+/// The default GUI font's face for a screen of `dots_per_inch`, `scale` times 8 points, of
+/// the given weight (FW_NORMAL, FW_BOLD).
 gui_font scaled_gui_font(int dots_per_inch, double scale = 1.0, LONG weight = FW_NORMAL);
 
 /// A fixed-pitch font as tall as the default GUI font, for text in columns.
@@ -45,6 +45,13 @@ gui_font fixed_pitch_font(int dots_per_inch);
 
 /// Pixels per inch of the screen, as the system scales for it.
 int screen_dots_per_inch();
+
+/// Pixels per inch of the screen `window` is on: its monitor's, where Windows scales each
+/// monitor apart (Windows 10 1607 and later), the system's elsewhere.
+int window_dots_per_inch(HWND window);
+
+/// The system metric `index` (SM_CXVSCROLL...) on a screen of `dots_per_inch`.
+int metric_at(int index, int dots_per_inch);
 
 /// The height of one line of text in `font`, spacing included.
 int line_height(HFONT font);

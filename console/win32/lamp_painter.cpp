@@ -28,7 +28,6 @@ void paint_row(HDC dc, const RECT& area, const lamp_colours& colours,
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     HGDIOBJ previous_pen = SelectObject(dc, GetStockObject(BLACK_PEN));
-    const int cell = area.right / 8;
     for (int position = 0; position < 8; ++position) {
         const auto at = static_cast<std::size_t>(position);
         const solid_brush brush(colours[at]);
@@ -36,7 +35,7 @@ void paint_row(HDC dc, const RECT& area, const lamp_colours& colours,
         const RECT lamp = lamp_rect(area, position, diameter);
         Ellipse(dc, lamp.left, lamp.top, lamp.right, lamp.bottom);
         SelectObject(dc, previous_brush);
-        RECT caption{position * cell, lamp.bottom + 3, (position + 1) * cell, area.bottom};
+        RECT caption = caption_rect(area, position, diameter);
         const std::wstring text = to_utf16(at < captions.size() ? captions[at] : "");
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &caption,
                   DT_CENTER | DT_TOP | DT_WORDBREAK | DT_NOPREFIX);
@@ -50,6 +49,12 @@ RECT lamp_rect(const RECT& row, int position, int diameter) {
     const int cell = (row.right - row.left) / 8;
     const int left = row.left + position * cell + (cell - diameter) / 2;
     return {left, row.top + 1, left + diameter, row.top + 1 + diameter};
+}
+
+RECT caption_rect(const RECT& row, int position, int diameter) {
+    const int cell = (row.right - row.left) / 8;
+    const int left = row.left + position * cell;
+    return {left, lamp_rect(row, position, diameter).bottom + 3, left + cell, row.bottom};
 }
 
 void paint_lamps(HDC dc, const RECT& row, const lamp_colours& colours,

@@ -67,20 +67,33 @@ window_kind kind_of(control_kind kind) {
 /// The sizes only Windows can tell, in the panel's fonts.
 class win32_metrics final : public panel_metrics {
   public:
-    explicit win32_metrics(std::function<HFONT(text_style)> font_of)
-        : font_of_(std::move(font_of)) {}
+    /// In the fonts `font_of` gives, on a screen of `dots_per_inch` (as it changes).
+    win32_metrics(std::function<HFONT(text_style)> font_of, const int& dots_per_inch)
+        : font_of_(std::move(font_of)), dpi_(dots_per_inch) {}
 
     screen_size text_size(text_style style, std::string_view text, int wrap_width) const override {
         const SIZE size = win32::text_size(font_of_(style), to_utf16(text), wrap_width);
         return {size.cx, size.cy};
     }
-    int check_mark_width() const override { return GetSystemMetrics(SM_CXMENUCHECK) + 8; }
-    int arrow_width() const override { return GetSystemMetrics(SM_CXVSCROLL); }
-    int field_height() const override { return line_height(font_of_(text_style::plain)) + 10; }
+    int check_mark_width() const override {
+        return metric_at(SM_CXMENUCHECK, dpi_) + MulDiv(8, dpi_, 96);
+    }
+    int arrow_width() const override { return metric_at(SM_CXVSCROLL, dpi_); }
+    int field_height() const override {
+        return line_height(font_of_(text_style::plain)) + MulDiv(10, dpi_, 96);
+    }
 
   private:
     std::function<HFONT(text_style)> font_of_;
+    const int& dpi_;
 };
+
+/// The size of the panel's window around a client area of `client`.
+screen_size framed(screen_size client) {
+    RECT frame{0, 0, client.width, client.height};
+    AdjustWindowRectEx(&frame, window_style, FALSE, 0);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
 
 bool checked(HWND box) {
     return SendMessageW(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
@@ -101,11 +114,10 @@ panel_window::~panel_window() {
 }
 
 void panel_window::create(HINSTANCE instance) {
-    const int dpi = screen_dots_per_inch();
-    fonts_ = {scaled_gui_font(dpi), scaled_gui_font(dpi, 1.0, FW_BOLD),
-              scaled_gui_font(dpi, 1.4, FW_BOLD), scaled_gui_font(dpi, 0.9), fixed_pitch_font(dpi)};
     banner_brush_ = CreateSolidBrush(colour_of(panel_colours::banner));
-    metrics_ = std::make_unique<win32_metrics>([this](text_style style) { return font_of(style); });
+    metrics_ =
+        std::make_unique<win32_metrics>([this](text_style style) { return font_of(style); }, dpi_);
+    use_dpi(screen_dots_per_inch());
     register_window_class(instance, window_class_name, owned_window_procedure<panel_window>,
                           reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     const std::wstring title = to_utf16(presenter_.title());
@@ -115,13 +127,36 @@ void panel_window::create(HINSTANCE instance) {
             "cannot create the panel window: " +
             system_text(static_cast<long>(HRESULT_FROM_WIN32(GetLastError()))));
     }
-    const screen_size client = layout().preferred_size();
-    const screen_size smallest = layout().smallest_size();
-    smallest_ = {smallest.width, smallest.height};
-    RECT frame{0, 0, client.width, client.height};
-    AdjustWindowRectEx(&frame, window_style, FALSE, 0);
-    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    if (const int dpi = window_dots_per_inch(window_); dpi != dpi_) {  // another monitor's
+        use_dpi(dpi);
+    }
+    const screen_size frame = framed(layout_->preferred_size());
+    SetWindowPos(window_, nullptr, 0, 0, frame.width, frame.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+/// The fonts and the layout for a screen of `dots_per_inch`, and the fonts of the controls
+/// made already.
+void panel_window::use_dpi(int dots_per_inch) {
+    dpi_ = dots_per_inch;
+    fonts_ = {scaled_gui_font(dpi_), scaled_gui_font(dpi_, 1.0, FW_BOLD),
+              scaled_gui_font(dpi_, 1.4, FW_BOLD), scaled_gui_font(dpi_, 0.9),
+              fixed_pitch_font(dpi_)};
+    layout_ = std::make_unique<panel_layout>(presenter_.description(), *metrics_);
+    lamp_diameter_ = layout_->lamps().diameter;
+    for (const made& entry : made_) {
+        SendMessageW(entry.window, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(font_of(style_of(entry.control->kind))), FALSE);
+    }
+}
+
+/// Moved to a screen of another scale: laid out again for it, in the frame Windows suggests.
+void panel_window::OnDpiChanged(int dots_per_inch, const RECT& suggested) {
+    use_dpi(dots_per_inch);
+    layout_->fit_width(suggested.right - suggested.left - framed({0, 0}).width);
+    SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    OnSize();
 }
 
 HWND panel_window::control(std::string_view name) const {
@@ -142,10 +177,6 @@ std::size_t panel_window::index_of(std::string_view name) const {
                : static_cast<std::size_t>(std::ranges::find_if(made_, named) - made_.begin());
 }
 
-panel_layout panel_window::layout() const {
-    return {presenter_.description(), *metrics_};
-}
-
 HFONT panel_window::font_of(text_style style) const {
     return fonts_.at(static_cast<std::size_t>(style)).handle();
 }
@@ -157,6 +188,9 @@ LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
             return 0;
         case WM_SIZE:
             OnSize();
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(w), *reinterpret_cast<const RECT*>(l));
             return 0;
         case WM_GETMINMAXINFO:
             OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(l));
@@ -194,9 +228,7 @@ LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
 }
 
 void panel_window::OnCreate() {
-    const panel_layout laid_out = layout();
-    lamp_diameter_ = laid_out.lamps().diameter;
-    for (const auto& [control, place] : laid_out.place(laid_out.preferred_size())) {
+    for (const auto& [control, place] : layout_->place(layout_->preferred_size())) {
         make(*control);
     }
     draw(presenter_.update());
@@ -231,8 +263,7 @@ HWND panel_window::make_window(const panel_control& control, int id) {
 void panel_window::OnSize() {
     RECT client{};
     GetClientRect(window_, &client);
-    const panel_layout laid_out = layout();
-    for (const auto& [control, place] : laid_out.place({client.right, client.bottom})) {
+    for (const auto& [control, place] : layout_->place({client.right, client.bottom})) {
         // A combo box's window takes in its list, opened.
         const int list = control->kind == choice || control->kind == entry ? 8 * place.height : 0;
         MoveWindow(std::ranges::find(made_, control, &made::control)->window, place.left, place.top,
@@ -245,9 +276,8 @@ void panel_window::OnGetMinMaxInfo(MINMAXINFO& limits) const {
     if (window_ == nullptr) {
         return;  // not created yet: nothing to measure with
     }
-    RECT smallest{0, 0, smallest_.cx, smallest_.cy};
-    AdjustWindowRectEx(&smallest, window_style, FALSE, 0);
-    limits.ptMinTrackSize = {smallest.right - smallest.left, smallest.bottom - smallest.top};
+    const screen_size smallest = framed(layout_->smallest_size());
+    limits.ptMinTrackSize = {smallest.width, smallest.height};
 }
 
 void panel_window::OnCommand(int id, int notification) {
@@ -336,27 +366,25 @@ void panel_window::draw(const panel_update& update) {
     }
 }
 
-void show_beside(HWND form, HWND panel) {
+void panel_window::move_beside(HWND form) {
     RECT form_frame{};
-    RECT panel_frame{};
     GetWindowRect(form, &form_frame);
-    GetWindowRect(panel, &panel_frame);
     MONITORINFO screen{};
     screen.cbSize = sizeof screen;
     GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTONEAREST), &screen);
-    MINMAXINFO limits{};
-    SendMessageW(panel, WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
     const auto rect_of = [](const RECT& r) {
         return screen_rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
     };
-    const screen_rect place =
-        place_beside(rect_of(form_frame),
-                     {panel_frame.right - panel_frame.left, panel_frame.bottom - panel_frame.top},
-                     {limits.ptMinTrackSize.x, limits.ptMinTrackSize.y}, rect_of(screen.rcWork),
-                     gap_between_windows);
-    SetWindowPos(panel, nullptr, place.left, place.top, place.width, place.height,
+    const screen_rect place = place_panel(*layout_, rect_of(form_frame), rect_of(screen.rcWork),
+                                          framed({0, 0}), gap_between_windows);
+    SetWindowPos(window_, nullptr, place.left, place.top, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(panel, SW_SHOWNOACTIVATE);
+    OnSize();  // narrowed, it may keep its size and still move its controls
+}
+
+void show_beside(HWND form, panel_window& panel) {
+    panel.move_beside(form);
+    ShowWindow(panel.handle(), SW_SHOWNOACTIVATE);
 }
 
 void bring_forward(HWND panel) {

@@ -42,6 +42,9 @@ class panel_window final {
     /// Draws what changed; nothing at all while the panel is hidden.
     void refresh();
 
+    /// Lays itself out for the room beside `form` in its screen's work area, and goes there.
+    void move_beside(HWND form);
+
   private:
     template <class Owner>
     friend LRESULT CALLBACK owned_window_procedure(HWND, UINT, WPARAM, LPARAM);
@@ -49,6 +52,8 @@ class panel_window final {
 
     void OnCreate();
     void OnSize();
+    void OnDpiChanged(int dots_per_inch, const RECT& suggested);
+    void use_dpi(int dots_per_inch);
     void OnGetMinMaxInfo(MINMAXINFO& limits) const;
     void OnCommand(int id, int notification);
     bool OnSetCursor();
@@ -68,7 +73,6 @@ class panel_window final {
     /// Where the control `name` is in made_; made_.size() if nowhere.
     std::size_t index_of(std::string_view name) const;
     HFONT font_of(text_style style) const;
-    panel_layout layout() const;
     void draw(const panel_update& update);
 
     panel_presenter& presenter_;
@@ -77,13 +81,14 @@ class panel_window final {
     HWND window_ = nullptr;
     std::array<gui_font, 5> fonts_;  ///< by text_style
     std::unique_ptr<panel_metrics> metrics_;
+    std::unique_ptr<panel_layout> layout_;
     HBRUSH banner_brush_ = nullptr;
-    SIZE smallest_{};  ///< the client area's smallest size
+    int dpi_ = 96;
 };
 
 /// Shows `panel` beside `form`, within the work area of its screen, leaving the focus in
 /// `form`: how the panel comes up as the console starts.
-void show_beside(HWND form, HWND panel);
+void show_beside(HWND form, panel_window& panel);
 
 /// Shows `panel` and brings it forward.
 void bring_forward(HWND panel);

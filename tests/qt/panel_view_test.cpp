@@ -19,47 +19,13 @@
 #include "console/qt/line_list.h"
 #include "console/qt/panel_text.h"
 #include "console/transcript_text.h"
-#include "support/simulated_console.h"
+#include "panel_fixture.h"
 
 namespace helio {
 namespace {
 
 using namespace std::chrono_literals;
 using panel_text::from_utf8;
-
-/// Form1 and the panel drawn from its presenter over the simulated heliograph, as the
-/// console runs them on Linux, on a clock that moves 50 µs at every reading.
-class PanelViewTest : public ::testing::Test {
-  protected:
-    PanelViewTest() {
-        window.set_error_presenter([this](QWidget*, const QString& message) {
-            sim->host.show_error(message.toStdString());
-        });
-        on_f12(window, [this] { bring_forward(panel); });
-        window.show();
-        show_beside(window, panel);
-    }
-
-    void click(std::string_view name) {
-        QTest::mouseClick(qobject_cast<QPushButton*>(window.control(name)), Qt::LeftButton);
-        panel.refresh();
-    }
-
-    template <class Widget>
-    Widget* find(const char* name) const {
-        auto* widget = qobject_cast<Widget*>(panel.control(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
-    QString label(const char* name) const { return find<QLabel>(name)->text(); }
-
-    std::unique_ptr<test::simulated_console> sim = test::make_sim().step(50us).build();
-    line_monitor monitor{sim->model};
-    virtual_instrument instrument{sim->factory};
-    panel_presenter presenter{sim->model, monitor, &instrument, panel_titles::simulator};
-    Form1 window{sim->model};
-    panel_window panel{presenter};
-};
 
 TEST_F(PanelViewTest, DrawsTheTranscriptLabelsAndLampsThePresenterGives) {
     click("Command1");  // 1.5 s of travel: the run of reads of 9 grows at every keep-alive

@@ -39,7 +39,7 @@ class PanelOnInstrumentTest : public ::testing::Test {
                 panel.emplace(*presenter);
                 panel->create(GetModuleHandleW(nullptr));
                 loop.add_dialog(panel->handle());
-                win32::show_beside(window.handle(), panel->handle());
+                win32::show_beside(window.handle(), *panel);
             }
             win32::bring_forward(panel->handle());
         });
