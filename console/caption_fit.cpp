@@ -24,13 +24,4 @@ bool captions_fit(const caption_measure& measure, int dots_per_inch) {
     });
 }
 
-double dialog_font_points(const std::function<bool(double points)>& fits) {
-    constexpr double smallest = 6.5;
-    double points = dialog_points;
-    while (points > smallest && !fits(points)) {
-        points -= 0.5;
-    }
-    return points;
-}
-
 }  // namespace helio::layout

@@ -28,6 +28,13 @@ bool captions_fit(const caption_measure& measure, int dots_per_inch);
 /// The layout was drawn in twips for the classic 8-point dialog font, and desktop faces run
 /// wider: the size, in points, from 8 down by half a point to 6.5 at least, at which `fits`
 /// first says every caption fits. A caption cut off is worse than a small one.
-double dialog_font_points(const std::function<bool(double points)>& fits);
+inline double dialog_font_points(const std::function<bool(double points)>& fits) {
+    constexpr double smallest = 6.5;
+    double points = dialog_points;
+    while (points > smallest && !fits(points)) {
+        points -= 0.5;
+    }
+    return points;
+}
 
 }  // namespace helio::layout

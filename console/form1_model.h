@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "console/watched_console.h"
 #include "console/work_queue.h"
 #include "sequences/message_log.h"
 #include "sequences/sequence_context.h"
@@ -35,22 +36,6 @@ class form_host {
     virtual void close_window() {}
 };
 
-/// Told of every line added to the message log.
-class log_observer {
-  public:
-    virtual ~log_observer() = default;
-    virtual void line_logged(const std::string& text) = 0;
-};
-
-/// Told of every error the operator is shown, with the message: a press that ended in an
-/// error, or what the console found wrong with the I/O component outside any press
-/// (nothing of it goes to the message log).
-class failure_observer {
-  public:
-    virtual ~failure_observer() = default;
-    virtual void error_reported(const std::string& message) = 0;
-};
-
 /// Told as each command of the instrument's queue starts and ends (a press: its control's
 /// name), failed or not.
 class command_observer {
@@ -63,7 +48,10 @@ class command_observer {
 /// The console window without its widgets: the button handlers, the setpoint entry's text
 /// (`consigne`), the message log and the queue of work for the instrument. Both views
 /// drive this one object.
-class form1_model final : public message_log, private wait_observer, private port_observer {
+class form1_model final : public message_log,
+                          public watched_console,
+                          private wait_observer,
+                          private port_observer {
   public:
     /// Lines kept for drawing, the newest; observers hear of every line.
     static constexpr std::size_t kept_messages = 10000;
@@ -112,7 +100,7 @@ class form1_model final : public message_log, private wait_observer, private por
     void submit(instrument_command command);
 
     /// A command's sequence is running: the port is in use.
-    bool busy() const { return busy_; }
+    bool busy() const override { return busy_; }
     /// A command is running or waits to, or the operator is being told how one failed.
     bool working() const { return queue_.working(); }
 
@@ -127,11 +115,13 @@ class form1_model final : public message_log, private wait_observer, private por
     const std::deque<std::string>& messages() const { return messages_; }
     void log_line(const std::string& text) override;
 
-    sequence_context& context() { return context_; }
-    void add_log_observer(log_observer& observer) { log_observers_.add(observer); }
-    void remove_log_observer(log_observer& observer) { log_observers_.remove(observer); }
-    void add_failure_observer(failure_observer& observer) { failure_observers_.add(observer); }
-    void remove_failure_observer(failure_observer& observer) {
+    sequence_context& context() override { return context_; }
+    void add_log_observer(log_observer& observer) override { log_observers_.add(observer); }
+    void remove_log_observer(log_observer& observer) override { log_observers_.remove(observer); }
+    void add_failure_observer(failure_observer& observer) override {
+        failure_observers_.add(observer);
+    }
+    void remove_failure_observer(failure_observer& observer) override {
         failure_observers_.remove(observer);
     }
     void add_command_observer(command_observer& observer) { command_observers_.add(observer); }

@@ -8,15 +8,6 @@
 
 namespace helio {
 
-std::optional<std::int32_t> position_of_code(std::int32_t code) {
-    for (std::size_t i = 1; i < go_table.size(); ++i) {
-        if (go_table[i] == code) {
-            return static_cast<std::int32_t>(i) - 11;
-        }
-    }
-    return std::nullopt;
-}
-
 entry_error::entry_error(std::string entry, reason why)
     : heliograph_error("setpoint entry '" + entry + "' is " +
                        (why == reason::too_large ? "too large" : "not a number")),

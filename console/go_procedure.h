@@ -2,9 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -31,19 +29,6 @@ class entry_error : public heliograph_error {
     std::string entry_;
     reason why_;
 };
-
-/// The setpoint codes GO accepts: entry i (1 to 21) holds the code of position i - 11;
-/// entry 0 is never searched.
-inline constexpr std::array<std::int32_t, 22> go_table = [] {
-    std::array<std::int32_t, 22> table{};
-    for (std::size_t i = 0; i < setpoint_table.size(); ++i) {
-        table[i + 1] = setpoint_table[i];
-    }
-    return table;
-}();
-
-/// The blade position whose code is `code`, searching entries 1 to 21 in order.
-std::optional<std::int32_t> position_of_code(std::int32_t code);
 
 /// The typed text as an integer, read with the platform's conversion `numbers`; an
 /// entry_error when it is not one.

@@ -7,22 +7,22 @@
 
 namespace helio {
 
-line_monitor::line_monitor(form1_model& model, std::size_t capacity)
-    : model_(model),
-      time_(model.context().time),
+line_monitor::line_monitor(watched_console& console, std::size_t capacity)
+    : console_(console),
+      time_(console.context().time),
       capacity_(std::max<std::size_t>(capacity, 1)),
       origin_(time_.now()) {
-    model_.context().port.add_observer(*this);
-    model_.add_log_observer(*this);
-    model_.context().wait_observers.add(*this);
-    model_.add_failure_observer(*this);
+    console_.context().port.add_observer(*this);
+    console_.add_log_observer(*this);
+    console_.context().wait_observers.add(*this);
+    console_.add_failure_observer(*this);
 }
 
 line_monitor::~line_monitor() {
-    model_.remove_failure_observer(*this);
-    model_.context().wait_observers.remove(*this);
-    model_.remove_log_observer(*this);
-    model_.context().port.remove_observer(*this);
+    console_.remove_failure_observer(*this);
+    console_.context().wait_observers.remove(*this);
+    console_.remove_log_observer(*this);
+    console_.context().port.remove_observer(*this);
 }
 
 transcript_entry& line_monitor::append(transcript_entry::kind what, std::int32_t value) {

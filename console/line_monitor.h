@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "console/form1_model.h"
+#include "console/watched_console.h"
 #include "sequences/sequence_context.h"
 #include "ttl/clock.h"
 #include "ttl/port_access.h"
@@ -59,8 +59,8 @@ class line_monitor final : private port_observer,
   public:
     static constexpr std::size_t default_capacity = 5000;
 
-    /// Starts listening to the lines, the log and the waits of `model`, until destroyed.
-    explicit line_monitor(form1_model& model, std::size_t capacity = default_capacity);
+    /// Starts listening to the lines, the log and the waits of `console`, until destroyed.
+    explicit line_monitor(watched_console& console, std::size_t capacity = default_capacity);
     ~line_monitor() override;
 
     line_monitor(const line_monitor&) = delete;
@@ -95,7 +95,7 @@ class line_monitor final : private port_observer,
 
     /// When the monitor started: the transcript's times count from here.
     clock::time_point origin() const { return origin_; }
-    const std::string& decimal_separator() const { return model_.context().decimal_separator; }
+    const std::string& decimal_separator() const { return console_.context().decimal_separator; }
 
   private:
     void output_written(std::int32_t value) override;
@@ -108,7 +108,7 @@ class line_monitor final : private port_observer,
 
     transcript_entry& append(transcript_entry::kind what, std::int32_t value);
 
-    form1_model& model_;
+    watched_console& console_;
     const clock& time_;
     std::size_t capacity_;
     clock::time_point origin_;

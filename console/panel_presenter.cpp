@@ -72,9 +72,9 @@ constexpr std::array<std::pair<std::string_view, switch_setter>, 3> switches{{
 
 }  // namespace
 
-panel_presenter::panel_presenter(form1_model& model, const line_monitor& monitor,
+panel_presenter::panel_presenter(watched_console& console, const line_monitor& monitor,
                                  virtual_instrument* instrument, std::string_view title)
-    : model_(model),
+    : console_(console),
       monitor_(monitor),
       instrument_(instrument),
       title_(title),
@@ -84,11 +84,11 @@ panel_presenter::panel_presenter(form1_model& model, const line_monitor& monitor
     if (instrument_ != nullptr) {
         violations_.emplace(*instrument_, monitor_);
     }
-    model_.context().wait_observers.add(*this);
+    console_.context().wait_observers.add(*this);
 }
 
 panel_presenter::~panel_presenter() {
-    model_.context().wait_observers.remove(*this);
+    console_.context().wait_observers.remove(*this);
 }
 
 panel_update panel_presenter::update() {

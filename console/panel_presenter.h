@@ -14,12 +14,12 @@
 #include <variant>
 #include <vector>
 
-#include "console/form1_model.h"
 #include "console/line_monitor.h"
 #include "console/panel_colours.h"
 #include "console/panel_description.h"
 #include "console/panel_followers.h"
 #include "console/virtual_instrument.h"
+#include "console/watched_console.h"
 
 namespace helio {
 
@@ -64,8 +64,8 @@ class panel_presenter final : private wait_observer {
     static constexpr std::chrono::milliseconds refresh_interval{50};
 
     /// `instrument` is null on the real instrument: the panel is then the line monitor alone.
-    panel_presenter(form1_model& model, const line_monitor& monitor, virtual_instrument* instrument,
-                    std::string_view title);
+    panel_presenter(watched_console& console, const line_monitor& monitor,
+                    virtual_instrument* instrument, std::string_view title);
     ~panel_presenter() override;
 
     panel_presenter(const panel_presenter&) = delete;
@@ -77,7 +77,7 @@ class panel_presenter final : private wait_observer {
     /// What the controls show now; the lists' changes since the last update, handed out once.
     panel_update update();
     /// A sequence is running: the view shows the busy cursor.
-    bool busy() const { return model_.busy(); }
+    bool busy() const { return console_.busy(); }
     /// `refresh` is called at every keep-alive of a wait, so that the view follows the
     /// mechanisms while Form1 is busy.
     void on_keep_alive(std::function<void()> refresh) { keep_alive_ = std::move(refresh); }
@@ -94,7 +94,7 @@ class panel_presenter final : private wait_observer {
     void add_monitor(panel_update& update);
     void add_instrument(panel_update& update);
 
-    form1_model& model_;
+    watched_console& console_;
     const line_monitor& monitor_;
     virtual_instrument* instrument_;
     std::string title_;

@@ -4,7 +4,6 @@
 
 #include <cmath>
 
-#include "console/go_procedure.h"
 #include "console/transcript_text.h"
 #include "sequences/blade_positioning.h"
 

@@ -35,6 +35,15 @@ std::int32_t get_consigne(std::int32_t position) {
     return setpoint_table[static_cast<std::size_t>(index)];
 }
 
+std::optional<std::int32_t> position_of_code(std::int32_t code) {
+    for (std::size_t i = 0; i < setpoint_table.size(); ++i) {
+        if (setpoint_table[i] == code) {
+            return static_cast<std::int32_t>(i) + lowest_position;
+        }
+    }
+    return std::nullopt;
+}
+
 void move_blades(sequence_context& context, std::int32_t position) {
     const std::int32_t setpoint = get_consigne(position);
     context.blade_observers.notify([&](blade_observer& o) { o.blades_moving(position); });

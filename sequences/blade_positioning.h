@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,9 @@ inline constexpr std::array<std::int32_t, 21> setpoint_table{35,  45,  54,  63, 
 
 /// The setpoint code of `position`; bounds_error outside -10 to +10.
 std::int32_t get_consigne(std::int32_t position);
+
+/// The position whose setpoint code is `code`, if one is.
+std::optional<std::int32_t> position_of_code(std::int32_t code);
 
 /// Moves the blades to `position`: logs the setpoint, transfers it in two strobed halves
 /// (low three bits with both strobes, high five bits with strobe A), releases the lines,

@@ -192,15 +192,11 @@ TEST(ConvertConsigne, NoNumberAndTooLargeAreTwoEntryErrors) {
     }
 }
 
-TEST(GoTable, HoldsTheSetpointsInEntries1To21) {
-    EXPECT_EQ(go_table[0], 0);
-    EXPECT_EQ(go_table[1], 35);
-    EXPECT_EQ(go_table[11], 128);
-    EXPECT_EQ(go_table[21], 231);
+TEST(PositionOfCode, FindsEachOfThe21SetpointsAndNoOtherCode) {
     EXPECT_EQ(position_of_code(35), -10);
     EXPECT_EQ(position_of_code(128), 0);
     EXPECT_EQ(position_of_code(231), 10);
-    EXPECT_FALSE(position_of_code(0)) << "entry 0 is never searched";
+    EXPECT_FALSE(position_of_code(0)) << "no position has code 0";
     EXPECT_FALSE(position_of_code(36));
 }
 

@@ -6,9 +6,7 @@
 #include <chrono>
 #include <initializer_list>
 
-#include "simulator/heliograph_controller.h"
-#include "simulator/simulated_component_factory.h"
-#include "ttl/port_access.h"
+#include "support/simulated_port.h"
 
 namespace helio::sim {
 namespace {
@@ -17,8 +15,11 @@ using namespace std::chrono_literals;
 
 constexpr std::uint8_t button = 1, at_sighting = 2, at_ccd = 4, blades_ready = 8;
 
-class ControllerTest : public ::testing::Test {
+/// The simulated heliograph alone, on a clock that moves only when told.
+class ControllerTest : public ::testing::Test, protected test::simulated_port {
   protected:
+    ControllerTest() : simulated_port(test::make_sim()) {}
+
     void write(std::initializer_list<std::int32_t> values) {
         for (const std::int32_t value : values) {
             controller.write_outputs(value);
@@ -29,9 +30,6 @@ class ControllerTest : public ::testing::Test {
         const int high = code & 248;
         write({low, low + 3, low, high, high + 1, high, 0});
     }
-
-    manual_clock time;
-    heliograph_controller controller{time};
 };
 
 TEST_F(ControllerTest, StartsAtTheCcdStopWithBladesInPositionAndTheButtonActive) {
@@ -184,13 +182,7 @@ TEST_F(ControllerTest, AHighPartNeedsAFreshLowPartEachTime) {
     EXPECT_EQ(controller.last_setpoint(), 178) << "the stale low bits are used again";
 }
 
-class DeviceTest : public ::testing::Test {
-  protected:
-    manual_clock time;
-    heliograph_controller controller{time};
-    simulated_component_factory factory{controller};
-    port_access port{factory};
-};
+using DeviceTest = ControllerTest;
 
 TEST_F(DeviceTest, EveryInstanceIsAHandleOnTheOneController) {
     port.write_output(8);

@@ -6,9 +6,7 @@
 
 #include "sequences/blade_positioning.h"
 #include "sequences/strobed_commands.h"
-#include "simulator/heliograph_controller.h"
-#include "simulator/simulated_component_factory.h"
-#include "support/recorders.h"
+#include "support/simulated_port.h"
 #include "ttl/errors.h"
 
 namespace helio {
@@ -34,21 +32,15 @@ class wait_counter final : public wait_observer {
 
 /// The sequences against the simulated heliograph, on a clock that moves 100 us per
 /// reading, so that every wait passes through simulated time without real time.
-class StatusWaitTest : public ::testing::Test {
+class StatusWaitTest : public ::testing::Test, protected test::simulated_port {
   protected:
-    StatusWaitTest() {
+    StatusWaitTest() : simulated_port(test::make_sim().step(100us)) {
         context.wait_observers.add(counter);
-        port.add_observer(ports);
     }
 
-    manual_clock time{100us};
-    sim::heliograph_controller controller{time};
-    sim::simulated_component_factory factory{controller};
-    port_access port{factory};
     test::line_recorder log;
     sequence_context context{port, log, time};
     wait_counter counter;
-    test::port_recorder ports;
 };
 
 TEST_F(StatusWaitTest, AStuckMechanismTimesOutAtTheLimitNotBefore) {

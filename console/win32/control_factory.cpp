@@ -2,9 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include "console/win32/control_factory.h"
 
-#include <commctrl.h>
-
-#include <stdexcept>
 #include <string>
 
 #include "console/caption_fit.h"
@@ -30,10 +27,6 @@ window_kind kind_of(layout::control_kind kind) {
             return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     }
     return {L"STATIC", SS_LEFT, 0};
-}
-
-HINSTANCE instance_of(HWND window) {
-    return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
 }
 
 /// Pixels a push button's frame keeps on either side of its caption.
@@ -87,50 +80,6 @@ HWND create_control(HWND parent, const layout::control_spec& item, int id, int d
         SendMessageW(control, EM_SETLIMITTEXT, layout::setpoint_entry_max_length, 0);
     }
     return control;
-}
-
-HWND create_child(HWND parent, const wchar_t* class_name, std::string_view caption, DWORD style,
-                  int id, HFONT font, DWORD extended_style) {
-    HWND child = CreateWindowExW(extended_style, class_name, to_utf16(caption).c_str(),
-                                 WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 instance_of(parent), nullptr);
-    if (child == nullptr) {
-        throw std::runtime_error("cannot create a control");
-    }
-    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return child;
-}
-
-void add_choice(HWND combo, std::string_view text) {
-    const std::wstring wide = to_utf16(text);
-    SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-}
-
-HWND combo_entry(HWND combo) {
-    COMBOBOXINFO parts{};
-    parts.cbSize = sizeof parts;
-    return GetComboBoxInfo(combo, &parts) && parts.hwndItem != nullptr ? parts.hwndItem : combo;
-}
-
-HWND create_tooltip(HWND parent, HWND control, std::string_view text) {
-    HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                                   WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr,
-                                   instance_of(parent), nullptr);
-    if (tooltip == nullptr) {
-        return nullptr;
-    }
-    std::wstring wide = to_utf16(text);
-    TOOLINFOW tool{};
-    // The size common controls 5 and 6 both accept.
-    tool.cbSize = TTTOOLINFOW_V2_SIZE;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = parent;
-    tool.uId = reinterpret_cast<UINT_PTR>(control);
-    tool.lpszText = wide.data();
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    return tooltip;
 }
 
 }  // namespace helio::win32

@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "console/win32/control_factory.h"
+#include "console/win32/child_controls.h"
 #include "console/win32/control_text.h"
 #include "console/win32/lamp_painter.h"
 #include "console/win32/list_box.h"

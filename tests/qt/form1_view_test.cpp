@@ -21,10 +21,8 @@
 #include "app/trace_sink.h"
 #include "console/form_layout.h"
 #include "console/qt/locale_number_format.h"
-#include "simulator/heliograph_controller.h"
-#include "simulator/simulated_component_factory.h"
 #include "support/every_button_script.h"
-#include "support/recorders.h"
+#include "support/simulated_console.h"
 
 namespace {
 
@@ -37,12 +35,13 @@ QString text_of(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-/// The Qt window over the model over the simulated heliograph, on simulated time.
-class Form1ViewTest : public ::testing::Test {
+/// The Qt window over the model over the simulated heliograph, in real time with the
+/// mechanisms ten times as fast.
+class Form1ViewTest : public ::testing::Test, protected helio::test::simulated_console {
   protected:
-    Form1ViewTest() {
-        port.add_observer(ports);
-        controller.set_travel_scale(0.1);
+    Form1ViewTest()
+        : simulated_console(
+              helio::test::make_sim().real_time().travel_scale(0.1).decimal_separator(".")) {
         window.set_error_presenter(
             [this](QWidget*, const QString& message) { errors.push_back(message); });
         window.show();
@@ -57,13 +56,7 @@ class Form1ViewTest : public ::testing::Test {
         QTest::mouseClick(button, Qt::LeftButton);
     }
 
-    helio::steady_clock_source time;
-    helio::sim::heliograph_controller controller{time};
-    helio::sim::simulated_component_factory factory{controller};
-    helio::port_access port{factory};
-    helio::form1_model model{port, time, "."};
     Form1 window{model};
-    helio::test::port_recorder ports;
     std::vector<QString> errors;
 };
 
@@ -204,14 +197,14 @@ TEST_F(Form1ViewTest, EveryButtonPressedInTheWindowSendsItsBytesAndLogsItsLines)
     const std::string trace_path = directory.filePath("trace.txt").toStdString();
     {
         helio::trace_sink trace(trace_path, model);
-        for (const helio::test::scripted_press& press : helio::test::every_button_script()) {
+        helio::test::play_every_button(model, [&](const helio::test::scripted_press& press) {
             if (!press.typed.empty()) {
                 auto* entry = qobject_cast<QLineEdit*>(window.control("Text1"));
                 entry->clear();
                 QTest::keyClicks(entry, text_of(press.typed));
             }
             click(press.control);
-        }
+        });
     }
     std::ifstream trace(trace_path);
     EXPECT_EQ(helio::test::trace_without_reads(trace), helio::test::every_button_trace());

@@ -6,16 +6,9 @@
 
 namespace helio::test {
 
-console_rig::console_rig(clock::duration step, double travel_scale) : time(step) {
-    controller.set_travel_scale(travel_scale);
-    model.set_host(&screen);
-    model.add_log_observer(screen);
-    port.add_observer(ports);
-}
-
 press_record console_rig::press(std::string_view control) {
-    screen.clear();
-    ports = port_counter();
+    host.clear();
+    ports.clear();
     press_record record;
     const auto& violations = controller.monitor().violations();
     const std::size_t breaches_before = violations.size();
@@ -26,11 +19,11 @@ press_record console_rig::press(std::string_view control) {
 
     record.handled = model.press(control);
 
-    record.busy_after = model.busy() || screen.started != screen.finished;
-    record.errors = screen.errors;
-    record.lines = screen.lines;
+    record.busy_after = model.busy() || host.started != host.finished;
+    record.errors = host.errors;
+    record.lines = host.lines;
     record.accesses = factory.accesses() - accesses_before;
-    record.writes = ports.writes;
+    record.writes = static_cast<int>(ports.writes.size());
     record.outputs_after = controller.output_lines();
     record.pusher_actuations = controller.pusher_actuations() - pushes_before;
     record.live_instances_after = factory.live_instances();

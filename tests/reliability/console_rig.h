@@ -4,30 +4,14 @@
 
 #include <chrono>
 #include <cstdint>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "console/form1_model.h"
-#include "simulator/heliograph_controller.h"
-#include "simulator/simulated_component_factory.h"
-#include "support/recorders.h"
+#include "support/simulated_console.h"
 #include "support/worked_numbers.h"
-#include "ttl/clock.h"
-#include "ttl/port_access.h"
 
 namespace helio::test {
-
-/// Counts the port accesses that went through.
-class port_counter final : public port_observer {
-  public:
-    void output_written(std::int32_t /*value*/) override { ++writes; }
-    void input_read(std::int32_t /*input_byte*/) override { ++reads; }
-
-    int writes = 0;
-    int reads = 0;
-};
 
 /// One press as the operator and the instrument lived it.
 struct press_record {
@@ -48,25 +32,21 @@ struct press_record {
 };
 
 /// The whole console on the simulated heliograph, on simulated time: every reading of the
-/// clock moves it by `step`, so a minute's wait costs no real time.
-struct console_rig {
+/// clock moves it by `step`, so a minute's wait costs no real time. GO reads the entry as
+/// on an English PC; the host recorder holds what the operator was shown during the last
+/// press, the log's lines included.
+struct console_rig : simulated_console {
     explicit console_rig(clock::duration step = std::chrono::milliseconds(1),
-                         double travel_scale = 0.0);
-
-    console_rig(const console_rig&) = delete;
-    console_rig& operator=(const console_rig&) = delete;
+                         double travel_scale = 0.0)
+        : simulated_console(make_sim()
+                                .step(step)
+                                .travel_scale(travel_scale)
+                                .decimal_separator(".")
+                                .numbers(english_us_numbers)
+                                .log_to_host()) {}
 
     void type(std::string_view text) { model.Text1_Change(text); }
     press_record press(std::string_view control);
-
-    manual_clock time;
-    sim::heliograph_controller controller{time};
-    sim::simulated_component_factory factory{controller};
-    port_access port{factory};
-    form1_model model{port, time, ".",
-                      std::make_unique<portable_text_to_integer>(english_us_numbers)};
-    host_recorder screen;  ///< what the operator was shown during the last press
-    port_counter ports;
 };
 
 /// The controller's complaints that a press may cause and still be correct: a strobe lowered

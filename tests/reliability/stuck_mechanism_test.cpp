@@ -114,7 +114,7 @@ TEST_P(StuckMechanism, TimesOutAtTheLimitNotBeforeAndTheConsoleStaysUsable) {
     EXPECT_EQ(timed_out.lines, mechanism.lines_before_wait);
     EXPECT_EQ(timed_out.outputs_after, 0) << "the lines are released before a wait";
     EXPECT_TRUE(timed_out.breaches.empty());
-    EXPECT_GE(rig.screen.keep_alives, status_wait_limit / (keep_alive_interval + reading_slack))
+    EXPECT_GE(rig.host.keep_alives, status_wait_limit / (keep_alive_interval + reading_slack))
         << "the window repainted all the while";
     EXPECT_FALSE(timed_out.busy_after);
 

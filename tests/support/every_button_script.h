@@ -2,11 +2,17 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <istream>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "console/form1_model.h"
 
 namespace helio::test {
 
@@ -80,6 +86,19 @@ inline const std::vector<scripted_press>& every_button_script() {
         {"Command9", "", {"W 0"}},
     };
     return script;
+}
+
+/// Plays the script, one `press` a step (typing the step's entry first is the caller's), and
+/// checks that each step logs its lines in the model's message log.
+inline void play_every_button(const form1_model& model,
+                              const std::function<void(const scripted_press&)>& press) {
+    for (const scripted_press& step : every_button_script()) {
+        const std::size_t logged = model.messages().size();
+        press(step);
+        const std::vector<std::string> new_lines(
+            model.messages().begin() + static_cast<std::ptrdiff_t>(logged), model.messages().end());
+        EXPECT_EQ(new_lines, step.lines()) << step.control;
+    }
 }
 
 /// The whole script as one trace.

@@ -31,6 +31,12 @@ class port_recorder final : public port_observer {
     }
     void spun(std::int32_t count) override { events.push_back(tagged("S", count)); }
 
+    void clear() {
+        events.clear();
+        writes.clear();
+        reads = 0;
+    }
+
     std::vector<std::string> events;
     std::vector<std::int32_t> writes;
     int reads = 0;

@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace helio::win32 {
+
+/// The module that made `window`, for the windows made as its children.
+HINSTANCE instance_of(HWND window);
+
+/// A child window of `parent` of the given class and style (WS_CHILD and WS_VISIBLE added),
+/// with a UTF-8 caption, an id and a font; placed later with MoveWindow. Throws
+/// std::runtime_error if Windows refuses.
+HWND create_child(HWND parent, const wchar_t* class_name, std::string_view caption, DWORD style,
+                  int id, HFONT font, DWORD extended_style = 0);
+
+/// Adds a line, in UTF-8, at the end of a combo box's list.
+void add_choice(HWND combo, std::string_view text);
+
+/// The entry field of an editable combo box: where the mouse rests when it rests on it.
+HWND combo_entry(HWND combo);
+
+/// The tool tip that shows `text` while the mouse rests on `control`.
+HWND create_tooltip(HWND parent, HWND control, std::string_view text);
+
+}  // namespace helio::win32
