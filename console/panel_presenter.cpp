@@ -153,6 +153,9 @@ void panel_presenter::toggled(std::string_view name, bool on) {
 void panel_presenter::chosen(std::string_view name, std::size_t index) {
     if (name == "travel_speed" && instrument_ != nullptr && index < travel_choices.size()) {
         instrument_->set_travel_scale(travel_choices[index].scale);
+    } else if (name == "fault_status") {  // a line of the entry's list, picked
+        const std::vector<std::string>& lines = find_control(description_, name)->items;
+        typed(name, index < lines.size() ? lines[index] : "");
     }
 }
 

@@ -84,6 +84,7 @@ class panel_presenter final : private wait_observer {
 
     // What the maintainer did, on the control named `name`.
     void toggled(std::string_view name, bool on);
+    /// The line `index` of a list picked; for an entry, as if its text were typed.
     void chosen(std::string_view name, std::size_t index);
     /// The entry's text, typed or picked from its list.
     void typed(std::string_view name, std::string_view text);

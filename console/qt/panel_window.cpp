@@ -23,6 +23,7 @@ namespace helio {
 namespace {
 
 using panel_text::from_utf8;
+using panel_text::rect_of;
 
 constexpr int gap_between_windows = 8;
 
@@ -68,14 +69,6 @@ QLabel* banner_label(const QString& caption, QWidget* parent) {
     banner->setPalette(colours);
     banner->setAutoFillBackground(true);
     return banner;
-}
-
-QRect rect_of(const screen_rect& rect) {
-    return {rect.left, rect.top, rect.width, rect.height};
-}
-
-screen_rect rect_of(const QRect& rect) {
-    return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
 }  // namespace
