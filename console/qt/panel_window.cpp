@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <algorithm>
@@ -252,42 +251,6 @@ void bring_forward(QWidget& panel) {
     panel.show();
     panel.raise();
     panel.activateWindow();
-}
-
-void on_f12(QWidget& form, std::function<void()> open) {
-    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F12), &form);
-    shortcut->setObjectName(QStringLiteral("open_panel"));
-    QObject::connect(shortcut, &QShortcut::activated, &form, std::move(open));
-}
-
-namespace {
-
-/// Waits for the first paint of the widget it watches, then hands `then` to the event
-/// loop (so that it runs once the paint is over) and goes.
-class first_paint_watch final : public QObject {
-  public:
-    first_paint_watch(QWidget& form, std::function<void()> then)
-        : QObject(&form), then_(std::move(then)) {
-        form.installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, watched, std::move(then_));
-            deleteLater();
-        }
-        return false;
-    }
-
-  private:
-    std::function<void()> then_;
-};
-
-}  // namespace
-
-void after_first_paint(QWidget& form, std::function<void()> then) {
-    new first_paint_watch(form, std::move(then));
 }
 
 }  // namespace helio
