@@ -88,13 +88,13 @@ panel_window::panel_window(panel_presenter& presenter, QWidget* parent)
     resize(preferred.width, preferred.height);
     draw(presenter_.update());
 
-    presenter_.on_keep_alive([this] { refresh(); });
+    presenter_.on_change([this] { refresh(); });
     connect(&timer_, &QTimer::timeout, this, &panel_window::refresh);
     timer_.start(panel_presenter::refresh_interval);
 }
 
 panel_window::~panel_window() {
-    presenter_.on_keep_alive(nullptr);
+    presenter_.on_change(nullptr);
 }
 
 QWidget* panel_window::control(std::string_view name) const {
@@ -147,18 +147,13 @@ QWidget* panel_window::make_switch(const panel_control& control) {
     const QString caption = from_utf8(control.caption);
     if (control.kind == control_kind::check) {
         auto* box = new QCheckBox(caption, this);
-        connect(box, &QCheckBox::toggled, this, [this, name](bool on) {
-            presenter_.toggled(name, on);
-            refresh();
-        });
+        connect(box, &QCheckBox::toggled, this,
+                [this, name](bool on) { presenter_.toggled(name, on); });
         return box;
     }
     if (control.kind == control_kind::button) {
         auto* button = new QPushButton(caption, this);
-        connect(button, &QPushButton::clicked, this, [this, name] {
-            presenter_.pressed(name);
-            refresh();
-        });
+        connect(button, &QPushButton::clicked, this, [this, name] { presenter_.pressed(name); });
         return button;
     }
     auto* list = new QComboBox(this);
@@ -173,7 +168,6 @@ QWidget* panel_window::make_switch(const panel_control& control) {
     } else {
         connect(list, &QComboBox::currentIndexChanged, this, [this, name](int index) {
             presenter_.chosen(name, static_cast<std::size_t>(index));
-            refresh();
         });
     }
     return list;

@@ -104,7 +104,7 @@ bool checked(HWND box) {
 panel_window::panel_window(panel_presenter& presenter) : presenter_(presenter) {}
 
 panel_window::~panel_window() {
-    presenter_.on_keep_alive(nullptr);
+    presenter_.on_change(nullptr);
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
@@ -237,7 +237,7 @@ void panel_window::OnCreate() {
         make(*control);
     }
     draw(presenter_.update());
-    presenter_.on_keep_alive([this] { refresh(); });
+    presenter_.on_change([this] { refresh(); });
     SetTimer(window_, refresh_timer, static_cast<UINT>(panel_presenter::refresh_interval.count()),
              nullptr);
 }
@@ -303,10 +303,8 @@ void panel_window::OnCommand(int id, int notification) {
         presenter_.chosen(name, static_cast<std::size_t>(SendMessageW(window, CB_GETCURSEL, 0, 0)));
     } else if (control->kind == entry && notification == CBN_EDITCHANGE) {
         presenter_.typed(name, window_text(window));
-    } else {
-        return;
+        refresh();
     }
-    refresh();
 }
 
 void panel_window::OnDrawItem(const DRAWITEMSTRUCT& item) const {
