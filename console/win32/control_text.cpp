@@ -28,14 +28,6 @@ void show_text(HWND control, std::string_view text) {
     }
 }
 
-std::string joined_lines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += (text.empty() ? "" : "\n") + line;
-    }
-    return text;
-}
-
 void show_check(HWND box, bool checked) {
     const WPARAM state = checked ? BST_CHECKED : BST_UNCHECKED;
     if (static_cast<WPARAM>(SendMessageW(box, BM_GETCHECK, 0, 0)) != state) {

@@ -6,7 +6,6 @@
 
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace helio::win32 {
 
@@ -16,9 +15,6 @@ std::string window_text(HWND window);
 /// Sets the text of a control, in UTF-8, only when it differs from what it shows: a refresh
 /// that changes nothing repaints nothing.
 void show_text(HWND control, std::string_view text);
-
-/// The lines, one under the other, as a multi-line label shows them.
-std::string joined_lines(const std::vector<std::string>& lines);
 
 /// Ticks or clears a check box, only when it shows otherwise.
 void show_check(HWND box, bool checked);
