@@ -3,11 +3,7 @@
 # Every Windows test program runs under Wine, in one throw-away prefix that the first test
 # makes (registering the stand-in I/O component there) and the last one removes.
 set(HELIO_WINE_PREFIX ${CMAKE_BINARY_DIR}/wine-prefix)
-if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-  set(HELIO_WINE_ARCH win32)
-else()
-  set(HELIO_WINE_ARCH win64)
-endif()
+set(HELIO_WINE_ARCH ${HELIO_WINDOWS_ARCH})
 
 # Runs the test program `name` (a target) under Wine with the given arguments.
 function(helio_add_wine_test name)
