@@ -36,10 +36,7 @@
 #include "alpaca/remote_access.h"
 #include "console/qt/form1.h"
 #include "http_client.h"
-#include "simulator/heliograph_controller.h"
-#include "simulator/simulated_component_factory.h"
-#include "ttl/clock.h"
-#include "ttl/port_access.h"
+#include "simulated_console.h"
 
 namespace {
 
@@ -199,15 +196,11 @@ int main(int argc, char* argv[]) {
         polling_clients = std::atoi(argv[3]);
     }
 
-    helio::steady_clock_source time;
-    helio::sim::heliograph_controller controller(time);
-    helio::sim::simulated_component_factory factory(controller);
-    helio::port_access port(factory);
-    helio::form1_model model(port, time, QLocale::system().decimalPoint().toStdString());
-    Form1 window(model);
-    paint_timeline paints(time, model, window);
+    helio::bench::simulated_console sim(QLocale::system().decimalPoint().toStdString());
+    Form1 window(sim.model);
+    paint_timeline paints(sim.time, sim.model, window);
     helio::alpaca::qt_poster poster;
-    helio::alpaca::remote_access access(model, poster, {"127.0.0.1", 0});
+    helio::alpaca::remote_access access(sim.model, poster, {"127.0.0.1", 0});
     window.show();
     {  // the wheel connected, and at the line centre: Position is then known
         helio::test::http_client setup(access.listening().address, access.listening().port);

@@ -22,10 +22,7 @@
 #include <iostream>
 
 #include "console/qt/form1.h"
-#include "simulator/heliograph_controller.h"
-#include "simulator/simulated_component_factory.h"
-#include "ttl/clock.h"
-#include "ttl/port_access.h"
+#include "simulated_console.h"
 #include "wait_timeline.h"
 
 namespace {
@@ -105,18 +102,14 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2;
 
-    helio::steady_clock_source time;
-    helio::sim::heliograph_controller controller(time);
-    helio::sim::simulated_component_factory factory(controller);
-    helio::port_access port(factory);
-    helio::form1_model model(port, time, QLocale::system().decimalPoint().toStdString());
-    Form1 window(model);
+    helio::bench::simulated_console sim(QLocale::system().decimalPoint().toStdString());
+    Form1 window(sim.model);
     window.set_error_presenter([](QWidget*, const QString& message) {
         std::cerr << "wait_responsiveness: " << message.toStdString() << '\n';
         std::exit(1);
     });
-    helio::bench::wait_timeline timeline(
-        time, model, [&controller] { return controller.blades().arrival_time(); });
+    helio::bench::wait_timeline timeline(sim.time, sim.model,
+                                         [&sim] { return sim.controller.blades().arrival_time(); });
     paint_watch paints(window, timeline);
     window.show();
 
