@@ -2,11 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "alpaca/http_server.h"
 
+#include <algorithm>
+#include <chrono>
 #include <mutex>
 #include <optional>
 #include <string_view>
 
 #include <boost/asio/post.hpp>
+#include <boost/asio/steady_timer.hpp>
 #include <boost/beast/core.hpp>
 #include <boost/beast/http.hpp>
 
@@ -54,32 +57,44 @@ http_method method_of(http::verb verb) {
 }
 
 /// One client connection: read a request, hand it in, write its answer, and again.
+///
+/// The time a client is given is kept as a deadline that each step moves, and one timer per
+/// connection watches it: the timer is set again only when it fires, at most once per
+/// time limit, so a request costs no timer work on the server's thread.
 class session final : public std::enable_shared_from_this<session> {
   public:
     session(tcp::socket socket, std::shared_ptr<http_server::shared> shared)
-        : stream_(std::move(socket)), shared_(std::move(shared)) {
+        : socket_(std::move(socket)),
+          watchdog_(socket_.get_executor()),
+          shared_(std::move(shared)) {
         ++shared_->connections;
     }
     ~session() { --shared_->connections; }
 
-    void start() { read(); }
+    void start() {
+        expect_within(shared_->limits.request_time);
+        watch(deadline_);
+        read();
+    }
 
   private:
+    using steady = std::chrono::steady_clock;
+
     void read() {
         parser_.emplace();
         parser_->header_limit(static_cast<std::uint32_t>(shared_->limits.header_bytes));
         parser_->body_limit(shared_->limits.body_bytes);
-        stream_.expires_after(shared_->limits.request_time);
-        http::async_read(stream_, buffer_, *parser_,
+        expect_within(shared_->limits.request_time);
+        http::async_read(socket_, buffer_, *parser_,
                          [self = shared_from_this()](beast::error_code error, std::size_t) {
                              self->on_read(error);
                          });
     }
 
     void on_read(beast::error_code error) {
-        if (error == http::error::end_of_stream || error == beast::error::timeout ||
-            error == asio::error::operation_aborted || error == asio::error::connection_reset ||
-            error == asio::error::eof) {
+        if (error == http::error::end_of_stream || error == asio::error::operation_aborted ||
+            error == asio::error::connection_reset || error == asio::error::eof ||
+            !socket_.is_open()) {
             close();
             return;
         }
@@ -100,7 +115,7 @@ class session final : public std::enable_shared_from_this<session> {
             question == std::string_view::npos ? std::string_view() : target.substr(question + 1);
         request.content_type = plain(message[http::field::content_type]);
         request.body = message.body();
-        stream_.expires_never();  // the console may take a while: no clock on it
+        deadline_ = steady::time_point::max();  // the console may take a while: no clock on it
         std::weak_ptr<http_server::shared> way_back = shared_;
         shared_->handler(request, [self = shared_from_this(), way_back](http_reply reply) {
             if (const auto shared = way_back.lock()) {
@@ -117,8 +132,8 @@ class session final : public std::enable_shared_from_this<session> {
         response_->keep_alive(keep_alive_);
         response_->body() = std::move(reply.body);
         response_->prepare_payload();
-        stream_.expires_after(shared_->limits.answer_time);
-        http::async_write(stream_, *response_,
+        expect_within(shared_->limits.answer_time);
+        http::async_write(socket_, *response_,
                           [self = shared_from_this()](beast::error_code error, std::size_t) {
                               self->on_write(error);
                           });
@@ -132,13 +147,43 @@ class session final : public std::enable_shared_from_this<session> {
         read();
     }
 
-    void close() {
-        beast::error_code ignored;
-        stream_.socket().shutdown(tcp::socket::shutdown_both, ignored);
-        stream_.close();
+    /// Moves the deadline; the timer is set again only if it would fire too late.
+    void expect_within(std::chrono::seconds limit) {
+        deadline_ = steady::now() + limit;
+        if (deadline_ < watchdog_.expiry()) {
+            watch(deadline_);
+        }
     }
 
-    beast::tcp_stream stream_;
+    void watch(steady::time_point when) {
+        watchdog_.expires_at(when);
+        watchdog_.async_wait([self = shared_from_this()](beast::error_code error) {
+            if (!error) {
+                self->on_watchdog();
+            }
+        });
+    }
+
+    void on_watchdog() {
+        const steady::time_point now = steady::now();
+        if (now >= deadline_) {
+            close();  // the pending read or write ends with operation_aborted
+            return;
+        }
+        const auto longest = std::max(shared_->limits.request_time, shared_->limits.answer_time);
+        watch(std::min(deadline_, now + longest));
+    }
+
+    void close() {
+        beast::error_code ignored;
+        watchdog_.cancel();
+        socket_.shutdown(tcp::socket::shutdown_both, ignored);
+        socket_.close(ignored);
+    }
+
+    tcp::socket socket_;
+    asio::steady_timer watchdog_;
+    steady::time_point deadline_{};
     beast::flat_buffer buffer_;
     std::optional<http::request_parser<http::string_body>> parser_;
     std::optional<http::response<http::string_body>> response_;
