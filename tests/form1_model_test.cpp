@@ -42,14 +42,6 @@ TEST_F(Form1ModelTest, OnlyButtonsPress) {
     EXPECT_EQ(factory.accesses(), 0u);
 }
 
-TEST_F(Form1ModelTest, PusherWithTheButtonInactiveSendsNothing) {
-    controller.set_sighting_button(false);
-    model.press("Command3");
-    EXPECT_THAT(ports.writes, IsEmpty());
-    EXPECT_THAT(model.messages(), ElementsAre("Bouton de visee NON active"));
-    EXPECT_EQ(controller.pusher_actuations(), 0);
-}
-
 /// What GO does with a typed entry: the blades moved to `code`, or the entry refused, with
 /// the port untouched, in the log (`lines`) or in a message to the operator (`error`).
 struct go_case {

@@ -128,12 +128,6 @@ TEST_F(Form1ViewTest, TheEntryTakesThreeCharactersAndFeedsConsigne) {
               "1");
 }
 
-TEST_F(Form1ViewTest, InitWritesOneZeroAndLogsNothing) {
-    click("Command9");
-    EXPECT_THAT(ports.events, ElementsAre("W 0"));
-    EXPECT_THAT(model.messages(), IsEmpty());
-}
-
 TEST_F(Form1ViewTest, TheLogIsPaintedFromTheTopLeftAndSurvivesRepaints) {
     const QImage before = window.grab(QRect(0, 0, 120, 30)).toImage();
     click("Command6");
