@@ -34,13 +34,16 @@ void widest_word(const panel_control& control, const panel_metrics& metrics, int
 }
 
 constexpr int caption_lines = 3;  // "bit 5" and a meaning wrapped on two lines
+constexpr int lamp_top = 1;       // clear of the row's top edge
+constexpr int caption_gap = 3;    // between a lamp and its caption
 
 lamp_geometry lamps_of(const panel_control& root, const panel_metrics& metrics) {
     const screen_size letter = metrics.text_size(text_style::small, "0");
     const int diameter = letter.height + 4;
     int widest = diameter;
     widest_word(root, metrics, widest);
-    return {widest + letter.width, widest, diameter, diameter + 4 + caption_lines * letter.height};
+    return {widest + letter.width, widest, diameter,
+            diameter + lamp_top + caption_gap + caption_lines * letter.height};
 }
 
 }  // namespace
@@ -312,6 +315,18 @@ void panel_layout::place_pairs(const panel_control& pairs, screen_rect area,
         }
         top += height + gap_;
     }
+}
+
+screen_rect lamp_circle(const screen_rect& row, int position, int diameter) {
+    const int cell = row.width / 8;
+    return {row.left + position * cell + (cell - diameter) / 2, row.top + lamp_top, diameter,
+            diameter};
+}
+
+screen_rect lamp_caption(const screen_rect& row, int position, int diameter) {
+    const int cell = row.width / 8;
+    const int top = row.top + lamp_top + diameter + caption_gap;
+    return {row.left + position * cell, top, cell, row.bottom() - top};
 }
 
 screen_rect place_panel(panel_layout& layout, const screen_rect& form, const screen_rect& work_area,

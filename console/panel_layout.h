@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -17,6 +18,23 @@ enum class text_style { plain, bold, value, small, fixed };
 /// The font of a control's text: the banner bold, a value large and bold, the lamps'
 /// captions small, the lists fixed-pitch, the rest plain.
 text_style style_of(control_kind kind);
+
+/// How a style's font differs from the plain one, the desktop's family at the 8 points of
+/// the console's dialogs (the panel stands beside Form1 on small screens).
+struct text_font {
+    double scale = 1.0;
+    bool bold = false;
+    bool fixed_pitch = false;
+};
+
+/// By text_style.
+inline constexpr std::array<text_font, 5> text_fonts{{
+    {},
+    {.bold = true},
+    {.scale = 1.4, .bold = true},
+    {.scale = 0.9},
+    {.fixed_pitch = true},
+}};
 
 /// What only the toolkit can tell: how large a text is in the panel's fonts, and the room
 /// its widgets take around what they show. Pixels.
@@ -100,6 +118,12 @@ class panel_layout {
     narrowing narrowing_ = narrowing::none;
     mutable bool lists_shortened_ = false;  ///< while the smallest size is measured, or placed
 };
+
+/// The circle of the lamp at `position` (0 on the left) in a row of eight equal cells
+/// filling `row`, lamps `diameter` pixels across.
+screen_rect lamp_circle(const screen_rect& row, int position, int diameter);
+/// Where the caption of that lamp goes, under it, wrapped between words.
+screen_rect lamp_caption(const screen_rect& row, int position, int diameter);
 
 /// Lays `layout` out for the room beside Form1's frame `form` within `work_area`, and says
 /// where the panel's frame goes (see place_beside); `decoration` is what a window's frame

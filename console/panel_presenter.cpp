@@ -148,12 +148,17 @@ void panel_presenter::toggled(std::string_view name, bool on) {
             (instrument_->*set)(on);
         }
     }
+    changed();
 }
 
 void panel_presenter::chosen(std::string_view name, std::size_t index) {
-    if (name == "travel_speed" && instrument_ != nullptr && index < travel_choices.size()) {
+    if (name == "fault_status") {  // a line of the entry's list, picked
+        const std::vector<std::string>& lines = find_control(description_, name)->items;
+        typed(name, index < lines.size() ? lines[index] : "");
+    } else if (name == "travel_speed" && instrument_ != nullptr && index < travel_choices.size()) {
         instrument_->set_travel_scale(travel_choices[index].scale);
     }
+    changed();
 }
 
 void panel_presenter::typed(std::string_view name, std::string_view text) {
@@ -164,25 +169,27 @@ void panel_presenter::typed(std::string_view name, std::string_view text) {
 }
 
 void panel_presenter::pressed(std::string_view name) {
-    if (instrument_ == nullptr) {
-        return;
-    }
-    if (name == "arm_fault") {
+    if (instrument_ != nullptr && name == "arm_fault") {
         const std::optional<status_code> status = parse_failure_status(fault_entry_);
         entry_refused_ = !status;
         if (status) {
             instrument_->fail_next_access(*status);
         }
-    } else if (name == "cancel_fault") {
+    } else if (instrument_ != nullptr && name == "cancel_fault") {
         instrument_->cancel_fault();
     }
+    changed();
 }
 
 void panel_presenter::still_waiting() {
     // What changed is painted by the keep-alive that comes next, or by the loop once the
     // wait is over.
-    if (keep_alive_) {
-        keep_alive_();
+    changed();
+}
+
+void panel_presenter::changed() const {
+    if (changed_) {
+        changed_();
     }
 }
 

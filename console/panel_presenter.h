@@ -78,12 +78,14 @@ class panel_presenter final : private wait_observer {
     panel_update update();
     /// A sequence is running: the view shows the busy cursor.
     bool busy() const { return console_.busy(); }
-    /// `refresh` is called at every keep-alive of a wait, so that the view follows the
+    /// `refresh` is called after each of the maintainer's actions below but typing (drawn at
+    /// the next refresh), and at every keep-alive of a wait, so that the view follows the
     /// mechanisms while Form1 is busy.
-    void on_keep_alive(std::function<void()> refresh) { keep_alive_ = std::move(refresh); }
+    void on_change(std::function<void()> refresh) { changed_ = std::move(refresh); }
 
     // What the maintainer did, on the control named `name`.
     void toggled(std::string_view name, bool on);
+    /// The line `index` of a list picked; for an entry, as if its text were typed.
     void chosen(std::string_view name, std::size_t index);
     /// The entry's text, typed or picked from its list.
     void typed(std::string_view name, std::string_view text);
@@ -91,6 +93,7 @@ class panel_presenter final : private wait_observer {
 
   private:
     void still_waiting() override;
+    void changed() const;
     void add_monitor(panel_update& update);
     void add_instrument(panel_update& update);
 
@@ -101,7 +104,7 @@ class panel_presenter final : private wait_observer {
     panel_control description_;
     transcript_follower transcript_;
     std::optional<violation_follower> violations_;
-    std::function<void()> keep_alive_;
+    std::function<void()> changed_;
     std::string fault_entry_;     ///< the status entry's text
     bool entry_refused_ = false;  ///< arming it found no failing status there
 };

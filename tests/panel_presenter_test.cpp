@@ -147,7 +147,7 @@ TEST_F(PanelPresenterTest, DescribesEveryControlItDrawsOrHearsFrom) {
 TEST_F(PanelPresenterTest, TheWaitIsShownWhileItRunsAndOnceItEnded) {
     EXPECT_EQ(text("wait"), "Attente d'un mécanisme : aucune");
     std::vector<std::string> during;
-    presenter.on_keep_alive([&] { during.push_back(text("wait")); });  // a view's refresh
+    presenter.on_change([&] { during.push_back(text("wait")); });  // a view's refresh
     press("Command1");
     ASSERT_THAT(during, Not(IsEmpty())) << "the view is asked to follow during the wait";
     EXPECT_EQ(during.front(),

@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QShortcut>
+#include <QTimer>
 #include "console/caption_fit.h"
 #include "console/form_layout.h"
 #include "console/log_scroll.h"
@@ -164,3 +166,43 @@ void Form1::keep_alive() {
 void Form1::line_logged(const std::string& /*text*/) {
     update();
 }
+
+namespace helio {
+
+void on_f12(QWidget& form, std::function<void()> open) {
+    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F12), &form);
+    shortcut->setObjectName(QStringLiteral("open_panel"));
+    QObject::connect(shortcut, &QShortcut::activated, &form, std::move(open));
+}
+
+namespace {
+
+/// Waits for the first paint of the widget it watches, then hands `then` to the event
+/// loop (so that it runs once the paint is over) and goes.
+class first_paint_watch final : public QObject {
+  public:
+    first_paint_watch(QWidget& form, std::function<void()> then)
+        : QObject(&form), then_(std::move(then)) {
+        form.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, watched, std::move(then_));
+            deleteLater();
+        }
+        return false;
+    }
+
+  private:
+    std::function<void()> then_;
+};
+
+}  // namespace
+
+void after_first_paint(QWidget& form, std::function<void()> then) {
+    new first_paint_watch(form, std::move(then));
+}
+
+}  // namespace helio

@@ -43,3 +43,14 @@ class Form1 final : public QWidget, private helio::form_host, private helio::log
     helio::form1_model& model_;
     error_presenter present_error_;
 };
+
+namespace helio {
+
+/// F12 in `form` calls `open`: Form1 gains no control for it.
+void on_f12(QWidget& form, std::function<void()> open);
+
+/// Calls `then` once, as soon as `form` has been painted for the first time, so that the
+/// operator's window is up before anything else is built.
+void after_first_paint(QWidget& form, std::function<void()> then);
+
+}  // namespace helio

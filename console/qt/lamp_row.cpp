@@ -23,13 +23,11 @@ void lamp_row::show_colours(const lamp_colours& colours) {
 }
 
 QRect lamp_row::lamp_rect(int position) const {
-    const int cell = width() / 8;
-    return {position * cell + (cell - diameter_) / 2, 1, diameter_, diameter_};
+    return panel_text::rect_of(lamp_circle(panel_text::rect_of(rect()), position, diameter_));
 }
 
 QRect lamp_row::caption_rect(int position) const {
-    const int cell = width() / 8;
-    return {position * cell, diameter_ + 3, cell, height() - diameter_ - 3};
+    return panel_text::rect_of(lamp_caption(panel_text::rect_of(rect()), position, diameter_));
 }
 
 void lamp_row::paintEvent(QPaintEvent* /*event*/) {

@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QLabel>
+#include <QRect>
 #include <QString>
 #include <string_view>
 
@@ -31,28 +32,23 @@ constexpr QColor from_rgb(panel_colours::rgb colour) {
     return {colour.red, colour.green, colour.blue};
 }
 
-/// The font of the panel's text of `style`, from its plain one: the desktop's family at
-/// the 8 points of the console's dialogs, for the panel stands beside Form1 on small screens.
+/// The font of the panel's text of `style`, from its plain one.
 inline QFont font_of(text_style style, QFont font) {
-    font.setPointSizeF(8.0);
-    switch (style) {
-        case text_style::bold:
-        case text_style::value:
-            font.setBold(true);
-            font.setPointSizeF(style == text_style::value ? 8.0 * 1.4 : 8.0);
-            return font;
-        case text_style::small:
-            font.setPointSizeF(8.0 * 0.9);
-            return font;
-        case text_style::fixed: {
-            QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-            fixed.setPointSizeF(8.0);
-            return fixed;
-        }
-        case text_style::plain:
-            break;
+    const text_font& spec = text_fonts.at(static_cast<std::size_t>(style));
+    if (spec.fixed_pitch) {
+        font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     }
+    font.setPointSizeF(8.0 * spec.scale);
+    font.setBold(spec.bold);
     return font;
+}
+
+inline QRect rect_of(const screen_rect& rect) {
+    return {rect.left, rect.top, rect.width, rect.height};
+}
+
+inline screen_rect rect_of(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
 }  // namespace helio::panel_text

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <algorithm>
@@ -23,6 +22,7 @@ namespace helio {
 namespace {
 
 using panel_text::from_utf8;
+using panel_text::rect_of;
 
 constexpr int gap_between_windows = 8;
 
@@ -70,14 +70,6 @@ QLabel* banner_label(const QString& caption, QWidget* parent) {
     return banner;
 }
 
-QRect rect_of(const screen_rect& rect) {
-    return {rect.left, rect.top, rect.width, rect.height};
-}
-
-screen_rect rect_of(const QRect& rect) {
-    return {rect.x(), rect.y(), rect.width(), rect.height()};
-}
-
 }  // namespace
 
 panel_window::panel_window(panel_presenter& presenter, QWidget* parent)
@@ -96,13 +88,13 @@ panel_window::panel_window(panel_presenter& presenter, QWidget* parent)
     resize(preferred.width, preferred.height);
     draw(presenter_.update());
 
-    presenter_.on_keep_alive([this] { refresh(); });
+    presenter_.on_change([this] { refresh(); });
     connect(&timer_, &QTimer::timeout, this, &panel_window::refresh);
     timer_.start(panel_presenter::refresh_interval);
 }
 
 panel_window::~panel_window() {
-    presenter_.on_keep_alive(nullptr);
+    presenter_.on_change(nullptr);
 }
 
 QWidget* panel_window::control(std::string_view name) const {
@@ -155,18 +147,13 @@ QWidget* panel_window::make_switch(const panel_control& control) {
     const QString caption = from_utf8(control.caption);
     if (control.kind == control_kind::check) {
         auto* box = new QCheckBox(caption, this);
-        connect(box, &QCheckBox::toggled, this, [this, name](bool on) {
-            presenter_.toggled(name, on);
-            refresh();
-        });
+        connect(box, &QCheckBox::toggled, this,
+                [this, name](bool on) { presenter_.toggled(name, on); });
         return box;
     }
     if (control.kind == control_kind::button) {
         auto* button = new QPushButton(caption, this);
-        connect(button, &QPushButton::clicked, this, [this, name] {
-            presenter_.pressed(name);
-            refresh();
-        });
+        connect(button, &QPushButton::clicked, this, [this, name] { presenter_.pressed(name); });
         return button;
     }
     auto* list = new QComboBox(this);
@@ -181,7 +168,6 @@ QWidget* panel_window::make_switch(const panel_control& control) {
     } else {
         connect(list, &QComboBox::currentIndexChanged, this, [this, name](int index) {
             presenter_.chosen(name, static_cast<std::size_t>(index));
-            refresh();
         });
     }
     return list;
@@ -259,42 +245,6 @@ void bring_forward(QWidget& panel) {
     panel.show();
     panel.raise();
     panel.activateWindow();
-}
-
-void on_f12(QWidget& form, std::function<void()> open) {
-    auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F12), &form);
-    shortcut->setObjectName(QStringLiteral("open_panel"));
-    QObject::connect(shortcut, &QShortcut::activated, &form, std::move(open));
-}
-
-namespace {
-
-/// Waits for the first paint of the widget it watches, then hands `then` to the event
-/// loop (so that it runs once the paint is over) and goes.
-class first_paint_watch final : public QObject {
-  public:
-    first_paint_watch(QWidget& form, std::function<void()> then)
-        : QObject(&form), then_(std::move(then)) {
-        form.installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, watched, std::move(then_));
-            deleteLater();
-        }
-        return false;
-    }
-
-  private:
-    std::function<void()> then_;
-};
-
-}  // namespace
-
-void after_first_paint(QWidget& form, std::function<void()> then) {
-    new first_paint_watch(form, std::move(then));
 }
 
 }  // namespace helio

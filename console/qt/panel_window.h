@@ -4,7 +4,6 @@
 
 #include <QTimer>
 #include <QWidget>
-#include <functional>
 #include <map>
 #include <memory>
 #include <string_view>
@@ -59,12 +58,5 @@ void show_beside(const QWidget& form, panel_window& panel);
 
 /// Shows `panel` and brings it forward.
 void bring_forward(QWidget& panel);
-
-/// F12 in `form` calls `open`: Form1 gains no control for it.
-void on_f12(QWidget& form, std::function<void()> open);
-
-/// Calls `then` once, as soon as `form` has been painted for the first time, so that the
-/// operator's window is up before anything else is built.
-void after_first_paint(QWidget& form, std::function<void()> then);
 
 }  // namespace helio

@@ -6,7 +6,17 @@
 
 #include <string_view>
 
+#include "console/window_placement.h"
+
 namespace helio::win32 {
+
+inline screen_rect rect_of(const RECT& rect) {
+    return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top};
+}
+
+inline RECT rect_of(const screen_rect& rect) {
+    return {rect.left, rect.top, rect.right(), rect.bottom()};
+}
 
 /// The module that made `window`, for the windows made as its children.
 HINSTANCE instance_of(HWND window);

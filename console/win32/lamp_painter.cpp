@@ -2,25 +2,13 @@
 // SPDX-License-Identifier: MIT
 #include "console/win32/lamp_painter.h"
 
+#include "console/panel_layout.h"
+#include "console/win32/child_controls.h"
 #include "ttl/win32/wide_text.h"
 
 namespace helio::win32 {
 
 namespace {
-
-/// A brush of ours, deleted when it goes.
-class solid_brush {
-  public:
-    explicit solid_brush(panel_colours::rgb colour)
-        : brush_(CreateSolidBrush(RGB(colour.red, colour.green, colour.blue))) {}
-    ~solid_brush() { DeleteObject(brush_); }
-    solid_brush(const solid_brush&) = delete;
-    solid_brush& operator=(const solid_brush&) = delete;
-    HBRUSH get() const { return brush_; }
-
-  private:
-    HBRUSH brush_;
-};
 
 void paint_row(HDC dc, const RECT& area, const lamp_colours& colours,
                const std::vector<std::string>& captions, int diameter) {
@@ -30,11 +18,12 @@ void paint_row(HDC dc, const RECT& area, const lamp_colours& colours,
     HGDIOBJ previous_pen = SelectObject(dc, GetStockObject(BLACK_PEN));
     for (int position = 0; position < 8; ++position) {
         const auto at = static_cast<std::size_t>(position);
-        const solid_brush brush(colours[at]);
-        HGDIOBJ previous_brush = SelectObject(dc, brush.get());
+        const panel_colours::rgb colour = colours[at];
+        HBRUSH brush = CreateSolidBrush(RGB(colour.red, colour.green, colour.blue));
+        HGDIOBJ previous_brush = SelectObject(dc, brush);
         const RECT lamp = lamp_rect(area, position, diameter);
         Ellipse(dc, lamp.left, lamp.top, lamp.right, lamp.bottom);
-        SelectObject(dc, previous_brush);
+        DeleteObject(SelectObject(dc, previous_brush));
         RECT caption = caption_rect(area, position, diameter);
         const std::wstring text = to_utf16(at < captions.size() ? captions[at] : "");
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &caption,
@@ -46,15 +35,11 @@ void paint_row(HDC dc, const RECT& area, const lamp_colours& colours,
 }  // namespace
 
 RECT lamp_rect(const RECT& row, int position, int diameter) {
-    const int cell = (row.right - row.left) / 8;
-    const int left = row.left + position * cell + (cell - diameter) / 2;
-    return {left, row.top + 1, left + diameter, row.top + 1 + diameter};
+    return rect_of(lamp_circle(rect_of(row), position, diameter));
 }
 
 RECT caption_rect(const RECT& row, int position, int diameter) {
-    const int cell = (row.right - row.left) / 8;
-    const int left = row.left + position * cell;
-    return {left, lamp_rect(row, position, diameter).bottom + 3, left + cell, row.bottom};
+    return rect_of(lamp_caption(rect_of(row), position, diameter));
 }
 
 void paint_lamps(HDC dc, const RECT& row, const lamp_colours& colours,

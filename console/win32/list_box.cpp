@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "console/win32/gui_font.h"
 #include "ttl/win32/wide_text.h"
 
 namespace helio::win32 {
@@ -36,17 +37,11 @@ bool shows_last_line(HWND list) {
 
 /// Pixels the widest of `lines` takes in the list's font.
 int widest(HWND list, const std::vector<std::wstring>& lines) {
-    HDC dc = GetDC(list);
-    HGDIOBJ previous =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    const auto font = reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0));
     int width = 0;
     for (const std::wstring& line : lines) {
-        SIZE size{};
-        GetTextExtentPoint32W(dc, line.c_str(), static_cast<int>(line.size()), &size);
-        width = std::max(width, static_cast<int>(size.cx));
+        width = std::max(width, static_cast<int>(text_size(font, line).cx));
     }
-    SelectObject(dc, previous);
-    ReleaseDC(list, dc);
     return width;
 }
 

@@ -104,7 +104,7 @@ bool checked(HWND box) {
 panel_window::panel_window(panel_presenter& presenter) : presenter_(presenter) {}
 
 panel_window::~panel_window() {
-    presenter_.on_keep_alive(nullptr);
+    presenter_.on_change(nullptr);
     if (window_ != nullptr) {
         DestroyWindow(window_);
     }
@@ -139,9 +139,12 @@ void panel_window::create(HINSTANCE instance) {
 /// made already.
 void panel_window::use_dpi(int dots_per_inch) {
     dpi_ = dots_per_inch;
-    fonts_ = {scaled_gui_font(dpi_), scaled_gui_font(dpi_, 1.0, FW_BOLD),
-              scaled_gui_font(dpi_, 1.4, FW_BOLD), scaled_gui_font(dpi_, 0.9),
-              fixed_pitch_font(dpi_)};
+    for (std::size_t style = 0; style < fonts_.size(); ++style) {
+        const text_font& spec = text_fonts.at(style);
+        fonts_[style] = spec.fixed_pitch
+                            ? fixed_pitch_font(dpi_)
+                            : scaled_gui_font(dpi_, spec.scale, spec.bold ? FW_BOLD : FW_NORMAL);
+    }
     layout_ = std::make_unique<panel_layout>(presenter_.description(), *metrics_);
     lamp_diameter_ = layout_->lamps().diameter;
     for (const made& entry : made_) {
@@ -210,7 +213,8 @@ LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
             OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(l));
             return TRUE;
         case WM_SETCURSOR:
-            if (OnSetCursor()) {
+            if (presenter_.busy()) {
+                SetCursor(LoadCursorW(nullptr, IDC_WAIT));
                 return TRUE;
             }
             break;
@@ -221,7 +225,8 @@ LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
             ShowWindow(window_, SW_HIDE);  // F12 in Form1 brings it back
             return 0;
         case WM_DESTROY:
-            OnDestroy();
+            KillTimer(window_, refresh_timer);
+            window_ = nullptr;
             return 0;
     }
     return DefWindowProcW(window_, message, w, l);
@@ -232,7 +237,7 @@ void panel_window::OnCreate() {
         make(*control);
     }
     draw(presenter_.update());
-    presenter_.on_keep_alive([this] { refresh(); });
+    presenter_.on_change([this] { refresh(); });
     SetTimer(window_, refresh_timer, static_cast<UINT>(panel_presenter::refresh_interval.count()),
              nullptr);
 }
@@ -240,13 +245,10 @@ void panel_window::OnCreate() {
 /// Made in the description's order, each box before what it holds (the first made is on
 /// top, as in a dialog template), which is also the order Tab moves in.
 void panel_window::make(const panel_control& control) {
-    made_.push_back({&control, make_window(control, first_id + static_cast<int>(made_.size()))});
-}
-
-HWND panel_window::make_window(const panel_control& control, int id) {
     const window_kind kind = kind_of(control.kind);
     const HFONT font = font_of(style_of(control.kind));
-    HWND window = create_child(window_, kind.class_name, control.caption, kind.style, id, font,
+    HWND window = create_child(window_, kind.class_name, control.caption, kind.style,
+                               first_id + static_cast<int>(made_.size()), font,
                                control.kind == lines ? WS_EX_CLIENTEDGE : 0);
     for (const std::string& item : control.items) {
         add_choice(window, item);
@@ -257,7 +259,7 @@ HWND panel_window::make_window(const panel_control& control, int id) {
     if (!control.tip.empty()) {
         create_tooltip(window_, control.kind == entry ? combo_entry(window) : window, control.tip);
     }
-    return window;
+    made_.push_back({&control, window});
 }
 
 void panel_window::OnSize() {
@@ -280,47 +282,40 @@ void panel_window::OnGetMinMaxInfo(MINMAXINFO& limits) const {
     limits.ptMinTrackSize = {smallest.width, smallest.height};
 }
 
-void panel_window::OnCommand(int id, int notification) {
+const panel_window::made* panel_window::made_by_id(int id) const {
     const auto index = static_cast<std::size_t>(id - first_id);
-    if (id < first_id || index >= made_.size()) {
+    return id >= first_id && index < made_.size() ? &made_[index] : nullptr;
+}
+
+void panel_window::OnCommand(int id, int notification) {
+    const made* found = made_by_id(id);
+    if (found == nullptr) {
         return;
     }
-    const auto [control, window, lamps] = made_[index];
+    const auto& [control, window, lamps] = *found;
     const std::string_view name = control->name;
     if (control->kind == check && notification == BN_CLICKED) {
         presenter_.toggled(name, checked(window));
     } else if (control->kind == button && notification == BN_CLICKED) {
         presenter_.pressed(name);
-    } else if (control->kind == choice && notification == CBN_SELCHANGE) {
+    } else if ((control->kind == choice || control->kind == entry) &&
+               notification == CBN_SELCHANGE) {
         presenter_.chosen(name, static_cast<std::size_t>(SendMessageW(window, CB_GETCURSEL, 0, 0)));
     } else if (control->kind == entry && notification == CBN_EDITCHANGE) {
         presenter_.typed(name, window_text(window));
-    } else if (control->kind == entry && notification == CBN_SELCHANGE) {
-        const auto line = static_cast<std::size_t>(SendMessageW(window, CB_GETCURSEL, 0, 0));
-        presenter_.typed(name, line < control->items.size() ? control->items[line] : "");
-    } else {
-        return;
+        refresh();
     }
-    refresh();
 }
 
 void panel_window::OnDrawItem(const DRAWITEMSTRUCT& item) const {
-    const made& row = made_.at(static_cast<std::size_t>(item.CtlID) - first_id);
+    const made& row = *made_by_id(static_cast<int>(item.CtlID));
     paint_lamps(item.hDC, item.rcItem, row.lamps, row.control->items, lamp_diameter_,
                 font_of(text_style::small));
 }
 
-bool panel_window::OnSetCursor() {
-    if (!presenter_.busy()) {
-        return false;
-    }
-    SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    return true;
-}
-
 LRESULT panel_window::OnControlColour(UINT message, HDC dc, HWND control) {
-    const auto index = static_cast<std::size_t>(GetDlgCtrlID(control) - first_id);
-    const panel_control* drawn = index < made_.size() ? made_[index].control : nullptr;
+    const made* found = made_by_id(GetDlgCtrlID(control));
+    const panel_control* drawn = found != nullptr ? found->control : nullptr;
     if (drawn != nullptr && drawn->kind == banner) {
         SetBkColor(dc, colour_of(panel_colours::banner));
         SetTextColor(dc, RGB(0, 0, 0));
@@ -332,11 +327,6 @@ LRESULT panel_window::OnControlColour(UINT message, HDC dc, HWND control) {
         SetTextColor(dc, colour_of(*drawn->ink));
     }
     return brush;
-}
-
-void panel_window::OnDestroy() {
-    KillTimer(window_, refresh_timer);
-    window_ = nullptr;
 }
 
 void panel_window::refresh() {
@@ -372,9 +362,6 @@ void panel_window::move_beside(HWND form) {
     MONITORINFO screen{};
     screen.cbSize = sizeof screen;
     GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTONEAREST), &screen);
-    const auto rect_of = [](const RECT& r) {
-        return screen_rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
-    };
     const screen_rect place = place_panel(*layout_, rect_of(form_frame), rect_of(screen.rcWork),
                                           framed({0, 0}), gap_between_windows);
     SetWindowPos(window_, nullptr, place.left, place.top, place.width, place.height,

@@ -56,10 +56,8 @@ class panel_window final {
     void use_dpi(int dots_per_inch);
     void OnGetMinMaxInfo(MINMAXINFO& limits) const;
     void OnCommand(int id, int notification);
-    bool OnSetCursor();
     void OnDrawItem(const DRAWITEMSTRUCT& item) const;
     LRESULT OnControlColour(UINT message, HDC dc, HWND control);
-    void OnDestroy();
 
     /// A control of the description and the window made for it; its id is its index plus
     /// first_id.
@@ -68,8 +66,9 @@ class panel_window final {
         HWND window;
         lamp_colours lamps{};  ///< what a row of lamps shows
     };
+    /// The control of `id`, or nullptr.
+    const made* made_by_id(int id) const;
     void make(const panel_control& control);
-    HWND make_window(const panel_control& control, int id);
     /// Where the control `name` is in made_; made_.size() if nowhere.
     std::size_t index_of(std::string_view name) const;
     HFONT font_of(text_style style) const;
