@@ -5,8 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "support/recorders.h"
-#include "support/scripted_component_factory.h"
+#include "support/scripted_sequence.h"
 #include "ttl/errors.h"
 
 namespace helio {
@@ -48,17 +47,7 @@ TEST(ArrivalMessage, GivesTheOffsetInAngstromsWithTheLocaleSeparator) {
     }
 }
 
-class MoveBladesTest : public ::testing::Test {
-  protected:
-    MoveBladesTest() { port.add_observer(ports); }
-
-    test::scripted_component_factory factory;
-    port_access port{factory};
-    test::line_recorder log;
-    manual_clock time{std::chrono::microseconds(1)};
-    sequence_context context{port, log, time};
-    test::port_recorder ports;
-};
+class MoveBladesTest : public ::testing::Test, protected test::scripted_sequence {};
 
 TEST_F(MoveBladesTest, SendsBothHalvesWithTheirStrobesAndNoReleaseBetween) {
     struct worked_example {

@@ -42,43 +42,50 @@ TEST_F(Form1ModelTest, OnlyButtonsPress) {
     EXPECT_EQ(factory.accesses(), 0u);
 }
 
-TEST_F(Form1ModelTest, PusherWithTheButtonInactiveSendsNothing) {
-    controller.set_sighting_button(false);
-    model.press("Command3");
-    EXPECT_THAT(ports.writes, IsEmpty());
-    EXPECT_THAT(model.messages(), ElementsAre("Bouton de visee NON active"));
-    EXPECT_EQ(controller.pusher_actuations(), 0);
-}
+/// What GO does with a typed entry: the blades moved to `code`, or the entry refused, with
+/// the port untouched, in the log (`lines`) or in a message to the operator (`error`).
+struct go_case {
+    const char* typed;  ///< nothing typed at all if null
+    std::vector<std::string> lines;
+    std::int32_t code = -1;
+    const char* error = nullptr;
+};
 
-TEST_F(Form1ModelTest, GoWithEachBoundaryAndTheCentre) {
-    go("35");
-    go("231");
-    go("128");
-    EXPECT_THAT(model.messages(),
-                ElementsAre("consigne 35", "lames en position  -1 Ang.", "Consigne = 35",
-                            "consigne 231", "lames en position  +1 Ang.", "Consigne = 231",
-                            "consigne 128", "lames en position Centre Raie", "Consigne = 128"));
-    EXPECT_EQ(controller.blades().target_code(), 128);
-    EXPECT_TRUE(controller.monitor().clean());
-}
-
-TEST_F(Form1ModelTest, GoRefusesCodesOutsideTheTableWithoutTouchingThePort) {
-    for (const char* text : {"36", "0", "999", "232", "-1"}) {
-        go(text);
+TEST(Form1Go, MovesTheBladesToATableCodeAndRefusesAnythingElseWithoutTouchingThePort) {
+    const go_case cases[] = {
+        {"35", {"consigne 35", "lames en position  -1 Ang.", "Consigne = 35"}, 35},
+        {"231", {"consigne 231", "lames en position  +1 Ang.", "Consigne = 231"}, 231},
+        {"128", {"consigne 128", "lames en position Centre Raie", "Consigne = 128"}, 128},
+        {" 35", {"consigne 35", "lames en position  -1 Ang.", "Consigne = 35"}, 35},
+        {"1e2", {"consigne 100", "lames en position  -0.3 Ang.", "Consigne = 100"}, 100},
+        {"36", {"Consigne invalide"}},
+        {"0", {"Consigne invalide"}},
+        {"999", {"Consigne invalide"}},
+        {"232", {"Consigne invalide"}},
+        {"-1", {"Consigne invalide"}},
+        {nullptr, {}, -1, "Aucune consigne"},
+        {"", {}, -1, "Aucune consigne"},
+        {"ab", {}, -1, "« ab » n'est pas un nombre entier"},
+        {"9e9", {}, -1, "« 9e9 » est un nombre trop grand"},
+    };
+    for (const go_case& c : cases) {
+        const std::string typed = c.typed ? c.typed : "(nothing)";
+        const auto sim = test::make_sim().step(50us).decimal_separator(".").build();
+        if (c.typed) {
+            sim->model.Text1_Change(c.typed);
+        }
+        sim->model.press("Command10");
+        EXPECT_THAT(sim->model.messages(), ElementsAreArray(c.lines)) << typed;
+        EXPECT_EQ(sim->controller.blades().target_code(), c.code < 0 ? 128 : c.code) << typed;
+        if (c.code < 0) {
+            EXPECT_EQ(sim->factory.accesses(), 0u) << typed;
+        }
+        ASSERT_EQ(sim->host.errors.size(), c.error ? 1u : 0u) << typed;
+        if (c.error) {
+            EXPECT_THAT(sim->host.errors[0], HasSubstr(c.error)) << typed;
+        }
+        EXPECT_TRUE(sim->controller.monitor().clean()) << typed;
     }
-    EXPECT_THAT(model.messages(),
-                ElementsAre("Consigne invalide", "Consigne invalide", "Consigne invalide",
-                            "Consigne invalide", "Consigne invalide"));
-    EXPECT_EQ(factory.accesses(), 0u);
-    EXPECT_THAT(host.errors, IsEmpty());
-}
-
-TEST_F(Form1ModelTest, GoAcceptsBlanksAndRoundsHalvesToEven) {
-    go(" 35");
-    go("1e2");
-    EXPECT_THAT(model.messages(),
-                ElementsAre("consigne 35", "lames en position  -1 Ang.", "Consigne = 35",
-                            "consigne 100", "lames en position  -0.3 Ang.", "Consigne = 100"));
 }
 
 TEST_F(Form1ModelTest, GoTwiceWithoutEditingRepeatsTheMove) {
@@ -88,19 +95,6 @@ TEST_F(Form1ModelTest, GoTwiceWithoutEditingRepeatsTheMove) {
     EXPECT_EQ(ports.writes, (std::vector<std::int32_t>{16, 19, 16, 176, 177, 176, 0}));
     EXPECT_EQ(model.messages().size(), 6u);
     EXPECT_EQ(model.messages()[5], "Consigne = 178");
-}
-
-TEST_F(Form1ModelTest, GoOnTextThatIsNoNumberTellsTheOperatorAndDoesNothing) {
-    model.press("Command10");  // nothing typed yet
-    go("ab");
-    go("9e9");
-    go("");
-    ASSERT_EQ(host.errors.size(), 4u);
-    EXPECT_THAT(host.errors[0], HasSubstr("Aucune consigne"));
-    EXPECT_THAT(host.errors[1], HasSubstr("« ab » n'est pas un nombre entier"));
-    EXPECT_THAT(host.errors[2], HasSubstr("« 9e9 » est un nombre trop grand"));
-    EXPECT_THAT(model.messages(), IsEmpty());
-    EXPECT_EQ(factory.accesses(), 0u);
 }
 
 TEST_F(Form1ModelTest, AnErrorIsShownNotLoggedAndTheConsoleGoesOn) {
@@ -167,41 +161,6 @@ TEST(FirstVisibleLine, TheLogScrollsOnceTheNextLineWouldFallBelowTheEdge) {
     }
 }
 
-/// A host that makes presses and submits commands while the window repaints during a
-/// wait, as posted clicks or a remote client would, and records what the model tells it.
-class impatient_host final : public form_host, public command_observer {
-  public:
-    explicit impatient_host(form1_model& model) : model_(model) {}
-    void show_error(const std::string& message) override { errors.push_back(message); }
-    void keep_alive() override {
-        if (!asked_to_close) {
-            asked_to_close = true;
-            closed_at_once = model_.may_close();
-        }
-        if (!during_wait.empty()) {
-            const std::string control = during_wait.front();
-            during_wait.erase(during_wait.begin());
-            if (control.starts_with("Command")) {
-                EXPECT_TRUE(model_.press(control)) << "a press is taken, not refused";
-            } else {
-                model_.submit({control, [this] { model_.context().port.reset_outputs(); }});
-            }
-        }
-    }
-    void close_window() override { ++close_calls; }
-    void command_started(const std::string& label) override { started.push_back(label); }
-
-    std::vector<std::string> during_wait;
-    std::vector<std::string> started;
-    std::vector<std::string> errors;
-    bool asked_to_close = false;  ///< at the first keep-alive, as the title bar's cross would
-    bool closed_at_once = true;
-    int close_calls = 0;
-
-  private:
-    form1_model& model_;
-};
-
 TEST_F(Form1ModelTest, WhatArrivesDuringASequenceRunsAfterItInOrder) {
     struct deferral_case {
         std::vector<std::string> during_wait;  ///< one at each keep-alive from the first
@@ -219,21 +178,37 @@ TEST_F(Form1ModelTest, WhatArrivesDuringASequenceRunsAfterItInOrder) {
     for (const deferral_case& c : cases) {
         controller.set_travel_scale(1.0);
         model.press("Command2");  // the mirror back at the CCD stop: VISEE has to wait
-        impatient_host impatient(model);
-        impatient.during_wait = c.during_wait;
-        model.set_host(&impatient);
-        model.add_command_observer(impatient);
+        host.clear();
+        // Presses and commands arrive while the window repaints during the wait, as posted
+        // clicks or a remote client would, and the title bar's cross is clicked at once.
+        std::vector<std::string> during_wait = c.during_wait;
+        bool closed_at_once = true;
+        host.in_keep_alive = [&, first = true]() mutable {
+            if (std::exchange(first, false)) {
+                closed_at_once = model.may_close();
+            }
+            if (!during_wait.empty()) {
+                const std::string control = during_wait.front();
+                during_wait.erase(during_wait.begin());
+                if (control.starts_with("Command")) {
+                    EXPECT_TRUE(model.press(control)) << "a press is taken, not refused";
+                } else {
+                    model.submit({control, [this] { model.context().port.reset_outputs(); }});
+                }
+            }
+        };
+        model.add_command_observer(host);
         ports.writes.clear();
 
         model.press("Command1");
 
-        model.remove_command_observer(impatient);
-        model.set_host(&host);
-        EXPECT_EQ(impatient.started, c.run);
+        model.remove_command_observer(host);
+        host.in_keep_alive = nullptr;
+        EXPECT_EQ(host.commands, c.run);
         EXPECT_EQ(ports.writes, c.writes) << c.run.back();
-        EXPECT_FALSE(impatient.closed_at_once) << "a close waits for the sequence";
-        EXPECT_EQ(impatient.close_calls, 1) << "and happens once, when all has run";
-        EXPECT_THAT(impatient.errors, IsEmpty());
+        EXPECT_FALSE(closed_at_once) << "a close waits for the sequence";
+        EXPECT_EQ(host.close_calls, 1) << "and happens once, when all has run";
+        EXPECT_THAT(host.errors, IsEmpty());
         EXPECT_FALSE(model.working());
     }
     EXPECT_TRUE(controller.monitor().clean());

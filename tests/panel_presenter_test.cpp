@@ -9,7 +9,7 @@
 
 #include "console/panel_texts.h"
 #include "support/every_button_script.h"
-#include "support/simulated_console.h"
+#include "support/simulated_panel.h"
 
 namespace helio {
 namespace {
@@ -41,13 +41,11 @@ std::vector<std::int32_t> written(const std::vector<std::string>& transcript) {
     return values;
 }
 
-/// The panel's presenter over the console on the simulated heliograph, and what a view
-/// drawing it shows: the console's clock moves 50 µs at every reading, so that a mirror's
-/// 1.5 s travel takes a few thousand reads.
-class PanelPresenterTest : public ::testing::Test {
+/// The panel's presenter on the simulated heliograph, and what a view drawing it shows.
+class PanelPresenterTest : public ::testing::Test, protected test::simulated_panel {
   protected:
     explicit PanelPresenterTest(std::size_t transcript_capacity = line_monitor::default_capacity)
-        : monitor(sim->model, transcript_capacity) {}
+        : simulated_panel(transcript_capacity) {}
 
     /// A view's refresh: draws the update, makes the lists' changes.
     const panel_update& draw() {
@@ -68,10 +66,6 @@ class PanelPresenterTest : public ::testing::Test {
         draw();
     }
 
-    std::unique_ptr<test::simulated_console> sim = test::make_sim().step(50us).build();
-    line_monitor monitor;
-    virtual_instrument instrument{sim->factory};
-    panel_presenter presenter{sim->model, monitor, &instrument, panel_titles::simulator};
     panel_update shown;
     std::vector<std::string> transcript;
     std::vector<std::string> violations;

@@ -16,46 +16,66 @@ using ::testing::ElementsAre;
 
 constexpr status_code access_denied = static_cast<status_code>(0x80070005);
 
-TEST(GetTtl, KeepsTheLowByteOfTheRawReading) {
-    const std::vector<std::pair<port_value, std::int32_t>> cases{
-        {std::int32_t{-1}, 255},   {std::int32_t{300}, 44},        {std::int32_t{-32768}, 0},
-        {std::int32_t{255}, 255},  {std::int32_t{-65536}, 0},      {std::int16_t{-1}, 255},
-        {std::int16_t{-32767}, 1}, {std::int32_t{65535}, 255},     {2.5, 2},
-        {std::string("7"), 7},     {std::int32_t{2147418111}, 255}};
-    for (const auto& [raw, expected] : cases) {
-        test::scripted_component_factory factory;
-        factory.script_reads({raw});
-        port_access port(factory);
-        EXPECT_EQ(port.get_ttl(), expected) << describe(raw);
-    }
-}
+/// What a raw reading gives: its low byte, or a refusal, the read abandoned either way.
+enum class refused { no, overflow, conversion };
+struct reading_case {
+    port_value raw;
+    std::int32_t expected;
+    refused why = refused::no;
+};
 
-TEST(GetTtl, AReadingBelowMinus65536IsRefusedNotTakenForAllBitsSet) {
-    for (const std::int32_t raw : {-65537, -65792, -2147483647 - 1}) {
-        test::scripted_component_factory factory;
-        factory.script_reads({raw});
-        port_access port(factory);
-        EXPECT_THROW(port.get_ttl(), overflow_error) << raw;
-        EXPECT_EQ(factory.live_instances(), 0u);
-    }
-}
-
-TEST(GetTtl, ConversionFailuresAbandonTheReadAndReleaseTheInstance) {
-    const std::vector<std::pair<port_value, bool>> cases{
-        {std::int32_t{2147418112}, true},  // + 65536 leaves the 32-bit range
-        {std::int32_t{2147483647}, true}, {1e12, true},
-        {std::string("abc"), false},      {null_value{}, false},
+TEST(GetTtl, KeepsTheLowByteOrRefusesTheReadingAndReleasesTheInstance) {
+    const std::vector<reading_case> cases{
+        {std::int32_t{-1}, 255},
+        {std::int32_t{300}, 44},
+        {std::int32_t{-32768}, 0},
+        {std::int32_t{255}, 255},
+        {std::int32_t{-65536}, 0},
+        {std::int16_t{-1}, 255},
+        {std::int16_t{-32767}, 1},
+        {std::int32_t{65535}, 255},
+        {2.5, 2},
+        {std::string("7"), 7},
+        {std::int32_t{2147418111}, 255},
+        // Below -65536: refused, not taken for all bits set.
+        {std::int32_t{-65537}, 0, refused::overflow},
+        {std::int32_t{-65792}, 0, refused::overflow},
+        {std::int32_t{-2147483647 - 1}, 0, refused::overflow},
+        {std::int32_t{2147418112}, 0, refused::overflow},  // + 65536 leaves the 32-bit range
+        {std::int32_t{2147483647}, 0, refused::overflow},
+        {1e12, 0, refused::overflow},
+        {std::string("abc"), 0, refused::conversion},
+        {null_value{}, 0, refused::conversion},
     };
-    for (const auto& [raw, is_overflow] : cases) {
+    for (const reading_case& c : cases) {
         test::scripted_component_factory factory;
-        factory.script_reads({raw});
+        factory.script_reads({c.raw});
         port_access port(factory);
-        if (is_overflow) {
-            EXPECT_THROW(port.get_ttl(), overflow_error) << describe(raw);
+        if (c.why == refused::no) {
+            EXPECT_EQ(port.get_ttl(), c.expected) << describe(c.raw);
+        } else if (c.why == refused::overflow) {
+            EXPECT_THROW(port.get_ttl(), overflow_error) << describe(c.raw);
         } else {
-            EXPECT_THROW(port.get_ttl(), conversion_error) << describe(raw);
+            EXPECT_THROW(port.get_ttl(), conversion_error) << describe(c.raw);
         }
-        EXPECT_EQ(factory.live_instances(), 0u) << describe(raw);
+        EXPECT_EQ(factory.live_instances(), 0u) << describe(c.raw);
+    }
+}
+
+/// A write (or a read) that must fail with an io_error of that access.
+void expect_io_error(port_access& port, bool on_write, status_code code,
+                     const std::string& system_text) {
+    try {
+        if (on_write) {
+            port.write_output(8);
+        } else {
+            port.get_ttl();
+        }
+        ADD_FAILURE() << "a failed access must not pass silently";
+    } catch (const io_error& error) {
+        EXPECT_EQ(error.code(), code);
+        EXPECT_EQ(error.operation(), on_write ? "WritePort" : "ReadPort");
+        EXPECT_EQ(error.system_text(), system_text);
     }
 }
 
@@ -76,18 +96,7 @@ TEST(PortAccess, AFailingCallRaisesItsStatusAndStillReleases) {
         test::scripted_component_factory factory;
         factory.fail_access(1, access_denied);
         port_access port(factory);
-        try {
-            if (on_write) {
-                port.write_output(3);
-            } else {
-                port.get_ttl();
-            }
-            FAIL() << "the failing status must not pass silently";
-        } catch (const io_error& error) {
-            EXPECT_EQ(error.code(), access_denied);
-            EXPECT_EQ(error.operation(), on_write ? "WritePort" : "ReadPort");
-            EXPECT_EQ(error.system_text(), "status " + std::to_string(access_denied));
-        }
+        expect_io_error(port, on_write, access_denied, "status " + std::to_string(access_denied));
         EXPECT_EQ(factory.live_instances(), 0u);
         EXPECT_EQ(factory.journal().back(), "release 1");
     }
@@ -111,19 +120,9 @@ class empty_handed_factory final : public io_component_factory {
 TEST(PortAccess, ASuccessfulCreationWithNoInstanceIsAnIoErrorOfThatAccess) {
     empty_handed_factory factory;
     port_access port(factory);
-    for (const bool on_write : {true, false}) {
-        try {
-            if (on_write) {
-                port.write_output(8);
-            } else {
-                port.get_ttl();
-            }
-            FAIL() << "a missing instance must not pass for an access";
-        } catch (const io_error& error) {
-            EXPECT_EQ(error.code(), static_cast<status_code>(0x80004003)) << "E_POINTER";
-            EXPECT_EQ(error.operation(), on_write ? "WritePort" : "ReadPort");
-            EXPECT_EQ(error.system_text(), "the I/O component gave no instance");
-        }
+    for (const bool on_write : {true, false}) {  // E_POINTER
+        expect_io_error(port, on_write, static_cast<status_code>(0x80004003),
+                        "the I/O component gave no instance");
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "sequences/blade_positioning.h"
 #include "sequences/strobed_commands.h"
+#include "support/recorders.h"
 #include "support/simulated_port.h"
 #include "ttl/errors.h"
 
@@ -13,22 +14,6 @@ namespace helio {
 namespace {
 
 using namespace std::chrono_literals;
-
-/// Counts the window's chances to repaint and remembers how each wait ended.
-class wait_counter final : public wait_observer {
-  public:
-    void wait_began(const status_wait& wait) override { began = wait.bit; }
-    void still_waiting() override { ++keep_alives; }
-    void wait_ended(const status_wait&, clock::duration how_long, bool has_arrived) override {
-        took = how_long;
-        arrived = has_arrived;
-    }
-
-    int began = -1;
-    int keep_alives = 0;
-    clock::duration took{};
-    bool arrived = false;
-};
 
 /// The sequences against the simulated heliograph, on a clock that moves 100 us per
 /// reading, so that every wait passes through simulated time without real time.
@@ -40,7 +25,7 @@ class StatusWaitTest : public ::testing::Test, protected test::simulated_port {
 
     test::line_recorder log;
     sequence_context context{port, log, time};
-    wait_counter counter;
+    test::wait_recorder counter;
 };
 
 TEST_F(StatusWaitTest, AStuckMechanismTimesOutAtTheLimitNotBefore) {
@@ -56,7 +41,7 @@ TEST_F(StatusWaitTest, AStuckMechanismTimesOutAtTheLimitNotBefore) {
     }
     EXPECT_GE(time.now() - start, 60s);
     EXPECT_LT(time.now() - start, 60s + 1ms);
-    EXPECT_FALSE(counter.arrived);
+    EXPECT_FALSE(counter.last().arrived);
     EXPECT_EQ(log.lines.size(), 1u) << "no arrival line after a time-out";
     EXPECT_EQ(ports.writes.back(), 0) << "the outputs were released before the wait";
 }
@@ -65,8 +50,8 @@ TEST_F(StatusWaitTest, AMechanismJustInsideTheLimitArrives) {
     // 103 codes at 20 ms each is 2.06 s; scaled to 59.9 s.
     controller.set_travel_scale(59.9 / 2.06);
     move_blades(context, 10);
-    EXPECT_TRUE(counter.arrived);
-    EXPECT_GT(counter.took, 59s);
+    EXPECT_TRUE(counter.last().arrived);
+    EXPECT_GT(counter.last().took, 59s);
     EXPECT_EQ(log.lines.back(), "lames en position  +1 Ang.");
 }
 
@@ -93,8 +78,8 @@ TEST_F(StatusWaitTest, EachMirrorWaitNamesItsOwnBit) {
 
 TEST_F(StatusWaitTest, TheWindowGetsARepaintEvery20msNotEveryRead) {
     position_visee(context);  // 1.5 s of mirror travel
-    EXPECT_TRUE(counter.arrived);
-    EXPECT_EQ(counter.began, 1);
+    EXPECT_TRUE(counter.last().arrived);
+    EXPECT_EQ(counter.began.back(), 1);
     EXPECT_GE(counter.keep_alives, 70);
     EXPECT_LE(counter.keep_alives, 76);
     EXPECT_GT(ports.reads, 10 * counter.keep_alives);

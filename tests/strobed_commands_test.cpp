@@ -5,31 +5,24 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "support/recorders.h"
-#include "support/scripted_component_factory.h"
+#include "support/scripted_sequence.h"
 #include "ttl/errors.h"
 
 namespace helio {
 namespace {
 
 using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
 
 /// One sequence run against scripted input states.
-class StrobedCommandTest : public ::testing::Test {
+class StrobedCommandTest : public ::testing::Test, protected test::scripted_sequence {
   protected:
-    StrobedCommandTest() { port.add_observer(ports); }
+    StrobedCommandTest() : scripted_sequence(/*with_reads=*/true) {}
 
     void script(std::vector<std::int32_t> raw_reads) {
         factory.script_reads({raw_reads.begin(), raw_reads.end()});
     }
-
-    test::scripted_component_factory factory;
-    port_access port{factory};
-    test::line_recorder log;
-    manual_clock time{std::chrono::microseconds(1)};
-    sequence_context context{port, log, time};
-    test::port_recorder ports{/*with_reads=*/true};
 };
 
 TEST_F(StrobedCommandTest, PulseCommandPresentsStrobesHoldsAndReleases) {
@@ -37,56 +30,54 @@ TEST_F(StrobedCommandTest, PulseCommandPresentsStrobesHoldsAndReleases) {
     EXPECT_THAT(ports.events, ElementsAre("W 32", "W 34", "S1", "W 32", "W 0"));
 }
 
-TEST_F(StrobedCommandTest, VisseAlreadyInPositionSendsNothing) {
-    script({2});
-    position_visee(context);
-    EXPECT_THAT(ports.events, ElementsAre("R 2"));
-    EXPECT_THAT(log.lines, ElementsAre("Visee positionnee"));
-}
+/// A sequence, the input states it reads in turn, and what it must send and log.
+struct sequence_case {
+    const char* what;
+    void (*run)(sequence_context&);
+    std::vector<port_value> reads;
+    std::vector<std::string> events;
+    std::vector<std::string> lines;
+};
 
-TEST_F(StrobedCommandTest, VisseSendsItsCommandAndWaitsForBit1Only) {
-    script({0, 0, 1 | 4 | 8 | 16, 253, 2 | 4});
-    position_visee(context);
-    EXPECT_THAT(ports.events, ElementsAre("R 0", "W 8", "W 10", "S1", "W 8", "W 0", "R 0", "R 29",
-                                          "R 253", "R 6"));
-    EXPECT_THAT(log.lines, ElementsAre("Visee positionnee"));
-}
-
-TEST_F(StrobedCommandTest, CcdSendsItsCommandAndWaitsForBit2Only) {
-    script({1 | 2 | 8, 1 | 2 | 8, 251, 4});
-    position_ccd(context);
-    EXPECT_THAT(ports.events,
-                ElementsAre("R 11", "W 16", "W 18", "S1", "W 16", "W 0", "R 11", "R 251", "R 4"));
-    EXPECT_THAT(log.lines, ElementsAre("CCD positionnee"));
-}
-
-TEST_F(StrobedCommandTest, CcdAlreadyInPositionSendsNothing) {
-    script({4 | 8});
-    position_ccd(context);
-    EXPECT_THAT(ports.writes, IsEmpty());
-    EXPECT_THAT(log.lines, ElementsAre("CCD positionnee"));
-}
-
-TEST_F(StrobedCommandTest, PusherRefusedWhileTheSightingButtonIsInactive) {
-    script({2 | 4 | 8});
-    actuate_pusher(context);
-    EXPECT_THAT(ports.events, ElementsAre("R 14"));
-    EXPECT_THAT(log.lines, ElementsAre("Bouton de visee NON active"));
-}
-
-TEST_F(StrobedCommandTest, PusherWithTheMirrorAtSightingPulsesAtOnce) {
-    script({1 | 2});
-    actuate_pusher(context);
-    EXPECT_THAT(ports.events, ElementsAre("R 3", "R 3", "W 32", "W 34", "S1", "W 32", "W 0"));
-    EXPECT_THAT(log.lines, ElementsAre("Bouton de visee active", "Visee positionnee"));
-}
-
-TEST_F(StrobedCommandTest, PusherBringsTheMirrorToSightingFirst) {
-    script({1, 1, 1, 1 | 2});
-    actuate_pusher(context);
-    EXPECT_THAT(ports.events, ElementsAre("R 1", "R 1", "W 8", "W 10", "S1", "W 8", "W 0", "R 1",
-                                          "R 3", "W 32", "W 34", "S1", "W 32", "W 0"));
-    EXPECT_THAT(log.lines, ElementsAre("Bouton de visee active", "Visee positionnee"));
+TEST(StrobedCommands, EachSendsItsCommandOnlyWhenNeededAndWaitsForItsOwnBit) {
+    const char* const visee = "Visee positionnee";
+    const sequence_case cases[] = {
+        {"sighting already there", position_visee, {2}, {"R 2"}, {visee}},
+        {"sighting, bit 1 only",
+         position_visee,
+         {0, 0, 1 | 4 | 8 | 16, 253, 2 | 4},
+         {"R 0", "W 8", "W 10", "S1", "W 8", "W 0", "R 0", "R 29", "R 253", "R 6"},
+         {visee}},
+        {"CCD, bit 2 only",
+         position_ccd,
+         {1 | 2 | 8, 1 | 2 | 8, 251, 4},
+         {"R 11", "W 16", "W 18", "S1", "W 16", "W 0", "R 11", "R 251", "R 4"},
+         {"CCD positionnee"}},
+        {"CCD already there", position_ccd, {4 | 8}, {"R 12"}, {"CCD positionnee"}},
+        {"pusher, sighting button inactive",
+         actuate_pusher,
+         {2 | 4 | 8},
+         {"R 14"},
+         {"Bouton de visee NON active"}},
+        {"pusher, mirror at sighting",
+         actuate_pusher,
+         {1 | 2},
+         {"R 3", "R 3", "W 32", "W 34", "S1", "W 32", "W 0"},
+         {"Bouton de visee active", visee}},
+        {"pusher, mirror brought to sighting first",
+         actuate_pusher,
+         {1, 1, 1, 1 | 2},
+         {"R 1", "R 1", "W 8", "W 10", "S1", "W 8", "W 0", "R 1", "R 3", "W 32", "W 34", "S1",
+          "W 32", "W 0"},
+         {"Bouton de visee active", visee}},
+    };
+    for (const sequence_case& c : cases) {
+        test::scripted_sequence run(/*with_reads=*/true);
+        run.factory.script_reads(c.reads);
+        c.run(run.context);
+        EXPECT_THAT(run.ports.events, ElementsAreArray(c.events)) << c.what;
+        EXPECT_THAT(run.log.lines, ElementsAreArray(c.lines)) << c.what;
+    }
 }
 
 TEST_F(StrobedCommandTest, PusherDecidesTheInterlockOnceAtTheStart) {

@@ -86,14 +86,6 @@ TEST_F(VirtualInstrumentTest, AStuckMirrorIsReportedAfterTheLimit) {
     EXPECT_EQ(host.errors.size(), 1u);
 }
 
-TEST_F(VirtualInstrumentTest, StuckBladesAreReportedAfterTheLimit) {
-    instrument.set_blades_stuck(true);
-    model.press("Command8");
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_THAT(host.errors[0], HasSubstr("« lames »"));
-    EXPECT_THAT(blades_text(instrument.snapshot(), ","), HasSubstr("BLOQUÉES — en mouvement"));
-}
-
 TEST_F(VirtualInstrumentTest, TheArmedFaultFailsTheNextAccessOnlyWithTheChosenStatus) {
     const status_code denied = static_cast<status_code>(0x80070005);
     instrument.fail_next_access(denied);

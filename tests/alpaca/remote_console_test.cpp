@@ -50,7 +50,7 @@ class RemoteConsoleTest : public ::testing::Test {
     void forget() {
         rig.ports.events.clear();
         rig.ports.writes.clear();
-        rig.log.lines.clear();
+        rig.host.lines.clear();
     }
 
     test::remote_rig rig;
@@ -100,7 +100,7 @@ TEST_F(RemoteConsoleTest, AFailedMoveIsNeverReportedAsASuccess) {
 TEST_F(RemoteConsoleTest, ACommandThatArrivesDuringASequenceWaitsForItsEnd) {
     // A client's INIT reaches the console during the blades' wait for GO...
     bool answered_in_the_wait = false;
-    rig.host.on_keep_alive = [&] {
+    rig.on_keep_alive = [&] {
         const auto answer =
             rig.send(http_method::put, "/api/v1/switch/0/setswitch", "Id=3&State=True");
         answered_in_the_wait = answer.has_value();
@@ -117,7 +117,7 @@ TEST_F(RemoteConsoleTest, ACommandThatArrivesDuringASequenceWaitsForItsEnd) {
 TEST_F(RemoteConsoleTest, AReadDuringASequenceIsItsLatestReadAndBetweenSequencesOneRead) {
     std::optional<alpaca::http_reply> during;
     int reads_before = 0;
-    rig.host.on_keep_alive = [&] {
+    rig.on_keep_alive = [&] {
         reads_before = rig.ports.reads;
         during = rig.exchange(http_method::get, "/api/v1/switch/0/getswitch?Id=0");
         EXPECT_EQ(rig.ports.reads, reads_before) << "the port belongs to the sequence";
@@ -157,7 +157,7 @@ TEST_F(RemoteConsoleTest, SwitchesRunTheButtonsSequences) {
         const nlohmann::json answer = rig.put("/api/v1/switch/0/setswitch", c.body);
         EXPECT_EQ(answer["ErrorNumber"], c.error) << c.body;
         EXPECT_EQ(rig.ports.writes, c.writes) << c.body;
-        EXPECT_EQ(rig.log.lines, c.lines) << c.body;
+        EXPECT_EQ(rig.host.lines, c.lines) << c.body;
     }
     EXPECT_EQ(rig.controller.pusher_actuations(), 1);
 }

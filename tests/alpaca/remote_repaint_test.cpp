@@ -14,8 +14,7 @@
 #include "alpaca/remote_access.h"
 #include "console/qt/form1.h"
 #include "http_client.h"
-#include "simulator/heliograph_controller.h"
-#include "simulator/simulated_component_factory.h"
+#include "support/simulated_console.h"
 
 namespace helio {
 namespace {
@@ -55,12 +54,9 @@ class paints_in_waits final : public QObject, private wait_observer {
 };
 
 TEST(RemoteRepaint, Form1KeepsRepaintingWhileAClientsMoveWaits) {
-    steady_clock_source time;
-    sim::heliograph_controller controller(time);
-    controller.set_travel_scale(0.5);  // about a second from one end to the centre
-    sim::simulated_component_factory factory(controller);
-    port_access port(factory);
-    form1_model model(port, time, ".");
+    // About a second from one end to the centre.
+    const auto sim = test::make_sim().real_time().travel_scale(0.5).decimal_separator(".").build();
+    form1_model& model = sim->model;
     Form1 window(model);
     window.show();
     paints_in_waits counter(model, window);

@@ -12,9 +12,7 @@
 #include "console/go_procedure.h"
 #include "http_client.h"
 #include "queued_poster.h"
-#include "simulator/heliograph_controller.h"
-#include "simulator/simulated_component_factory.h"
-#include "support/recorders.h"
+#include "support/simulated_console.h"
 
 namespace helio {
 namespace {
@@ -23,11 +21,9 @@ using namespace std::chrono_literals;
 
 /// The console on the simulated heliograph with its Alpaca server on the loopback: the test
 /// thread is the console's thread, a client thread talks HTTP to it.
-struct served_console {
-    served_console() {
-        port.add_observer(ports);
-        model.add_log_observer(log);
-    }
+struct served_console : test::simulated_console {
+    served_console()
+        : simulated_console(test::make_sim().step(50us).decimal_separator(".").log_to_host()) {}
 
     /// Plays the console's event loop until `client` has finished.
     void serve(const std::function<void(test::http_client&)>& client) {
@@ -53,13 +49,6 @@ struct served_console {
         }
     }
 
-    manual_clock time{50us};
-    sim::heliograph_controller controller{time};
-    sim::simulated_component_factory factory{controller};
-    port_access port{factory};
-    form1_model model{port, time, "."};
-    test::port_recorder ports;
-    test::line_recorder log;
     test::queued_poster poster;
     alpaca::remote_access access{model, poster, {"127.0.0.1", 0}};
 };
@@ -94,8 +83,8 @@ TEST(ScanOverHttp, EverySlotGivesTheBytesAndLinesOfGoForItsCode) {
         }
     });
     EXPECT_EQ(remote.ports.events, by_hand.ports.events) << "the writes and the strobe widths";
-    EXPECT_EQ(remote.log.lines, by_hand.log.lines);
-    EXPECT_EQ(remote.log.lines.size(), 3u * 21u);
+    EXPECT_EQ(remote.host.lines, by_hand.host.lines);
+    EXPECT_EQ(remote.host.lines.size(), 3u * 21u);
     EXPECT_TRUE(remote.controller.monitor().clean());
 }
 

@@ -128,12 +128,6 @@ TEST_F(Form1ViewTest, TheEntryTakesThreeCharactersAndFeedsConsigne) {
               "1");
 }
 
-TEST_F(Form1ViewTest, InitWritesOneZeroAndLogsNothing) {
-    click("Command9");
-    EXPECT_THAT(ports.events, ElementsAre("W 0"));
-    EXPECT_THAT(model.messages(), IsEmpty());
-}
-
 TEST_F(Form1ViewTest, TheLogIsPaintedFromTheTopLeftAndSurvivesRepaints) {
     const QImage before = window.grab(QRect(0, 0, 120, 30)).toImage();
     click("Command6");
@@ -212,23 +206,6 @@ TEST_F(Form1ViewTest, EveryButtonPressedInTheWindowSendsItsBytesAndLogsItsLines)
     EXPECT_TRUE(controller.monitor().clean());
 }
 
-/// Presses INIT from inside the first keep-alive of a wait, as something other than the
-/// mouse would: the press reaches the window while the sequence holds it.
-class pressing_observer final : public helio::wait_observer {
-  public:
-    explicit pressing_observer(std::function<void()> press) : press_(std::move(press)) {}
-    void still_waiting() override {
-        if (!pressed_) {
-            pressed_ = true;
-            press_();
-        }
-    }
-
-  private:
-    std::function<void()> press_;
-    bool pressed_ = false;
-};
-
 TEST_F(Form1ViewTest, APressMadeDuringASequenceRunsOnceItEnds) {
     auto* init = qobject_cast<QPushButton*>(window.control("Command9"));
     const std::pair<const char*, std::function<void()>> presses[] = {
@@ -245,10 +222,15 @@ TEST_F(Form1ViewTest, APressMadeDuringASequenceRunsOnceItEnds) {
     for (const auto& [how, press] : presses) {
         click("Command2");  // the mirror to the CCD stop, so that VISEE waits
         ports.writes.clear();
-        pressing_observer observer(press);
-        model.context().wait_observers.add(observer);
+        // Pressed from inside the first keep-alive of a wait, as something other than the
+        // mouse would: the press reaches the window while the sequence holds it.
+        bool pressed = false;
+        helio::test::keep_alive_probe once(model.context(), [&, press = press] {
+            if (!std::exchange(pressed, true)) {
+                press();
+            }
+        });
         click("Command1");
-        model.context().wait_observers.remove(observer);
         EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0, 0)) << how << ": INIT after VISEE";
     }
     EXPECT_TRUE(controller.monitor().clean());
@@ -267,52 +249,33 @@ TEST(LocaleNumberFormat, GoReadsTheEntryAsTheLocaleWritesNumbers) {
     EXPECT_EQ(english.to_int32("3.5"), 4);
 }
 
-/// Notes the cursor the operator sees while a mechanism is awaited.
-class cursor_observer final : public helio::wait_observer {
-  public:
-    void still_waiting() override {
-        const QCursor* cursor = QApplication::overrideCursor();
-        busy_cursor_seen = busy_cursor_seen || (cursor && cursor->shape() == Qt::WaitCursor);
-    }
-    bool busy_cursor_seen = false;
-};
-
 TEST_F(Form1ViewTest, TheCursorShowsTheWindowIsBusyDuringAWaitOnly) {
-    cursor_observer observer;
-    model.context().wait_observers.add(observer);
-    click("Command4");
-    model.context().wait_observers.remove(observer);
-    EXPECT_TRUE(observer.busy_cursor_seen);
+    bool busy_cursor_seen = false;
+    {
+        helio::test::keep_alive_probe looking(model.context(), [&] {
+            const QCursor* cursor = QApplication::overrideCursor();
+            busy_cursor_seen = busy_cursor_seen || (cursor && cursor->shape() == Qt::WaitCursor);
+        });
+        click("Command4");
+    }
+    EXPECT_TRUE(busy_cursor_seen);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
-/// Closes the window from inside the wait, as a click on the title bar's cross would.
-class closing_observer final : public helio::wait_observer {
-  public:
-    explicit closing_observer(Form1& window) : window_(window) {}
-    void still_waiting() override {
-        if (!closed_once_) {
-            closed_once_ = true;
-            window_.close();
-            still_visible = window_.isVisible();
-        }
-    }
-    bool still_visible = false;
-
-  private:
-    Form1& window_;
-    bool closed_once_ = false;
-};
-
 TEST_F(Form1ViewTest, ClosingDuringASequenceWaitsForItsEnd) {
-    closing_observer closer(window);
-    model.context().wait_observers.add(closer);
+    bool closed = false;
+    bool still_visible = false;  // closed from inside the wait, as the title bar's cross would
+    helio::test::keep_alive_probe closer(model.context(), [&] {
+        if (!std::exchange(closed, true)) {
+            window.close();
+            still_visible = window.isVisible();
+        }
+    });
     click("Command1");  // mirror travel, 150 ms at this scale
-    EXPECT_TRUE(closer.still_visible) << "the close must wait for the sequence";
+    EXPECT_TRUE(still_visible) << "the close must wait for the sequence";
     EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0));
     EXPECT_THAT(model.messages(), ElementsAre("Visee positionnee"));
     EXPECT_FALSE(window.isVisible()) << "and happen once it ended";
-    model.context().wait_observers.remove(closer);
 }
 
 }  // namespace

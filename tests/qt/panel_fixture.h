@@ -12,13 +12,13 @@
 #include "console/panel_texts.h"
 #include "console/qt/form1.h"
 #include "console/qt/panel_window.h"
-#include "support/simulated_console.h"
+#include "support/simulated_panel.h"
 
 namespace helio {
 
 /// Form1 and the panel drawn from its presenter over the simulated heliograph, as the
 /// console runs them on Linux, on a clock that moves 50 µs at every reading.
-class PanelViewTest : public ::testing::Test {
+class PanelViewTest : public ::testing::Test, protected test::simulated_panel {
   protected:
     PanelViewTest() {
         window.set_error_presenter([this](QWidget*, const QString& message) {
@@ -42,11 +42,6 @@ class PanelViewTest : public ::testing::Test {
     }
     QString label(const char* name) const { return find<QLabel>(name)->text(); }
 
-    std::unique_ptr<test::simulated_console> sim =
-        test::make_sim().step(std::chrono::microseconds(50)).build();
-    line_monitor monitor{sim->model};
-    virtual_instrument instrument{sim->factory};
-    panel_presenter presenter{sim->model, monitor, &instrument, panel_titles::simulator};
     Form1 window{sim->model};
     panel_window panel{presenter};
 };

@@ -123,47 +123,40 @@ test::shown_window window_of(const QWidget& window, std::vector<test::shown_cont
             std::move(controls)};
 }
 
-/// Form1's controls: its entry holds three digits, the widest the setpoint may have.
-test::shown_window form1_shown(const Form1& form) {
-    std::vector<test::shown_control> controls;
-    for (const layout::control_spec& item : layout::controls) {
-        QWidget* widget = form.control(item.name);
-        if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            controls.push_back(button_of(*button, QStyle::SE_PushButtonContents));
-        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-            controls.push_back(label_of(*label));
-        } else if (auto* entry = qobject_cast<QLineEdit*>(widget)) {
-            QStyleOptionFrame option;
-            option.initFrom(entry);
-            const QRect room =
-                entry->style()->subElementRect(QStyle::SE_LineEditContents, &option, entry);
-            controls.push_back(
-                control_of(entry->objectName(), *entry, room, one_line(*entry, "888")));
-        }
+/// `widget` measured as the style draws its kind; the setpoint entry holds three digits, the
+/// most the setpoint has.
+void add_shown(const QWidget& widget, const panel_control& root,
+               std::vector<test::shown_control>& into) {
+    if (auto* box = qobject_cast<const QGroupBox*>(&widget)) {
+        add_box(*box, into);
+    } else if (auto* row = qobject_cast<const lamp_row*>(&widget)) {
+        add_lamps(*row, find_control(root, row->objectName().toStdString())->items, into);
+    } else if (auto* check = qobject_cast<const QCheckBox*>(&widget)) {
+        into.push_back(button_of(*check, QStyle::SE_CheckBoxContents));
+    } else if (auto* button = qobject_cast<const QPushButton*>(&widget)) {
+        into.push_back(button_of(*button, QStyle::SE_PushButtonContents));
+    } else if (auto* list = qobject_cast<const QComboBox*>(&widget)) {
+        into.push_back(list_of(*list));
+    } else if (auto* label = qobject_cast<const QLabel*>(&widget)) {
+        into.push_back(label_of(*label));
+    } else if (auto* entry = qobject_cast<const QLineEdit*>(&widget)) {
+        QStyleOptionFrame option;
+        option.initFrom(entry);
+        const QRect room =
+            entry->style()->subElementRect(QStyle::SE_LineEditContents, &option, entry);
+        into.push_back(control_of(entry->objectName(), *entry, room, one_line(*entry, "888")));
+    } else {  // a list of lines, which scrolls
+        into.push_back(control_of(widget.objectName(), widget, widget.rect(), {}));
     }
-    return window_of(form, std::move(controls));
 }
 
-test::shown_window panel_shown(const panel_window& panel, const panel_control& root) {
+test::shown_window shown(const QWidget& window, const std::vector<const QWidget*>& widgets,
+                         const panel_control& root) {
     std::vector<test::shown_control> controls;
-    for (QWidget* widget : panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (auto* box = qobject_cast<QGroupBox*>(widget)) {
-            add_box(*box, controls);
-        } else if (auto* row = qobject_cast<lamp_row*>(widget)) {
-            add_lamps(*row, find_control(root, row->objectName().toStdString())->items, controls);
-        } else if (auto* check = qobject_cast<QCheckBox*>(widget)) {
-            controls.push_back(button_of(*check, QStyle::SE_CheckBoxContents));
-        } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
-            controls.push_back(button_of(*button, QStyle::SE_PushButtonContents));
-        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
-            controls.push_back(list_of(*list));
-        } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-            controls.push_back(label_of(*label));
-        } else {  // a list of lines, which scrolls
-            controls.push_back(control_of(widget->objectName(), *widget, widget->rect(), {}));
-        }
+    for (const QWidget* widget : widgets) {
+        add_shown(*widget, root, controls);
     }
-    return window_of(panel, std::move(controls));
+    return window_of(window, std::move(controls));
 }
 
 /// Both windows as the console opens them, after a sequence has filled every line of state
@@ -179,8 +172,14 @@ class WindowFit : public PanelViewTest {
 
 TEST_F(WindowFit, EveryTextWholeNothingCoveredBothWindowsOnTheScreen) {
     const QRect work = window.screen()->availableGeometry();
-    const std::vector<test::shown_window> windows{form1_shown(window),
-                                                  panel_shown(panel, presenter.description())};
+    std::vector<const QWidget*> form1_controls;
+    for (const layout::control_spec& item : layout::controls) {
+        form1_controls.push_back(window.control(item.name));
+    }
+    const auto panel_controls = panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    const std::vector<test::shown_window> windows{
+        shown(window, form1_controls, presenter.description()),
+        shown(panel, {panel_controls.begin(), panel_controls.end()}, presenter.description())};
     const double scale = window.devicePixelRatioF();
     std::cout << "scale " << scale << ", work area " << work.width() * scale << "x"
               << work.height() * scale << " pixels: " << test::window_sizes(windows)

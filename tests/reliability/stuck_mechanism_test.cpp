@@ -16,20 +16,6 @@ namespace {
 
 using namespace std::chrono_literals;
 
-/// How each wait ended, and after how long.
-class wait_clock final : public wait_observer {
-  public:
-    void wait_ended(const status_wait& wait, clock::duration took, bool arrived) override {
-        ended.push_back({wait.bit, took, arrived});
-    }
-    struct ending {
-        int bit;
-        clock::duration took;
-        bool arrived;
-    };
-    std::vector<ending> ended;
-};
-
 enum class trouble { never_reports, reports_after_the_limit };
 
 struct waited_mechanism {
@@ -90,7 +76,7 @@ TEST_P(StuckMechanism, TimesOutAtTheLimitNotBeforeAndTheConsoleStaysUsable) {
     const auto& [mechanism, how] = GetParam();
     console_rig rig(1ms);
     mechanism.prepare(rig);
-    wait_clock waits;
+    test::wait_recorder waits;
     rig.model.context().wait_observers.add(waits);
     if (how == trouble::never_reports) {
         mechanism.set_stuck(rig, true);

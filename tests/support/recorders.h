@@ -9,6 +9,8 @@
 
 #include "console/form1_model.h"
 #include "sequences/message_log.h"
+#include "sequences/sequence_context.h"
+#include "ttl/clock.h"
 #include "ttl/port_access.h"
 
 namespace helio::test {
@@ -71,22 +73,59 @@ class keep_alive_probe final : public wait_observer {
     std::function<void()> each_;
 };
 
+/// How the waits for the mechanisms went: the bit each one awaited, the keep-alives of all
+/// of them, and how each ended, after how long.
+class wait_recorder final : public wait_observer {
+  public:
+    struct ending {
+        int bit;
+        clock::duration took;
+        bool arrived;
+    };
+
+    void wait_began(const status_wait& wait) override { began.push_back(wait.bit); }
+    void still_waiting() override { ++keep_alives; }
+    void wait_ended(const status_wait& wait, clock::duration took, bool arrived) override {
+        ended.push_back({wait.bit, took, arrived});
+    }
+
+    /// How the last wait ended; as a wait that never arrived if none has ended.
+    ending last() const { return ended.empty() ? ending{-1, {}, false} : ended.back(); }
+
+    std::vector<int> began;
+    int keep_alives = 0;
+    std::vector<ending> ended;
+};
+
 /// Stands in for a view: what the operator was shown, the log's lines once it is added as a
-/// log observer, and how many sequences started and ended and how many keep-alives came.
-class host_recorder final : public form_host, public log_observer {
+/// log observer, the commands started once it is added as a command observer, how many
+/// sequences started and ended, how many keep-alives came and how many times the model
+/// closed the window; `in_keep_alive`, if set, runs in each keep-alive, as the view's event
+/// loop would.
+class host_recorder final : public form_host, public log_observer, public command_observer {
   public:
     void show_error(const std::string& message) override { errors.push_back(message); }
     void show_busy(bool busy) override { ++(busy ? started : finished); }
-    void keep_alive() override { ++keep_alives; }
+    void keep_alive() override {
+        ++keep_alives;
+        if (in_keep_alive) {
+            in_keep_alive();
+        }
+    }
+    void close_window() override { ++close_calls; }
     void line_logged(const std::string& text) override { lines.push_back(text); }
+    void command_started(const std::string& label) override { commands.push_back(label); }
 
     void clear() { *this = host_recorder(); }
 
     std::vector<std::string> errors;
     std::vector<std::string> lines;
+    std::vector<std::string> commands;
     int started = 0;
     int finished = 0;
     int keep_alives = 0;
+    int close_calls = 0;
+    std::function<void()> in_keep_alive;
 };
 
 /// A message log that keeps its lines.
