@@ -5,6 +5,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "support/failed_access.h"
 #include "support/recorders.h"
 #include "support/scripted_component_factory.h"
 #include "ttl/errors.h"
@@ -62,23 +63,6 @@ TEST(GetTtl, KeepsTheLowByteOrRefusesTheReadingAndReleasesTheInstance) {
     }
 }
 
-/// A write (or a read) that must fail with an io_error of that access.
-void expect_io_error(port_access& port, bool on_write, status_code code,
-                     const std::string& system_text) {
-    try {
-        if (on_write) {
-            port.write_output(8);
-        } else {
-            port.get_ttl();
-        }
-        ADD_FAILURE() << "a failed access must not pass silently";
-    } catch (const io_error& error) {
-        EXPECT_EQ(error.code(), code);
-        EXPECT_EQ(error.operation(), on_write ? "WritePort" : "ReadPort");
-        EXPECT_EQ(error.system_text(), system_text);
-    }
-}
-
 TEST(PortAccess, EachAccessCreatesCallsAndReleasesItsOwnInstanceOnPort91) {
     test::scripted_component_factory factory;
     factory.script_reads({std::int32_t{9}});
@@ -96,7 +80,8 @@ TEST(PortAccess, AFailingCallRaisesItsStatusAndStillReleases) {
         test::scripted_component_factory factory;
         factory.fail_access(1, access_denied);
         port_access port(factory);
-        expect_io_error(port, on_write, access_denied, "status " + std::to_string(access_denied));
+        test::expect_io_error(port, on_write, access_denied,
+                              "status " + std::to_string(access_denied));
         EXPECT_EQ(factory.live_instances(), 0u);
         EXPECT_EQ(factory.journal().back(), "release 1");
     }
@@ -121,8 +106,8 @@ TEST(PortAccess, ASuccessfulCreationWithNoInstanceIsAnIoErrorOfThatAccess) {
     empty_handed_factory factory;
     port_access port(factory);
     for (const bool on_write : {true, false}) {  // E_POINTER
-        expect_io_error(port, on_write, static_cast<status_code>(0x80004003),
-                        "the I/O component gave no instance");
+        test::expect_io_error(port, on_write, static_cast<status_code>(0x80004003),
+                              "the I/O component gave no instance");
     }
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "standin/standin_library.h"
+#include "support/failed_access.h"
 #include "ttl/errors.h"
 #include "ttl/port_access.h"
 #include "ttl/win32/class_registration.h"
@@ -192,18 +193,8 @@ TEST_F(ComIoTest, AFailingStatusIsAnIoErrorWithTheSystemsTextAndTheObjectIsRelea
     for (const bool on_write : {true, false}) {
         standin.reset();
         standin.fail_call(1, E_ACCESSDENIED);
-        try {
-            if (on_write) {
-                port.write_output(3);
-            } else {
-                port.get_ttl();
-            }
-            FAIL() << "a failing status must not pass silently";
-        } catch (const io_error& error) {
-            EXPECT_EQ(static_cast<HRESULT>(error.code()), E_ACCESSDENIED);
-            EXPECT_EQ(error.operation(), on_write ? "WritePort" : "ReadPort");
-            EXPECT_EQ(error.system_text(), win32::system_text(E_ACCESSDENIED));
-        }
+        test::expect_io_error(port, on_write, static_cast<status_code>(E_ACCESSDENIED),
+                              win32::system_text(E_ACCESSDENIED));
         EXPECT_THAT(standin.object_journal(), ElementsAre("new 1", "release 1"));
     }
 }

@@ -215,82 +215,45 @@ TEST_F(Form1WindowTest, TheLogIsPaintedFromTheTopLeftAndSurvivesRepaints) {
     EXPECT_GT(ink_on_line(1), 0) << "a full repaint draws the log again";
 }
 
-/// Looks at the window from inside a wait for a mechanism.
-class wait_watcher final : public wait_observer {
-  public:
-    wait_watcher(win32::form1_window& window, int line) : window_(window), line_(line) {}
-
-    void still_waiting() override {
-        ++waits;
-        busy_cursor = busy_cursor || GetCursor() == LoadCursorW(nullptr, IDC_WAIT);
-        const int top = line_ * window_.line_height();
-        ink = std::max(
-            ink, test::ink_pixels(window_.handle(), {0, top, 16, top + window_.line_height()}));
-        if (post_on_first_wait != 0 && waits == 1) {
-            PostMessageW(post_to, post_on_first_wait, 0, 0);
-        }
-        alive_during_wait = alive_during_wait || IsWindow(window_.handle());
-    }
-
-    int waits = 0;
-    bool busy_cursor = false;
-    int ink = 0;
-    bool alive_during_wait = false;
-    HWND post_to = nullptr;
-    UINT post_on_first_wait = 0;
-
-  private:
-    win32::form1_window& window_;
-    int line_;
-};
-
 TEST_F(Form1WindowTest, DuringAWaitTheWindowRepaintsAndShowsTheBusyCursor) {
     standin.set_travel_scale(0.1);  // the blades cross 93 codes in about 190 ms
-    wait_watcher watcher(window, 0);
-    model.context().wait_observers.add(watcher);
-    click("Command4");
-    model.context().wait_observers.remove(watcher);
-    ASSERT_GT(watcher.waits, 2);
-    EXPECT_GT(watcher.ink, 0) << "\"consigne 35\" painted while the blades travel";
-    EXPECT_TRUE(watcher.busy_cursor);
+    int waits = 0;
+    int ink = 0;
+    bool busy_cursor = false;
+    {
+        test::keep_alive_probe looking(model.context(), [&] {
+            ++waits;
+            busy_cursor = busy_cursor || GetCursor() == LoadCursorW(nullptr, IDC_WAIT);
+            ink = std::max(ink, ink_on_line(0));
+        });
+        click("Command4");
+    }
+    ASSERT_GT(waits, 2);
+    EXPECT_GT(ink, 0) << "\"consigne 35\" painted while the blades travel";
+    EXPECT_TRUE(busy_cursor);
     EXPECT_NE(GetCursor(), LoadCursorW(nullptr, IDC_WAIT)) << "the cursor is given back";
     EXPECT_EQ(model.messages().back(), "lames en position  -1 Ang.");
 }
 
 TEST_F(Form1WindowTest, ClosingDuringASequenceWaitsForItsEnd) {
     standin.set_travel_scale(0.1);  // mirror travel, 150 ms
-    wait_watcher closer(window, 0);
-    closer.post_to = window.handle();
-    closer.post_on_first_wait = WM_CLOSE;
-    model.context().wait_observers.add(closer);
     HWND handle = window.handle();
-    click("Command1");
-    model.context().wait_observers.remove(closer);
-    EXPECT_TRUE(closer.alive_during_wait);
+    bool closed = false;
+    bool alive_throughout = true;
+    {
+        test::keep_alive_probe closer(model.context(), [&] {
+            if (!std::exchange(closed, true)) {
+                PostMessageW(handle, WM_CLOSE, 0, 0);
+            }
+            alive_throughout = alive_throughout && IsWindow(handle);
+        });
+        click("Command1");
+    }
+    EXPECT_TRUE(closed && alive_throughout);
     EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0));
     EXPECT_THAT(model.messages(), ElementsAre("Visee positionnee"));
     EXPECT_FALSE(IsWindow(handle)) << "closed once the sequence ended";
 }
-
-/// Posts messages to a control from inside the first keep-alive of a wait.
-class posting_observer final : public wait_observer {
-  public:
-    posting_observer(HWND control, std::vector<MSG> messages)
-        : control_(control), messages_(std::move(messages)) {}
-    void still_waiting() override {
-        if (!posted_) {
-            posted_ = true;
-            for (const MSG& message : messages_) {
-                PostMessageW(control_, message.message, message.wParam, message.lParam);
-            }
-        }
-    }
-
-  private:
-    HWND control_;
-    std::vector<MSG> messages_;
-    bool posted_ = false;
-};
 
 TEST_F(Form1WindowTest, AClickDuringASequenceIsHandledAfterIt) {
     standin.set_travel_scale(0.1);  // mirror travel, 150 ms
@@ -305,10 +268,18 @@ TEST_F(Form1WindowTest, AClickDuringASequenceIsHandledAfterIt) {
     for (const auto& [how, messages] : clicks) {
         click("Command2");  // the mirror to the CCD stop, so that VISEE waits
         ports.writes.clear();
-        posting_observer poster(window.control("Command9"), messages);
-        model.context().wait_observers.add(poster);
-        click("Command1");
-        model.context().wait_observers.remove(poster);
+        {  // posted to INIT from inside the first keep-alive of VISEE's wait
+            bool posted = false;
+            test::keep_alive_probe poster(model.context(), [&, &messages = messages] {
+                if (!std::exchange(posted, true)) {
+                    for (const MSG& message : messages) {
+                        PostMessageW(window.control("Command9"), message.message, message.wParam,
+                                     message.lParam);
+                    }
+                }
+            });
+            click("Command1");
+        }
         test::pump_messages();
         EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0, 0)) << how << ": INIT after VISEE";
     }

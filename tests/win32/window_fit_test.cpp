@@ -147,12 +147,40 @@ void add_lamps(const win32::panel_window& panel, std::string_view name,
     }
 }
 
-test::shown_window window_of(HWND window, std::string name,
-                             std::vector<test::shown_control> controls) {
+/// `control` measured as comctl32 draws its kind; the setpoint entry holds three digits, the
+/// most the setpoint has. The lamp rows, which Windows does not draw, are left to add_lamps.
+void add_shown(HWND control, std::vector<test::shown_control>& into) {
+    const std::wstring kind = test::window_class(control);
+    const LONG style = GetWindowLongW(control, GWL_STYLE);
+    const LONG button_type = style & BS_TYPEMASK;
+    if (_wcsicmp(kind.c_str(), L"Button") == 0) {
+        if (button_type == BS_GROUPBOX) {
+            add_box(control, into);
+        } else {
+            into.push_back(button_type == BS_PUSHBUTTON ? button_of(control) : check_of(control));
+        }
+    } else if (_wcsicmp(kind.c_str(), L"ComboBox") == 0) {
+        into.push_back(combo_of(control));
+    } else if (_wcsicmp(kind.c_str(), L"Static") == 0 && (style & SS_TYPEMASK) != SS_OWNERDRAW) {
+        into.push_back(static_of(control));
+    } else if (_wcsicmp(kind.c_str(), L"ListBox") == 0) {
+        into.push_back(control_of(control, {}, {}));  // it scrolls
+    } else if (_wcsicmp(kind.c_str(), L"Edit") == 0) {
+        RECT room{};
+        SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+        into.push_back(control_of(control, size_of(room), text_size(control, L"888")));
+    }
+}
+
+test::shown_window shown(HWND window, std::string name, const std::vector<HWND>& controls) {
     RECT frame{};
     GetWindowRect(window, &frame);
-    return {std::move(name), on_screen(nullptr, frame), client_on_screen(window),
-            std::move(controls)};
+    test::shown_window shown{
+        std::move(name), on_screen(nullptr, frame), client_on_screen(window), {}};
+    for (HWND control : controls) {
+        add_shown(control, shown.controls);
+    }
+    return shown;
 }
 
 std::vector<HWND> children_of(HWND parent) {
@@ -175,49 +203,20 @@ class WindowFit : public PanelWindowTest {
     }
 
     test::shown_window form1_shown() const {
-        std::vector<test::shown_control> controls;
+        std::vector<HWND> controls;
         for (const layout::control_spec& item : layout::controls) {
-            HWND control = window.control(item.name);
-            if (item.kind == layout::control_kind::button) {
-                controls.push_back(button_of(control));
-            } else if (item.kind == layout::control_kind::label) {
-                controls.push_back(static_of(control));
-            } else {  // the setpoint entry holds three digits, the most the setpoint has
-                RECT room{};
-                SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
-                controls.push_back(control_of(control, size_of(room), text_size(control, L"888")));
-            }
-            controls.back().name = std::string(item.name);
+            controls.push_back(window.control(item.name));
         }
-        return window_of(window.handle(), "Form1", std::move(controls));
+        return shown(window.handle(), "Form1", controls);
     }
 
     test::shown_window panel_shown() const {
-        std::vector<test::shown_control> controls;
-        for (HWND child : children_of(panel.handle())) {
-            const std::wstring kind = test::window_class(child);
-            const LONG style = GetWindowLongW(child, GWL_STYLE);
-            const LONG button_type = style & BS_TYPEMASK;
-            if (_wcsicmp(kind.c_str(), L"Button") == 0) {
-                if (button_type == BS_GROUPBOX) {
-                    add_box(child, controls);
-                } else {
-                    controls.push_back(button_type == BS_PUSHBUTTON ? button_of(child)
-                                                                    : check_of(child));
-                }
-            } else if (_wcsicmp(kind.c_str(), L"ComboBox") == 0) {
-                controls.push_back(combo_of(child));
-            } else if (_wcsicmp(kind.c_str(), L"Static") == 0 &&
-                       (style & SS_TYPEMASK) != SS_OWNERDRAW) {
-                controls.push_back(static_of(child));
-            } else if (_wcsicmp(kind.c_str(), L"ListBox") == 0) {
-                controls.push_back(control_of(child, {}, {}));  // it scrolls
-            }
-        }
+        test::shown_window panel_is = shown(panel.handle(), "panel", children_of(panel.handle()));
         for (const char* row : {"output_lamps", "input_lamps"}) {
-            add_lamps(panel, row, find_control(presenter.description(), row)->items, controls);
+            add_lamps(panel, row, find_control(presenter.description(), row)->items,
+                      panel_is.controls);
         }
-        return window_of(panel.handle(), "panel", std::move(controls));
+        return panel_is;
     }
 };
 

@@ -15,7 +15,7 @@
 #include "console/win32/form1_window.h"
 #include "console/win32/panel_window.h"
 #include "support/panel_probe.h"
-#include "support/simulated_console.h"
+#include "support/simulated_panel.h"
 #include "support/window_probe.h"
 #include "ttl/win32/wide_text.h"
 
@@ -23,7 +23,7 @@ namespace helio {
 
 /// Form1 and the panel drawn from its presenter over the simulated heliograph, as
 /// `--simulate` runs them, on a clock that moves 50 µs at every reading.
-class PanelWindowTest : public ::testing::Test {
+class PanelWindowTest : public ::testing::Test, protected test::simulated_panel {
   protected:
     PanelWindowTest() {
         window.set_error_presenter([this](HWND, const std::wstring& message) {
@@ -55,11 +55,6 @@ class PanelWindowTest : public ::testing::Test {
                            {(lamp.left + lamp.right) / 2, (lamp.top + lamp.bottom) / 2});
     }
 
-    std::unique_ptr<test::simulated_console> sim =
-        test::make_sim().step(std::chrono::microseconds(50)).build();
-    line_monitor monitor{sim->model};
-    virtual_instrument instrument{sim->factory};
-    panel_presenter presenter{sim->model, monitor, &instrument, panel_titles::simulator};
     win32::form1_window window{sim->model};
     win32::panel_window panel{presenter};
 };
