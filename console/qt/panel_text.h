@@ -34,12 +34,12 @@ constexpr QColor from_rgb(panel_colours::rgb colour) {
 
 /// The font of the panel's text of `style`, from its plain one.
 inline QFont font_of(text_style style, QFont font) {
-    const text_font& spec = text_fonts.at(static_cast<std::size_t>(style));
-    if (spec.fixed_pitch) {
+    const text_font& look = text_fonts.at(static_cast<std::size_t>(style));
+    if (look.fixed_pitch) {
         font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     }
-    font.setPointSizeF(8.0 * spec.scale);
-    font.setBold(spec.bold);
+    font.setPointSizeF(8.0 * look.scale);
+    font.setBold(look.bold);
     return font;
 }
 

@@ -140,10 +140,10 @@ void panel_window::create(HINSTANCE instance) {
 void panel_window::use_dpi(int dots_per_inch) {
     dpi_ = dots_per_inch;
     for (std::size_t style = 0; style < fonts_.size(); ++style) {
-        const text_font& spec = text_fonts.at(style);
-        fonts_[style] = spec.fixed_pitch
+        const text_font& look = text_fonts.at(style);
+        fonts_[style] = look.fixed_pitch
                             ? fixed_pitch_font(dpi_)
-                            : scaled_gui_font(dpi_, spec.scale, spec.bold ? FW_BOLD : FW_NORMAL);
+                            : scaled_gui_font(dpi_, look.scale, look.bold ? FW_BOLD : FW_NORMAL);
     }
     layout_ = std::make_unique<panel_layout>(presenter_.description(), *metrics_);
     lamp_diameter_ = layout_->lamps().diameter;
