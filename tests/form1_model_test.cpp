@@ -8,7 +8,6 @@
 #include "console/go_procedure.h"
 #include "console/log_scroll.h"
 #include "support/simulated_console.h"
-#include "ttl/errors.h"
 
 namespace helio {
 namespace {
@@ -20,20 +19,7 @@ using namespace ::testing;
 class Form1ModelTest : public ::testing::Test, protected test::simulated_console {
   protected:
     Form1ModelTest() : simulated_console(test::make_sim().step(50us).decimal_separator(".")) {}
-
-    void type(std::string_view text) { model.Text1_Change(text); }
-    void go(std::string_view text) {
-        type(text);
-        model.press("Command10");
-    }
 };
-
-TEST_F(Form1ModelTest, InitWritesExactlyOneZeroAndLogsNothing) {
-    EXPECT_TRUE(model.press("Command9"));
-    EXPECT_THAT(ports.events, ElementsAre("W 0"));
-    EXPECT_EQ(factory.accesses(), 1u);
-    EXPECT_THAT(model.messages(), IsEmpty());
-}
 
 TEST_F(Form1ModelTest, OnlyButtonsPress) {
     EXPECT_FALSE(model.press("Label1"));
@@ -89,47 +75,13 @@ TEST(Form1Go, MovesTheBladesToATableCodeAndRefusesAnythingElseWithoutTouchingThe
 }
 
 TEST_F(Form1ModelTest, GoTwiceWithoutEditingRepeatsTheMove) {
-    go("178");
+    model.Text1_Change("178");
+    model.press("Command10");
     ports.writes.clear();
     model.press("Command10");
     EXPECT_EQ(ports.writes, (std::vector<std::int32_t>{16, 19, 16, 176, 177, 176, 0}));
     EXPECT_EQ(model.messages().size(), 6u);
     EXPECT_EQ(model.messages()[5], "Consigne = 178");
-}
-
-TEST_F(Form1ModelTest, AnErrorIsShownNotLoggedAndTheConsoleGoesOn) {
-    factory.schedule_fault(
-        4, {sim::access_fault::kind::fail_call, sim::status_unspecified_failure, {}});
-    model.press("Command8");  // fails on the high part's first write
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_THAT(host.errors[0], HasSubstr("0x80004005"));
-    EXPECT_THAT(host.errors[0], HasSubstr("WritePort"));
-    EXPECT_THAT(ports.writes, ElementsAre(16, 19, 16));
-    EXPECT_THAT(model.messages(), ElementsAre("consigne 178"));
-    EXPECT_FALSE(model.busy());
-
-    ports.writes.clear();
-    model.press("Command8");
-    EXPECT_THAT(ports.writes, ElementsAre(16, 19, 16, 176, 177, 176, 0));
-    EXPECT_EQ(model.messages().back(), "lames en position  +0.5 Ang.");
-    EXPECT_EQ(host.started, host.finished);
-}
-
-TEST_F(Form1ModelTest, AStuckMechanismIsReportedAfterTheLimitAndTheConsoleStaysUsable) {
-    controller.blades().set_stuck(true);
-    const clock::time_point start = time.now();
-    model.press("Command6");
-    EXPECT_GE(time.now() - start, 60s);
-    ASSERT_EQ(host.errors.size(), 1u);
-    EXPECT_THAT(host.errors[0], HasSubstr("« lames »"));
-    EXPECT_THAT(host.errors[0], HasSubstr("bit 3"));
-    EXPECT_GT(host.keep_alives, 2900) << "the window repainted throughout the minute";
-    EXPECT_THAT(model.messages(), ElementsAre("consigne 128"));
-
-    controller.blades().set_stuck(false);
-    model.press("Command1");
-    EXPECT_EQ(model.messages().back(), "Visee positionnee");
-    EXPECT_EQ(host.errors.size(), 1u);
 }
 
 TEST_F(Form1ModelTest, TheNewestLinesAreKeptAndObserversHearEveryOne) {
@@ -212,45 +164,6 @@ TEST_F(Form1ModelTest, WhatArrivesDuringASequenceRunsAfterItInOrder) {
         EXPECT_FALSE(model.working());
     }
     EXPECT_TRUE(controller.monitor().clean());
-}
-
-/// Which access fails, and what the operator and the lines see then.
-struct release_case {
-    const char* what;
-    std::vector<std::uint64_t> failing;  ///< accesses of VISEE, counted from 1
-    std::vector<std::int32_t> writes;
-    std::int32_t outputs_after;
-    bool told_not_released;
-};
-
-TEST_F(Form1ModelTest, AFailureLeavingAStrobeRaisedLowersItOnceBeforeTellingTheOperator) {
-    // VISEE from the CCD stop: read, 8, 10, spin, 8, 0, then the wait.
-    const release_case cases[] = {
-        {"the write lowering strobe B fails", {4}, {8, 10, 0}, 0, false},
-        {"and the release too", {4, 5}, {8, 10}, 10, true},
-        {"the write raising strobe B fails", {3}, {8}, 8, false},
-        {"the first read fails", {1}, {}, 0, false},
-    };
-    for (const release_case& c : cases) {
-        model.press("Command2");
-        host.errors.clear();
-        ports.writes.clear();
-        const std::uint64_t before = factory.accesses();
-        for (const std::uint64_t access : c.failing) {
-            factory.schedule_fault(
-                before + access,
-                {sim::access_fault::kind::fail_call, sim::status_unspecified_failure, {}});
-        }
-        model.press("Command1");
-        factory.clear_faults();
-        EXPECT_EQ(ports.writes, c.writes) << c.what;
-        EXPECT_EQ(controller.output_lines(), c.outputs_after) << c.what;
-        ASSERT_EQ(host.errors.size(), 1u) << c.what;
-        EXPECT_EQ(host.errors[0].find("n'ont pas pu être remises à 0") != std::string::npos,
-                  c.told_not_released)
-            << c.what << ": " << host.errors[0];
-        model.press("Command9");
-    }
 }
 
 }  // namespace

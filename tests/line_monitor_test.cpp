@@ -100,20 +100,6 @@ TEST_F(LineMonitorTest, AWaitIsTimedOnTheInjectedClock) {
     EXPECT_EQ(ended.took, *wait.took);
 }
 
-TEST_F(LineMonitorTest, AMechanismThatNeverReportsShowsAsAWaitWithoutArrival) {
-    controller.blades().set_stuck(true);
-    model.press("Command6");
-    ASSERT_EQ(host.errors.size(), 1u);
-    ASSERT_TRUE(monitor->last_wait());
-    EXPECT_FALSE(monitor->last_wait()->arrived);
-    EXPECT_GE(*monitor->last_wait()->took, 60s);
-    const std::vector<std::string> text = transcript_text();
-    ASSERT_GE(text.size(), 2u);
-    EXPECT_THAT(text[text.size() - 2], HasSubstr("A  « lames » : pas de réponse après 60,"));
-    EXPECT_THAT(text.back(), HasSubstr("E  Le mécanisme « lames » n'a pas signalé son arrivée"));
-    EXPECT_THAT(values_of(kind::read), ElementsAre(5)) << "one entry for a minute of reads";
-}
-
 TEST_F(LineMonitorTest, AFailedAccessLeavesTheLampsAtTheLastOneThatWorked) {
     factory.schedule_fault(4,
                            {sim::access_fault::kind::fail_call, sim::status_unspecified_failure});

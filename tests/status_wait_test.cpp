@@ -8,7 +8,6 @@
 #include "sequences/strobed_commands.h"
 #include "support/recorders.h"
 #include "support/simulated_port.h"
-#include "ttl/errors.h"
 
 namespace helio {
 namespace {
@@ -28,24 +27,6 @@ class StatusWaitTest : public ::testing::Test, protected test::simulated_port {
     test::wait_recorder counter;
 };
 
-TEST_F(StatusWaitTest, AStuckMechanismTimesOutAtTheLimitNotBefore) {
-    controller.blades().set_stuck(true);
-    const clock::time_point start = time.now();
-    try {
-        move_blades(context, 10);
-        FAIL() << "stuck blades must not be reported in position";
-    } catch (const timeout_error& error) {
-        EXPECT_EQ(error.bit(), 3);
-        EXPECT_EQ(error.mechanism(), "lames");
-        EXPECT_EQ(error.limit(), 60s);
-    }
-    EXPECT_GE(time.now() - start, 60s);
-    EXPECT_LT(time.now() - start, 60s + 1ms);
-    EXPECT_FALSE(counter.last().arrived);
-    EXPECT_EQ(log.lines.size(), 1u) << "no arrival line after a time-out";
-    EXPECT_EQ(ports.writes.back(), 0) << "the outputs were released before the wait";
-}
-
 TEST_F(StatusWaitTest, AMechanismJustInsideTheLimitArrives) {
     // 103 codes at 20 ms each is 2.06 s; scaled to 59.9 s.
     controller.set_travel_scale(59.9 / 2.06);
@@ -53,27 +34,6 @@ TEST_F(StatusWaitTest, AMechanismJustInsideTheLimitArrives) {
     EXPECT_TRUE(counter.last().arrived);
     EXPECT_GT(counter.last().took, 59s);
     EXPECT_EQ(log.lines.back(), "lames en position  +1 Ang.");
-}
-
-TEST_F(StatusWaitTest, AMechanismJustOutsideTheLimitTimesOut) {
-    controller.set_travel_scale(60.1 / 2.06);
-    EXPECT_THROW(move_blades(context, 10), timeout_error);
-}
-
-TEST_F(StatusWaitTest, EachMirrorWaitNamesItsOwnBit) {
-    controller.mirror().set_stuck(true);
-    try {
-        position_visee(context);
-        FAIL();
-    } catch (const timeout_error& error) {
-        EXPECT_EQ(error.bit(), 1);
-    }
-    try {
-        position_ccd(context);
-        FAIL();
-    } catch (const timeout_error& error) {
-        EXPECT_EQ(error.bit(), 2) << "the stuck mirror is in neither position";
-    }
 }
 
 TEST_F(StatusWaitTest, TheWindowGetsARepaintEvery20msNotEveryRead) {
