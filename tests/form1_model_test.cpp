@@ -5,7 +5,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "console/go_procedure.h"
 #include "console/log_scroll.h"
 #include "support/simulated_console.h"
 
@@ -26,52 +25,6 @@ TEST_F(Form1ModelTest, OnlyButtonsPress) {
     EXPECT_FALSE(model.press("Text1"));
     EXPECT_FALSE(model.press("Command11"));
     EXPECT_EQ(factory.accesses(), 0u);
-}
-
-/// What GO does with a typed entry: the blades moved to `code`, or the entry refused, with
-/// the port untouched, in the log (`lines`) or in a message to the operator (`error`).
-struct go_case {
-    const char* typed;  ///< nothing typed at all if null
-    std::vector<std::string> lines;
-    std::int32_t code = -1;
-    const char* error = nullptr;
-};
-
-TEST(Form1Go, MovesTheBladesToATableCodeAndRefusesAnythingElseWithoutTouchingThePort) {
-    const go_case cases[] = {
-        {"35", {"consigne 35", "lames en position  -1 Ang.", "Consigne = 35"}, 35},
-        {"231", {"consigne 231", "lames en position  +1 Ang.", "Consigne = 231"}, 231},
-        {"128", {"consigne 128", "lames en position Centre Raie", "Consigne = 128"}, 128},
-        {" 35", {"consigne 35", "lames en position  -1 Ang.", "Consigne = 35"}, 35},
-        {"1e2", {"consigne 100", "lames en position  -0.3 Ang.", "Consigne = 100"}, 100},
-        {"36", {"Consigne invalide"}},
-        {"0", {"Consigne invalide"}},
-        {"999", {"Consigne invalide"}},
-        {"232", {"Consigne invalide"}},
-        {"-1", {"Consigne invalide"}},
-        {nullptr, {}, -1, "Aucune consigne"},
-        {"", {}, -1, "Aucune consigne"},
-        {"ab", {}, -1, "« ab » n'est pas un nombre entier"},
-        {"9e9", {}, -1, "« 9e9 » est un nombre trop grand"},
-    };
-    for (const go_case& c : cases) {
-        const std::string typed = c.typed ? c.typed : "(nothing)";
-        const auto sim = test::make_sim().step(50us).decimal_separator(".").build();
-        if (c.typed) {
-            sim->model.Text1_Change(c.typed);
-        }
-        sim->model.press("Command10");
-        EXPECT_THAT(sim->model.messages(), ElementsAreArray(c.lines)) << typed;
-        EXPECT_EQ(sim->controller.blades().target_code(), c.code < 0 ? 128 : c.code) << typed;
-        if (c.code < 0) {
-            EXPECT_EQ(sim->factory.accesses(), 0u) << typed;
-        }
-        ASSERT_EQ(sim->host.errors.size(), c.error ? 1u : 0u) << typed;
-        if (c.error) {
-            EXPECT_THAT(sim->host.errors[0], HasSubstr(c.error)) << typed;
-        }
-        EXPECT_TRUE(sim->controller.monitor().clean()) << typed;
-    }
 }
 
 TEST_F(Form1ModelTest, GoTwiceWithoutEditingRepeatsTheMove) {

@@ -168,26 +168,13 @@ TEST_F(LineMonitorTextTest, ASightingPressLineByLine) {
                     "    1,234  L  Visee positionnee"));
 }
 
-TEST_F(LineMonitorTextTest, TheSetpointHalvesReadAsCodesAndStrobes) {
-    model.press("Command8");
-    std::vector<std::string> writes;
-    for (const std::string& line : transcript_text()) {
-        if (line.find("  W ") != std::string::npos) {
-            writes.push_back(line.substr(11));
-        }
-    }
-    EXPECT_THAT(
-        writes,
-        ElementsAre("W  16  0001 0000  code 16", "W  19  0001 0011  code 16 + strobes A et B",
-                    "W  16  0001 0000  code 16", "W 176  1011 0000  code 176",
-                    "W 177  1011 0001  code 176 + strobe A", "W 176  1011 0000  code 176",
-                    "W   0  0000 0000  lignes au repos"));
-}
-
 TEST(TranscriptText, BytesTimesAndDurations) {
     EXPECT_EQ(binary_text(0), "0000 0000");
     EXPECT_EQ(binary_text(129), "1000 0001");
     EXPECT_EQ(output_meaning(3), "code 0 + strobes A et B");
+    EXPECT_EQ(output_meaning(19), "code 16 + strobes A et B");
+    EXPECT_EQ(output_meaning(177), "code 176 + strobe A");
+    EXPECT_EQ(output_meaning(10), "code 8 + strobe B");
     EXPECT_EQ(output_meaning(4), "code 0 + ligne 2");
     EXPECT_EQ(output_meaning(-1), "hors de 0..255");
     EXPECT_EQ(output_meaning(256), "hors de 0..255");

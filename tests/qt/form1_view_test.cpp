@@ -128,18 +128,6 @@ TEST_F(Form1ViewTest, TheEntryTakesThreeCharactersAndFeedsConsigne) {
               "1");
 }
 
-TEST_F(Form1ViewTest, TheLogIsPaintedFromTheTopLeftAndSurvivesRepaints) {
-    const QImage before = window.grab(QRect(0, 0, 120, 30)).toImage();
-    click("Command6");
-    EXPECT_THAT(model.messages(), ElementsAre("consigne 128", "lames en position Centre Raie"));
-    window.repaint();
-    const QImage after = window.grab(QRect(0, 0, 120, 30)).toImage();
-    EXPECT_NE(before, after) << "the two lines are drawn at the top-left corner";
-    window.hide();
-    window.show();
-    EXPECT_EQ(window.grab(QRect(0, 0, 120, 30)).toImage(), after);
-}
-
 /// Dark pixels in `area` of the window as painted now.
 int ink(QWidget& window, const QRect& area) {
     const QImage image = window.grab(area).toImage();
