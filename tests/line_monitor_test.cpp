@@ -45,14 +45,6 @@ class LineMonitorTest : public ::testing::Test, protected test::simulated_consol
     std::unique_ptr<line_monitor> monitor = std::make_unique<line_monitor>(model);
 };
 
-TEST_F(LineMonitorTest, NothingIsShownBeforeTheFirstPress) {
-    EXPECT_FALSE(monitor->last_output());
-    EXPECT_FALSE(monitor->last_input());
-    EXPECT_TRUE(monitor->transcript().empty());
-    EXPECT_FALSE(monitor->last_wait());
-    EXPECT_EQ(factory.accesses(), 0u) << "watching touches no line";
-}
-
 TEST_F(LineMonitorTest, TheLampsHoldTheLastByteWrittenAndRead) {
     model.press("Command1");  // VISEE: mirror from the CCD stop to the sighting stop
     EXPECT_EQ(monitor->last_output(), 0);

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 
 #include "console/panel_texts.h"
 #include "support/console_process.h"
@@ -53,16 +55,6 @@ std::vector<journal_entry> parse_journal(const std::vector<std::string>& lines) 
     return entries;
 }
 
-std::vector<std::string> without_reads(const std::vector<std::string>& trace) {
-    std::vector<std::string> kept;
-    for (const std::string& line : trace) {
-        if (!line.starts_with("R ")) {
-            kept.push_back(line);
-        }
-    }
-    return kept;
-}
-
 /// heliograph-console.exe as the operator starts it, the stand-in component registered in
 /// the prefix and keeping a journal of every call, the mechanisms twenty times faster.
 class ConsoleProgramTest : public ::testing::Test {
@@ -75,6 +67,10 @@ class ConsoleProgramTest : public ::testing::Test {
     }
 
     std::wstring trace_argument() const { return L"--trace \"" + trace_path + L"\""; }
+    std::vector<std::string> trace_without_reads() const {
+        std::ifstream trace{std::filesystem::path(trace_path)};
+        return test::trace_without_reads(trace);
+    }
 
     void play(const test::console_process& console, const test::scripted_press& press) {
         if (!press.typed.empty()) {
@@ -94,7 +90,7 @@ TEST_F(ConsoleProgramTest, EveryButtonGoesThroughTheRegisteredComponentWithTheSc
         play(console, press);
     }
     EXPECT_EQ(console.close(), 0u);
-    EXPECT_EQ(without_reads(test::read_lines(trace_path)), test::every_button_trace());
+    EXPECT_EQ(trace_without_reads(), test::every_button_trace());
 
     std::vector<journal_entry> calls = parse_journal(test::read_lines(journal_path));
     ASSERT_FALSE(calls.empty());
@@ -160,7 +156,7 @@ TEST_F(ConsoleProgramTest, SimulateRunsOnTheBuiltInHeliographAndLeavesTheCompone
         expected.insert(expected.end(), script[step].trace.begin(), script[step].trace.end());
     }
     EXPECT_EQ(console.close(), 0u);
-    EXPECT_EQ(without_reads(test::read_lines(trace_path)), expected);
+    EXPECT_EQ(trace_without_reads(), expected);
     EXPECT_THAT(test::read_lines(journal_path), IsEmpty());
 }
 

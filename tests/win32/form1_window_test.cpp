@@ -15,7 +15,6 @@
 #include "console/form_layout.h"
 #include "console/win32/user_locale.h"
 #include "standin/standin_library.h"
-#include "support/every_button_script.h"
 #include "support/recorders.h"
 #include "support/window_probe.h"
 #include "ttl/clock.h"
@@ -159,60 +158,6 @@ TEST_F(Form1WindowTest, TheEntryTakesThreeCharactersFeedsConsigneAndHasItsToolTi
     tool.lpszText = tip.data();
     SendMessageW(window.tooltip(), TTM_GETTEXTW, tip.size(), reinterpret_cast<LPARAM>(&tool));
     EXPECT_STREQ(tip.data(), L"Entrez la consigne, puis cliquez sur GO");
-}
-
-TEST_F(Form1WindowTest, EveryButtonClickedSendsTheScriptsBytesThroughCom) {
-    test::play_every_button(model, [&](const test::scripted_press& press) {
-        if (!press.typed.empty()) {
-            SetWindowTextW(window.control("Text1"), to_utf16(press.typed).c_str());
-        }
-        ports.writes.clear();
-        const std::vector<standin_call> before = standin.calls();
-        click(press.control);
-        EXPECT_EQ(ports.writes, press.writes()) << press.control;
-
-        // What the component itself saw: the same bytes, by reference, on port 91.
-        std::vector<std::int32_t> received;
-        const std::vector<standin_call> after = standin.calls();
-        for (std::size_t i = before.size(); i < after.size(); ++i) {
-            const standin_call& call = after[i];
-            if (call.kind == standin_write) {
-                received.push_back(call.value);
-                EXPECT_EQ(call.type, VT_BYREF | VT_I4);
-            }
-            if (call.kind == standin_write || call.kind == standin_read) {
-                EXPECT_EQ(call.port, 91);
-            }
-        }
-        EXPECT_EQ(received, press.writes()) << press.control;
-    });
-    // The class object asked for once; then one call per object: every object is created,
-    // makes its one call, and is released.
-    const std::vector<standin_call> calls = standin.calls();
-    ASSERT_FALSE(calls.empty());
-    EXPECT_EQ(calls[0].kind, standin_class_object_given);
-    ASSERT_EQ(calls.size() % 3, 1u);
-    for (std::size_t i = 1; i < calls.size(); i += 3) {
-        EXPECT_EQ(calls[i].kind, standin_created);
-        EXPECT_TRUE(calls[i + 1].kind == standin_read || calls[i + 1].kind == standin_write);
-        EXPECT_EQ(calls[i + 2].kind, standin_released);
-        EXPECT_EQ(calls[i].instance, calls[i + 1].instance);
-        EXPECT_EQ(calls[i].instance, calls[i + 2].instance);
-    }
-    EXPECT_EQ(standin.live_objects(), 0);
-}
-
-TEST_F(Form1WindowTest, TheLogIsPaintedFromTheTopLeftAndSurvivesRepaints) {
-    EXPECT_EQ(ink_on_line(0), 0);
-    click("Command6");
-    EXPECT_THAT(model.messages(), ElementsAre("consigne 128", "lames en position Centre Raie"));
-    UpdateWindow(window.handle());
-    EXPECT_GT(ink_on_line(0), 0);
-    EXPECT_GT(ink_on_line(1), 0);
-    EXPECT_EQ(ink_on_line(2), 0) << "two lines, one below the other";
-    InvalidateRect(window.handle(), nullptr, TRUE);
-    UpdateWindow(window.handle());
-    EXPECT_GT(ink_on_line(1), 0) << "a full repaint draws the log again";
 }
 
 TEST_F(Form1WindowTest, DuringAWaitTheWindowRepaintsAndShowsTheBusyCursor) {
