@@ -20,12 +20,13 @@ HINSTANCE instance_of(HWND window) {
 
 }  // namespace
 
-HWND create_child(HWND parent, const wchar_t* class_name, std::string_view caption, DWORD style,
-                  int id, HFONT font, DWORD extended_style, const RECT& place) {
-    HWND child = CreateWindowExW(
-        extended_style, class_name, to_utf16(caption).c_str(), WS_CHILD | WS_VISIBLE | style,
-        place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_of(parent), nullptr);
+HWND create_child(HWND parent, const window_kind& kind, std::string_view caption, int id,
+                  HFONT font, const RECT& place) {
+    HWND child = CreateWindowExW(kind.extended_style, kind.class_name, to_utf16(caption).c_str(),
+                                 WS_CHILD | WS_VISIBLE | kind.style, place.left, place.top,
+                                 place.right - place.left, place.bottom - place.top, parent,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                 instance_of(parent), nullptr);
     if (child == nullptr) {
         throw std::runtime_error("cannot create a control");
     }

@@ -12,22 +12,16 @@ namespace helio::win32 {
 
 namespace {
 
-struct window_kind {
-    const wchar_t* class_name;
-    DWORD style;
-    DWORD extended_style;
-};
-
 window_kind kind_of(layout::control_kind kind) {
     switch (kind) {
         case layout::control_kind::button:
-            return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+            return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
         case layout::control_kind::label:
-            return {L"STATIC", SS_LEFT, 0};
+            return {L"STATIC", SS_LEFT};
         case layout::control_kind::text_entry:
             return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     }
-    return {L"STATIC", SS_LEFT, 0};
+    return {L"STATIC", SS_LEFT};
 }
 
 /// Pixels a push button's frame keeps on either side of its caption.
@@ -57,9 +51,8 @@ RECT control_rectangle(const layout::control_spec& item, int dots_per_inch) {
 
 HWND create_control(HWND parent, const layout::control_spec& item, int id, int dots_per_inch,
                     HFONT font) {
-    const window_kind kind = kind_of(item.kind);
-    HWND control = create_child(parent, kind.class_name, item.caption, kind.style, id, font,
-                                kind.extended_style, control_rectangle(item, dots_per_inch));
+    HWND control = create_child(parent, kind_of(item.kind), item.caption, id, font,
+                                control_rectangle(item, dots_per_inch));
     if (item.kind == layout::control_kind::text_entry && item.name == layout::setpoint_entry_name) {
         SendMessageW(control, EM_SETLIMITTEXT, layout::setpoint_entry_max_length, 0);
     }
