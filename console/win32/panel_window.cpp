@@ -28,7 +28,6 @@ constexpr DWORD window_style = WS_OVERLAPPEDWINDOW;
 constexpr UINT_PTR refresh_timer = 1;
 // Clear of IDOK and IDCANCEL, which the dialog keys send, and of Form1's ids.
 constexpr int first_id = 300;
-constexpr int gap_between_windows = 8;
 
 COLORREF colour_of(panel_colours::rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
@@ -356,8 +355,8 @@ void panel_window::move_beside(HWND form) {
     MONITORINFO screen{};
     screen.cbSize = sizeof screen;
     GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTONEAREST), &screen);
-    const screen_rect place = place_panel(*layout_, rect_of(form_frame), rect_of(screen.rcWork),
-                                          framed({0, 0}), gap_between_windows);
+    const screen_rect place =
+        place_panel(*layout_, rect_of(form_frame), rect_of(screen.rcWork), framed({0, 0}));
     SetWindowPos(window_, nullptr, place.left, place.top, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     OnSize();  // narrowed, it may keep its size and still move its controls
