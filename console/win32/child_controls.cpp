@@ -11,16 +11,21 @@
 
 namespace helio::win32 {
 
+namespace {
+
+/// The module that made `window`, for the windows made as its children.
 HINSTANCE instance_of(HWND window) {
     return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
 }
 
+}  // namespace
+
 HWND create_child(HWND parent, const wchar_t* class_name, std::string_view caption, DWORD style,
-                  int id, HFONT font, DWORD extended_style) {
-    HWND child = CreateWindowExW(extended_style, class_name, to_utf16(caption).c_str(),
-                                 WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                 instance_of(parent), nullptr);
+                  int id, HFONT font, DWORD extended_style, const RECT& place) {
+    HWND child = CreateWindowExW(
+        extended_style, class_name, to_utf16(caption).c_str(), WS_CHILD | WS_VISIBLE | style,
+        place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_of(parent), nullptr);
     if (child == nullptr) {
         throw std::runtime_error("cannot create a control");
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "console/caption_fit.h"
+#include "console/win32/gui_font.h"
 #include "ttl/win32/wide_text.h"
 
 namespace helio::win32 {
@@ -35,25 +36,16 @@ constexpr int button_text_margin = 6;
 }  // namespace
 
 bool captions_fit(HFONT font, int dots_per_inch) {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font);
-    const auto needed = [screen](std::string_view caption, int width, UINT format) {
-        const std::wstring text = to_utf16(caption);
-        RECT place{0, 0, width, 0};
-        DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &place,
-                  DT_CALCRECT | format);
-        return place;
+    const auto size_of = [font](std::string_view caption, int wrap_width) {
+        return text_size(font, to_utf16(caption), wrap_width);
     };
-    const bool fit = layout::captions_fit(
-        {[&](std::string_view caption) { return needed(caption, 0, DT_SINGLELINE).right; },
+    return layout::captions_fit(
+        {[&](std::string_view caption) { return static_cast<int>(size_of(caption, 0).cx); },
          [&](std::string_view caption, int width) {
-             return needed(caption, width, DT_WORDBREAK).bottom;
+             return static_cast<int>(size_of(caption, width).cy);
          },
          button_text_margin},
         dots_per_inch);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    return fit;
 }
 
 RECT control_rectangle(const layout::control_spec& item, int dots_per_inch) {
@@ -66,16 +58,8 @@ RECT control_rectangle(const layout::control_spec& item, int dots_per_inch) {
 HWND create_control(HWND parent, const layout::control_spec& item, int id, int dots_per_inch,
                     HFONT font) {
     const window_kind kind = kind_of(item.kind);
-    const RECT place = control_rectangle(item, dots_per_inch);
-    HWND control = CreateWindowExW(
-        kind.extended_style, kind.class_name, to_utf16(item.caption).c_str(),
-        WS_CHILD | WS_VISIBLE | kind.style, place.left, place.top, place.right - place.left,
-        place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-        instance_of(parent), nullptr);
-    if (control == nullptr) {
-        return nullptr;
-    }
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    HWND control = create_child(parent, kind.class_name, item.caption, kind.style, id, font,
+                                kind.extended_style, control_rectangle(item, dots_per_inch));
     if (item.kind == layout::control_kind::text_entry && item.name == layout::setpoint_entry_name) {
         SendMessageW(control, EM_SETLIMITTEXT, layout::setpoint_entry_max_length, 0);
     }
