@@ -7,25 +7,18 @@
 #include <memory>
 #include <optional>
 
-#include "alpaca/monitor_report.h"
 #include "alpaca/qt/qt_poster.h"
-#include "alpaca/remote_access.h"
 #include "app/command_line.h"
+#include "app/console_parts.h"
 #include "app/instrument_choice.h"
 #include "app/qt_application.h"
-#include "app/trace_sink.h"
 #include "app/version.h"
-#include "console/form1_model.h"
-#include "console/line_monitor.h"
-#include "console/panel_presenter.h"
 #include "console/qt/form1.h"
 #include "console/qt/locale_number_format.h"
 #include "console/qt/panel_window.h"
-#include "console/virtual_instrument.h"
 #include "simulator/heliograph_controller.h"
 #include "simulator/simulated_component_factory.h"
 #include "ttl/clock.h"
-#include "ttl/port_access.h"
 #include "ttl/text_to_integer.h"
 
 int main(int argc, char* argv[]) {
@@ -55,30 +48,16 @@ int main(int argc, char* argv[]) {
     helio::sim::heliograph_controller controller(time);
     helio::sim::simulated_component_factory factory(controller);
     const helio::number_format format = helio::locale_number_format(QLocale::system());
-    helio::port_access port(factory, format);
-    helio::form1_model model(port, time, format.decimal_separator,
-                             std::make_unique<helio::portable_text_to_integer>(format));
     try {
-        helio::trace_sink trace(options.trace_path, model);
-        helio::line_monitor monitor(model);
         helio::alpaca::qt_poster poster;
-        std::optional<helio::alpaca::remote_access> remote;
-        if (options.alpaca) {
-            remote.emplace(model, poster, *options.alpaca);
-            std::cerr << helio::alpaca::service_notice(*remote) << std::flush;
-        }
-        const auto report = helio::alpaca::report_in(monitor, remote);
-        std::optional<helio::virtual_instrument> instrument;
-        if (plan.shows_virtual_instrument) {
-            instrument.emplace(factory);
-        }
-        helio::panel_presenter presenter(model, monitor, instrument ? &*instrument : nullptr,
-                                         plan.title);
-        Form1 window(model);
+        helio::console_parts console(options, plan, factory, factory, time, format,
+                                     std::make_unique<helio::portable_text_to_integer>(format),
+                                     poster, &std::cerr);
+        Form1 window(console.model());
         std::optional<helio::panel_window> panel;  // built the first time it is opened
         const auto built_panel = [&]() -> helio::panel_window& {
             if (!panel) {
-                panel.emplace(presenter);
+                panel.emplace(console.presenter());
             }
             return *panel;
         };

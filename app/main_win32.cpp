@@ -11,20 +11,15 @@
 #include <string>
 #include <vector>
 
-#include "alpaca/monitor_report.h"
-#include "alpaca/remote_access.h"
 #include "alpaca/win32/window_poster.h"
 #include "app/command_line.h"
+#include "app/console_parts.h"
 #include "app/instrument_choice.h"
 #include "app/program_identity.h"
-#include "app/trace_sink.h"
 #include "app/version.h"
 #include "console/component_messages.h"
 #include "console/form1_model.h"
 #include "console/form_layout.h"
-#include "console/line_monitor.h"
-#include "console/panel_presenter.h"
-#include "console/virtual_instrument.h"
 #include "console/win32/console_loop.h"
 #include "console/win32/form1_window.h"
 #include "console/win32/panel_window.h"
@@ -32,7 +27,6 @@
 #include "simulator/heliograph_controller.h"
 #include "simulator/simulated_component_factory.h"
 #include "ttl/clock.h"
-#include "ttl/port_access.h"
 #include "ttl/win32/class_registration.h"
 #include "ttl/win32/com_apartment.h"
 #include "ttl/win32/com_io_component.h"
@@ -106,27 +100,12 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
             ? static_cast<helio::io_component_factory&>(simulated)
             : component;
 
-    const helio::number_format format = helio::win32::user_number_format();
-    helio::port_access port(factory, format);
-    helio::form1_model model(port, time, format.decimal_separator,
-                             std::make_unique<helio::win32::system_text_to_integer>());
-    helio::trace_sink trace(options.trace_path, model);
-    helio::line_monitor monitor(model);
     helio::alpaca::window_poster poster(instance);
-    std::optional<helio::alpaca::remote_access> remote;
-    if (options.alpaca) {
-        remote.emplace(model, poster, *options.alpaca);
-        if (has_stream(STD_ERROR_HANDLE)) {  // otherwise the panel says it
-            std::cerr << helio::alpaca::service_notice(*remote) << std::flush;
-        }
-    }
-    const auto report = helio::alpaca::report_in(monitor, remote);
-    std::optional<helio::virtual_instrument> instrument;
-    if (plan.shows_virtual_instrument) {
-        instrument.emplace(simulated);
-    }
-    helio::panel_presenter presenter(model, monitor, instrument ? &*instrument : nullptr,
-                                     plan.title);
+    helio::console_parts console(
+        options, plan, factory, simulated, time, helio::win32::user_number_format(),
+        std::make_unique<helio::win32::system_text_to_integer>(), poster,
+        has_stream(STD_ERROR_HANDLE) ? &std::cerr : nullptr);  // otherwise the panel says it
+    helio::form1_model& model = console.model();
     helio::win32::form1_window window(model);
     window.create(instance, /*ends_program=*/true);
     helio::win32::show_program_identity(window.handle(), instance);
@@ -138,7 +117,7 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
     std::optional<helio::win32::panel_window> panel;  // built the first time it is opened
     const auto built_panel = [&]() -> HWND {
         if (!panel) {
-            panel.emplace(presenter);
+            panel.emplace(console.presenter());
             panel->create(instance);
             loop.add_dialog(panel->handle());
             helio::win32::show_beside(window.handle(), *panel);

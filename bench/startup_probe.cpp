@@ -16,12 +16,13 @@
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
-#include <map>
 #include <sstream>
 #include <stdexcept>
 #include <string>
 #include <system_error>
 #include <vector>
+
+#include "startup_rounds.h"
 
 namespace {
 
@@ -31,18 +32,6 @@ constexpr int report_timeout_ms = 30000;
 struct program {
     std::string name;
     std::string path;
-};
-
-struct run_result {
-    double first_paint_ms = 0;
-    long peak_rss_kib = 0;
-    std::string window;
-};
-
-struct program_runs {
-    std::string window;
-    std::vector<double> first_paint_ms;
-    std::vector<long> peak_rss_kib;
 };
 
 [[noreturn]] void fail(const std::string& what) {
@@ -77,7 +66,7 @@ std::string read_report(int fd, pid_t child) {
     return report;
 }
 
-run_result run_once(const std::string& probe, const program& target) {
+helio::bench::start_figures run_once(const std::string& probe, const program& target) {
     int pipe_fds[2];
     if (pipe(pipe_fds) != 0) {
         fail("pipe");
@@ -103,7 +92,7 @@ run_result run_once(const std::string& probe, const program& target) {
     std::istringstream fields(report);
     std::string tag;
     long long painted_ns = 0;
-    run_result result;
+    helio::bench::start_figures result;
     if (!(fields >> tag >> painted_ns >> result.window) || tag != "first-paint") {
         throw std::runtime_error(target.name + " (" + target.path +
                                  ") ended without a first paint; exit status " +
@@ -111,32 +100,8 @@ run_result run_once(const std::string& probe, const program& target) {
     }
     const auto since_start = std::chrono::nanoseconds(painted_ns) - start.time_since_epoch();
     result.first_paint_ms = std::chrono::duration<double, std::milli>(since_start).count();
-    result.peak_rss_kib = usage.ru_maxrss;
+    result.peak_memory_kib = usage.ru_maxrss;
     return result;
-}
-
-template <class Number>
-std::string json_list(const std::vector<Number>& values) {
-    std::ostringstream out;
-    out << '[';
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        out << (i == 0 ? "" : ", ") << values[i];
-    }
-    out << ']';
-    return out.str();
-}
-
-void print_json(const std::vector<program>& programs,
-                const std::map<std::string, program_runs>& runs) {
-    std::cout << "{\n";
-    for (std::size_t i = 0; i < programs.size(); ++i) {
-        const program_runs& measured = runs.at(programs[i].name);
-        std::cout << "  \"" << programs[i].name << "\": {\"window\": \"" << measured.window
-                  << "\", \"first_paint_ms\": " << json_list(measured.first_paint_ms)
-                  << ", \"peak_rss_kib\": " << json_list(measured.peak_rss_kib) << "}"
-                  << (i + 1 < programs.size() ? "," : "") << "\n";
-    }
-    std::cout << "}\n";
 }
 
 }  // namespace
@@ -159,20 +124,9 @@ int main(int argc, char* argv[]) {
         programs.push_back({argument.substr(0, equals), argument.substr(equals + 1)});
     }
     try {
-        std::map<std::string, program_runs> runs;
-        for (int round = 0; round <= rounds; ++round) {
-            for (const program& target : programs) {
-                const run_result result = run_once(probe, target);
-                if (round == 0) {
-                    continue;
-                }
-                program_runs& kept = runs[target.name];
-                kept.window = result.window;
-                kept.first_paint_ms.push_back(result.first_paint_ms);
-                kept.peak_rss_kib.push_back(result.peak_rss_kib);
-            }
-        }
-        print_json(programs, runs);
+        const auto starts = helio::bench::starts_in_turns(
+            programs, rounds, [&probe](const program& target) { return run_once(probe, target); });
+        std::cout << helio::bench::starts_json(programs, starts, "peak_rss_kib");
     } catch (const std::exception& error) {
         std::cerr << "startup_probe: " << error.what() << '\n';
         return 1;

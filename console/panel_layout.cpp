@@ -330,7 +330,8 @@ screen_rect lamp_caption(const screen_rect& row, int position, int diameter) {
 }
 
 screen_rect place_panel(panel_layout& layout, const screen_rect& form, const screen_rect& work_area,
-                        screen_size decoration, int gap) {
+                        screen_size decoration) {
+    constexpr int gap = 8;
     layout.fit_width(widest_side_beside(form, work_area, gap) - decoration.width);
     const auto framed = [decoration](screen_size client) {
         return screen_size{client.width + decoration.width, client.height + decoration.height};

@@ -126,9 +126,9 @@ screen_rect lamp_circle(const screen_rect& row, int position, int diameter);
 screen_rect lamp_caption(const screen_rect& row, int position, int diameter);
 
 /// Lays `layout` out for the room beside Form1's frame `form` within `work_area`, and says
-/// where the panel's frame goes (see place_beside); `decoration` is what a window's frame
-/// adds to its client area.
+/// where the panel's frame goes (see place_beside), a few pixels from Form1's; `decoration`
+/// is what a window's frame adds to its client area.
 screen_rect place_panel(panel_layout& layout, const screen_rect& form, const screen_rect& work_area,
-                        screen_size decoration, int gap);
+                        screen_size decoration);
 
 }  // namespace helio

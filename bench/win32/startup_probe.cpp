@@ -17,28 +17,19 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
-#include "json_list.h"
+#include "startup_rounds.h"
 
 namespace {
-
-using helio::bench::json_list;
 
 constexpr DWORD patience_ms = 30000;
 
 struct program {
     std::string name;
     std::wstring path;
-};
-
-struct run_result {
-    double first_paint_ms = 0;
-    unsigned long long peak_working_set_kib = 0;
-    std::wstring window;
 };
 
 double now_ms() {
@@ -96,7 +87,15 @@ HWND painted_window(DWORD process) {
     return nullptr;
 }
 
-run_result run_once(const program& target) {
+std::string utf8(const std::wstring& text) {
+    std::string converted(text.size() * 3 + 1, '\0');
+    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, converted.data(),
+                                          static_cast<int>(converted.size()), nullptr, nullptr);
+    converted.resize(bytes > 0 ? static_cast<std::size_t>(bytes - 1) : 0);
+    return converted;
+}
+
+helio::bench::start_figures run_once(const program& target) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -108,16 +107,16 @@ run_result run_once(const program& target) {
     }
     WaitForInputIdle(process.hProcess, patience_ms);
     HWND window = painted_window(process.dwProcessId);
-    run_result result;
+    helio::bench::start_figures result;
     result.first_paint_ms = now_ms() - start;
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
-    result.peak_working_set_kib = memory.PeakWorkingSetSize / 1024;
+    result.peak_memory_kib = static_cast<long long>(memory.PeakWorkingSetSize / 1024);
     if (window != nullptr) {
         std::array<wchar_t, 128> title{};
         GetWindowTextW(window, title.data(), static_cast<int>(title.size()));
-        result.window = title.data();
+        result.window = utf8(title.data());
         PostMessageW(window, WM_CLOSE, 0, 0);
     }
     if (WaitForSingleObject(process.hProcess, patience_ms) != WAIT_OBJECT_0) {
@@ -130,20 +129,6 @@ run_result run_once(const program& target) {
     }
     return result;
 }
-
-std::string utf8(const std::wstring& text) {
-    std::string converted(text.size() * 3 + 1, '\0');
-    const int bytes = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, converted.data(),
-                                          static_cast<int>(converted.size()), nullptr, nullptr);
-    converted.resize(bytes > 0 ? static_cast<std::size_t>(bytes - 1) : 0);
-    return converted;
-}
-
-struct program_runs {
-    std::wstring window;
-    std::vector<double> first_paint_ms;
-    std::vector<unsigned long long> peak_working_set_kib;
-};
 
 }  // namespace
 
@@ -164,31 +149,9 @@ int wmain(int argc, wchar_t** argv) {
         programs.push_back({utf8(argument.substr(0, equals)), argument.substr(equals + 1)});
     }
     try {
-        std::map<std::string, program_runs> runs;
-        for (int round = 0; round <= rounds; ++round) {
-            for (const program& target : programs) {
-                const run_result result = run_once(target);
-                if (round == 0) {
-                    continue;
-                }
-                program_runs& kept = runs[target.name];
-                kept.window = result.window;
-                kept.first_paint_ms.push_back(result.first_paint_ms);
-                kept.peak_working_set_kib.push_back(result.peak_working_set_kib);
-            }
-        }
-        std::printf("{\n");
-        for (std::size_t i = 0; i < programs.size(); ++i) {
-            const program_runs& measured = runs.at(programs[i].name);
-            std::printf(
-                "  \"%s\": {\"window\": \"%s\", \"first_paint_ms\": %s, "
-                "\"peak_working_set_kib\": %s}%s\n",
-                programs[i].name.c_str(), utf8(measured.window).c_str(),
-                json_list(measured.first_paint_ms).c_str(),
-                json_list(measured.peak_working_set_kib).c_str(),
-                i + 1 < programs.size() ? "," : "");
-        }
-        std::printf("}\n");
+        const auto starts = helio::bench::starts_in_turns(programs, rounds, run_once);
+        std::fputs(helio::bench::starts_json(programs, starts, "peak_working_set_kib").c_str(),
+                   stdout);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "startup_probe: %s\n", error.what());
         return 1;

@@ -75,8 +75,8 @@ QWidget* Form1::control(std::string_view name) const {
     return findChild<QWidget*>(from_utf8(name), Qt::FindDirectChildrenOnly);
 }
 
+/// Made in table order, which Qt takes for the tab order.
 void Form1::create_controls() {
-    QWidget* previous = nullptr;
     for (const layout::control_spec& item : layout::controls) {
         QWidget* widget = create_control(item);
         widget->setObjectName(from_utf8(item.name));
@@ -84,12 +84,6 @@ void Form1::create_controls() {
                             layout::twips_to_pixels(item.top, logicalDpiY()),
                             layout::twips_to_pixels(item.width, logicalDpiX()),
                             layout::twips_to_pixels(item.height, logicalDpiY()));
-        if (widget->focusPolicy() != Qt::NoFocus) {
-            if (previous != nullptr) {
-                setTabOrder(previous, widget);
-            }
-            previous = widget;
-        }
     }
 }
 

@@ -24,8 +24,6 @@ namespace {
 using panel_text::from_utf8;
 using panel_text::rect_of;
 
-constexpr int gap_between_windows = 8;
-
 /// The sizes only Qt can tell, in the panel's fonts and style.
 class qt_metrics final : public panel_metrics {
   public:
@@ -228,7 +226,7 @@ void panel_window::move_beside(const QWidget& form) {
     const QSize decoration = frame.size() - form.size();
     const screen_rect place =
         place_panel(*layout_, rect_of(frame), rect_of(form.screen()->availableGeometry()),
-                    {decoration.width(), decoration.height()}, gap_between_windows);
+                    {decoration.width(), decoration.height()});
     setMinimumSize(layout_->smallest_size().width, layout_->smallest_size().height);
     move(place.left, place.top);
     resize(QSize(place.width, place.height) - decoration);

@@ -11,14 +11,20 @@
 
 namespace helio::win32 {
 
+namespace {
+
+/// The module that made `window`, for the windows made as its children.
 HINSTANCE instance_of(HWND window) {
     return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
 }
 
-HWND create_child(HWND parent, const wchar_t* class_name, std::string_view caption, DWORD style,
-                  int id, HFONT font, DWORD extended_style) {
-    HWND child = CreateWindowExW(extended_style, class_name, to_utf16(caption).c_str(),
-                                 WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, parent,
+}  // namespace
+
+HWND create_child(HWND parent, const window_kind& kind, std::string_view caption, int id,
+                  HFONT font, const RECT& place) {
+    HWND child = CreateWindowExW(kind.extended_style, kind.class_name, to_utf16(caption).c_str(),
+                                 WS_CHILD | WS_VISIBLE | kind.style, place.left, place.top,
+                                 place.right - place.left, place.bottom - place.top, parent,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                  instance_of(parent), nullptr);
     if (child == nullptr) {

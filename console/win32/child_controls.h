@@ -18,14 +18,18 @@ inline RECT rect_of(const screen_rect& rect) {
     return {rect.left, rect.top, rect.right(), rect.bottom()};
 }
 
-/// The module that made `window`, for the windows made as its children.
-HINSTANCE instance_of(HWND window);
+/// What a child window is: its class, and its styles but WS_CHILD and WS_VISIBLE.
+struct window_kind {
+    const wchar_t* class_name;
+    DWORD style;
+    DWORD extended_style = 0;
+};
 
-/// A child window of `parent` of the given class and style (WS_CHILD and WS_VISIBLE added),
-/// with a UTF-8 caption, an id and a font; placed later with MoveWindow. Throws
+/// A child window of `parent` of the given kind (WS_CHILD and WS_VISIBLE added), with a UTF-8
+/// caption, an id and a font, at `place` (or placed later with MoveWindow). Throws
 /// std::runtime_error if Windows refuses.
-HWND create_child(HWND parent, const wchar_t* class_name, std::string_view caption, DWORD style,
-                  int id, HFONT font, DWORD extended_style = 0);
+HWND create_child(HWND parent, const window_kind& kind, std::string_view caption, int id,
+                  HFONT font, const RECT& place = {});
 
 /// Adds a line, in UTF-8, at the end of a combo box's list.
 void add_choice(HWND combo, std::string_view text);

@@ -5,28 +5,23 @@
 #include <string>
 
 #include "console/caption_fit.h"
+#include "console/win32/gui_font.h"
 #include "ttl/win32/wide_text.h"
 
 namespace helio::win32 {
 
 namespace {
 
-struct window_kind {
-    const wchar_t* class_name;
-    DWORD style;
-    DWORD extended_style;
-};
-
 window_kind kind_of(layout::control_kind kind) {
     switch (kind) {
         case layout::control_kind::button:
-            return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0};
+            return {L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP};
         case layout::control_kind::label:
-            return {L"STATIC", SS_LEFT, 0};
+            return {L"STATIC", SS_LEFT};
         case layout::control_kind::text_entry:
             return {L"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
     }
-    return {L"STATIC", SS_LEFT, 0};
+    return {L"STATIC", SS_LEFT};
 }
 
 /// Pixels a push button's frame keeps on either side of its caption.
@@ -35,25 +30,16 @@ constexpr int button_text_margin = 6;
 }  // namespace
 
 bool captions_fit(HFONT font, int dots_per_inch) {
-    HDC screen = GetDC(nullptr);
-    HGDIOBJ previous = SelectObject(screen, font);
-    const auto needed = [screen](std::string_view caption, int width, UINT format) {
-        const std::wstring text = to_utf16(caption);
-        RECT place{0, 0, width, 0};
-        DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &place,
-                  DT_CALCRECT | format);
-        return place;
+    const auto size_of = [font](std::string_view caption, int wrap_width) {
+        return text_size(font, to_utf16(caption), wrap_width);
     };
-    const bool fit = layout::captions_fit(
-        {[&](std::string_view caption) { return needed(caption, 0, DT_SINGLELINE).right; },
+    return layout::captions_fit(
+        {[&](std::string_view caption) { return static_cast<int>(size_of(caption, 0).cx); },
          [&](std::string_view caption, int width) {
-             return needed(caption, width, DT_WORDBREAK).bottom;
+             return static_cast<int>(size_of(caption, width).cy);
          },
          button_text_margin},
         dots_per_inch);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
-    return fit;
 }
 
 RECT control_rectangle(const layout::control_spec& item, int dots_per_inch) {
@@ -65,17 +51,8 @@ RECT control_rectangle(const layout::control_spec& item, int dots_per_inch) {
 
 HWND create_control(HWND parent, const layout::control_spec& item, int id, int dots_per_inch,
                     HFONT font) {
-    const window_kind kind = kind_of(item.kind);
-    const RECT place = control_rectangle(item, dots_per_inch);
-    HWND control = CreateWindowExW(
-        kind.extended_style, kind.class_name, to_utf16(item.caption).c_str(),
-        WS_CHILD | WS_VISIBLE | kind.style, place.left, place.top, place.right - place.left,
-        place.bottom - place.top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-        instance_of(parent), nullptr);
-    if (control == nullptr) {
-        return nullptr;
-    }
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    HWND control = create_child(parent, kind_of(item.kind), item.caption, id, font,
+                                control_rectangle(item, dots_per_inch));
     if (item.kind == layout::control_kind::text_entry && item.name == layout::setpoint_entry_name) {
         SendMessageW(control, EM_SETLIMITTEXT, layout::setpoint_entry_max_length, 0);
     }

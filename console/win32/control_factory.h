@@ -17,7 +17,8 @@ RECT control_rectangle(const layout::control_spec& item, int dots_per_inch);
 bool captions_fit(HFONT font, int dots_per_inch);
 
 /// Creates the child window of `parent` for one table entry, at its place and with `font`.
-/// Creating them in table order makes the tab order the table's.
+/// Creating them in table order makes the tab order the table's. Throws std::runtime_error
+/// if Windows refuses.
 HWND create_control(HWND parent, const layout::control_spec& item, int id, int dots_per_inch,
                     HFONT font);
 

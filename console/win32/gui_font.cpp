@@ -2,76 +2,47 @@
 // SPDX-License-Identifier: MIT
 #include "console/win32/gui_font.h"
 
-#include <utility>
-
 #include "console/caption_fit.h"
 
 namespace helio::win32 {
 
 namespace {
 
-LOGFONTW default_gui_font() {
-    LOGFONTW description{};
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
-    return description;
-}
-
 /// Character height in pixels (negative, as LOGFONT has it) of `points` at `dots_per_inch`.
 LONG points_height(double points, int dots_per_inch) {
     return -static_cast<LONG>(points * dots_per_inch / 72.0 + 0.5);
 }
 
-LOGFONTW default_gui_font(LONG height) {
-    LOGFONTW description = default_gui_font();
-    description.lfHeight = height;
+/// The default GUI font's face, `points` high on a screen of `dots_per_inch`. From a size in
+/// points, not from the stock font's height: some systems scale that to the screen already,
+/// others keep it at its size at 96 dots per inch.
+LOGFONTW gui_font_at(double points, int dots_per_inch) {
+    LOGFONTW description{};
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof description, &description);
+    description.lfHeight = points_height(points, dots_per_inch);
     return description;
 }
 
-/// The dialog font's height at `dots_per_inch` and `scale` times its size (pixels,
-/// negative). From its size in points, not from the stock font's height: some systems
-/// scale that to the screen already, others keep it at its size at 96 dots per inch.
-LONG scaled_height(int dots_per_inch, double scale) {
-    return points_height(layout::dialog_points * scale, dots_per_inch);
+/// A function of user32 that older Windows lack, or nullptr there; `Pointer` its type.
+template <class Pointer>
+Pointer user32_function(const char* name) {
+    const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
+    // Through a function type without parameters, which converts to any other.
+    return reinterpret_cast<Pointer>(reinterpret_cast<void (*)()>(found));
 }
 
 }  // namespace
 
-gui_font::gui_font(LONG height) : gui_font(default_gui_font(height)) {}
-
-gui_font::gui_font(const LOGFONTW& description)
-    : font_(CreateFontIndirectW(&description)), height_(description.lfHeight) {}
-
-gui_font::~gui_font() {
-    if (font_ != nullptr) {
-        DeleteObject(font_);
-    }
-}
-
-gui_font::gui_font(gui_font&& other) noexcept
-    : font_(std::exchange(other.font_, nullptr)), height_(other.height_) {}
-
-gui_font& gui_font::operator=(gui_font&& other) noexcept {
-    if (this != &other) {
-        if (font_ != nullptr) {
-            DeleteObject(font_);
-        }
-        font_ = std::exchange(other.font_, nullptr);
-        height_ = other.height_;
-    }
-    return *this;
-}
-
 gui_font fitting_gui_font(int dots_per_inch, const std::function<bool(HFONT)>& fits) {
-    const auto height_at = [dots_per_inch](double points) {
-        return points_height(points, dots_per_inch);
+    const auto font_at = [dots_per_inch](double points) {
+        return gui_font(gui_font_at(points, dots_per_inch));
     };
-    return gui_font(height_at(layout::dialog_font_points(
-        [&](double points) { return fits(gui_font(height_at(points)).handle()); })));
+    return font_at(
+        layout::dialog_font_points([&](double points) { return fits(font_at(points).handle()); }));
 }
 
 gui_font scaled_gui_font(int dots_per_inch, double scale, LONG weight) {
-    LOGFONTW description = default_gui_font();
-    description.lfHeight = scaled_height(dots_per_inch, scale);
+    LOGFONTW description = gui_font_at(layout::dialog_points * scale, dots_per_inch);
     description.lfWeight = weight;
     return gui_font(description);
 }
@@ -79,7 +50,7 @@ gui_font scaled_gui_font(int dots_per_inch, double scale, LONG weight) {
 gui_font fixed_pitch_font(int dots_per_inch) {
     LOGFONTW description{};
     // A little taller than the GUI font: fixed-pitch faces run small for their height.
-    description.lfHeight = scaled_height(dots_per_inch, 1.15);
+    description.lfHeight = points_height(layout::dialog_points * 1.15, dots_per_inch);
     description.lfWeight = FW_NORMAL;
     description.lfCharSet = DEFAULT_CHARSET;
     description.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
@@ -93,18 +64,6 @@ int screen_dots_per_inch() {
     ReleaseDC(nullptr, screen);
     return dpi;
 }
-
-namespace {
-
-/// A function of user32 that older Windows lack, or nullptr there; `Pointer` its type.
-template <class Pointer>
-Pointer user32_function(const char* name) {
-    const FARPROC found = GetProcAddress(GetModuleHandleW(L"user32.dll"), name);
-    // Through a function type without parameters, which converts to any other.
-    return reinterpret_cast<Pointer>(reinterpret_cast<void (*)()>(found));
-}
-
-}  // namespace
 
 int window_dots_per_inch(HWND window) {
     using dpi_for_window = UINT(WINAPI*)(HWND);

@@ -5,30 +5,25 @@
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string_view>
+#include <type_traits>
 
 namespace helio::win32 {
 
-/// The system's default GUI font at a given height in pixels; deleted with the object.
+/// A font made from its description; deleted with the object.
 class gui_font {
   public:
     gui_font() = default;
-    /// `height` as in LOGFONT: negative for the character height in pixels.
-    explicit gui_font(LONG height);
-    explicit gui_font(const LOGFONTW& description);
-    ~gui_font();
+    explicit gui_font(const LOGFONTW& description) : font_(CreateFontIndirectW(&description)) {}
 
-    gui_font(gui_font&& other) noexcept;
-    gui_font& operator=(gui_font&& other) noexcept;
-    gui_font(const gui_font&) = delete;
-    gui_font& operator=(const gui_font&) = delete;
-
-    HFONT handle() const { return font_; }
-    LONG height() const { return height_; }
+    HFONT handle() const { return font_.get(); }
 
   private:
-    HFONT font_ = nullptr;
-    LONG height_ = 0;
+    struct deleter {
+        void operator()(HFONT font) const { DeleteObject(font); }
+    };
+    std::unique_ptr<std::remove_pointer_t<HFONT>, deleter> font_;
 };
 
 /// The default GUI font's face for a screen of `dots_per_inch`, at the size the window's

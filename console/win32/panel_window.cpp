@@ -28,16 +28,10 @@ constexpr DWORD window_style = WS_OVERLAPPEDWINDOW;
 constexpr UINT_PTR refresh_timer = 1;
 // Clear of IDOK and IDCANCEL, which the dialog keys send, and of Form1's ids.
 constexpr int first_id = 300;
-constexpr int gap_between_windows = 8;
 
 COLORREF colour_of(panel_colours::rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
 }
-
-struct window_kind {
-    const wchar_t* class_name;
-    DWORD style;
-};
 
 window_kind kind_of(control_kind kind) {
     constexpr DWORD label_style = SS_LEFT | SS_NOPREFIX;
@@ -58,7 +52,8 @@ window_kind kind_of(control_kind kind) {
             return {WC_STATICW, SS_OWNERDRAW};
         case lines:
             return {WC_LISTBOXW,
-                    LBS_NOINTEGRALHEIGHT | LBS_NOSEL | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP};
+                    LBS_NOINTEGRALHEIGHT | LBS_NOSEL | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP,
+                    WS_EX_CLIENTEDGE};
         default:
             return {WC_STATICW, label_style};
     }
@@ -245,11 +240,9 @@ void panel_window::OnCreate() {
 /// Made in the description's order, each box before what it holds (the first made is on
 /// top, as in a dialog template), which is also the order Tab moves in.
 void panel_window::make(const panel_control& control) {
-    const window_kind kind = kind_of(control.kind);
-    const HFONT font = font_of(style_of(control.kind));
-    HWND window = create_child(window_, kind.class_name, control.caption, kind.style,
-                               first_id + static_cast<int>(made_.size()), font,
-                               control.kind == lines ? WS_EX_CLIENTEDGE : 0);
+    HWND window =
+        create_child(window_, kind_of(control.kind), control.caption,
+                     first_id + static_cast<int>(made_.size()), font_of(style_of(control.kind)));
     for (const std::string& item : control.items) {
         add_choice(window, item);
     }
@@ -362,8 +355,8 @@ void panel_window::move_beside(HWND form) {
     MONITORINFO screen{};
     screen.cbSize = sizeof screen;
     GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTONEAREST), &screen);
-    const screen_rect place = place_panel(*layout_, rect_of(form_frame), rect_of(screen.rcWork),
-                                          framed({0, 0}), gap_between_windows);
+    const screen_rect place =
+        place_panel(*layout_, rect_of(form_frame), rect_of(screen.rcWork), framed({0, 0}));
     SetWindowPos(window_, nullptr, place.left, place.top, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     OnSize();  // narrowed, it may keep its size and still move its controls

@@ -1,0 +1,42 @@
+// SPDX-FileCopyrightText: 2026 Heliograph console developers
+// SPDX-License-Identifier: MIT
+#include "app/console_parts.h"
+
+#include <utility>
+
+namespace helio {
+
+namespace {
+
+/// A part the console has only when `wanted`, built in place: none of them can be moved.
+template <class Part, class... Arguments>
+std::optional<Part> built_if(bool wanted, Arguments&&... arguments) {
+    if (!wanted) {
+        return std::nullopt;
+    }
+    return std::optional<Part>(std::in_place, std::forward<Arguments>(arguments)...);
+}
+
+}  // namespace
+
+console_parts::console_parts(const console_options& options, const panel_plan& plan,
+                             io_component_factory& factory,
+                             sim::simulated_component_factory& simulated, const clock& time,
+                             const number_format& format,
+                             std::unique_ptr<text_to_integer> conversion, alpaca::ui_poster& poster,
+                             std::ostream* notice)
+    : port_(factory, format),
+      model_(port_, time, format.decimal_separator, std::move(conversion)),
+      trace_(options.trace_path, model_),
+      monitor_(model_),
+      remote_(built_if<alpaca::remote_access>(options.alpaca.has_value(), model_, poster,
+                                              options.alpaca.value_or(alpaca::server_endpoint{}))),
+      report_(alpaca::report_in(monitor_, remote_)),
+      instrument_(built_if<virtual_instrument>(plan.shows_virtual_instrument, simulated)),
+      presenter_(model_, monitor_, instrument_ ? &*instrument_ : nullptr, plan.title) {
+    if (remote_ && notice != nullptr) {
+        *notice << alpaca::service_notice(*remote_) << std::flush;
+    }
+}
+
+}  // namespace helio
