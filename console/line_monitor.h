@@ -72,8 +72,6 @@ class line_monitor final : private port_observer,
     /// The newest entries, oldest first; at most `capacity` of them.
     const std::deque<transcript_entry>& transcript() const { return transcript_; }
     std::size_t capacity() const { return capacity_; }
-    /// Entries made so far, including those that no longer fit.
-    std::uint64_t entries_made() const { return next_serial_; }
 
     std::uint64_t writes() const { return writes_; }
     std::uint64_t reads() const { return reads_; }
