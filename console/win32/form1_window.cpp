@@ -58,7 +58,6 @@ form1_window::~form1_window() {
 void form1_window::create(HINSTANCE instance, bool ends_program) {
     const INITCOMMONCONTROLSEX common_controls{sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     InitCommonControlsEx(&common_controls);  // the tool tip
-    instance_ = instance;
     ends_program_ = ends_program;
     ACCEL f12{FVIRTKEY, VK_F12, open_panel_command};
     accelerators_ = CreateAcceleratorTableW(&f12, 1);

@@ -92,7 +92,6 @@ class form1_window final : private form_host, private log_observer {
     error_presenter present_error_;
     std::function<void()> open_panel_;
     HACCEL accelerators_ = nullptr;
-    HINSTANCE instance_ = nullptr;
     HWND window_ = nullptr;
     HWND tooltip_ = nullptr;
     HWND last_focus_ = nullptr;

@@ -141,7 +141,6 @@ void panel_window::use_dpi(int dots_per_inch) {
                             : scaled_gui_font(dpi_, look.scale, look.bold ? FW_BOLD : FW_NORMAL);
     }
     layout_ = std::make_unique<panel_layout>(presenter_.description(), *metrics_);
-    lamp_diameter_ = layout_->lamps().diameter;
     for (const made& entry : made_) {
         SendMessageW(entry.window, WM_SETFONT,
                      reinterpret_cast<WPARAM>(font_of(style_of(entry.control->kind))), FALSE);
@@ -165,7 +164,7 @@ HWND panel_window::control(std::string_view name) const {
 RECT panel_window::lamp_rect(std::string_view name, int position) const {
     RECT row{};
     GetClientRect(control(name), &row);
-    return win32::lamp_rect(row, position, lamp_diameter_);
+    return win32::lamp_rect(row, position, layout_->lamps().diameter);
 }
 
 std::size_t panel_window::index_of(std::string_view name) const {
@@ -302,7 +301,7 @@ void panel_window::OnCommand(int id, int notification) {
 
 void panel_window::OnDrawItem(const DRAWITEMSTRUCT& item) const {
     const made& row = *made_by_id(static_cast<int>(item.CtlID));
-    paint_lamps(item.hDC, item.rcItem, row.lamps, row.control->items, lamp_diameter_,
+    paint_lamps(item.hDC, item.rcItem, row.lamps, row.control->items, layout_->lamps().diameter,
                 font_of(text_style::small));
 }
 

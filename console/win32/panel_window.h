@@ -76,7 +76,6 @@ class panel_window final {
 
     panel_presenter& presenter_;
     std::vector<made> made_;
-    int lamp_diameter_ = 0;
     HWND window_ = nullptr;
     std::array<gui_font, 5> fonts_;  ///< by text_style
     std::unique_ptr<panel_metrics> metrics_;
