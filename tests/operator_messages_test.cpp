@@ -174,31 +174,5 @@ TEST(OperatorMessages, LinesNotReleasedNameTheStatus) {
               "strobe est resté levé. Cliquez sur « INIT TTL output » avant toute autre commande.");
 }
 
-TEST(ConvertConsigne, NoNumberAndTooLargeAreTwoEntryErrors) {
-    const portable_text_to_integer numbers({".", ",", "$"});
-    EXPECT_EQ(convert_consigne(" 128 ", numbers), 128);
-    EXPECT_EQ(convert_consigne("$35", numbers), 35);
-    for (const auto& [text, why] : {std::pair{"", entry_error::reason::not_a_number},
-                                    std::pair{"1d2", entry_error::reason::not_a_number},
-                                    std::pair{"9e9", entry_error::reason::too_large},
-                                    std::pair{"-9e9", entry_error::reason::too_large}}) {
-        try {
-            convert_consigne(text, numbers);
-            ADD_FAILURE() << "'" << text << "' converted";
-        } catch (const entry_error& error) {
-            EXPECT_EQ(error.why(), why) << "'" << text << "'";
-            EXPECT_EQ(error.value_text(), text);
-        }
-    }
-}
-
-TEST(PositionOfCode, FindsEachOfThe21SetpointsAndNoOtherCode) {
-    EXPECT_EQ(position_of_code(35), -10);
-    EXPECT_EQ(position_of_code(128), 0);
-    EXPECT_EQ(position_of_code(231), 10);
-    EXPECT_FALSE(position_of_code(0)) << "no position has code 0";
-    EXPECT_FALSE(position_of_code(36));
-}
-
 }  // namespace
 }  // namespace helio

@@ -83,16 +83,6 @@ TEST_F(ControllerTest, TheTwoSetpointHalvesAssembleTheCodeAndMoveTheBlades) {
     EXPECT_TRUE(controller.monitor().clean());
 }
 
-TEST_F(ControllerTest, TravelScaleShortensEveryMoveAndZeroMakesThemInstant) {
-    controller.set_travel_scale(0.5);
-    write({8, 10, 8, 0});
-    time.advance(750ms);
-    EXPECT_EQ(controller.mirror().place(), mirror_place::sighting);
-    controller.set_travel_scale(0);
-    send_setpoint(35);
-    EXPECT_TRUE(controller.blades().in_position());
-}
-
 TEST_F(ControllerTest, StuckMechanismsFreezeUntilReleased) {
     controller.mirror().set_stuck(true);
     write({8, 10, 8, 0});
