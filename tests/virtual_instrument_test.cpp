@@ -71,6 +71,14 @@ TEST_F(VirtualInstrumentTest, ABadPulseShowsAsAViolationWithItsTime) {
         "    2,000  strobe levé en même temps que les données changent (0 puis 10) (octet 10)");
 }
 
+TEST_F(VirtualInstrumentTest, OnlyTheNewestViolationsAreKept) {
+    for (std::size_t i = 0; i < virtual_instrument::kept_violations + 20; ++i) {
+        send({10, 8, 0});
+    }
+    EXPECT_EQ(instrument.violations().size(), virtual_instrument::kept_violations);
+    EXPECT_EQ(instrument.violations_seen(), virtual_instrument::kept_violations + 20);
+}
+
 TEST(FaultStatuses, EveryListedStatusReadsBackFromItsLine) {
     for (const named_status& status : fault_statuses) {
         EXPECT_TRUE(failed(status.code)) << status.name;
