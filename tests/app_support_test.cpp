@@ -31,21 +31,6 @@ TEST(CommandLine, TraceAndSimulateOptions) {
     EXPECT_THROW(parse_command_line({"--bogus"}), std::invalid_argument);
 }
 
-TEST(TraceWriter, OneLinePerEventInTheOrderTheyHappened) {
-    test::traced_console console(100us);
-    form1_model& model = console.model;
-
-    model.press("Command9");
-    console.controller.set_travel_scale(0);
-    model.press("Command6");
-    EXPECT_EQ(console.out.str(),
-              "W 0\n"
-              "L consigne 128\n"
-              "W 0\nW 3\nW 0\nW 128\nW 129\nW 128\nW 0\n"
-              "R 13\n"
-              "L lames en position Centre Raie\n");
-}
-
 std::vector<std::string> lines_of(const std::string& trace) {
     std::vector<std::string> lines;
     std::istringstream in(trace);

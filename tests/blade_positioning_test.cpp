@@ -75,33 +75,11 @@ TEST_F(MoveBladesTest, LogsTheSetpointThenWaitsForBit3ThenLogsTheArrival) {
     EXPECT_THAT(log.lines, ElementsAre("consigne 128", "lames en position Centre Raie"));
 }
 
-TEST_F(MoveBladesTest, TheFirstReadAlwaysHappens) {
-    factory.script_reads({std::int32_t{8}});
-    move_blades(context, 10);
-    EXPECT_EQ(ports.reads, 1);
-    EXPECT_THAT(log.lines, ElementsAre("consigne 231", "lames en position  +1 Ang."));
-}
-
 TEST_F(MoveBladesTest, OutOfTableFailsBeforeAnythingIsLoggedOrWritten) {
     EXPECT_THROW(move_blades(context, 11), bounds_error);
     EXPECT_THROW(move_blades(context, -11), bounds_error);
     EXPECT_EQ(factory.accesses(), 0u);
     EXPECT_THAT(log.lines, IsEmpty());
-}
-
-TEST_F(MoveBladesTest, AnIoFailureMidMoveStopsEveryLaterAccess) {
-    factory.fail_access(4, static_cast<status_code>(0x80004005));  // the high part's first write
-    EXPECT_THROW(move_blades(context, 5), io_error);
-    EXPECT_THAT(ports.events, ElementsAre("W 16", "W 19", "S1", "W 16"));
-    EXPECT_EQ(factory.accesses(), 4u);
-    EXPECT_THAT(log.lines, ElementsAre("consigne 178"));
-}
-
-TEST_F(MoveBladesTest, ArrivalUsesTheContextSeparator) {
-    context.decimal_separator = ",";
-    factory.script_reads({std::int32_t{8}});
-    move_blades(context, -5);
-    EXPECT_THAT(log.lines, ElementsAre("consigne 80", "lames en position  -0,5 Ang."));
 }
 
 }  // namespace

@@ -125,13 +125,6 @@ TEST(PortAccess, ObserversHearOnlyOfAccessesThatSucceeded) {
     EXPECT_THAT(recorder.events, ElementsAre("W 5", "R 44", "S1"));
 }
 
-TEST(ResetOutputs, WritesExactlyOneZero) {
-    test::scripted_component_factory factory;
-    port_access port(factory);
-    port.reset_outputs();
-    EXPECT_THAT(factory.journal(), ElementsAre("new 1", "write 1 91 0", "release 1"));
-}
-
 TEST(SpinDelay, CountsTenThousandIterationsPerUnitWithOverflowDetection) {
     EXPECT_EQ(spin_iterations(0), 0);
     EXPECT_EQ(spin_iterations(1), 10000);

@@ -25,11 +25,6 @@ class StrobedCommandTest : public ::testing::Test, protected test::scripted_sequ
     }
 };
 
-TEST_F(StrobedCommandTest, PulseCommandPresentsStrobesHoldsAndReleases) {
-    pulse_command(port, 32, 2);
-    EXPECT_THAT(ports.events, ElementsAre("W 32", "W 34", "S1", "W 32", "W 0"));
-}
-
 /// A sequence, the input states it reads in turn, and what it must send and log.
 struct sequence_case {
     const char* what;
@@ -92,15 +87,6 @@ TEST_F(StrobedCommandTest, AReadingNoPortCanGiveNeverPassesTheInterlock) {
     EXPECT_THROW(actuate_pusher(context), overflow_error);
     EXPECT_THAT(ports.writes, IsEmpty());
     EXPECT_THAT(log.lines, IsEmpty());
-}
-
-TEST_F(StrobedCommandTest, AFailureAbandonsTheSequenceWhereItHappens) {
-    script({0});
-    factory.fail_access(3, static_cast<status_code>(0x80004005));  // the write of 10
-    EXPECT_THROW(position_visee(context), io_error);
-    EXPECT_THAT(ports.events, ElementsAre("R 0", "W 8"));
-    EXPECT_THAT(log.lines, IsEmpty());
-    EXPECT_EQ(factory.accesses(), 3u) << "nothing more after the failing access";
 }
 
 }  // namespace

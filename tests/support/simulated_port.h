@@ -21,8 +21,9 @@ struct simulated_port;
 struct simulated_console;
 
 /// Describes the simulated heliograph a test wants, then builds it:
-/// `make_sim().step(50us).build()` for the whole console, `build_port()` for the port alone,
-/// or hands it to a fixture that is one: `Fixture() : simulated_console(make_sim().instant())`.
+/// `make_sim().step(50us).build()` for the whole console, or hands it to a fixture that is
+/// one: `Fixture() : simulated_console(make_sim().instant())` (`simulated_port` for the port
+/// alone).
 class sim_builder {
   public:
     /// How far the clock moves at every reading (none by default: it moves when told).
@@ -62,9 +63,6 @@ class sim_builder {
         return *this;
     }
 
-    std::unique_ptr<simulated_port> build_port() const {
-        return std::make_unique<simulated_port>(*this);
-    }
     /// Defined in simulated_console.h.
     std::unique_ptr<simulated_console> build() const;
 
