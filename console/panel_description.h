@@ -38,7 +38,9 @@ struct panel_control {
     std::string caption{};  ///< UTF-8
     std::vector<std::string> items{};
     std::string_view tip{};
-    int lines = 1;         ///< text: lines kept for it at least; lines: lines in sight at least
+    int lines = 1;  ///< text: lines kept for it at least; lines: lines in sight at least
+    /// text: the longest it may show, whose room, wrapped at the control's width, is kept
+    std::string longest{};
     bool stretch = false;  ///< takes the room its column or row has left
     /// A row whose children go one under the other where the panel is given too little width.
     bool may_stack = false;

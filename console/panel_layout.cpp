@@ -17,6 +17,11 @@ bool has_widget(control_kind kind) {
     return kind != column && kind != row && kind != pairs;
 }
 
+/// How tall `text` is wrapped at `width`; nothing for no text.
+int wrapped_height(const panel_metrics& metrics, std::string_view text, int width) {
+    return text.empty() ? 0 : metrics.text_size(text_style::plain, text, std::max(width, 1)).height;
+}
+
 int sum(const std::vector<int>& values) {
     return std::accumulate(values.begin(), values.end(), 0);
 }
@@ -208,8 +213,9 @@ int panel_layout::height_of(const panel_control& control, int width) const {
         case label:
             return metrics_.text_size(text_style::plain, control.caption, std::max(width, 1))
                 .height;
-        case text:
-            return control.lines * line_;
+        case text:  // the lines it keeps, or more where its longest text wraps to more
+            return std::max(control.lines * line_,
+                            wrapped_height(metrics_, control.longest, width));
         case value:
             return metrics_.text_size(text_style::value, "000").height;
         case control_kind::lamps:

@@ -8,6 +8,7 @@
 #include "console/fault_statuses.h"
 #include "console/panel_texts.h"
 #include "console/transcript_text.h"
+#include "sequences/status_wait.h"
 
 namespace helio {
 
@@ -29,10 +30,19 @@ std::string byte_text(std::optional<std::int32_t> value) {
     return value ? std::to_string(*value) : "—";
 }
 
+std::string wait_text(const wait_record& wait, std::string_view decimal_separator) {
+    return "Attente d'un mécanisme : " + wait_summary(wait, decimal_separator);
+}
+
 std::string wait_text(const line_monitor& monitor) {
     const std::optional<wait_record>& wait = monitor.last_wait();
-    return "Attente d'un mécanisme : " +
-           (wait ? wait_summary(*wait, monitor.decimal_separator()) : "aucune");
+    return wait ? wait_text(*wait, monitor.decimal_separator()) : "Attente d'un mécanisme : aucune";
+}
+
+/// The longest wait line: the mechanism with the longest name, given up on at the limit.
+std::string longest_wait_text(std::string_view decimal_separator) {
+    return wait_text({.mechanism = "miroir (position de visée)", .took = status_wait_limit},
+                     decimal_separator);
 }
 
 std::string access_counts_text(const line_monitor& monitor) {
@@ -81,6 +91,7 @@ panel_presenter::panel_presenter(watched_console& console, const line_monitor& m
       description_(describe_panel(instrument != nullptr)),
       transcript_(monitor),
       fault_entry_(status_choice_text(fault_statuses.front())) {  // what the entry shows first
+    find_control(description_, "wait")->longest = longest_wait_text(monitor_.decimal_separator());
     if (instrument_ != nullptr) {
         violations_.emplace(*instrument_, monitor_);
     }
@@ -101,11 +112,11 @@ panel_update panel_presenter::update() {
 }
 
 void panel_presenter::add_monitor(panel_update& update) {
-    // The status lines take as many lines as there are, and nothing when there are none.
-    int& lines = find_control(description_, "status_lines")->lines;
-    const auto count = static_cast<int>(monitor_.status_lines().size());
-    update.relayout = lines != count;
-    lines = count;
+    // The status lines take the room they wrap to, and nothing when there are none.
+    std::string status = status_lines_text(monitor_);
+    std::string& kept_for = find_control(description_, "status_lines")->longest;
+    update.relayout = kept_for != status;
+    kept_for = status;
     update.controls = {
         {"output_lamps", lamps_of(monitor_.last_output(), panel_colours::output_lit)},
         {"output_value", byte_text(monitor_.last_output())},
@@ -113,7 +124,7 @@ void panel_presenter::add_monitor(panel_update& update) {
         {"input_value", byte_text(monitor_.last_input())},
         {"wait", wait_text(monitor_)},
         {"counts", access_counts_text(monitor_)},
-        {"status_lines", status_lines_text(monitor_)},
+        {"status_lines", std::move(status)},
         {"transcript", transcript_.changes()},
     };
 }

@@ -286,8 +286,11 @@ TEST_F(PanelPresenterTest, StatusLinesAreShownUnderTheCountsUntilTakenAway) {
     EXPECT_EQ(text("status_lines"), "");
     monitor.set_status_line("a", "première");
     monitor.set_status_line("b", "seconde");
+    EXPECT_TRUE(draw().relayout);
+    EXPECT_FALSE(draw().relayout) << "nothing changed";
     monitor.set_status_line("a", "première, changée");
     EXPECT_EQ(text("status_lines"), "première, changée\nseconde");
+    EXPECT_TRUE(shown.relayout) << "a longer line may wrap to one more";
     monitor.set_status_line("a", "");
     EXPECT_EQ(text("status_lines"), "seconde");
 }

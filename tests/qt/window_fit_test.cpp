@@ -159,12 +159,12 @@ test::shown_window shown(const QWidget& window, const std::vector<const QWidget*
     return window_of(window, std::move(controls));
 }
 
-/// Both windows as the console opens them, after a sequence has filled every line of state
-/// the panel shows.
+/// Both windows as the console opens them, every line of state the panel shows holding the
+/// longest text it may have.
 class WindowFit : public PanelViewTest {
   protected:
     WindowFit() {
-        sim->model.press("Command4");
+        show_longest_texts();
         panel.refresh();
         QCoreApplication::processEvents();
     }

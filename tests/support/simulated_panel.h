@@ -10,6 +10,7 @@
 #include "console/panel_presenter.h"
 #include "console/panel_texts.h"
 #include "console/virtual_instrument.h"
+#include "sequences/status_wait.h"
 #include "support/simulated_console.h"
 
 namespace helio::test {
@@ -20,6 +21,20 @@ namespace helio::test {
 struct simulated_panel {
     explicit simulated_panel(std::size_t transcript_capacity = line_monitor::default_capacity)
         : monitor(sim->model, transcript_capacity) {}
+
+    /// The longest texts the panel's lines of state show: a mirror that never reached the
+    /// sighting stop (its minute of waiting told at once), and the network server's line at
+    /// the longest address it may have.
+    void show_longest_texts() {
+        const status_wait sighting{"miroir (position de visée)", 2, 1};
+        sim->model.context().wait_observers.notify([&](wait_observer& observer) {
+            observer.wait_began(sighting);
+            observer.wait_ended(sighting, status_wait_limit, false);
+        });
+        monitor.set_status_line("server",
+                                "Serveur Alpaca : en service sur http://255.255.255.255:65535/ "
+                                "(sans authentification)");
+    }
 
     std::unique_ptr<simulated_console> sim = make_sim().step(std::chrono::microseconds(50)).build();
     line_monitor monitor;

@@ -192,12 +192,12 @@ std::vector<HWND> children_of(HWND parent) {
     return children;
 }
 
-/// Both windows as `--simulate` opens them, after a sequence has filled every line of state
-/// the panel shows.
+/// Both windows as `--simulate` opens them, every line of state the panel shows holding the
+/// longest text it may have.
 class WindowFit : public PanelWindowTest {
   protected:
     WindowFit() {
-        sim->model.press("Command4");
+        show_longest_texts();
         panel.refresh();
         test::pump_messages();
     }
