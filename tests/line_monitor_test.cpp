@@ -63,23 +63,6 @@ TEST_F(LineMonitorTest, ARunOfIdenticalReadsIsOneEntryWithItsCount) {
         << "a run ends at the next entry of another kind";
 }
 
-TEST_F(LineMonitorTest, AWaitIsTimedOnTheInjectedClock) {
-    model.press("Command2");  // the mirror is at the CCD stop: no wait
-    EXPECT_FALSE(monitor->last_wait());
-    model.press("Command1");
-    ASSERT_TRUE(monitor->last_wait());
-    const wait_record& wait = *monitor->last_wait();
-    EXPECT_EQ(wait.mechanism, "miroir (position de visée)");
-    EXPECT_EQ(wait.bit, 1);
-    EXPECT_TRUE(wait.arrived);
-    ASSERT_TRUE(wait.took);
-    EXPECT_GE(*wait.took, 1500ms);
-    EXPECT_LT(*wait.took, 1510ms);
-    const transcript_entry& ended = monitor->transcript()[monitor->transcript().size() - 2];
-    EXPECT_EQ(ended.what, kind::wait_ended);
-    EXPECT_EQ(ended.took, *wait.took);
-}
-
 TEST_F(LineMonitorTest, AFailedAccessLeavesTheLampsAtTheLastOneThatWorked) {
     factory.schedule_fault(4,
                            {sim::access_fault::kind::fail_call, sim::status_unspecified_failure});
