@@ -9,6 +9,7 @@
 #include "console/panel_texts.h"
 #include "console/transcript_text.h"
 #include "sequences/status_wait.h"
+#include "sequences/strobed_commands.h"
 
 namespace helio {
 
@@ -30,18 +31,16 @@ std::string byte_text(std::optional<std::int32_t> value) {
     return value ? std::to_string(*value) : "—";
 }
 
-std::string wait_text(const wait_record& wait, std::string_view decimal_separator) {
-    return "Attente d'un mécanisme : " + wait_summary(wait, decimal_separator);
+std::string wait_text(const std::optional<wait_record>& wait, std::string_view decimal_separator) {
+    return "Attente d'un mécanisme : " + (wait ? wait_summary(*wait, decimal_separator) : "aucune");
 }
 
-std::string wait_text(const line_monitor& monitor) {
-    const std::optional<wait_record>& wait = monitor.last_wait();
-    return wait ? wait_text(*wait, monitor.decimal_separator()) : "Attente d'un mécanisme : aucune";
-}
-
-/// The longest wait line: the mechanism with the longest name, given up on at the limit.
+/// The longest wait line: the mirror's wait for the sighting stop, the longest name of a
+/// mechanism, given up on at the limit.
 std::string longest_wait_text(std::string_view decimal_separator) {
-    return wait_text({.mechanism = "miroir (position de visée)", .took = status_wait_limit},
+    return wait_text(wait_record{.mechanism = std::string(sighting_arrival.mechanism),
+                                 .bit = sighting_arrival.bit,
+                                 .took = status_wait_limit},
                      decimal_separator);
 }
 
@@ -122,7 +121,7 @@ void panel_presenter::add_monitor(panel_update& update) {
         {"output_value", byte_text(monitor_.last_output())},
         {"input_lamps", lamps_of(monitor_.last_input(), panel_colours::input_lit)},
         {"input_value", byte_text(monitor_.last_input())},
-        {"wait", wait_text(monitor_)},
+        {"wait", wait_text(monitor_.last_wait(), monitor_.decimal_separator())},
         {"counts", access_counts_text(monitor_)},
         {"status_lines", std::move(status)},
         {"transcript", transcript_.changes()},

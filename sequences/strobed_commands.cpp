@@ -22,10 +22,8 @@ struct mirror_stop {
     std::string_view message;
 };
 
-constexpr mirror_stop sighting_stop{
-    protocol::command_sighting,
-    {"miroir (position de visée)", protocol::status_sighting_position, 1},
-    messages::sighting_positioned};
+constexpr mirror_stop sighting_stop{protocol::command_sighting, sighting_arrival,
+                                    messages::sighting_positioned};
 
 constexpr mirror_stop ccd_stop{protocol::command_ccd,
                                {"miroir (position CCD)", protocol::status_ccd_position, 2},

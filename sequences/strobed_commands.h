@@ -5,12 +5,17 @@
 #include <cstdint>
 
 #include "sequences/sequence_context.h"
+#include "ttl/protocol.h"
 
 namespace helio {
 
 /// One strobed command: the code with both strobes low, the strobe raised, the strobe
 /// width, the strobe dropped with the code still present, then every line released.
 void pulse_command(port_access& port, std::int32_t code, std::int32_t strobe);
+
+/// The mirror's wait for the sighting stop.
+inline constexpr status_wait sighting_arrival{"miroir (position de visée)",
+                                              protocol::status_sighting_position, 1};
 
 /// "VISEE": sends the mirror to the sighting position unless it is there already, waits
 /// for it, and logs "Visee positionnee".

@@ -11,6 +11,7 @@
 #include "console/panel_texts.h"
 #include "console/virtual_instrument.h"
 #include "sequences/status_wait.h"
+#include "sequences/strobed_commands.h"
 #include "support/simulated_console.h"
 
 namespace helio::test {
@@ -26,7 +27,7 @@ struct simulated_panel {
     /// sighting stop (its minute of waiting told at once), and the network server's line at
     /// the longest address it may have.
     void show_longest_texts() {
-        const status_wait sighting{"miroir (position de visée)", 2, 1};
+        const status_wait& sighting = sighting_arrival;
         sim->model.context().wait_observers.notify([&](wait_observer& observer) {
             observer.wait_began(sighting);
             observer.wait_ended(sighting, status_wait_limit, false);
