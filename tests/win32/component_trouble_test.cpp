@@ -3,8 +3,8 @@
 //
 // heliograph-console.exe on a PC where the I/O component cannot be reached: never
 // registered, registered for programs of the other bitness only, registered with its DLL
-// since deleted. Runs in a prefix of its own, a 64-bit one so that both registry views
-// exist, whose registry each case arranges before it starts the console.
+// since deleted (as regsvr32 would leave it). Runs in a prefix of its own, a 64-bit one so that
+// both registry views exist, whose registry each case arranges before it starts the console.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@
 
 #include "console/panel_texts.h"
 #include "support/console_process.h"
-#include "support/panel_probe.h"
+#include "support/window_probe.h"
 #include "ttl/win32/wide_text.h"
 
 namespace helio {
@@ -32,10 +32,9 @@ using win32::to_utf16;
 using win32::to_utf8;
 
 /// What the test program was given: the console, and the stand-in component built for
-/// programs of this bitness and of the other.
+/// programs of the other bitness.
 struct given_paths {
     std::wstring console;
-    std::wstring standin;
     std::wstring other_standin;
 };
 
@@ -78,24 +77,6 @@ void register_in_view(int bits, const std::wstring& server) {
     RegCloseKey(key);
 }
 
-/// Registers a copy of the stand-in with its own DllRegisterServer, as regsvr32 does, then
-/// deletes the copy: the registry names a DLL that is no longer there. Its path.
-std::wstring register_then_delete_copy() {
-    const std::wstring copy = test::temporary_path(L"heliograph_io_standin_deleted.dll");
-    CopyFileW(given().standin.c_str(), copy.c_str(), FALSE);
-    HMODULE module = LoadLibraryW(copy.c_str());
-    EXPECT_NE(module, nullptr);
-    std::wstring registered(MAX_PATH, L'\0');
-    registered.resize(GetModuleFileNameW(module, registered.data(), MAX_PATH));
-    using register_function = HRESULT(STDAPICALLTYPE*)();
-    const auto register_server = reinterpret_cast<register_function>(
-        reinterpret_cast<void*>(GetProcAddress(module, "DllRegisterServer")));
-    EXPECT_EQ(register_server(), S_OK);
-    FreeLibrary(module);
-    EXPECT_TRUE(DeleteFileW(copy.c_str()));
-    return registered;
-}
-
 /// One way the component can be out of reach: how the registry is left, and the sentence
 /// the operator reads for it at start and at every press.
 struct trouble {
@@ -120,8 +101,9 @@ const std::vector<trouble>& troubles() {
          }},
         {"registered, its DLL deleted",
          [] {
-             return "Le fichier du composant d'entrées-sorties est introuvable : " +
-                    to_utf8(register_then_delete_copy());
+             const std::wstring gone = test::temporary_path(L"heliograph_io_standin_deleted.dll");
+             register_in_view(program_bits, gone);
+             return "Le fichier du composant d'entrées-sorties est introuvable : " + to_utf8(gone);
          }},
     };
     return cases;
@@ -192,14 +174,12 @@ INSTANTIATE_TEST_SUITE_P(EveryTrouble, ComponentTroubleTest,
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    if (argc != 4) {
+    if (argc != 3) {
         std::fprintf(stderr,
-                     "usage: %s [gtest options] heliograph-console.exe STANDIN.dll "
-                     "OTHER-BITNESS-STANDIN.dll\n",
+                     "usage: %s [gtest options] heliograph-console.exe OTHER-BITNESS-STANDIN.dll\n",
                      argv[0]);
         return 2;
     }
-    helio::given() = {helio::test::windows_path(argv[1]), helio::test::windows_path(argv[2]),
-                      helio::test::windows_path(argv[3])};
+    helio::given() = {helio::test::windows_path(argv[1]), helio::test::windows_path(argv[2])};
     return RUN_ALL_TESTS();
 }

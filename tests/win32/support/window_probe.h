@@ -4,13 +4,20 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace helio::test {
 
 std::wstring window_text(HWND window);
 std::wstring window_class(HWND window);
+
+/// A shown top-level window of `process`: by its title, or by its class when one is given.
+HWND find_shown_window(DWORD process, std::wstring_view title, std::wstring_view class_name = {});
+/// The text of a message box, of this process or another: that of its static controls.
+std::wstring message_box_text(HWND box);
 
 /// Dispatches every message waiting for this thread, as the program's loop would.
 void pump_messages();
@@ -25,8 +32,11 @@ int ink_pixels(HWND window, const RECT& area);
 /// The colour the screen shows at `point` of the window's client area.
 COLORREF pixel(HWND window, POINT point);
 
-/// The lines of a list box, top to bottom.
-std::vector<std::wstring> list_lines(HWND list);
+/// The lines of a list box, top to bottom, in UTF-8.
+std::vector<std::string> utf8_lines(HWND list);
+
+/// The bytes the transcript's "W" lines of the panel show, in order.
+std::vector<std::int32_t> written_values(const std::vector<std::string>& transcript);
 
 /// Picks line `index` of a combo box as the mouse would: selected, and its owner told.
 void choose(HWND combo, int index);
