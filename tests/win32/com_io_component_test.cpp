@@ -75,21 +75,6 @@ std::optional<creation_error> creation_failure(port_access& port) {
     return std::nullopt;
 }
 
-TEST_F(ComIoTest, TheClassObjectIsAskedForOnceAndEveryAccessIsStillAFreshObject) {
-    port.write_output(8);
-    port.write_output(10);
-    port.get_ttl();
-    port.reset_outputs();
-    EXPECT_THAT(standin.journal(),
-                ElementsAre("class-object", "new 1", "write 1 91 8", "release 1", "new 2",
-                            "write 2 91 10", "release 2", "new 3", "read 3 91 aux 0", "release 3",
-                            "new 4", "write 4 91 0", "release 4"))
-        << "each object made just before its one call and released just after it";
-    EXPECT_EQ(factory.path(), win32::com_io_factory::creation_path::class_object);
-    EXPECT_EQ(standin.live_objects(), 0);
-    EXPECT_EQ(standin.output_lines(), 0);
-}
-
 TEST_F(ComIoTest, RefusedTheClassObjectEveryAccessGoesThroughCoCreateInstanceAndSaysSoOnce) {
     std::vector<std::string> told;
     factory.on_fallback([&](const io_error& why) {
@@ -201,15 +186,6 @@ TEST_F(ComIoTest, AnObjectTheClassObjectCannotMakeIsACreationErrorAndNoCallIsMad
     port.write_output(8);
     EXPECT_THAT(standin.journal(), ElementsAre("class-object", "creation-failed", "new 1",
                                                "write 1 91 8", "release 1"));
-}
-
-TEST(ComponentRegistration, TheRegisteredStandInIsFoundWhereCOMLoadsItFrom) {
-    const test::standin_library standin;
-    const component_registration found = win32::look_up_component_registration();
-    EXPECT_EQ(found.program_bits, static_cast<int>(sizeof(void*) * 8));
-    EXPECT_EQ(found.server, win32::to_utf8(standin.path()));
-    EXPECT_TRUE(found.server_found);
-    EXPECT_EQ(problem_of(found), registration_problem::none);
 }
 
 // The COM benchmark runs millions of accesses with the stand-in's record off.
