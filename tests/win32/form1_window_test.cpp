@@ -245,17 +245,17 @@ TEST_F(Form1WindowTest, AFailingStatusIsShownInAMessageBoxAndTheConsoleGoesOn) {
     standin.fail_call(1, E_ACCESSDENIED);
     test::message_box_answerer answerer;
     click("Command9");
-    ASSERT_EQ(answerer.boxes_seen(), 1);
-    EXPECT_EQ(answerer.title(), L"COMMANDES TTL HELIOGRAPHE");
-    EXPECT_THAT(answerer.text(), HasSubstr(L"0x80070005"));
-    EXPECT_THAT(answerer.text(), HasSubstr(L"WritePort"));
-    EXPECT_THAT(answerer.text(), HasSubstr(to_utf16(win32::system_text(E_ACCESSDENIED))));
-    EXPECT_THAT(answerer.text(), HasSubstr(L"abandonn\u00E9e"));
+    ASSERT_EQ(answerer.seen().count, 1);
+    EXPECT_EQ(answerer.seen().title, L"COMMANDES TTL HELIOGRAPHE");
+    EXPECT_THAT(answerer.seen().text, HasSubstr(L"0x80070005"));
+    EXPECT_THAT(answerer.seen().text, HasSubstr(L"WritePort"));
+    EXPECT_THAT(answerer.seen().text, HasSubstr(to_utf16(win32::system_text(E_ACCESSDENIED))));
+    EXPECT_THAT(answerer.seen().text, HasSubstr(L"abandonn\u00E9e"));
     EXPECT_THAT(model.messages(), IsEmpty()) << "nothing is logged for an error";
 
     click("Command9");
     EXPECT_THAT(ports.writes, ElementsAre(0));
-    EXPECT_EQ(answerer.boxes_seen(), 1);
+    EXPECT_EQ(answerer.seen().count, 1);
     EXPECT_TRUE(IsWindow(window.handle()));
 }
 

@@ -68,12 +68,8 @@ std::vector<std::string> standin_library::journal() const {
 }
 
 std::vector<std::string> standin_library::object_journal() const {
-    std::vector<std::string> lines;
-    for (const standin_call& call : calls()) {
-        if (call.kind != standin_class_object_given && call.kind != standin_class_object_refused) {
-            lines.push_back(call_text(call));
-        }
-    }
+    std::vector<std::string> lines = journal();
+    std::erase_if(lines, [](const std::string& line) { return line.starts_with("class-object"); });
     return lines;
 }
 

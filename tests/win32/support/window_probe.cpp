@@ -13,14 +13,8 @@ namespace {
 
 /// What the answerer saw. A timer procedure takes no context, so it lives here; one
 /// answerer at a time.
-struct seen_box {
-    int count = 0;
-    std::wstring title;
-    std::wstring text;
-};
-
-seen_box& seen() {
-    static seen_box box;
+message_box_answerer::answered& record() {
+    static message_box_answerer::answered box;
     return box;
 }
 
@@ -61,10 +55,9 @@ void CALLBACK answer_message_box(HWND, UINT, UINT_PTR, DWORD) {
     if (box == nullptr) {
         return;
     }
-    seen_box& record = seen();
-    ++record.count;
-    record.title = window_text(box);
-    record.text = message_box_text(box);
+    ++record().count;
+    record().title = window_text(box);
+    record().text = message_box_text(box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
 }
 
@@ -116,34 +109,14 @@ void click(HWND control) {
 }
 
 int ink_pixels(HWND window, const RECT& area) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
     HDC screen = GetDC(window);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;  // top-down rows
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    GdiFlush();
-
     const COLORREF background = GetSysColor(COLOR_BTNFACE);
-    const DWORD background_pixel = (DWORD{GetRValue(background)} << 16) |
-                                   (DWORD{GetGValue(background)} << 8) | GetBValue(background);
-    const auto* pixels = static_cast<const DWORD*>(bits);
     int ink = 0;
-    for (int i = 0; i < width * height; ++i) {
-        ink += (pixels[i] & 0xFFFFFF) != background_pixel ? 1 : 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            ink += GetPixel(screen, x, y) != background ? 1 : 0;
+        }
     }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
     ReleaseDC(window, screen);
     return ink;
 }
@@ -169,23 +142,15 @@ void type_in(HWND combo, const wchar_t* text) {
 
 message_box_answerer::message_box_answerer()
     : timer_(SetTimer(nullptr, 0, 50, answer_message_box)) {
-    seen() = {};
+    record() = {};
 }
 
 message_box_answerer::~message_box_answerer() {
     KillTimer(nullptr, timer_);
 }
 
-int message_box_answerer::boxes_seen() const {
-    return seen().count;
-}
-
-const std::wstring& message_box_answerer::title() const {
-    return seen().title;
-}
-
-const std::wstring& message_box_answerer::text() const {
-    return seen().text;
+const message_box_answerer::answered& message_box_answerer::seen() const {
+    return record();
 }
 
 std::vector<std::string> utf8_lines(HWND list) {

@@ -48,15 +48,20 @@ void type_in(HWND combo, const wchar_t* text);
 /// Answers the next message box this thread shows, pressing OK once it has read it.
 class message_box_answerer {
   public:
+    /// How many boxes it answered, and the last one's title and text.
+    struct answered {
+        int count = 0;
+        std::wstring title;
+        std::wstring text;
+    };
+
     message_box_answerer();
     ~message_box_answerer();
 
     message_box_answerer(const message_box_answerer&) = delete;
     message_box_answerer& operator=(const message_box_answerer&) = delete;
 
-    int boxes_seen() const;
-    const std::wstring& title() const;
-    const std::wstring& text() const;
+    const answered& seen() const;
 
   private:
     UINT_PTR timer_;
