@@ -40,12 +40,10 @@ class ComIoTest : public ::testing::Test {
 
 /// A numeric variant of the given type (the value exact in that type).
 VARIANT number(VARTYPE type, double value) {
-    VARIANT real;
-    VariantInit(&real);
+    VARIANT real{};  // empty, as VariantInit leaves it
     real.vt = VT_R8;
     real.dblVal = value;
-    VARIANT typed;
-    VariantInit(&typed);
+    VARIANT typed{};
     VariantChangeType(&typed, &real, 0, type);
     return typed;
 }
@@ -141,9 +139,7 @@ TEST_F(ComIoTest, ReadPortAnswersGoThroughTheSystemsVariantConversion) {
     EXPECT_EQ(read_answering(number(VT_R8, 2.5)), 2) << "a half rounds to the even neighbour";
     EXPECT_EQ(read_answering(number(VT_R8, 3.5)), 4);
     EXPECT_EQ(read_answering(*text_variant(L" 13 ")), 13);
-    VARIANT empty;
-    VariantInit(&empty);
-    EXPECT_EQ(read_answering(empty), 0);
+    EXPECT_EQ(read_answering(VARIANT{}), 0) << "empty";
     EXPECT_EQ(standin.live_objects(), 0);
 }
 
@@ -154,8 +150,7 @@ TEST_F(ComIoTest, AnswersThatAreNoIntegerAbandonTheReadAndReleaseTheObject) {
     } catch (const conversion_error& error) {
         EXPECT_EQ(error.value_text(), "abc");
     }
-    VARIANT null;
-    VariantInit(&null);
+    VARIANT null{};
     null.vt = VT_NULL;
     EXPECT_THROW(read_answering(null), conversion_error);
     EXPECT_THROW(read_answering(number(VT_R8, 1e12)), overflow_error) << "beyond 32 bits";

@@ -33,15 +33,8 @@ using win32::to_utf8;
 
 /// What the test program was given: the console, and the stand-in component built for
 /// programs of the other bitness.
-struct given_paths {
-    std::wstring console;
-    std::wstring other_standin;
-};
-
-given_paths& given() {
-    static given_paths paths;
-    return paths;
-}
+std::wstring console_path;
+std::wstring other_standin_path;
 
 constexpr int program_bits = sizeof(void*) * 8;
 constexpr int other_bits = program_bits == 64 ? 32 : 64;
@@ -93,9 +86,9 @@ const std::vector<trouble>& troubles() {
          }},
         {"registered for the other bitness only",
          [] {
-             register_in_view(other_bits, given().other_standin);
+             register_in_view(other_bits, other_standin_path);
              return "Le composant d'entrées-sorties n'est enregistré que pour les programmes " +
-                    std::to_string(other_bits) + " bits (" + to_utf8(given().other_standin) +
+                    std::to_string(other_bits) + " bits (" + to_utf8(other_standin_path) +
                     ") : cette console " + std::to_string(program_bits) +
                     " bits ne peut pas le charger";
          }},
@@ -138,7 +131,7 @@ std::vector<std::string> panel_transcript(const test::console_process& console) 
 TEST_P(ComponentTroubleTest, SaidAtStartAndAtEveryPressAndTheConsoleGoesOn) {
     const trouble& c = troubles()[GetParam()];
     const std::string what = c.arrange();
-    test::console_process console(given().console, L"--trace \"" + trace_path + L"\"");
+    test::console_process console(console_path, L"--trace \"" + trace_path + L"\"");
     const std::wstring title =
         L"Composant d'E/S indisponible (F12) \u2014 COMMANDES TTL HELIOGRAPHE";
     ASSERT_NE(console.wait_for_window(title), nullptr) << c.name << ": the title says so";
@@ -180,6 +173,7 @@ int main(int argc, char** argv) {
                      argv[0]);
         return 2;
     }
-    helio::given() = {helio::test::windows_path(argv[1]), helio::test::windows_path(argv[2])};
+    helio::console_path = helio::test::windows_path(argv[1]);
+    helio::other_standin_path = helio::test::windows_path(argv[2]);
     return RUN_ALL_TESTS();
 }

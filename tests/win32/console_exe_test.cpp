@@ -26,10 +26,7 @@ using ::testing::IsEmpty;
 using ::testing::StartsWith;
 
 /// The program under test, given on the command line (a Linux path is on drive Z:).
-std::wstring& program_path() {
-    static std::wstring path;
-    return path;
-}
+std::wstring program_path;
 
 /// One line of the stand-in component's journal: "write 3 port 91 value 8 aux 0 type 16387".
 struct journal_entry {
@@ -83,7 +80,7 @@ class ConsoleProgramTest : public ::testing::Test {
 };
 
 TEST_F(ConsoleProgramTest, EveryButtonGoesThroughTheRegisteredComponentWithTheScriptsBytes) {
-    test::console_process console(program_path(), trace_argument());
+    test::console_process console(program_path, trace_argument());
     ASSERT_NE(console.wait_for_window(), nullptr);
     for (const test::scripted_press& press : test::every_button_script()) {
         play(console, press);
@@ -123,7 +120,7 @@ TEST_F(ConsoleProgramTest, EveryButtonGoesThroughTheRegisteredComponentWithTheSc
 
 TEST_F(ConsoleProgramTest, RefusedTheClassObjectTheConsoleSaysSoOnceAndTheAccessesGoOn) {
     SetEnvironmentVariableW(L"HELIO_STANDIN_REFUSE_CLASS_OBJECT", L"80004002");
-    test::console_process console(program_path(), trace_argument());
+    test::console_process console(program_path, trace_argument());
     SetEnvironmentVariableW(L"HELIO_STANDIN_REFUSE_CLASS_OBJECT", nullptr);
     ASSERT_NE(console.wait_for_window(), nullptr) << "no fault to tell in the title";
     console.click("Command9");
@@ -150,7 +147,7 @@ bool has_child_captioned(HWND window, std::string_view caption) {
 }
 
 TEST_F(ConsoleProgramTest, SimulateOpensThePanelBesideForm1AndRunsOnTheBuiltInHeliographAlone) {
-    test::console_process console(program_path(), L"--simulate " + trace_argument());
+    test::console_process console(program_path, L"--simulate " + trace_argument());
     HWND form = console.wait_for_window();
     ASSERT_NE(form, nullptr);
     HWND panel = console.wait_for_window(win32::to_utf16(panel_titles::simulator), 10000);
@@ -178,7 +175,7 @@ TEST_F(ConsoleProgramTest, SimulateOpensThePanelBesideForm1AndRunsOnTheBuiltInHe
 }
 
 TEST_F(ConsoleProgramTest, OnTheInstrumentThePanelIsTheMonitorAloneAndWaitsForF12) {
-    test::console_process console(program_path(), L"");
+    test::console_process console(program_path, L"");
     ASSERT_NE(console.wait_for_window(), nullptr);
     const std::wstring title = win32::to_utf16(panel_titles::real_device);
     EXPECT_EQ(console.wait_for_window(title, 500), nullptr) << "absent at start";
@@ -194,14 +191,14 @@ TEST_F(ConsoleProgramTest, OnTheInstrumentThePanelIsTheMonitorAloneAndWaitsForF1
 }
 
 TEST_F(ConsoleProgramTest, AnUnknownArgumentIsRefusedWithTheUsage) {
-    test::console_process console(program_path(), L"--bogus");
+    test::console_process console(program_path, L"--bogus");
     EXPECT_EQ(console.wait_for_exit(), 2u);
     EXPECT_THAT(console.standard_error(), HasSubstr("unknown argument: --bogus"));
     EXPECT_THAT(console.standard_error(), HasSubstr("--simulate"));
 }
 
 TEST_F(ConsoleProgramTest, ATraceFileThatCannotBeMadeStopsTheProgramBeforeAnyAccess) {
-    test::console_process console(program_path(), L"--trace Z:\\no\\such\\folder\\trace.txt");
+    test::console_process console(program_path, L"--trace Z:\\no\\such\\folder\\trace.txt");
     EXPECT_EQ(console.wait_for_exit(), 1u);
     EXPECT_THAT(console.standard_error(), HasSubstr("cannot open trace file"));
     EXPECT_THAT(test::read_lines(journal_path), IsEmpty());
@@ -216,6 +213,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s [gtest options] PATH-OF-heliograph-console.exe\n", argv[0]);
         return 2;
     }
-    helio::program_path() = helio::test::windows_path(argv[1]);
+    helio::program_path = helio::test::windows_path(argv[1]);
     return RUN_ALL_TESTS();
 }

@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <new>
+#include <optional>
 
 #include "standin_control.h"
 #include "standin_state.h"
@@ -45,7 +46,7 @@ struct port_object {
     const port_slots* slots;
     ULONG references;
     unsigned serial;
-    standin_state::fault* fault;  // owned; what this object's one call does instead
+    std::optional<standin_state::fault> fault;  // what this object's one call does instead
 };
 
 standin_state& state() {
@@ -75,7 +76,6 @@ ULONG STDMETHODCALLTYPE release(port_object* self) {
     if (left == 0) {
         state().record({standin_released, self->serial, 0, 0, 0, 0, nullptr});
         --state().live_objects;
-        delete self->fault;
         delete self;
     }
     return left;
@@ -101,7 +101,7 @@ HRESULT STDMETHODCALLTYPE invoke(port_object*, DISPID, REFIID, LCID, WORD, DISPP
 
 /// This object's call is planned to fail.
 bool call_fails(const port_object* self) {
-    return self->fault != nullptr && self->fault->kind == standin_fail_call;
+    return self->fault && self->fault->kind == standin_fail_call;
 }
 
 HRESULT STDMETHODCALLTYPE read_port(port_object* self, LONG port, LONG* aux, VARIANT* value) {
@@ -113,7 +113,7 @@ HRESULT STDMETHODCALLTYPE read_port(port_object* self, LONG port, LONG* aux, VAR
         return self->fault->status;
     }
     VariantClear(value);
-    if (self->fault != nullptr && self->fault->kind == standin_answer) {
+    if (self->fault && self->fault->kind == standin_answer) {
         VariantCopy(value, const_cast<VARIANT*>(self->fault->answer.get()));
         state().record({standin_read, self->serial, port, 0, aux_in, value->vt, nullptr});
         return S_OK;
@@ -171,12 +171,10 @@ class port_factory final : public IClassFactory {
             state().record({standin_creation_failed, 0, 0, 0, 0, 0, nullptr});
             return fault->status;
         }
-        auto* object = new (std::nothrow) port_object{&slots, 0, state().next_serial(), nullptr};
+        auto* object =
+            new (std::nothrow) port_object{&slots, 0, state().next_serial(), std::move(fault)};
         if (object == nullptr) {
             return E_OUTOFMEMORY;
-        }
-        if (fault) {
-            object->fault = new standin_state::fault(std::move(*fault));
         }
         ++state().live_objects;
         state().record({standin_created, object->serial, 0, 0, 0, 0, nullptr});

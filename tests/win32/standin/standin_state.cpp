@@ -48,19 +48,14 @@ void standin_state::record(const standin_call& call) {
         return;
     }
     calls_.push_back(call);
-    journal(call);
-}
-
-void standin_state::journal(const standin_call& call) {
-    if (journal_ == nullptr) {
-        return;
+    if (journal_ != nullptr) {
+        // "<kind> <instance> port <p> value <v> aux <a> type <t>", flushed at once: the
+        // console may be stopped at any moment.
+        std::fprintf(journal_, "%s %u port %ld value %ld aux %ld type %u\n",
+                     standin_kind_name(call.kind), call.instance, call.port, call.value, call.aux,
+                     call.type);
+        std::fflush(journal_);
     }
-    // "<kind> <instance> port <p> value <v> aux <a> type <t>", flushed at once: the console
-    // may be stopped at any moment.
-    std::fprintf(journal_, "%s %u port %ld value %ld aux %ld type %u\n",
-                 standin_kind_name(call.kind), call.instance, call.port, call.value, call.aux,
-                 call.type);
-    std::fflush(journal_);
 }
 
 std::optional<standin_state::fault> standin_state::begin_access() {

@@ -65,7 +65,6 @@ class standin_state {
 
   private:
     standin_state();
-    void journal(const standin_call& call);
 
     double travel_scale_;
     helio::steady_clock_source time_;

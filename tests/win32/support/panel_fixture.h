@@ -6,11 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "console/panel_texts.h"
 #include "console/win32/control_text.h"
 #include "console/win32/form1_window.h"
 #include "console/win32/panel_window.h"
