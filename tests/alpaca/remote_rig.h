@@ -48,7 +48,6 @@ struct remote_rig : simulated_console {
     /// The JSON of a GET or PUT answered with HTTP 200.
     nlohmann::json get(std::string_view target);
     nlohmann::json put(std::string_view target, std::string_view body);
-    void connect_both();
 
     std::function<void()> on_keep_alive;  ///< once, in the next keep-alive
     queued_poster poster;
