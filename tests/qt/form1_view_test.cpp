@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <utility>
@@ -26,7 +25,6 @@
 
 namespace {
 
-using namespace std::chrono_literals;
 namespace layout = helio::layout;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -60,15 +58,10 @@ class Form1ViewTest : public ::testing::Test, protected helio::test::simulated_c
     std::vector<QString> errors;
 };
 
-TEST_F(Form1ViewTest, TitleAndClientAreaInPixelsOfTheScreen) {
+TEST_F(Form1ViewTest, TheWindowAndEveryControlSitWhereTheTablePutsThemWithTheirCaptions) {
     EXPECT_EQ(window.windowTitle(), "COMMANDES TTL HELIOGRAPHE");
     EXPECT_EQ(window.width(), px_x(5205));
     EXPECT_EQ(window.height(), px_y(5475));
-    window.close();
-    EXPECT_EQ(factory.accesses(), 0u) << "nothing is read or written at start or at exit";
-}
-
-TEST_F(Form1ViewTest, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
     for (const layout::control_spec& item : layout::controls) {
         QWidget* widget = window.control(item.name);
         ASSERT_NE(widget, nullptr) << item.name;
@@ -88,6 +81,11 @@ TEST_F(Form1ViewTest, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
         }
         EXPECT_EQ(caption, text_of(item.caption)) << item.name;
     }
+    EXPECT_EQ(window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(),
+              std::ssize(layout::controls))
+        << "Form1 has no control the table does not list";
+    window.close();
+    EXPECT_EQ(factory.accesses(), 0u) << "nothing is read or written at start or at exit";
     EXPECT_EQ(qobject_cast<QLabel*>(window.control("Label2"))->text(),
               QString::fromUtf8("Autre consigne (35 à 231):"));
 }
@@ -243,29 +241,21 @@ TEST(LocaleNumberFormat, GoReadsTheEntryAsTheLocaleWritesNumbers) {
     EXPECT_EQ(english.to_int32("3.5"), 4);
 }
 
-TEST_F(Form1ViewTest, TheCursorShowsTheWindowIsBusyDuringAWaitOnly) {
-    bool busy_cursor_seen = false;
-    {
-        helio::test::keep_alive_probe looking(model.context(), [&] {
-            const QCursor* cursor = QApplication::overrideCursor();
-            busy_cursor_seen = busy_cursor_seen || (cursor && cursor->shape() == Qt::WaitCursor);
-        });
-        click("Command4");
-    }
-    EXPECT_TRUE(busy_cursor_seen);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(Form1ViewTest, ClosingDuringASequenceWaitsForItsEnd) {
+TEST_F(Form1ViewTest, DuringASequenceTheCursorIsBusyAndAClosingWaitsForItsEnd) {
     bool closed = false;
     bool still_visible = false;  // closed from inside the wait, as the title bar's cross would
+    bool busy_cursor_seen = false;
     helio::test::keep_alive_probe closer(model.context(), [&] {
+        const QCursor* cursor = QApplication::overrideCursor();
+        busy_cursor_seen = busy_cursor_seen || (cursor && cursor->shape() == Qt::WaitCursor);
         if (!std::exchange(closed, true)) {
             window.close();
             still_visible = window.isVisible();
         }
     });
     click("Command1");  // mirror travel, 150 ms at this scale
+    EXPECT_TRUE(busy_cursor_seen);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "once the sequence ended";
     EXPECT_TRUE(still_visible) << "the close must wait for the sequence";
     EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0));
     EXPECT_THAT(model.messages(), ElementsAre("Visee positionnee"));

@@ -115,14 +115,6 @@ void add_lamps(const lamp_row& row, const std::vector<std::string>& captions,
     }
 }
 
-test::shown_window window_of(const QWidget& window, std::vector<test::shown_control> controls) {
-    return {window.objectName().toStdString(),
-            {window.frameGeometry().x(), window.frameGeometry().y(), window.frameGeometry().width(),
-             window.frameGeometry().height()},
-            on_screen(window, window.rect()),
-            std::move(controls)};
-}
-
 /// `widget` measured as the style draws its kind; the setpoint entry holds three digits, the
 /// most the setpoint has.
 void add_shown(const QWidget& widget, const panel_control& root,
@@ -156,7 +148,11 @@ test::shown_window shown(const QWidget& window, const std::vector<const QWidget*
     for (const QWidget* widget : widgets) {
         add_shown(*widget, root, controls);
     }
-    return window_of(window, std::move(controls));
+    const QRect frame = window.frameGeometry();
+    return {window.objectName().toStdString(),
+            {frame.x(), frame.y(), frame.width(), frame.height()},
+            on_screen(window, window.rect()),
+            std::move(controls)};
 }
 
 /// Both windows as the console opens them, every line of state the panel shows holding the
