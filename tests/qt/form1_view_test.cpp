@@ -20,6 +20,7 @@
 #include "app/trace_sink.h"
 #include "console/form_layout.h"
 #include "console/qt/locale_number_format.h"
+#include "console/qt/panel_text.h"
 #include "support/every_button_script.h"
 #include "support/simulated_console.h"
 
@@ -28,10 +29,6 @@ namespace {
 namespace layout = helio::layout;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-QString text_of(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 /// The Qt window over the model over the simulated heliograph, in real time with the
 /// mechanisms ten times as fast.
@@ -79,7 +76,7 @@ TEST_F(Form1ViewTest, TheWindowAndEveryControlSitWhereTheTablePutsThemWithTheirC
             caption = entry->text();
             EXPECT_EQ(item.kind, layout::control_kind::text_entry);
         }
-        EXPECT_EQ(caption, text_of(item.caption)) << item.name;
+        EXPECT_EQ(caption, helio::panel_text::from_utf8(item.caption)) << item.name;
     }
     EXPECT_EQ(window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(),
               std::ssize(layout::controls))
@@ -109,7 +106,7 @@ TEST_F(Form1ViewTest, TabMovesThroughTheControlsInTableOrder) {
     EXPECT_EQ(visited, expected);
 }
 
-TEST_F(Form1ViewTest, TheEntryTakesThreeCharactersAndFeedsConsigne) {
+TEST_F(Form1ViewTest, TheEntryTakesThreeCharactersAndGoOnAnEmptyOneShowsAMessage) {
     auto* entry = qobject_cast<QLineEdit*>(window.control("Text1"));
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->toolTip(), "Entrez la consigne, puis cliquez sur GO");
@@ -124,6 +121,15 @@ TEST_F(Form1ViewTest, TheEntryTakesThreeCharactersAndFeedsConsigne) {
     EXPECT_EQ(model.consigne(),
               "\xC3\xA0"
               "1");
+
+    entry->clear();
+    click("Command10");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(errors[0].contains(QString::fromUtf8("Aucune consigne")));
+    EXPECT_THAT(model.messages(), IsEmpty());
+    QTest::keyClicks(entry, "128");
+    click("Command10");
+    EXPECT_EQ(model.messages().back(), "Consigne = 128") << "the window goes on";
 }
 
 /// Dark pixels in `area` of the window as painted now.
@@ -160,16 +166,6 @@ TEST_F(Form1ViewTest, AFullLogScrollsSoThatTheNewestLineIsTheLastShown) {
     EXPECT_EQ(ink(window, QRect(0, shown * spacing, 14, window.height())), 0) << "none below";
 }
 
-TEST_F(Form1ViewTest, GoOnAnEmptyEntryShowsAMessageAndTheWindowGoesOn) {
-    click("Command10");
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_TRUE(errors[0].contains(QString::fromUtf8("Aucune consigne")));
-    EXPECT_THAT(model.messages(), IsEmpty());
-    QTest::keyClicks(window.control("Text1"), "128");
-    click("Command10");
-    EXPECT_EQ(model.messages().back(), "Consigne = 128");
-}
-
 TEST_F(Form1ViewTest, EveryButtonPressedInTheWindowSendsItsBytesAndLogsItsLines) {
     // A directory of its own: the suite may run in several processes at once.
     const QTemporaryDir directory;
@@ -181,7 +177,7 @@ TEST_F(Form1ViewTest, EveryButtonPressedInTheWindowSendsItsBytesAndLogsItsLines)
             if (!press.typed.empty()) {
                 auto* entry = qobject_cast<QLineEdit*>(window.control("Text1"));
                 entry->clear();
-                QTest::keyClicks(entry, text_of(press.typed));
+                QTest::keyClicks(entry, helio::panel_text::from_utf8(press.typed));
             }
             click(press.control);
         });
