@@ -22,10 +22,6 @@ class http_client {
     };
 
     http_client(const std::string& address, std::uint16_t port);
-    ~http_client();
-
-    http_client(const http_client&) = delete;
-    http_client& operator=(const http_client&) = delete;
 
     reply get(std::string_view target) { return exchange(false, target, {}); }
     /// A PUT with `form` as its application/x-www-form-urlencoded body.

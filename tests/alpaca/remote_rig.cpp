@@ -42,9 +42,7 @@ std::optional<alpaca::http_reply> remote_rig::send(alpaca::http_method method,
 
 alpaca::http_reply remote_rig::exchange(alpaca::http_method method, std::string_view target,
                                         std::string_view body) {
-    if (std::optional<alpaca::http_reply> reply = send(method, target, body)) {
-        return std::move(*reply);
-    }
+    send(method, target, body);
     const auto reply = pending_;
     while (!*reply && poster.run_posted() > 0) {
     }

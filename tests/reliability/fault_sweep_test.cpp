@@ -35,12 +35,6 @@ struct scenario {
 void sighting_button_off(console_rig& rig) {
     rig.controller.set_sighting_button(false);
 }
-void entry_178(console_rig& rig) {
-    rig.type("178");
-}
-void entry_35(console_rig& rig) {
-    rig.type(" 35");
-}
 
 const scenario scenarios[] = {
     {"VISEE, mirror at the CCD stop", "Command1", as_started},
@@ -56,8 +50,8 @@ const scenario scenarios[] = {
     {"H alpha -0.5 A", "Command7", as_started},
     {"H alpha +0.5 A", "Command8", as_started},
     {"INIT TTL output", "Command9", as_started},
-    {"GO with 178", "Command10", entry_178},
-    {"GO with ' 35'", "Command10", entry_35},
+    {"GO with 178", "Command10", [](console_rig& rig) { rig.type("178"); }},
+    {"GO with ' 35'", "Command10", [](console_rig& rig) { rig.type(" 35"); }},
 };
 
 /// Each access of the trouble-free run leaves three events: created, the call, released.
