@@ -15,19 +15,6 @@ http_client::http_client(const std::string& address, std::uint16_t port) {
     socket_.set_option(asio::ip::tcp::no_delay(true));
 }
 
-http_client::~http_client() {
-    boost::system::error_code ignored;
-    socket_.shutdown(asio::ip::tcp::socket::shutdown_both, ignored);
-}
-
-http_client::reply http_client::get(std::string_view target) {
-    return exchange(false, target, {});
-}
-
-http_client::reply http_client::put(std::string_view target, std::string_view form) {
-    return exchange(true, target, form);
-}
-
 http_client::reply http_client::exchange(bool put, std::string_view target, std::string_view form) {
     http::request<http::string_body> request(put ? http::verb::put : http::verb::get,
                                              std::string(target), 11);

@@ -22,14 +22,12 @@ class http_client {
     };
 
     http_client(const std::string& address, std::uint16_t port);
-    ~http_client();
 
-    http_client(const http_client&) = delete;
-    http_client& operator=(const http_client&) = delete;
-
-    reply get(std::string_view target);
+    reply get(std::string_view target) { return exchange(false, target, {}); }
     /// A PUT with `form` as its application/x-www-form-urlencoded body.
-    reply put(std::string_view target, std::string_view form);
+    reply put(std::string_view target, std::string_view form) {
+        return exchange(true, target, form);
+    }
 
   private:
     reply exchange(bool put, std::string_view target, std::string_view form);

@@ -34,7 +34,14 @@ class HttpServerTest : public ::testing::Test {
         : server_(
               io_, {asio::ip::make_address("127.0.0.1"), 0},
               [this](const http_request& request, const reply_sink& sink) {
-                  answer(request, sink);
+                  if (request.path != "/slow") {
+                      sink({200, "text/plain", std::string(request.path)});
+                      return;
+                  }
+                  late_answers_.emplace_back([sink] {
+                      std::this_thread::sleep_for(milliseconds(1500));
+                      sink({200, "text/plain", "late"});
+                  });
               },
               {.request_time = std::chrono::seconds(1), .answer_time = std::chrono::seconds(1)}),
           thread_([this] { io_.run(); }) {}
@@ -50,17 +57,6 @@ class HttpServerTest : public ::testing::Test {
     }
 
     std::uint16_t port() const { return server_.local_endpoint().port(); }
-
-    void answer(const http_request& request, const reply_sink& sink) {
-        if (request.path != "/slow") {
-            sink({200, "text/plain", std::string(request.path)});
-            return;
-        }
-        late_answers_.emplace_back([sink] {
-            std::this_thread::sleep_for(milliseconds(1500));
-            sink({200, "text/plain", "late"});
-        });
-    }
 
   private:
     asio::io_context io_;

@@ -21,6 +21,13 @@ alpaca::http_request request_for(alpaca::http_method method, std::string_view ta
     return request;
 }
 
+nlohmann::json json_of(std::string_view target, const alpaca::http_reply& reply) {
+    if (reply.status != 200) {
+        throw std::logic_error(std::string(target) + ": HTTP " + std::to_string(reply.status));
+    }
+    return nlohmann::json::parse(reply.body);
+}
+
 }  // namespace
 
 std::optional<alpaca::http_reply> remote_rig::send(alpaca::http_method method,
@@ -35,9 +42,7 @@ std::optional<alpaca::http_reply> remote_rig::send(alpaca::http_method method,
 
 alpaca::http_reply remote_rig::exchange(alpaca::http_method method, std::string_view target,
                                         std::string_view body) {
-    if (std::optional<alpaca::http_reply> reply = send(method, target, body)) {
-        return std::move(*reply);
-    }
+    send(method, target, body);
     const auto reply = pending_;
     while (!*reply && poster.run_posted() > 0) {
     }
@@ -48,24 +53,11 @@ alpaca::http_reply remote_rig::exchange(alpaca::http_method method, std::string_
 }
 
 nlohmann::json remote_rig::get(std::string_view target) {
-    const alpaca::http_reply reply = exchange(alpaca::http_method::get, target);
-    if (reply.status != 200) {
-        throw std::logic_error(std::string(target) + ": HTTP " + std::to_string(reply.status));
-    }
-    return nlohmann::json::parse(reply.body);
+    return json_of(target, exchange(alpaca::http_method::get, target));
 }
 
 nlohmann::json remote_rig::put(std::string_view target, std::string_view body) {
-    const alpaca::http_reply reply = exchange(alpaca::http_method::put, target, body);
-    if (reply.status != 200) {
-        throw std::logic_error(std::string(target) + ": HTTP " + std::to_string(reply.status));
-    }
-    return nlohmann::json::parse(reply.body);
-}
-
-void remote_rig::connect_both() {
-    put("/api/v1/filterwheel/0/connect", "");
-    put("/api/v1/switch/0/connect", "");
+    return json_of(target, exchange(alpaca::http_method::put, target, body));
 }
 
 }  // namespace helio::test

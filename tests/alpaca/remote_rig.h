@@ -3,6 +3,7 @@
 #pragma once
 
 #include <chrono>
+#include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -15,10 +16,34 @@
 #include "alpaca/console_runner.h"
 #include "alpaca/device_state.h"
 #include "alpaca/request_router.h"
-#include "queued_poster.h"
+#include "alpaca/ui_poster.h"
 #include "support/simulated_console.h"
 
 namespace helio::test {
+
+/// Stands in for the event loop of the console's thread: posted work waits here until the
+/// test (playing the loop, or a sequence's keep-alive) runs it.
+class queued_poster final : public alpaca::ui_poster {
+  public:
+    bool post(std::function<void()> work) override {
+        queue_.push_back(std::move(work));
+        return true;
+    }
+
+    /// Runs what has been posted so far, and what that posts in turn; how many ran.
+    int run_posted() {
+        int ran = 0;
+        for (; !queue_.empty(); ++ran) {
+            const std::function<void()> work = std::move(queue_.front());
+            queue_.pop_front();
+            work();
+        }
+        return ran;
+    }
+
+  private:
+    std::deque<std::function<void()>> queue_;
+};
 
 /// The console on the simulated heliograph, on simulated time, with its Alpaca devices
 /// served without sockets: requests go straight to the router, and the console's thread is
@@ -48,7 +73,6 @@ struct remote_rig : simulated_console {
     /// The JSON of a GET or PUT answered with HTTP 200.
     nlohmann::json get(std::string_view target);
     nlohmann::json put(std::string_view target, std::string_view body);
-    void connect_both();
 
     std::function<void()> on_keep_alive;  ///< once, in the next keep-alive
     queued_poster poster;

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <utility>
@@ -21,19 +20,15 @@
 #include "app/trace_sink.h"
 #include "console/form_layout.h"
 #include "console/qt/locale_number_format.h"
+#include "console/qt/panel_text.h"
 #include "support/every_button_script.h"
 #include "support/simulated_console.h"
 
 namespace {
 
-using namespace std::chrono_literals;
 namespace layout = helio::layout;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
-
-QString text_of(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 /// The Qt window over the model over the simulated heliograph, in real time with the
 /// mechanisms ten times as fast.
@@ -60,15 +55,10 @@ class Form1ViewTest : public ::testing::Test, protected helio::test::simulated_c
     std::vector<QString> errors;
 };
 
-TEST_F(Form1ViewTest, TitleAndClientAreaInPixelsOfTheScreen) {
+TEST_F(Form1ViewTest, TheWindowAndEveryControlSitWhereTheTablePutsThemWithTheirCaptions) {
     EXPECT_EQ(window.windowTitle(), "COMMANDES TTL HELIOGRAPHE");
     EXPECT_EQ(window.width(), px_x(5205));
     EXPECT_EQ(window.height(), px_y(5475));
-    window.close();
-    EXPECT_EQ(factory.accesses(), 0u) << "nothing is read or written at start or at exit";
-}
-
-TEST_F(Form1ViewTest, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
     for (const layout::control_spec& item : layout::controls) {
         QWidget* widget = window.control(item.name);
         ASSERT_NE(widget, nullptr) << item.name;
@@ -86,32 +76,31 @@ TEST_F(Form1ViewTest, EveryControlSitsWhereTheTablePutsItWithItsCaption) {
             caption = entry->text();
             EXPECT_EQ(item.kind, layout::control_kind::text_entry);
         }
-        EXPECT_EQ(caption, text_of(item.caption)) << item.name;
+        EXPECT_EQ(caption, helio::panel_text::from_utf8(item.caption)) << item.name;
     }
+    EXPECT_EQ(window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly).size(),
+              std::ssize(layout::controls))
+        << "Form1 has no control the table does not list";
+    window.close();
+    EXPECT_EQ(factory.accesses(), 0u) << "nothing is read or written at start or at exit";
     EXPECT_EQ(qobject_cast<QLabel*>(window.control("Label2"))->text(),
               QString::fromUtf8("Autre consigne (35 à 231):"));
 }
 
 TEST_F(Form1ViewTest, TabMovesThroughTheControlsInTableOrder) {
-    std::vector<std::string> expected;
-    for (const layout::control_spec& item : layout::controls) {
-        if (item.kind != layout::control_kind::label) {
-            expected.emplace_back(item.name);
-        }
-    }
-    std::vector<std::string> visited;
     QWidget* widget = window.control("Command1");
-    for (std::size_t i = 0; i < expected.size(); ++i) {
-        visited.push_back(widget->objectName().toStdString());
-        widget = widget->nextInFocusChain();
-        while (widget->focusPolicy() == Qt::NoFocus || widget == &window) {
-            widget = widget->nextInFocusChain();
+    for (const layout::control_spec& item : layout::controls) {
+        if (item.kind == layout::control_kind::label) {
+            continue;
         }
+        EXPECT_EQ(widget->objectName().toStdString(), item.name);
+        do {
+            widget = widget->nextInFocusChain();
+        } while (widget->focusPolicy() == Qt::NoFocus || widget == &window);
     }
-    EXPECT_EQ(visited, expected);
 }
 
-TEST_F(Form1ViewTest, TheEntryTakesThreeCharactersAndFeedsConsigne) {
+TEST_F(Form1ViewTest, TheEntryTakesThreeCharactersAndGoOnAnEmptyOneShowsAMessage) {
     auto* entry = qobject_cast<QLineEdit*>(window.control("Text1"));
     ASSERT_NE(entry, nullptr);
     EXPECT_EQ(entry->toolTip(), "Entrez la consigne, puis cliquez sur GO");
@@ -126,6 +115,15 @@ TEST_F(Form1ViewTest, TheEntryTakesThreeCharactersAndFeedsConsigne) {
     EXPECT_EQ(model.consigne(),
               "\xC3\xA0"
               "1");
+
+    entry->clear();
+    click("Command10");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_TRUE(errors[0].contains(QString::fromUtf8("Aucune consigne")));
+    EXPECT_THAT(model.messages(), IsEmpty());
+    QTest::keyClicks(entry, "128");
+    click("Command10");
+    EXPECT_EQ(model.messages().back(), "Consigne = 128") << "the window goes on";
 }
 
 /// Dark pixels in `area` of the window as painted now.
@@ -162,16 +160,6 @@ TEST_F(Form1ViewTest, AFullLogScrollsSoThatTheNewestLineIsTheLastShown) {
     EXPECT_EQ(ink(window, QRect(0, shown * spacing, 14, window.height())), 0) << "none below";
 }
 
-TEST_F(Form1ViewTest, GoOnAnEmptyEntryShowsAMessageAndTheWindowGoesOn) {
-    click("Command10");
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_TRUE(errors[0].contains(QString::fromUtf8("Aucune consigne")));
-    EXPECT_THAT(model.messages(), IsEmpty());
-    QTest::keyClicks(window.control("Text1"), "128");
-    click("Command10");
-    EXPECT_EQ(model.messages().back(), "Consigne = 128");
-}
-
 TEST_F(Form1ViewTest, EveryButtonPressedInTheWindowSendsItsBytesAndLogsItsLines) {
     // A directory of its own: the suite may run in several processes at once.
     const QTemporaryDir directory;
@@ -183,7 +171,7 @@ TEST_F(Form1ViewTest, EveryButtonPressedInTheWindowSendsItsBytesAndLogsItsLines)
             if (!press.typed.empty()) {
                 auto* entry = qobject_cast<QLineEdit*>(window.control("Text1"));
                 entry->clear();
-                QTest::keyClicks(entry, text_of(press.typed));
+                QTest::keyClicks(entry, helio::panel_text::from_utf8(press.typed));
             }
             click(press.control);
         });
@@ -243,29 +231,21 @@ TEST(LocaleNumberFormat, GoReadsTheEntryAsTheLocaleWritesNumbers) {
     EXPECT_EQ(english.to_int32("3.5"), 4);
 }
 
-TEST_F(Form1ViewTest, TheCursorShowsTheWindowIsBusyDuringAWaitOnly) {
-    bool busy_cursor_seen = false;
-    {
-        helio::test::keep_alive_probe looking(model.context(), [&] {
-            const QCursor* cursor = QApplication::overrideCursor();
-            busy_cursor_seen = busy_cursor_seen || (cursor && cursor->shape() == Qt::WaitCursor);
-        });
-        click("Command4");
-    }
-    EXPECT_TRUE(busy_cursor_seen);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(Form1ViewTest, ClosingDuringASequenceWaitsForItsEnd) {
+TEST_F(Form1ViewTest, DuringASequenceTheCursorIsBusyAndAClosingWaitsForItsEnd) {
     bool closed = false;
     bool still_visible = false;  // closed from inside the wait, as the title bar's cross would
+    bool busy_cursor_seen = false;
     helio::test::keep_alive_probe closer(model.context(), [&] {
+        const QCursor* cursor = QApplication::overrideCursor();
+        busy_cursor_seen = busy_cursor_seen || (cursor && cursor->shape() == Qt::WaitCursor);
         if (!std::exchange(closed, true)) {
             window.close();
             still_visible = window.isVisible();
         }
     });
     click("Command1");  // mirror travel, 150 ms at this scale
+    EXPECT_TRUE(busy_cursor_seen);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr) << "once the sequence ended";
     EXPECT_TRUE(still_visible) << "the close must wait for the sequence";
     EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0));
     EXPECT_THAT(model.messages(), ElementsAre("Visee positionnee"));

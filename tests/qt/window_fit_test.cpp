@@ -41,10 +41,11 @@ screen_size one_line(const QWidget& widget, const QString& text) {
     return size_of(widget.fontMetrics().size(Qt::TextSingleLine, text));
 }
 
+/// `holds_others`: a box or a row, which holds what lies within it.
 test::shown_control control_of(const QString& name, const QWidget& widget, const QRect& room,
-                               screen_size text) {
+                               screen_size text, bool holds_others = false) {
     return {name.toStdString(), on_screen(*widget.parentWidget(), widget.geometry()),
-            size_of(room.size()), text};
+            size_of(room.size()), text, holds_others};
 }
 
 /// The room a push button or a check box leaves its caption, as the style draws it.
@@ -90,9 +91,7 @@ void add_box(const QGroupBox& box, std::vector<test::shown_control>& into) {
     option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
     const QRect title =
         box.style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, &box);
-    test::shown_control whole = control_of(box.title(), box, box.rect(), {});
-    whole.holds_others = true;
-    into.push_back(whole);
+    into.push_back(control_of(box.title(), box, box.rect(), {}, true));
     into.push_back({box.title().toStdString() + " (title)", on_screen(box, title),
                     size_of(box.rect().size()), one_line(box, box.title())});
 }
@@ -100,9 +99,7 @@ void add_box(const QGroupBox& box, std::vector<test::shown_control>& into) {
 /// The row, and each lamp's caption in its cell, wrapped between words.
 void add_lamps(const lamp_row& row, const std::vector<std::string>& captions,
                std::vector<test::shown_control>& into) {
-    test::shown_control whole = control_of(row.objectName(), row, row.rect(), {});
-    whole.holds_others = true;
-    into.push_back(whole);
+    into.push_back(control_of(row.objectName(), row, row.rect(), {}, true));
     for (int position = 0; position < 8; ++position) {
         const QRect cell = row.caption_rect(position);
         const QString caption = panel_text::from_utf8(captions.at(std::size_t(position)));
@@ -113,14 +110,6 @@ void add_lamps(const lamp_row& row, const std::vector<std::string>& captions,
         into.push_back({row.objectName().toStdString() + " " + caption.toStdString(),
                         on_screen(row, cell), size_of(cell.size()), size_of(text)});
     }
-}
-
-test::shown_window window_of(const QWidget& window, std::vector<test::shown_control> controls) {
-    return {window.objectName().toStdString(),
-            {window.frameGeometry().x(), window.frameGeometry().y(), window.frameGeometry().width(),
-             window.frameGeometry().height()},
-            on_screen(window, window.rect()),
-            std::move(controls)};
 }
 
 /// `widget` measured as the style draws its kind; the setpoint entry holds three digits, the
@@ -156,7 +145,11 @@ test::shown_window shown(const QWidget& window, const std::vector<const QWidget*
     for (const QWidget* widget : widgets) {
         add_shown(*widget, root, controls);
     }
-    return window_of(window, std::move(controls));
+    const QRect frame = window.frameGeometry();
+    return {window.objectName().toStdString(),
+            {frame.x(), frame.y(), frame.width(), frame.height()},
+            on_screen(window, window.rect()),
+            std::move(controls)};
 }
 
 /// Both windows as the console opens them, every line of state the panel shows holding the

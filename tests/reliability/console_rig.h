@@ -49,6 +49,12 @@ struct console_rig : simulated_console {
     press_record press(std::string_view control);
 };
 
+/// Where a press starts from: the console as it starts, or with the mirror sent to sighting.
+inline void as_started(console_rig&) {}
+inline void mirror_at_sighting(console_rig& rig) {
+    rig.press("Command1");
+}
+
 /// The controller's complaints that a press may cause and still be correct: a strobe lowered
 /// while the data change, which latches nothing (latching needs a rising strobe), in two
 /// places only. A sequence starts by presenting its data with the strobes low: when a

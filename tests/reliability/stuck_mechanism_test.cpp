@@ -5,7 +5,6 @@
 // after the console has given up on it.
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 
 #include "reliability/console_rig.h"
@@ -30,17 +29,6 @@ struct waited_mechanism {
     std::vector<std::string> lines_before_wait;
 };
 
-void PrintTo(const waited_mechanism& mechanism, std::ostream* out) {
-    *out << mechanism.name;
-}
-void PrintTo(trouble how, std::ostream* out) {
-    *out << (how == trouble::never_reports ? "never reports" : "reports after the limit");
-}
-
-void as_started(console_rig&) {}
-void mirror_at_sighting(console_rig& rig) {
-    rig.press("Command1");
-}
 void stick_mirror(console_rig& rig, bool stuck) {
     rig.controller.mirror().set_stuck(stuck);
 }
