@@ -74,15 +74,13 @@ class Form1WindowTest : public ::testing::Test {
     test::port_recorder ports;
 };
 
-TEST_F(Form1WindowTest, TitleAndClientAreaInPixelsOfTheScreen) {
+TEST_F(Form1WindowTest, TitleClientAreaInPixelsIconAndTheAboutItemInItsSystemMenu) {
     EXPECT_EQ(test::window_text(window.handle()), L"COMMANDES TTL HELIOGRAPHE");
     RECT client;
     GetClientRect(window.handle(), &client);
     EXPECT_EQ(client.right, px(5205));
     EXPECT_EQ(client.bottom, px(5475));
-}
 
-TEST_F(Form1WindowTest, ShowsTheProgramsIconAndTheAboutItemInItsSystemMenu) {
     win32::show_program_identity(window.handle(), GetModuleHandleW(nullptr));
     for (const WPARAM kind : {WPARAM{ICON_SMALL}, WPARAM{ICON_BIG}}) {
         EXPECT_NE(SendMessageW(window.handle(), WM_GETICON, kind, 0), 0)
