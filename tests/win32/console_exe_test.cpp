@@ -109,12 +109,8 @@ TEST_F(ConsoleProgramTest, EveryButtonGoesThroughTheRegisteredComponentWithTheSc
             EXPECT_EQ(calls[i + 1].kind, "read");
         }
     }
-    std::vector<std::string> expected;
-    for (const std::string& event : test::every_button_trace()) {
-        if (event.starts_with("W ")) {
-            expected.push_back(event);
-        }
-    }
+    std::vector<std::string> expected = test::every_button_trace();
+    std::erase_if(expected, [](const std::string& event) { return !event.starts_with("W "); });
     EXPECT_EQ(written, expected) << "the bytes the component received";
 }
 
