@@ -117,17 +117,6 @@ class ComponentTroubleTest : public ::testing::TestWithParam<std::size_t> {
     const std::wstring trace_path = test::temporary_path(L"helio-trouble-trace.txt");
 };
 
-std::vector<std::string> panel_transcript(const test::console_process& console) {
-    console.press_key(VK_F12);
-    HWND panel = console.wait_for_window(to_utf16(panel_titles::real_device), 10000);
-    if (panel == nullptr) {
-        return {};
-    }
-    Sleep(300);  // the panel catches up with the monitor on its timer
-    // On the instrument the transcript is the panel's only list.
-    return test::utf8_lines(FindWindowExW(panel, nullptr, L"LISTBOX", nullptr));
-}
-
 TEST_P(ComponentTroubleTest, SaidAtStartAndAtEveryPressAndTheConsoleGoesOn) {
     const trouble& c = troubles()[GetParam()];
     const std::string what = c.arrange();
@@ -145,7 +134,13 @@ TEST_P(ComponentTroubleTest, SaidAtStartAndAtEveryPressAndTheConsoleGoesOn) {
 
     std::string one_line = visee;
     std::ranges::replace(one_line, '\n', ' ');
-    const std::vector<std::string> transcript = panel_transcript(console);
+    console.press_key(VK_F12);
+    HWND panel = console.wait_for_window(to_utf16(panel_titles::real_device), 10000);
+    ASSERT_NE(panel, nullptr) << c.name << ": F12 opens the monitor";
+    Sleep(300);  // the panel catches up with the monitor on its timer
+    // On the instrument the transcript is the panel's only list.
+    const std::vector<std::string> transcript =
+        test::utf8_lines(FindWindowExW(panel, nullptr, L"LISTBOX", nullptr));
     EXPECT_EQ(console.close(), 0u) << c.name;
 
     const std::vector<std::string> trace = test::read_lines(trace_path);
