@@ -3,8 +3,8 @@
 //
 // heliograph-console.exe on a PC where the I/O component cannot be reached: never
 // registered, registered for programs of the other bitness only, registered with its DLL
-// since deleted. Runs in a prefix of its own, a 64-bit one so that both registry views
-// exist, whose registry each case arranges before it starts the console.
+// since deleted (as regsvr32 would leave it). Runs in a prefix of its own, a 64-bit one so that
+// both registry views exist, whose registry each case arranges before it starts the console.
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -18,7 +18,7 @@
 
 #include "console/panel_texts.h"
 #include "support/console_process.h"
-#include "support/panel_probe.h"
+#include "support/window_probe.h"
 #include "ttl/win32/wide_text.h"
 
 namespace helio {
@@ -32,17 +32,9 @@ using win32::to_utf16;
 using win32::to_utf8;
 
 /// What the test program was given: the console, and the stand-in component built for
-/// programs of this bitness and of the other.
-struct given_paths {
-    std::wstring console;
-    std::wstring standin;
-    std::wstring other_standin;
-};
-
-given_paths& given() {
-    static given_paths paths;
-    return paths;
-}
+/// programs of the other bitness.
+std::wstring console_path;
+std::wstring other_standin_path;
 
 constexpr int program_bits = sizeof(void*) * 8;
 constexpr int other_bits = program_bits == 64 ? 32 : 64;
@@ -78,24 +70,6 @@ void register_in_view(int bits, const std::wstring& server) {
     RegCloseKey(key);
 }
 
-/// Registers a copy of the stand-in with its own DllRegisterServer, as regsvr32 does, then
-/// deletes the copy: the registry names a DLL that is no longer there. Its path.
-std::wstring register_then_delete_copy() {
-    const std::wstring copy = test::temporary_path(L"heliograph_io_standin_deleted.dll");
-    CopyFileW(given().standin.c_str(), copy.c_str(), FALSE);
-    HMODULE module = LoadLibraryW(copy.c_str());
-    EXPECT_NE(module, nullptr);
-    std::wstring registered(MAX_PATH, L'\0');
-    registered.resize(GetModuleFileNameW(module, registered.data(), MAX_PATH));
-    using register_function = HRESULT(STDAPICALLTYPE*)();
-    const auto register_server = reinterpret_cast<register_function>(
-        reinterpret_cast<void*>(GetProcAddress(module, "DllRegisterServer")));
-    EXPECT_EQ(register_server(), S_OK);
-    FreeLibrary(module);
-    EXPECT_TRUE(DeleteFileW(copy.c_str()));
-    return registered;
-}
-
 /// One way the component can be out of reach: how the registry is left, and the sentence
 /// the operator reads for it at start and at every press.
 struct trouble {
@@ -112,16 +86,17 @@ const std::vector<trouble>& troubles() {
          }},
         {"registered for the other bitness only",
          [] {
-             register_in_view(other_bits, given().other_standin);
+             register_in_view(other_bits, other_standin_path);
              return "Le composant d'entrées-sorties n'est enregistré que pour les programmes " +
-                    std::to_string(other_bits) + " bits (" + to_utf8(given().other_standin) +
+                    std::to_string(other_bits) + " bits (" + to_utf8(other_standin_path) +
                     ") : cette console " + std::to_string(program_bits) +
                     " bits ne peut pas le charger";
          }},
         {"registered, its DLL deleted",
          [] {
-             return "Le fichier du composant d'entrées-sorties est introuvable : " +
-                    to_utf8(register_then_delete_copy());
+             const std::wstring gone = test::temporary_path(L"heliograph_io_standin_deleted.dll");
+             register_in_view(program_bits, gone);
+             return "Le fichier du composant d'entrées-sorties est introuvable : " + to_utf8(gone);
          }},
     };
     return cases;
@@ -156,7 +131,7 @@ std::vector<std::string> panel_transcript(const test::console_process& console) 
 TEST_P(ComponentTroubleTest, SaidAtStartAndAtEveryPressAndTheConsoleGoesOn) {
     const trouble& c = troubles()[GetParam()];
     const std::string what = c.arrange();
-    test::console_process console(given().console, L"--trace \"" + trace_path + L"\"");
+    test::console_process console(console_path, L"--trace \"" + trace_path + L"\"");
     const std::wstring title =
         L"Composant d'E/S indisponible (F12) \u2014 COMMANDES TTL HELIOGRAPHE";
     ASSERT_NE(console.wait_for_window(title), nullptr) << c.name << ": the title says so";
@@ -192,14 +167,13 @@ INSTANTIATE_TEST_SUITE_P(EveryTrouble, ComponentTroubleTest,
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    if (argc != 4) {
+    if (argc != 3) {
         std::fprintf(stderr,
-                     "usage: %s [gtest options] heliograph-console.exe STANDIN.dll "
-                     "OTHER-BITNESS-STANDIN.dll\n",
+                     "usage: %s [gtest options] heliograph-console.exe OTHER-BITNESS-STANDIN.dll\n",
                      argv[0]);
         return 2;
     }
-    helio::given() = {helio::test::windows_path(argv[1]), helio::test::windows_path(argv[2]),
-                      helio::test::windows_path(argv[3])};
+    helio::console_path = helio::test::windows_path(argv[1]);
+    helio::other_standin_path = helio::test::windows_path(argv[2]);
     return RUN_ALL_TESTS();
 }

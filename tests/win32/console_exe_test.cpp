@@ -8,7 +8,6 @@
 #include <oaidl.h>
 
 #include <algorithm>
-#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -27,10 +26,7 @@ using ::testing::IsEmpty;
 using ::testing::StartsWith;
 
 /// The program under test, given on the command line (a Linux path is on drive Z:).
-std::wstring& program_path() {
-    static std::wstring path;
-    return path;
-}
+std::wstring program_path;
 
 /// One line of the stand-in component's journal: "write 3 port 91 value 8 aux 0 type 16387".
 struct journal_entry {
@@ -84,7 +80,7 @@ class ConsoleProgramTest : public ::testing::Test {
 };
 
 TEST_F(ConsoleProgramTest, EveryButtonGoesThroughTheRegisteredComponentWithTheScriptsBytes) {
-    test::console_process console(program_path(), trace_argument());
+    test::console_process console(program_path, trace_argument());
     ASSERT_NE(console.wait_for_window(), nullptr);
     for (const test::scripted_press& press : test::every_button_script()) {
         play(console, press);
@@ -124,7 +120,7 @@ TEST_F(ConsoleProgramTest, EveryButtonGoesThroughTheRegisteredComponentWithTheSc
 
 TEST_F(ConsoleProgramTest, RefusedTheClassObjectTheConsoleSaysSoOnceAndTheAccessesGoOn) {
     SetEnvironmentVariableW(L"HELIO_STANDIN_REFUSE_CLASS_OBJECT", L"80004002");
-    test::console_process console(program_path(), trace_argument());
+    test::console_process console(program_path, trace_argument());
     SetEnvironmentVariableW(L"HELIO_STANDIN_REFUSE_CLASS_OBJECT", nullptr);
     ASSERT_NE(console.wait_for_window(), nullptr) << "no fault to tell in the title";
     console.click("Command9");
@@ -145,43 +141,13 @@ TEST_F(ConsoleProgramTest, RefusedTheClassObjectTheConsoleSaysSoOnceAndTheAccess
         << "CoCreateInstance for every access, each its own object";
 }
 
-TEST_F(ConsoleProgramTest, SimulateRunsOnTheBuiltInHeliographAndLeavesTheComponentAlone) {
-    test::console_process console(program_path(), L"--simulate " + trace_argument());
-    ASSERT_NE(console.wait_for_window(), nullptr);
-    // From a fresh start the blades are at the line centre already: no real-time travel.
-    const auto& script = test::every_button_script();
-    std::vector<std::string> expected;
-    for (const std::size_t step : {std::size_t{0}, std::size_t{8}, std::size_t{11}}) {
-        play(console, script[step]);
-        expected.insert(expected.end(), script[step].trace.begin(), script[step].trace.end());
-    }
-    EXPECT_EQ(console.close(), 0u);
-    EXPECT_EQ(trace_without_reads(), expected);
-    EXPECT_THAT(test::read_lines(journal_path), IsEmpty());
+/// A child window of `window` bears `caption`.
+bool has_child_captioned(HWND window, std::string_view caption) {
+    return FindWindowExW(window, nullptr, nullptr, win32::to_utf16(caption).c_str()) != nullptr;
 }
 
-struct caption_search {
-    const std::wstring& caption;
-    int found = 0;
-};
-
-BOOL CALLBACK count_captioned(HWND child, LPARAM context) {
-    auto* search = reinterpret_cast<caption_search*>(context);
-    std::array<wchar_t, 128> text{};
-    GetWindowTextW(child, text.data(), static_cast<int>(text.size()));
-    search->found += search->caption == text.data() ? 1 : 0;
-    return TRUE;
-}
-
-/// How many child windows of `window` bear `caption`.
-int children_captioned(HWND window, const std::wstring& caption) {
-    caption_search search{caption};
-    EnumChildWindows(window, count_captioned, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
-
-TEST_F(ConsoleProgramTest, OnTheSimulatorThePanelOpensBesideForm1WhichKeepsTheFocus) {
-    test::console_process console(program_path(), L"--simulate");
+TEST_F(ConsoleProgramTest, SimulateOpensThePanelBesideForm1AndRunsOnTheBuiltInHeliographAlone) {
+    test::console_process console(program_path, L"--simulate " + trace_argument());
     HWND form = console.wait_for_window();
     ASSERT_NE(form, nullptr);
     HWND panel = console.wait_for_window(win32::to_utf16(panel_titles::simulator), 10000);
@@ -193,13 +159,23 @@ TEST_F(ConsoleProgramTest, OnTheSimulatorThePanelOpensBesideForm1WhichKeepsTheFo
     GetWindowRect(panel, &panel_frame);
     EXPECT_GE(panel_frame.left, form_frame.right) << "beside Form1, not over it";
     EXPECT_EQ(GetForegroundWindow(), form) << "the operator's window keeps the focus";
-    EXPECT_EQ(children_captioned(panel, win32::to_utf16(panel_captions::sighting_button)), 1)
+    EXPECT_TRUE(has_child_captioned(panel, panel_captions::sighting_button))
         << "with the virtual instrument";
+
+    // From a fresh start the blades are at the line centre already: no real-time travel.
+    const auto& script = test::every_button_script();
+    std::vector<std::string> expected;
+    for (const std::size_t step : {std::size_t{0}, std::size_t{8}, std::size_t{11}}) {
+        play(console, script[step]);
+        expected.insert(expected.end(), script[step].trace.begin(), script[step].trace.end());
+    }
     EXPECT_EQ(console.close(), 0u) << "closing Form1 ends the console, panel and all";
+    EXPECT_EQ(trace_without_reads(), expected);
+    EXPECT_THAT(test::read_lines(journal_path), IsEmpty());
 }
 
 TEST_F(ConsoleProgramTest, OnTheInstrumentThePanelIsTheMonitorAloneAndWaitsForF12) {
-    test::console_process console(program_path(), L"");
+    test::console_process console(program_path, L"");
     ASSERT_NE(console.wait_for_window(), nullptr);
     const std::wstring title = win32::to_utf16(panel_titles::real_device);
     EXPECT_EQ(console.wait_for_window(title, 500), nullptr) << "absent at start";
@@ -207,7 +183,7 @@ TEST_F(ConsoleProgramTest, OnTheInstrumentThePanelIsTheMonitorAloneAndWaitsForF1
     HWND panel = console.wait_for_window(title, 10000);
     ASSERT_NE(panel, nullptr);
     EXPECT_TRUE(IsWindowVisible(panel));
-    EXPECT_EQ(children_captioned(panel, win32::to_utf16(panel_captions::sighting_button)), 0)
+    EXPECT_FALSE(has_child_captioned(panel, panel_captions::sighting_button))
         << "no virtual instrument on the instrument";
     EXPECT_EQ(console.close(), 0u);
     EXPECT_THAT(test::read_lines(journal_path), IsEmpty())
@@ -215,14 +191,14 @@ TEST_F(ConsoleProgramTest, OnTheInstrumentThePanelIsTheMonitorAloneAndWaitsForF1
 }
 
 TEST_F(ConsoleProgramTest, AnUnknownArgumentIsRefusedWithTheUsage) {
-    test::console_process console(program_path(), L"--bogus");
+    test::console_process console(program_path, L"--bogus");
     EXPECT_EQ(console.wait_for_exit(), 2u);
     EXPECT_THAT(console.standard_error(), HasSubstr("unknown argument: --bogus"));
     EXPECT_THAT(console.standard_error(), HasSubstr("--simulate"));
 }
 
 TEST_F(ConsoleProgramTest, ATraceFileThatCannotBeMadeStopsTheProgramBeforeAnyAccess) {
-    test::console_process console(program_path(), L"--trace Z:\\no\\such\\folder\\trace.txt");
+    test::console_process console(program_path, L"--trace Z:\\no\\such\\folder\\trace.txt");
     EXPECT_EQ(console.wait_for_exit(), 1u);
     EXPECT_THAT(console.standard_error(), HasSubstr("cannot open trace file"));
     EXPECT_THAT(test::read_lines(journal_path), IsEmpty());
@@ -237,6 +213,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: %s [gtest options] PATH-OF-heliograph-console.exe\n", argv[0]);
         return 2;
     }
-    helio::program_path() = helio::test::windows_path(argv[1]);
+    helio::program_path = helio::test::windows_path(argv[1]);
     return RUN_ALL_TESTS();
 }

@@ -160,43 +160,30 @@ TEST_F(Form1WindowTest, TheEntryTakesThreeCharactersFeedsConsigneAndHasItsToolTi
     EXPECT_STREQ(tip.data(), L"Entrez la consigne, puis cliquez sur GO");
 }
 
-TEST_F(Form1WindowTest, DuringAWaitTheWindowRepaintsAndShowsTheBusyCursor) {
+TEST_F(Form1WindowTest, DuringAWaitTheWindowRepaintsShowsTheBusyCursorAndClosesOnlyAtTheEnd) {
     standin.set_travel_scale(0.1);  // the blades cross 93 codes in about 190 ms
+    HWND handle = window.handle();
     int waits = 0;
     int ink = 0;
     bool busy_cursor = false;
+    bool alive_throughout = true;
     {
         test::keep_alive_probe looking(model.context(), [&] {
-            ++waits;
+            if (waits++ == 0) {
+                PostMessageW(handle, WM_CLOSE, 0, 0);
+            }
+            alive_throughout = alive_throughout && IsWindow(handle);
             busy_cursor = busy_cursor || GetCursor() == LoadCursorW(nullptr, IDC_WAIT);
             ink = std::max(ink, ink_on_line(0));
         });
         click("Command4");
     }
     ASSERT_GT(waits, 2);
+    EXPECT_TRUE(alive_throughout);
     EXPECT_GT(ink, 0) << "\"consigne 35\" painted while the blades travel";
     EXPECT_TRUE(busy_cursor);
     EXPECT_NE(GetCursor(), LoadCursorW(nullptr, IDC_WAIT)) << "the cursor is given back";
     EXPECT_EQ(model.messages().back(), "lames en position  -1 Ang.");
-}
-
-TEST_F(Form1WindowTest, ClosingDuringASequenceWaitsForItsEnd) {
-    standin.set_travel_scale(0.1);  // mirror travel, 150 ms
-    HWND handle = window.handle();
-    bool closed = false;
-    bool alive_throughout = true;
-    {
-        test::keep_alive_probe closer(model.context(), [&] {
-            if (!std::exchange(closed, true)) {
-                PostMessageW(handle, WM_CLOSE, 0, 0);
-            }
-            alive_throughout = alive_throughout && IsWindow(handle);
-        });
-        click("Command1");
-    }
-    EXPECT_TRUE(closed && alive_throughout);
-    EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0));
-    EXPECT_THAT(model.messages(), ElementsAre("Visee positionnee"));
     EXPECT_FALSE(IsWindow(handle)) << "closed once the sequence ended";
 }
 
@@ -258,42 +245,29 @@ TEST_F(Form1WindowTest, AFailingStatusIsShownInAMessageBoxAndTheConsoleGoesOn) {
     standin.fail_call(1, E_ACCESSDENIED);
     test::message_box_answerer answerer;
     click("Command9");
-    ASSERT_EQ(answerer.boxes_seen(), 1);
-    EXPECT_EQ(answerer.title(), L"COMMANDES TTL HELIOGRAPHE");
-    EXPECT_THAT(answerer.text(), HasSubstr(L"0x80070005"));
-    EXPECT_THAT(answerer.text(), HasSubstr(L"WritePort"));
-    EXPECT_THAT(answerer.text(), HasSubstr(to_utf16(win32::system_text(E_ACCESSDENIED))));
-    EXPECT_THAT(answerer.text(), HasSubstr(L"abandonn\u00E9e"));
+    ASSERT_EQ(answerer.seen().count, 1);
+    EXPECT_EQ(answerer.seen().title, L"COMMANDES TTL HELIOGRAPHE");
+    EXPECT_THAT(answerer.seen().text, HasSubstr(L"0x80070005"));
+    EXPECT_THAT(answerer.seen().text, HasSubstr(L"WritePort"));
+    EXPECT_THAT(answerer.seen().text, HasSubstr(to_utf16(win32::system_text(E_ACCESSDENIED))));
+    EXPECT_THAT(answerer.seen().text, HasSubstr(L"abandonn\u00E9e"));
     EXPECT_THAT(model.messages(), IsEmpty()) << "nothing is logged for an error";
 
     click("Command9");
     EXPECT_THAT(ports.writes, ElementsAre(0));
-    EXPECT_EQ(answerer.boxes_seen(), 1);
+    EXPECT_EQ(answerer.seen().count, 1);
     EXPECT_TRUE(IsWindow(window.handle()));
 }
 
-/// Sets the user's decimal separator in the regional settings while it lives.
-class regional_decimal_separator {
-  public:
-    explicit regional_decimal_separator(const wchar_t* separator) {
-        GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved_, 8);
-        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator);
-    }
-    ~regional_decimal_separator() { SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved_); }
-
-  private:
-    wchar_t saved_[8] = L".";
-};
-
 TEST(UserLocale, TheDecimalSeparatorIsTheOneOfTheUsersRegionalSettings) {
-    {
-        const regional_decimal_separator french(L",");
-        EXPECT_EQ(win32::user_decimal_separator(), ",");
+    wchar_t saved[8] = L".";
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved, 8);
+    // A French comma, and an unusual middle dot, in UTF-8.
+    for (const auto& [set, expected] : {std::pair{L",", ","}, std::pair{L"\u00B7", "\xC2\xB7"}}) {
+        SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, set);
+        EXPECT_EQ(win32::user_decimal_separator(), expected);
     }
-    {
-        const regional_decimal_separator unusual(L"\u00B7");  // a middle dot
-        EXPECT_EQ(win32::user_decimal_separator(), "\xC2\xB7") << "in UTF-8";
-    }
+    SetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, saved);
 }
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include "console/win32/panel_window.h"
 #include "standin/standin_library.h"
 #include "support/every_button_script.h"
-#include "support/panel_probe.h"
 #include "support/window_probe.h"
 #include "ttl/clock.h"
 #include "ttl/win32/com_io_component.h"
@@ -106,6 +105,17 @@ TEST_F(PanelOnInstrumentTest, F12OpensTheLineMonitorAloneShowingWhatCameBefore) 
     ASSERT_EQ(transcript().size(), 1u);
     EXPECT_THAT(transcript()[0], HasSubstr("W   0  0000 0000  lignes au repos"));
     EXPECT_EQ(standin.object_journal().size(), 3u) << "INIT's write, nothing more";
+    std::vector<int> ids;
+    std::vector<int> expected;
+    for (HWND child = GetWindow(window.handle(), GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        ids.push_back(GetDlgCtrlID(child));
+    }
+    for (std::size_t i = 0; i < layout::controls.size(); ++i) {
+        expected.push_back(win32::form1_window::control_id(i));
+    }
+    std::ranges::sort(ids);
+    EXPECT_EQ(ids, expected) << "Form1 keeps exactly its thirteen controls";
 
     SendMessageW(panel->handle(), WM_CLOSE, 0, 0);
     EXPECT_FALSE(IsWindowVisible(panel->handle()));
@@ -114,24 +124,15 @@ TEST_F(PanelOnInstrumentTest, F12OpensTheLineMonitorAloneShowingWhatCameBefore) 
     EXPECT_TRUE(IsWindowVisible(panel->handle())) << "F12 brings it back";
 }
 
-TEST_F(PanelOnInstrumentTest, Form1KeepsExactlyItsThirteenControls) {
-    press_f12();
-    ASSERT_TRUE(panel);
-    std::vector<int> ids;
-    for (HWND child = GetWindow(window.handle(), GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        ids.push_back(GetDlgCtrlID(child));
+TEST_F(PanelOnInstrumentTest, EveryButtonsBytesAreOnTheMonitorAndThePanelMakesNoCallOfItsOwn) {
+    monitor.reset();
+    for (const test::scripted_press& step : test::every_button_script()) {
+        press(step);
     }
-    std::ranges::sort(ids);
-    std::vector<int> expected;
-    for (std::size_t i = 0; i < layout::controls.size(); ++i) {
-        expected.push_back(win32::form1_window::control_id(i));
-    }
-    EXPECT_EQ(ids.size(), 13u);
-    EXPECT_EQ(ids, expected);
-}
+    const std::vector<std::string> alone = standin.object_journal();
 
-TEST_F(PanelOnInstrumentTest, EveryButtonsBytesThroughComAreOnTheMonitor) {
+    standin.reset();  // the same heliograph from the start, objects numbered from 1 again
+    monitor = std::make_unique<line_monitor>(model);
     press_f12();
     for (const test::scripted_press& step : test::every_button_script()) {
         const std::size_t before = test::written_values(transcript()).size();
@@ -143,6 +144,8 @@ TEST_F(PanelOnInstrumentTest, EveryButtonsBytesThroughComAreOnTheMonitor) {
                   step.writes())
             << step.control;
     }
+    const std::vector<std::string> watched = standin.object_journal();
+    EXPECT_EQ(watched, alone) << "the same calls with the panel open or absent";
     std::uint64_t port_calls = 0;
     for (const standin_call& call : standin.calls()) {
         port_calls += call.kind == standin_read || call.kind == standin_write ? 1 : 0;
@@ -151,29 +154,11 @@ TEST_F(PanelOnInstrumentTest, EveryButtonsBytesThroughComAreOnTheMonitor) {
         << "every call the component got is on the monitor, and no other";
     EXPECT_EQ(win32::window_text(panel->control("input_value")), "11")
         << "button, sighting and blades: POUSSOIR's VISEE was the last mirror move";
-}
-
-TEST_F(PanelOnInstrumentTest, TheSamePressesMakeTheSameCallsWithThePanelOpenOrAbsent) {
-    const auto play = [this] {
-        for (const test::scripted_press& step : test::every_button_script()) {
-            press(step);
-        }
-        return standin.object_journal();  // the class object is asked for once per run
-    };
-    monitor.reset();
-    const std::vector<std::string> alone = play();
-
-    standin.reset();  // the same heliograph from the start, objects numbered from 1 again
-    monitor = std::make_unique<line_monitor>(model);
-    press_f12();
-    const std::vector<std::string> watched = play();
-    EXPECT_EQ(watched, alone);
 
     for (int i = 0; i < 4; ++i) {
         Sleep(static_cast<DWORD>(panel_presenter::refresh_interval.count()));
         pump();  // the panel's timer
     }
-    panel->refresh();
     SendMessageW(panel->handle(), WM_CLOSE, 0, 0);
     press_f12();
     EXPECT_EQ(standin.object_journal(), watched) << "the panel itself calls the component never";

@@ -13,6 +13,7 @@
 #include <array>
 #include <iostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/worked_numbers.h"
@@ -23,12 +24,8 @@
 namespace helio::test {
 namespace {
 
-struct locale_case {
-    LCID id;
-    const char* name;
-};
-
-constexpr std::array<locale_case, 2> locales{
+/// English (United States) and French (France), by their identifiers.
+constexpr std::array<std::pair<LCID, const char*>, 2> locales{
     {{0x0409, "English (United States)"}, {0x040C, "French (France)"}}};
 
 std::wstring locale_text(LCID locale, LCTYPE what) {
@@ -50,17 +47,15 @@ reading system_reading(const std::wstring& text, LCID locale) {
     LONG value = 0;
     const HRESULT status = VarI4FromStr(string, locale, 0, &value);
     SysFreeString(string);
-    switch (status) {
-        case S_OK:
-            return v(static_cast<std::int32_t>(value));
-        case DISP_E_OVERFLOW:
-            return too_large;
-        case DISP_E_TYPEMISMATCH:
-            return no_number;
-        default:
-            ADD_FAILURE() << "VarI4FromStr: status " << std::hex << status;
-            return no_number;
+    if (status == S_OK) {
+        return v(static_cast<std::int32_t>(value));
     }
+    if (status == DISP_E_OVERFLOW) {
+        return too_large;
+    }
+    EXPECT_EQ(status, DISP_E_TYPEMISMATCH)
+        << "VarI4FromStr's status, in hexadecimal: " << std::hex << status;
+    return no_number;
 }
 
 /// Wine's conversion rounds a value between 0.05 and 0.1 up to 1: it rounds on the first
@@ -104,25 +99,25 @@ std::vector<std::wstring> every_text(const std::vector<std::wstring>& alphabet) 
 }
 
 TEST(SystemConversion, ThePortableReadingAgreesOnEveryTextOfUpToThreeSymbols) {
-    for (const locale_case& locale : locales) {
-        const number_format format = format_of(locale.id);
-        const std::vector<std::wstring> texts = every_text(alphabet_for(locale.id));
+    for (const auto& [locale, name] : locales) {
+        const number_format format = format_of(locale);
+        const std::vector<std::wstring> texts = every_text(alphabet_for(locale));
         std::size_t agreed = 0;
         std::vector<std::string> wine_faults;
         for (const std::wstring& wide : texts) {
             const std::string text = win32::to_utf8(wide);
-            const reading system = system_reading(wide, locale.id);
+            const reading system = system_reading(wide, locale);
             const reading portable = portable_reading(text, format);
             if (shown(system) == shown(portable)) {
                 ++agreed;
             } else if (wine_rounds_up_below_a_tenth(text, format) && shown(portable) == "0") {
                 wine_faults.push_back("'" + text + "' " + shown(system));
             } else {
-                ADD_FAILURE() << locale.name << ": '" << text << "' reads " << shown(system)
+                ADD_FAILURE() << name << ": '" << text << "' reads " << shown(system)
                               << " for the system, " << shown(portable) << " for us";
             }
         }
-        std::cout << locale.name << ": " << texts.size() << " texts, " << agreed
+        std::cout << name << ": " << texts.size() << " texts, " << agreed
                   << " read alike; the system rounds up below a tenth, we do not:";
         for (const std::string& fault : wine_faults) {
             std::cout << ' ' << fault;

@@ -55,13 +55,11 @@ screen_size text_size(HWND control, const std::wstring& text, int width = 0) {
     return size_of(needed);
 }
 
-std::string name_of(HWND control) {
-    const std::wstring text = test::window_text(control);
-    return win32::to_utf8(test::window_class(control) + L" \"" + text.substr(0, 30) + L"\"");
-}
-
+/// Named by its class and the start of its text.
 test::shown_control control_of(HWND control, screen_size room, screen_size text) {
-    return {name_of(control), client_on_screen(control), room, text};
+    const std::wstring name =
+        test::window_class(control) + L" \"" + test::window_text(control).substr(0, 30) + L"\"";
+    return {win32::to_utf8(name), client_on_screen(control), room, text};
 }
 
 /// A push button's caption within its frame and the margins comctl32 keeps around it.

@@ -14,6 +14,7 @@
 
 #include <chrono>
 #include <new>
+#include <optional>
 
 #include "standin_control.h"
 #include "standin_state.h"
@@ -23,7 +24,7 @@ namespace {
 // {E715B92B-25F9-11D1-9330-444553540000} and {E715B92A-25F9-11D1-9330-444553540000}
 const CLSID class_id = {0xE715B92B, 0x25F9, 0x11D1, {0x93, 0x30, 0x44, 0x45, 0x53, 0x54, 0, 0}};
 const IID interface_id = {0xE715B92A, 0x25F9, 0x11D1, {0x93, 0x30, 0x44, 0x45, 0x53, 0x54, 0, 0}};
-const wchar_t class_key[] = L"CLSID\\{E715B92B-25F9-11D1-9330-444553540000}";
+const wchar_t server_key[] = L"CLSID\\{E715B92B-25F9-11D1-9330-444553540000}\\InprocServer32";
 
 struct port_object;
 
@@ -45,7 +46,7 @@ struct port_object {
     const port_slots* slots;
     ULONG references;
     unsigned serial;
-    standin_state::fault* fault;  // owned; what this object's one call does instead
+    std::optional<standin_state::fault> fault;  // what this object's one call does instead
 };
 
 standin_state& state() {
@@ -75,7 +76,6 @@ ULONG STDMETHODCALLTYPE release(port_object* self) {
     if (left == 0) {
         state().record({standin_released, self->serial, 0, 0, 0, 0, nullptr});
         --state().live_objects;
-        delete self->fault;
         delete self;
     }
     return left;
@@ -99,13 +99,9 @@ HRESULT STDMETHODCALLTYPE invoke(port_object*, DISPID, REFIID, LCID, WORD, DISPP
     return DISP_E_MEMBERNOTFOUND;
 }
 
-/// True, with the status to return, when this object's call is planned to fail.
-bool call_fails(const port_object* self, HRESULT& status) {
-    if (self->fault == nullptr || self->fault->kind != standin_fail_call) {
-        return false;
-    }
-    status = self->fault->status;
-    return true;
+/// This object's call is planned to fail.
+bool call_fails(const port_object* self) {
+    return self->fault && self->fault->kind == standin_fail_call;
 }
 
 HRESULT STDMETHODCALLTYPE read_port(port_object* self, LONG port, LONG* aux, VARIANT* value) {
@@ -113,13 +109,12 @@ HRESULT STDMETHODCALLTYPE read_port(port_object* self, LONG port, LONG* aux, VAR
         return E_POINTER;
     }
     const LONG aux_in = *aux;
-    HRESULT status = S_OK;
-    if (call_fails(self, status)) {
-        return status;
+    if (call_fails(self)) {
+        return self->fault->status;
     }
     VariantClear(value);
-    if (self->fault != nullptr && self->fault->kind == standin_answer) {
-        copy_variant(value, self->fault->answer.get());
+    if (self->fault && self->fault->kind == standin_answer) {
+        VariantCopy(value, const_cast<VARIANT*>(self->fault->answer.get()));
         state().record({standin_read, self->serial, port, 0, aux_in, value->vt, nullptr});
         return S_OK;
     }
@@ -133,9 +128,8 @@ HRESULT STDMETHODCALLTYPE write_port(port_object* self, LONG port, VARIANT* valu
     if (value == nullptr || status == nullptr) {
         return E_POINTER;
     }
-    HRESULT failure = S_OK;
-    if (call_fails(self, failure)) {
-        return failure;
+    if (call_fails(self)) {
+        return self->fault->status;
     }
     // The component reads the integer wherever the variant says it is.
     VARIANT as_integer;
@@ -177,12 +171,10 @@ class port_factory final : public IClassFactory {
             state().record({standin_creation_failed, 0, 0, 0, 0, 0, nullptr});
             return fault->status;
         }
-        auto* object = new (std::nothrow) port_object{&slots, 0, state().next_serial(), nullptr};
+        auto* object =
+            new (std::nothrow) port_object{&slots, 0, state().next_serial(), std::move(fault)};
         if (object == nullptr) {
             return E_OUTOFMEMORY;
-        }
-        if (fault) {
-            object->fault = new standin_state::fault(std::move(*fault));
         }
         ++state().live_objects;
         state().record({standin_created, object->serial, 0, 0, 0, 0, nullptr});
@@ -197,15 +189,9 @@ class port_factory final : public IClassFactory {
 
 port_factory factory;
 
-HMODULE this_module() {
-    HMODULE module = nullptr;
-    GetModuleHandleExW(
-        GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
-        reinterpret_cast<LPCWSTR>(&this_module), &module);
-    return module;
-}
-
 }  // namespace
+
+extern "C" IMAGE_DOS_HEADER __ImageBase;  // this DLL's own module, as the linker places it
 
 // The COM server's entry points.
 
@@ -215,10 +201,11 @@ extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE
         *out = nullptr;
         return CLASS_E_CLASSNOTAVAILABLE;
     }
-    if (const HRESULT refused = state().take_class_object_refusal(); FAILED(refused)) {
+    if (state().class_object_refusals > 0) {
+        --state().class_object_refusals;
         *out = nullptr;
         state().record({standin_class_object_refused, 0, 0, 0, 0, 0, nullptr});
-        return refused;
+        return state().class_object_refusal;
     }
     state().record({standin_class_object_given, 0, 0, 0, 0, 0, nullptr});
     return factory.QueryInterface(iid, out);
@@ -230,27 +217,15 @@ extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllCanUnloadNow() {
 
 extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllRegisterServer() {
     wchar_t path[MAX_PATH];
-    const DWORD length = GetModuleFileNameW(this_module(), path, MAX_PATH);
-    const std::wstring server_key = std::wstring(class_key) + L"\\InprocServer32";
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_CLASSES_ROOT, server_key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
-                        &key, nullptr) != ERROR_SUCCESS) {
-        return SELFREG_E_CLASS;
-    }
+    const DWORD length =
+        GetModuleFileNameW(reinterpret_cast<HMODULE>(&__ImageBase), path, MAX_PATH);
     const wchar_t model[] = L"Apartment";
-    LSTATUS written = RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(path),
-                                     (length + 1) * sizeof(wchar_t));
-    if (written == ERROR_SUCCESS) {
-        written = RegSetValueExW(key, L"ThreadingModel", 0, REG_SZ,
-                                 reinterpret_cast<const BYTE*>(model), sizeof model);
-    }
-    RegCloseKey(key);
-    return written == ERROR_SUCCESS ? S_OK : SELFREG_E_CLASS;
-}
-
-extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllUnregisterServer() {
-    const LSTATUS status = RegDeleteTreeW(HKEY_CLASSES_ROOT, class_key);
-    return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND ? S_OK : SELFREG_E_CLASS;
+    const bool written =
+        RegSetKeyValueW(HKEY_CLASSES_ROOT, server_key, nullptr, REG_SZ, path,
+                        static_cast<DWORD>((length + 1) * sizeof(wchar_t))) == ERROR_SUCCESS &&
+        RegSetKeyValueW(HKEY_CLASSES_ROOT, server_key, L"ThreadingModel", REG_SZ, model,
+                        sizeof model) == ERROR_SUCCESS;
+    return written ? S_OK : SELFREG_E_CLASS;
 }
 
 // What the tests steer and read.
@@ -293,7 +268,8 @@ extern "C" __declspec(dllexport) int standin_output_lines() {
 }
 
 extern "C" __declspec(dllexport) void standin_refuse_class_object(int times, long status) {
-    state().refuse_class_object(times, status);
+    state().class_object_refusals = times;
+    state().class_object_refusal = status;
 }
 
 extern "C" __declspec(dllexport) long long standin_blades_arrival() {

@@ -38,20 +38,11 @@ enum standin_fault_kind {
     standin_fail_call = 2,      ///< ReadPort or WritePort returns the status
     standin_answer = 3,         ///< ReadPort returns the given variant
 };
+}
 
-typedef void (*standin_reset_function)(void);
-typedef void (*standin_set_recording_function)(int on);
-typedef int (*standin_call_count_function)(void);
-typedef int (*standin_call_at_function)(int index, standin_call* call);
-typedef void (*standin_schedule_fault_function)(int accesses_from_now, int kind, long status,
-                                                const VARIANT* answer);
-typedef void (*standin_set_sighting_button_function)(int active);
-typedef void (*standin_set_travel_scale_function)(double scale);
-typedef int (*standin_output_lines_function)(void);
-typedef long (*standin_live_objects_function)(void);
-/// When the blades' move under way ends, in nanoseconds of the steady clock the component
-/// and its in-process caller share.
-typedef long long (*standin_blades_arrival_function)(void);
-/// The next `times` requests for the class object (DllGetClassObject) fail with `status`.
-typedef void (*standin_refuse_class_object_function)(int times, long status);
+/// The word for a kind of call, in the journal file and in the tests' record alike.
+inline const char* standin_kind_name(int kind) {
+    constexpr const char* names[] = {"?",     "new",     "creation-failed", "read",
+                                     "write", "release", "class-object",    "class-object-refused"};
+    return kind >= standin_created && kind <= standin_class_object_refused ? names[kind] : "?";
 }

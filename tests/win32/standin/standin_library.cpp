@@ -19,28 +19,18 @@ std::wstring registered_server_path() {
     return path;
 }
 
+/// "new 1", "write 1 91 8", "read 2 91 aux 0", "class-object", ...
 std::string call_text(const standin_call& call) {
-    const std::string serial = std::to_string(call.instance);
-    switch (call.kind) {
-        case standin_created:
-            return "new " + serial;
-        case standin_creation_failed:
-            return "creation failed";
-        case standin_read:
-            return "read " + serial + " " + std::to_string(call.port) + " aux " +
-                   std::to_string(call.aux);
-        case standin_write:
-            return "write " + serial + " " + std::to_string(call.port) + " " +
-                   std::to_string(call.value);
-        case standin_released:
-            return "release " + serial;
-        case standin_class_object_given:
-            return "class object";
-        case standin_class_object_refused:
-            return "class object refused";
-        default:
-            return "?";
+    std::string text = standin_kind_name(call.kind);
+    if (call.instance != 0) {
+        text += " " + std::to_string(call.instance);
     }
+    if (call.kind == standin_read) {
+        text += " " + std::to_string(call.port) + " aux " + std::to_string(call.aux);
+    } else if (call.kind == standin_write) {
+        text += " " + std::to_string(call.port) + " " + std::to_string(call.value);
+    }
+    return text;
 }
 
 }  // namespace
@@ -50,47 +40,21 @@ standin_library::standin_library() : path_(registered_server_path()) {
     if (module_ == nullptr) {
         throw std::runtime_error("cannot load the registered I/O component");
     }
-    reset_ = find<standin_reset_function>("standin_reset");
-    set_recording_ = find<standin_set_recording_function>("standin_set_recording");
-    call_count_ = find<standin_call_count_function>("standin_call_count");
-    call_at_ = find<standin_call_at_function>("standin_call_at");
-    schedule_fault_ = find<standin_schedule_fault_function>("standin_schedule_fault");
-    set_sighting_button_ =
-        find<standin_set_sighting_button_function>("standin_set_sighting_button");
-    set_travel_scale_ = find<standin_set_travel_scale_function>("standin_set_travel_scale");
-    output_lines_ = find<standin_output_lines_function>("standin_output_lines");
-    live_objects_ = find<standin_live_objects_function>("standin_live_objects");
-    refuse_class_object_ =
-        find<standin_refuse_class_object_function>("standin_refuse_class_object");
-    blades_arrival_ = find<standin_blades_arrival_function>("standin_blades_arrival");
+    find("standin_reset");  // one of ours
 }
 
-standin_library::~standin_library() {
-    FreeLibrary(module_);
-}
-
-template <class Function>
-Function standin_library::find(const char* name) const {
+FARPROC standin_library::find(const char* name) const {
     FARPROC address = GetProcAddress(module_, name);
     if (address == nullptr) {
         throw std::runtime_error(std::string("the registered DLL lacks ") + name);
     }
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(address));
-}
-
-void standin_library::reset() {
-    reset_();
-    set_travel_scale_(0.0);
-}
-
-void standin_library::set_recording(bool on) {
-    set_recording_(on ? 1 : 0);
+    return address;
 }
 
 std::vector<standin_call> standin_library::calls() const {
-    std::vector<standin_call> calls(static_cast<std::size_t>(call_count_()));
+    std::vector<standin_call> calls(static_cast<std::size_t>(call<int>("standin_call_count")));
     for (std::size_t i = 0; i < calls.size(); ++i) {
-        call_at_(static_cast<int>(i), &calls[i]);
+        call<int>("standin_call_at", static_cast<int>(i), &calls[i]);
     }
     return calls;
 }
@@ -104,49 +68,9 @@ std::vector<std::string> standin_library::journal() const {
 }
 
 std::vector<std::string> standin_library::object_journal() const {
-    std::vector<std::string> lines;
-    for (const standin_call& call : calls()) {
-        if (call.kind != standin_class_object_given && call.kind != standin_class_object_refused) {
-            lines.push_back(call_text(call));
-        }
-    }
+    std::vector<std::string> lines = journal();
+    std::erase_if(lines, [](const std::string& line) { return line.starts_with("class-object"); });
     return lines;
-}
-
-void standin_library::fail_creation(int accesses_from_now, HRESULT status) {
-    schedule_fault_(accesses_from_now, standin_fail_creation, status, nullptr);
-}
-
-void standin_library::fail_call(int accesses_from_now, HRESULT status) {
-    schedule_fault_(accesses_from_now, standin_fail_call, status, nullptr);
-}
-
-void standin_library::answer(int accesses_from_now, const VARIANT& value) {
-    schedule_fault_(accesses_from_now, standin_answer, S_OK, &value);
-}
-
-void standin_library::set_sighting_button(bool active) {
-    set_sighting_button_(active ? 1 : 0);
-}
-
-void standin_library::set_travel_scale(double scale) {
-    set_travel_scale_(scale);
-}
-
-void standin_library::refuse_class_object(int times, HRESULT status) {
-    refuse_class_object_(times, status);
-}
-
-int standin_library::output_lines() const {
-    return output_lines_();
-}
-
-long standin_library::live_objects() const {
-    return live_objects_();
-}
-
-std::chrono::steady_clock::time_point standin_library::blades_arrival() const {
-    return std::chrono::steady_clock::time_point(std::chrono::nanoseconds(blades_arrival_()));
 }
 
 }  // namespace helio::test

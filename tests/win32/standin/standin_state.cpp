@@ -13,27 +13,6 @@ double travel_scale_from_environment() {
     return text == nullptr ? 1.0 : std::strtod(text, nullptr);
 }
 
-const char* kind_name(int kind) {
-    switch (kind) {
-        case standin_created:
-            return "new";
-        case standin_creation_failed:
-            return "creation-failed";
-        case standin_read:
-            return "read";
-        case standin_write:
-            return "write";
-        case standin_released:
-            return "release";
-        case standin_class_object_given:
-            return "class-object";
-        case standin_class_object_refused:
-            return "class-object-refused";
-        default:
-            return "?";
-    }
-}
-
 }  // namespace
 
 standin_state& standin_state::get() {
@@ -45,7 +24,8 @@ standin_state::standin_state() : travel_scale_(travel_scale_from_environment()) 
     reset();
     // The first request for the class object refused with this status, in hexadecimal.
     if (const char* status = std::getenv("HELIO_STANDIN_REFUSE_CLASS_OBJECT")) {
-        refuse_class_object(1, static_cast<HRESULT>(std::strtoul(status, nullptr, 16)));
+        class_object_refusals = 1;
+        class_object_refusal = static_cast<HRESULT>(std::strtoul(status, nullptr, 16));
     }
     if (const char* path = std::getenv("HELIO_STANDIN_JOURNAL")) {
         journal_ = std::fopen(path, "a");
@@ -60,7 +40,7 @@ void standin_state::reset() {
     accesses_ = 0;
     serial_ = 0;
     recording_ = true;
-    class_object_refusals_ = 0;
+    class_object_refusals = 0;
 }
 
 void standin_state::record(const standin_call& call) {
@@ -68,18 +48,14 @@ void standin_state::record(const standin_call& call) {
         return;
     }
     calls_.push_back(call);
-    journal(call);
-}
-
-void standin_state::journal(const standin_call& call) {
-    if (journal_ == nullptr) {
-        return;
+    if (journal_ != nullptr) {
+        // "<kind> <instance> port <p> value <v> aux <a> type <t>", flushed at once: the
+        // console may be stopped at any moment.
+        std::fprintf(journal_, "%s %u port %ld value %ld aux %ld type %u\n",
+                     standin_kind_name(call.kind), call.instance, call.port, call.value, call.aux,
+                     call.type);
+        std::fflush(journal_);
     }
-    // "<kind> <instance> port <p> value <v> aux <a> type <t>", flushed at once: the console
-    // may be stopped at any moment.
-    std::fprintf(journal_, "%s %u port %ld value %ld aux %ld type %u\n", kind_name(call.kind),
-                 call.instance, call.port, call.value, call.aux, call.type);
-    std::fflush(journal_);
 }
 
 std::optional<standin_state::fault> standin_state::begin_access() {

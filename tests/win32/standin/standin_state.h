@@ -16,44 +16,28 @@
 #include "standin_control.h"
 #include "ttl/clock.h"
 
+/// A copy of a VARIANT, cleared once the last holder lets it go.
+inline std::shared_ptr<const VARIANT> held_variant(const VARIANT* value) {
+    auto* copy = new VARIANT;
+    VariantInit(copy);
+    if (value != nullptr) {
+        VariantCopy(copy, const_cast<VARIANT*>(value));  // its source lacks the const
+    }
+    return {copy, [](VARIANT* held) {
+                VariantClear(held);
+                delete held;
+            }};
+}
+
 /// Everything the stand-in component knows: the simulated heliograph behind the port, the
 /// record of calls, the faults planned, and the journal file a program run from outside
 /// (the console itself) leaves for its test.
-/// VariantCopy, whose declaration lacks the const of its source.
-inline void copy_variant(VARIANT* to, const VARIANT* from) {
-    VariantCopy(to, const_cast<VARIANT*>(from));
-}
-
-/// A VARIANT that copies and clears itself.
-class held_variant {
-  public:
-    held_variant() { VariantInit(&value_); }
-    explicit held_variant(const VARIANT* value) : held_variant() {
-        if (value != nullptr) {
-            copy_variant(&value_, value);
-        }
-    }
-    held_variant(const held_variant& other) : held_variant(&other.value_) {}
-    held_variant& operator=(const held_variant& other) {
-        if (this != &other) {
-            copy_variant(&value_, &other.value_);
-        }
-        return *this;
-    }
-    ~held_variant() { VariantClear(&value_); }
-
-    const VARIANT* get() const { return &value_; }
-
-  private:
-    VARIANT value_;
-};
-
 class standin_state {
   public:
     struct fault {
         int kind;
         long status;
-        held_variant answer;
+        std::shared_ptr<const VARIANT> answer;
     };
 
     static standin_state& get();
@@ -72,25 +56,15 @@ class standin_state {
 
     unsigned next_serial() { return ++serial_; }
 
-    /// The status this request for the class object is refused with; S_OK if none.
-    HRESULT take_class_object_refusal() {
-        if (class_object_refusals_ <= 0) {
-            return S_OK;
-        }
-        --class_object_refusals_;
-        return class_object_refusal_;
-    }
-    void refuse_class_object(int times, HRESULT status) {
-        class_object_refusals_ = times;
-        class_object_refusal_ = status;
-    }
     helio::sim::heliograph_controller& controller() { return *controller_; }
 
     long live_objects = 0;
+    /// The next requests for the class object refused, and with what status.
+    int class_object_refusals = 0;
+    HRESULT class_object_refusal = S_OK;
 
   private:
     standin_state();
-    void journal(const standin_call& call);
 
     double travel_scale_;
     helio::steady_clock_source time_;
@@ -101,6 +75,4 @@ class standin_state {
     unsigned serial_ = 0;
     std::FILE* journal_ = nullptr;
     bool recording_ = true;
-    int class_object_refusals_ = 0;
-    HRESULT class_object_refusal_ = S_OK;
 };

@@ -10,6 +10,7 @@
 
 #include "console/form_layout.h"
 #include "console/win32/form1_window.h"
+#include "support/window_probe.h"
 
 namespace helio::test {
 
@@ -17,61 +18,14 @@ namespace {
 
 constexpr DWORD patience_ms = 20000;
 
-HANDLE inheritable_file(const std::wstring& path) {
-    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    return CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                       CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-}
-
-/// A shown top-level window of the process: by its title, or by its class.
-struct window_search {
-    DWORD process;
-    std::wstring_view title;
-    std::wstring_view class_name = {};
-    HWND found = nullptr;
-};
-
-std::wstring text_of(HWND window, int(WINAPI* get)(HWND, LPWSTR, int)) {
-    std::array<wchar_t, 128> text{};
-    get(window, text.data(), static_cast<int>(text.size()));
-    return text.data();
-}
-
-BOOL CALLBACK find_window(HWND window, LPARAM context) {
-    auto* search = reinterpret_cast<window_search*>(context);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    // Visible only: a window is made hidden and shown a moment later, and a test that
-    // caught it in between would see a window the operator never saw.
-    const bool wanted = IsWindowVisible(window) &&
-                        (search->class_name.empty()
-                             ? text_of(window, GetWindowTextW) == search->title
-                             : text_of(window, GetClassNameW) == search->class_name);
-    if (owner == search->process && wanted) {
-        search->found = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-/// The text of a message box of another process: that of its static controls, asked for
-/// with WM_GETTEXT, which Windows carries across processes.
-BOOL CALLBACK collect_static_text(HWND child, LPARAM into) {
-    std::array<wchar_t, 16> name{};
-    GetClassNameW(child, name.data(), static_cast<int>(name.size()));
-    if (_wcsicmp(name.data(), L"Static") == 0) {
-        std::array<wchar_t, 2048> text{};
-        SendMessageW(child, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-        *reinterpret_cast<std::wstring*>(into) += text.data();
-    }
-    return TRUE;
-}
-
 }  // namespace
 
 console_process::console_process(const std::wstring& program, const std::wstring& arguments)
     : error_path_(temporary_path(L"helio-console-stderr.txt")) {
-    HANDLE error = inheritable_file(error_path_);
+    SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+    HANDLE error =
+        CreateFileW(error_path_.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                    &inherit, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -101,10 +55,9 @@ HWND console_process::wait_for_window(std::wstring_view title) {
 
 HWND console_process::wait_for_window(std::wstring_view title, DWORD patience) const {
     for (DWORD waited = 0;; waited += 50) {
-        window_search search{process_.dwProcessId, title};
-        EnumWindows(find_window, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr || waited >= patience) {
-            return search.found;
+        HWND found = find_shown_window(process_.dwProcessId, title);
+        if (found != nullptr || waited >= patience) {
+            return found;
         }
         Sleep(50);
     }
@@ -139,15 +92,12 @@ std::wstring console_process::click_answering_message_box(std::string_view name)
     HWND box = nullptr;
     for (DWORD waited = 0; box == nullptr && waited < patience_ms; waited += 50) {
         Sleep(50);
-        window_search search{process_.dwProcessId, {}, L"#32770"};
-        EnumWindows(find_window, reinterpret_cast<LPARAM>(&search));
-        box = search.found;
+        box = find_shown_window(process_.dwProcessId, {}, L"#32770");
     }
     if (box == nullptr) {
         return {};
     }
-    std::wstring text;
-    EnumChildWindows(box, collect_static_text, reinterpret_cast<LPARAM>(&text));
+    const std::wstring text = message_box_text(box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     for (DWORD waited = 0; IsWindow(box) && waited < patience_ms; waited += 50) {
         Sleep(50);

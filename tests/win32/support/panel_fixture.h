@@ -6,15 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "console/panel_texts.h"
 #include "console/win32/control_text.h"
 #include "console/win32/form1_window.h"
 #include "console/win32/panel_window.h"
-#include "support/panel_probe.h"
 #include "support/simulated_panel.h"
 #include "support/window_probe.h"
 #include "ttl/win32/wide_text.h"

@@ -3,7 +3,9 @@
 #include "support/window_probe.h"
 
 #include <array>
-#include <vector>
+#include <regex>
+
+#include "ttl/win32/wide_text.h"
 
 namespace helio::test {
 
@@ -11,44 +13,58 @@ namespace {
 
 /// What the answerer saw. A timer procedure takes no context, so it lives here; one
 /// answerer at a time.
-struct seen_box {
-    int count = 0;
-    std::wstring title;
-    std::wstring text;
-};
-
-seen_box& seen() {
-    static seen_box box;
+message_box_answerer::answered& record() {
+    static message_box_answerer::answered box;
     return box;
 }
 
-BOOL CALLBACK collect_static_text(HWND child, LPARAM into) {
-    if (_wcsicmp(window_class(child).c_str(), L"Static") == 0) {
-        *reinterpret_cast<std::wstring*>(into) += window_text(child);
-    }
-    return TRUE;
-}
+struct window_search {
+    DWORD process;
+    std::wstring_view title;
+    std::wstring_view class_name;
+    HWND found = nullptr;
+};
 
-BOOL CALLBACK find_message_box(HWND window, LPARAM found) {
-    if (IsWindowVisible(window) && window_class(window) == L"#32770") {
-        *reinterpret_cast<HWND*>(found) = window;
+BOOL CALLBACK find_shown(HWND window, LPARAM context) {
+    auto* search = reinterpret_cast<window_search*>(context);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    // Visible only: a window is made hidden and shown a moment later, and a test that
+    // caught it in between would see a window the operator never saw.
+    if (owner == search->process && IsWindowVisible(window) &&
+        (search->class_name.empty() ? window_text(window) == search->title
+                                    : window_class(window) == search->class_name)) {
+        search->found = window;
         return FALSE;
     }
     return TRUE;
 }
 
+/// WM_GETTEXT, which Windows carries across processes, unlike GetWindowText for controls.
+BOOL CALLBACK collect_static_text(HWND child, LPARAM into) {
+    if (_wcsicmp(window_class(child).c_str(), L"Static") == 0) {
+        std::array<wchar_t, 2048> text{};
+        SendMessageW(child, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+        *reinterpret_cast<std::wstring*>(into) += text.data();
+    }
+    return TRUE;
+}
+
 void CALLBACK answer_message_box(HWND, UINT, UINT_PTR, DWORD) {
-    HWND box = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), find_message_box, reinterpret_cast<LPARAM>(&box));
+    HWND box = find_shown_window(GetCurrentProcessId(), {}, L"#32770");
     if (box == nullptr) {
         return;
     }
-    seen_box& record = seen();
-    ++record.count;
-    record.title = window_text(box);
-    record.text.clear();
-    EnumChildWindows(box, collect_static_text, reinterpret_cast<LPARAM>(&record.text));
+    ++record().count;
+    record().title = window_text(box);
+    record().text = message_box_text(box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
+}
+
+// "    1,502  W  10  0000 1010  code 8 + strobe B"
+const std::regex& write_line() {
+    static const std::regex pattern("^ *\\d+[.,]\\d{3}  W +(\\d+)  .*");
+    return pattern;
 }
 
 }  // namespace
@@ -63,6 +79,18 @@ std::wstring window_class(HWND window) {
     std::array<wchar_t, 64> name{};
     GetClassNameW(window, name.data(), static_cast<int>(name.size()));
     return name.data();
+}
+
+HWND find_shown_window(DWORD process, std::wstring_view title, std::wstring_view class_name) {
+    window_search search{process, title, class_name};
+    EnumWindows(find_shown, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::wstring message_box_text(HWND box) {
+    std::wstring text;
+    EnumChildWindows(box, collect_static_text, reinterpret_cast<LPARAM>(&text));
+    return text;
 }
 
 void pump_messages() {
@@ -81,34 +109,14 @@ void click(HWND control) {
 }
 
 int ink_pixels(HWND window, const RECT& area) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
     HDC screen = GetDC(window);
-    HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO format{};
-    format.bmiHeader.biSize = sizeof format.bmiHeader;
-    format.bmiHeader.biWidth = width;
-    format.bmiHeader.biHeight = -height;  // top-down rows
-    format.bmiHeader.biPlanes = 1;
-    format.bmiHeader.biBitCount = 32;
-    format.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    GdiFlush();
-
     const COLORREF background = GetSysColor(COLOR_BTNFACE);
-    const DWORD background_pixel = (DWORD{GetRValue(background)} << 16) |
-                                   (DWORD{GetGValue(background)} << 8) | GetBValue(background);
-    const auto* pixels = static_cast<const DWORD*>(bits);
     int ink = 0;
-    for (int i = 0; i < width * height; ++i) {
-        ink += (pixels[i] & 0xFFFFFF) != background_pixel ? 1 : 0;
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            ink += GetPixel(screen, x, y) != background ? 1 : 0;
+        }
     }
-    SelectObject(memory, previous);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
     ReleaseDC(window, screen);
     return ink;
 }
@@ -118,20 +126,6 @@ COLORREF pixel(HWND window, POINT point) {
     const COLORREF colour = GetPixel(screen, point.x, point.y);
     ReleaseDC(window, screen);
     return colour;
-}
-
-std::vector<std::wstring> list_lines(HWND list) {
-    std::vector<std::wstring> lines;
-    const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        const auto index = static_cast<WPARAM>(i);
-        const auto length = static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0));
-        std::wstring line(length + 1, L'\0');  // and the terminating null
-        SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(line.data()));
-        line.resize(length);
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 void choose(HWND combo, int index) {
@@ -148,23 +142,39 @@ void type_in(HWND combo, const wchar_t* text) {
 
 message_box_answerer::message_box_answerer()
     : timer_(SetTimer(nullptr, 0, 50, answer_message_box)) {
-    seen() = {};
+    record() = {};
 }
 
 message_box_answerer::~message_box_answerer() {
     KillTimer(nullptr, timer_);
 }
 
-int message_box_answerer::boxes_seen() const {
-    return seen().count;
+const message_box_answerer::answered& message_box_answerer::seen() const {
+    return record();
 }
 
-const std::wstring& message_box_answerer::title() const {
-    return seen().title;
+std::vector<std::string> utf8_lines(HWND list) {
+    std::vector<std::string> lines;
+    const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        const auto index = static_cast<WPARAM>(i);
+        std::wstring line(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, index, 0)) + 1,
+                          L'\0');  // and the terminating null
+        line.resize(static_cast<std::size_t>(
+            SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(line.data()))));
+        lines.push_back(win32::to_utf8(line));
+    }
+    return lines;
 }
 
-const std::wstring& message_box_answerer::text() const {
-    return seen().text;
+std::vector<std::int32_t> written_values(const std::vector<std::string>& transcript) {
+    std::vector<std::int32_t> values;
+    for (const std::string& line : transcript) {
+        if (std::smatch match; std::regex_match(line, match, write_line())) {
+            values.push_back(std::stoi(match[1].str()));
+        }
+    }
+    return values;
 }
 
 }  // namespace helio::test

@@ -4,13 +4,20 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace helio::test {
 
 std::wstring window_text(HWND window);
 std::wstring window_class(HWND window);
+
+/// A shown top-level window of `process`: by its title, or by its class when one is given.
+HWND find_shown_window(DWORD process, std::wstring_view title, std::wstring_view class_name = {});
+/// The text of a message box, of this process or another: that of its static controls.
+std::wstring message_box_text(HWND box);
 
 /// Dispatches every message waiting for this thread, as the program's loop would.
 void pump_messages();
@@ -25,8 +32,11 @@ int ink_pixels(HWND window, const RECT& area);
 /// The colour the screen shows at `point` of the window's client area.
 COLORREF pixel(HWND window, POINT point);
 
-/// The lines of a list box, top to bottom.
-std::vector<std::wstring> list_lines(HWND list);
+/// The lines of a list box, top to bottom, in UTF-8.
+std::vector<std::string> utf8_lines(HWND list);
+
+/// The bytes the transcript's "W" lines of the panel show, in order.
+std::vector<std::int32_t> written_values(const std::vector<std::string>& transcript);
 
 /// Picks line `index` of a combo box as the mouse would: selected, and its owner told.
 void choose(HWND combo, int index);
@@ -38,15 +48,20 @@ void type_in(HWND combo, const wchar_t* text);
 /// Answers the next message box this thread shows, pressing OK once it has read it.
 class message_box_answerer {
   public:
+    /// How many boxes it answered, and the last one's title and text.
+    struct answered {
+        int count = 0;
+        std::wstring title;
+        std::wstring text;
+    };
+
     message_box_answerer();
     ~message_box_answerer();
 
     message_box_answerer(const message_box_answerer&) = delete;
     message_box_answerer& operator=(const message_box_answerer&) = delete;
 
-    int boxes_seen() const;
-    const std::wstring& title() const;
-    const std::wstring& text() const;
+    const answered& seen() const;
 
   private:
     UINT_PTR timer_;
