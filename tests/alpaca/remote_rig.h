@@ -7,6 +7,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 #include <utility>
 
@@ -66,13 +68,48 @@ struct remote_rig : simulated_console {
 
     /// Sends a request; its reply, if it came at once.
     std::optional<alpaca::http_reply> send(alpaca::http_method method, std::string_view target,
-                                           std::string_view body = {});
+                                           std::string_view body = {}) {
+        const std::size_t question = target.find('?');
+        alpaca::http_request request;
+        request.method = method;
+        request.path = target.substr(0, question);
+        request.query =
+            question == std::string_view::npos ? std::string_view() : target.substr(question + 1);
+        request.content_type = "application/x-www-form-urlencoded";
+        request.body = body;
+        // The reply may come long after this call, when the console has run the command.
+        auto reply = std::make_shared<std::optional<alpaca::http_reply>>();
+        router.handle(request, [reply](alpaca::http_reply answer) { *reply = std::move(answer); });
+        pending_ = reply;
+        return *reply;
+    }
+
     /// Sends a request and plays the console's event loop until the reply comes.
     alpaca::http_reply exchange(alpaca::http_method method, std::string_view target,
-                                std::string_view body = {});
+                                std::string_view body = {}) {
+        send(method, target, body);
+        const auto reply = pending_;
+        while (!*reply && poster.run_posted() > 0) {
+        }
+        if (!*reply) {
+            throw std::logic_error("no answer to " + std::string(target));
+        }
+        return std::move(**reply);
+    }
+
     /// The JSON of a GET or PUT answered with HTTP 200.
-    nlohmann::json get(std::string_view target);
-    nlohmann::json put(std::string_view target, std::string_view body);
+    nlohmann::json get(std::string_view target) {
+        return json_of(target, exchange(alpaca::http_method::get, target));
+    }
+    nlohmann::json put(std::string_view target, std::string_view body) {
+        return json_of(target, exchange(alpaca::http_method::put, target, body));
+    }
+    static nlohmann::json json_of(std::string_view target, const alpaca::http_reply& reply) {
+        if (reply.status != 200) {
+            throw std::logic_error(std::string(target) + ": HTTP " + std::to_string(reply.status));
+        }
+        return nlohmann::json::parse(reply.body);
+    }
 
     std::function<void()> on_keep_alive;  ///< once, in the next keep-alive
     queued_poster poster;

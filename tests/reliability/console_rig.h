@@ -10,6 +10,7 @@
 
 #include "support/simulated_console.h"
 #include "support/worked_numbers.h"
+#include "ttl/protocol.h"
 
 namespace helio::test {
 
@@ -46,7 +47,31 @@ struct console_rig : simulated_console {
                                 .log_to_host()) {}
 
     void type(std::string_view text) { model.Text1_Change(text); }
-    press_record press(std::string_view control);
+    press_record press(std::string_view control) {
+        host.clear();
+        ports.clear();
+        press_record record;
+        const auto& violations = controller.monitor().violations();
+        const std::size_t breaches_before = violations.size();
+        const std::uint64_t accesses_before = factory.accesses();
+        const int pushes_before = controller.pusher_actuations();
+        record.outputs_before = controller.output_lines();
+        record.sighting_button_before = controller.sighting_button();
+
+        record.handled = model.press(control);
+
+        record.busy_after = model.busy() || host.started != host.finished;
+        record.errors = host.errors;
+        record.lines = host.lines;
+        record.accesses = factory.accesses() - accesses_before;
+        record.writes = static_cast<int>(ports.writes.size());
+        record.outputs_after = controller.output_lines();
+        record.pusher_actuations = controller.pusher_actuations() - pushes_before;
+        record.live_instances_after = factory.live_instances();
+        record.breaches.assign(violations.begin() + static_cast<std::ptrdiff_t>(breaches_before),
+                               violations.end());
+        return record;
+    }
 };
 
 /// Where a press starts from: the console as it starts, or with the mirror sent to sighting.
@@ -61,13 +86,30 @@ inline void mirror_at_sighting(console_rig& rig) {
 /// strobe was left high (its release failed, and the operator was told), that first write
 /// changes the data under it. And a press that fails with a strobe raised lowers it with
 /// one write of 0, the data going with it. Nothing else is excused.
-bool only_excused_breaches(const press_record& press);
+inline bool only_excused_breaches(const press_record& press) {
+    const bool strobe_left_high = (press.outputs_before & protocol::strobe_mask) != 0;
+    for (std::size_t i = 0; i < press.breaches.size(); ++i) {
+        const sim::violation& breach = press.breaches[i];
+        const bool inherited = i == 0 && strobe_left_high;
+        const bool release =
+            i + 1 == press.breaches.size() && !press.errors.empty() && breach.output_value == 0;
+        if (breach.kind != sim::violation_kind::data_changed_while_strobed ||
+            !(inherited || release)) {
+            return false;
+        }
+    }
+    return true;
+}
 
 /// The operator's message says a strobe stays raised.
-bool tells_lines_not_released(const std::string& message);
+inline bool tells_lines_not_released(const std::string& message) {
+    return message.find("n'ont pas pu être remises à 0") != std::string::npos;
+}
 
 /// Every error the console can show the operator names what went wrong; this one means an
 /// exception escaped the console's own error types.
-bool is_internal_error(const std::string& message);
+inline bool is_internal_error(const std::string& message) {
+    return message.starts_with("Erreur interne");
+}
 
 }  // namespace helio::test

@@ -66,7 +66,8 @@ struct clean_run {
 
     std::uint64_t accesses() const { return events.size() / events_per_access; }
     bool reads_at(std::uint64_t k) const {
-        return events[(k - 1) * events_per_access + 1].what == device_event::kind::read;
+        return events[static_cast<std::size_t>(k - 1) * events_per_access + 1].what ==
+               device_event::kind::read;
     }
 };
 
