@@ -80,9 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::uint8_t flags = data[0];
     std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
-    const std::string target(take_line(rest));
-    const std::string content_type(take_line(rest));
-    const std::string body(rest);
+    const std::string_view target = take_line(rest);
+    const std::string_view content_type = take_line(rest);
 
     device_state state;
     state.set_connected(device_kind::filter_wheel, (flags & 4) != 0);
@@ -95,11 +94,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::size_t question = target.find('?');
     http_request request;
     request.method = static_cast<http_method>(flags % 3);
-    request.path = std::string_view(target).substr(0, question);
-    request.query = question == std::string::npos ? std::string_view()
-                                                  : std::string_view(target).substr(question + 1);
+    request.path = target.substr(0, question);
+    request.query =
+        question == std::string_view::npos ? std::string_view() : target.substr(question + 1);
     request.content_type = content_type;
-    request.body = body;
+    request.body = rest;
 
     int replies = 0;
     router.handle(request, [&](const http_reply& reply) {

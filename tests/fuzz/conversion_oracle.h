@@ -2,7 +2,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -12,29 +11,9 @@
 
 namespace helio::fuzz {
 
-/// How one of the console's conversions ended.
-struct outcome {
-    enum class kind { integer, overflow, not_a_number };
-
-    kind what;
-    std::int64_t value = 0;
-
-    friend bool operator==(const outcome&, const outcome&) = default;
-};
-
-/// The reference's verdict in the console's terms: both work on the exact decimal value, so
-/// they must agree exactly.
-inline outcome as_outcome(const test::reference_number& expected) {
-    switch (expected.what) {
-        case test::reference_number::kind::integer:
-            return {outcome::kind::integer, expected.value};
-        case test::reference_number::kind::out_of_range:
-            return {outcome::kind::overflow};
-        case test::reference_number::kind::not_a_number:
-            break;
-    }
-    return {outcome::kind::not_a_number};
-}
+/// How one of the console's conversions ended, in the reference's terms: both work on the
+/// exact decimal value, so they must agree exactly.
+using outcome = test::reference_number;
 
 /// Stops the fuzzer with the offending input described; libFuzzer keeps the input.
 [[noreturn]] inline void disagreement(std::string_view what, const std::string& text,

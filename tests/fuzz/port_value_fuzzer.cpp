@@ -21,7 +21,8 @@
 namespace {
 
 using helio::port_value;
-using kind = helio::fuzz::outcome::kind;
+using helio::fuzz::outcome;
+using kind = outcome::kind;
 
 template <class Number>
 Number number_from(const std::uint8_t* bytes, std::size_t size) {
@@ -57,72 +58,55 @@ port_value value_from(const std::uint8_t* data, std::size_t size) {
 
 /// A real number rounded as the rule says, by the C library's own rounding to nearest
 /// (the default mode rounds halves to even).
-helio::test::reference_number expected_real(double value) {
+outcome expected_real(double value) {
     if (std::isnan(value)) {
-        return {helio::test::reference_number::kind::not_a_number};
+        return {kind::not_a_number};
     }
     const double rounded = std::nearbyint(value);
     if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
-        return {helio::test::reference_number::kind::out_of_range};
+        return {kind::out_of_range};
     }
-    return {helio::test::reference_number::kind::integer, static_cast<std::int64_t>(rounded)};
+    return {kind::integer, static_cast<std::int64_t>(rounded)};
 }
 
 /// The raw reading the rule gives for `value`, before the input byte is taken from it.
-helio::test::reference_number expected_raw(const port_value& value) {
-    using ref = helio::test::reference_number;
+outcome expected_raw(const port_value& value) {
     struct visitor {
-        ref operator()(helio::empty_value) const { return {ref::kind::integer, 0}; }
-        ref operator()(helio::null_value) const { return {ref::kind::not_a_number}; }
-        ref operator()(bool v) const { return {ref::kind::integer, v ? -1 : 0}; }
-        ref operator()(std::uint8_t v) const { return {ref::kind::integer, v}; }
-        ref operator()(std::int16_t v) const { return {ref::kind::integer, v}; }
-        ref operator()(std::int32_t v) const { return {ref::kind::integer, v}; }
-        ref operator()(float v) const { return expected_real(v); }
-        ref operator()(double v) const { return expected_real(v); }
-        ref operator()(const std::string& v) const {
+        outcome operator()(helio::empty_value) const { return {kind::integer, 0}; }
+        outcome operator()(helio::null_value) const { return {kind::not_a_number}; }
+        outcome operator()(bool v) const { return {kind::integer, v ? -1 : 0}; }
+        outcome operator()(std::uint8_t v) const { return {kind::integer, v}; }
+        outcome operator()(std::int16_t v) const { return {kind::integer, v}; }
+        outcome operator()(std::int32_t v) const { return {kind::integer, v}; }
+        outcome operator()(float v) const { return expected_real(v); }
+        outcome operator()(double v) const { return expected_real(v); }
+        outcome operator()(const std::string& v) const {
             return helio::test::reference_conversion(v, helio::number_format{});
         }
     };
     return std::visit(visitor{}, value);
 }
 
-/// The console's reading of `value`, and how its raw value came out, told apart from the
-/// input byte: the raw value is what the reference can judge.
-struct reading {
-    helio::fuzz::outcome raw;
-    helio::fuzz::outcome input_byte;
-};
-
-helio::fuzz::outcome outcome_of(const auto& convert) {
+/// How one of the console's conversions of a reading came out.
+outcome outcome_of(const auto& convert) {
     try {
         return {kind::integer, convert()};
     } catch (const helio::overflow_error&) {
-        return {kind::overflow};
+        return {kind::out_of_range};
     } catch (const helio::conversion_error&) {
         return {kind::not_a_number};
     }
 }
 
-reading read_through_the_console(const port_value& value) {
-    static helio::manual_clock time;
-    static helio::sim::heliograph_controller controller(time);
-    static helio::sim::simulated_component_factory factory(controller);
-    static helio::port_access port(factory);
-    factory.fault_next_access({helio::sim::access_fault::kind::answer, 0, value});
-    return {outcome_of([&] { return helio::to_int32(value); }),
-            outcome_of([&] { return port.get_ttl(); })};
-}
-
 /// What get_ttl must make of a raw reading: add 65536 (an overflow past 32 bits), keep the
 /// remainder of the division by 256; a reading below -65536 is refused as an overflow too.
-helio::fuzz::outcome expected_input_byte(const helio::fuzz::outcome& raw) {
+outcome expected_input_byte(const outcome& raw) {
     if (raw.what != kind::integer) {
         return raw;
     }
     const std::int64_t shifted = raw.value + 65536;
     if (shifted > std::numeric_limits<std::int32_t>::max() || raw.value < -65536) {
-        return {kind::overflow};
+        return {kind::out_of_range};
     }
     return {kind::integer, shifted % 256};
 }
@@ -133,16 +117,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size == 0) {
         return 0;
     }
+    static helio::manual_clock time;
+    static helio::sim::heliograph_controller controller(time);
+    static helio::sim::simulated_component_factory factory(controller);
+    static helio::port_access port(factory);
     const port_value value = value_from(data, size);
-    const helio::test::reference_number expected = expected_raw(value);
-    const reading got = read_through_the_console(value);
     const std::string shown = helio::describe(value);
-    if (helio::fuzz::as_outcome(expected) != got.raw) {
-        helio::fuzz::disagreement("to_int32", shown, helio::fuzz::as_outcome(expected), got.raw);
+    // The raw value is what the reference can judge; the input byte is judged from it.
+    const outcome raw = outcome_of([&] { return helio::to_int32(value); });
+    if (raw != expected_raw(value)) {
+        helio::fuzz::disagreement("to_int32", shown, expected_raw(value), raw);
     }
-    const helio::fuzz::outcome byte = expected_input_byte(got.raw);
-    if (byte != got.input_byte) {
-        helio::fuzz::disagreement("get_ttl", shown, byte, got.input_byte);
+    factory.fault_next_access({helio::sim::access_fault::kind::answer, 0, value});
+    const outcome byte = outcome_of([&] { return port.get_ttl(); });
+    if (byte != expected_input_byte(raw)) {
+        helio::fuzz::disagreement("get_ttl", shown, expected_input_byte(raw), byte);
     }
     return 0;
 }

@@ -10,24 +10,23 @@
 
 #include "console/go_procedure.h"
 #include "fuzz/conversion_oracle.h"
+#include "support/worked_numbers.h"
 
 namespace {
 
 const helio::number_format& format_for(std::uint8_t choice) {
-    static const helio::number_format english{".", ",", "$"};
-    static const helio::number_format french{",", "\xC2\xA0", "\xE2\x82\xAC"};
     static const helio::number_format french_qt{",", "\xE2\x80\xAF", "\xE2\x82\xAC"};
     static const helio::number_format arabic{"\xD9\xAB", "\xD9\xAC",
                                              "\xD8\xAC.\xD9\x85.\xE2\x80\x8F"};
     switch (choice) {
         case ',':
-            return french;
+            return helio::test::french_numbers;
         case ' ':
             return french_qt;
         case '|':
             return arabic;
         default:
-            return english;
+            return helio::test::english_us_numbers;
     }
 }
 
@@ -37,7 +36,7 @@ helio::fuzz::outcome convert(const std::string& text, const helio::number_format
         return {kind::integer,
                 helio::convert_consigne(text, helio::portable_text_to_integer(format))};
     } catch (const helio::entry_error& error) {
-        return {error.why() == helio::entry_error::reason::too_large ? kind::overflow
+        return {error.why() == helio::entry_error::reason::too_large ? kind::out_of_range
                                                                      : kind::not_a_number};
     }
 }
@@ -50,8 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const helio::number_format& format = format_for(data[0]);
     const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
-    const helio::fuzz::outcome expected =
-        helio::fuzz::as_outcome(helio::test::reference_conversion(text, format));
+    const helio::fuzz::outcome expected = helio::test::reference_conversion(text, format);
     const helio::fuzz::outcome got = convert(text, format);
     if (got != expected) {
         helio::fuzz::disagreement("convert_consigne", text, expected, got);

@@ -16,6 +16,8 @@ struct reference_number {
 
     kind what = kind::not_a_number;
     std::int64_t value = 0;  ///< the rounded integer, when `what` is integer
+
+    friend bool operator==(const reference_number&, const reference_number&) = default;
 };
 
 /// The rule an operator's number follows in a locale that writes numbers as `format` says,

@@ -20,7 +20,10 @@ class scripted_component_factory::instance final : public io_component {
         if (failed(call_status_)) {
             return call_status_;
         }
-        value = factory_.next_read();
+        value = factory_.reads_.front();
+        if (factory_.reads_.size() > 1) {
+            factory_.reads_.pop_front();
+        }
         return 0;
     }
 
@@ -47,14 +50,6 @@ status_code scripted_component_factory::create_instance(std::unique_ptr<io_compo
     journal_.push_back("new " + std::to_string(serial));
     created = std::make_unique<instance>(*this, serial, fail_here ? fail_status_ : 0);
     return 0;
-}
-
-port_value scripted_component_factory::next_read() {
-    port_value value = reads_.front();
-    if (reads_.size() > 1) {
-        reads_.pop_front();
-    }
-    return value;
 }
 
 }  // namespace helio::test

@@ -40,8 +40,6 @@ class scripted_component_factory final : public io_component_factory {
   private:
     class instance;
 
-    port_value next_read();
-
     std::deque<port_value> reads_{std::int32_t{0}};
     std::vector<std::string> journal_;
     std::uint64_t accesses_ = 0;

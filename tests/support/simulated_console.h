@@ -15,7 +15,10 @@ namespace helio::test {
 /// was told recorded.
 struct simulated_console : simulated_port {
     explicit simulated_console(const sim_builder& wanted)
-        : simulated_port(wanted), model(port, clock_in_use, wanted.separator_, numbers(wanted)) {
+        : simulated_port(wanted),
+          model(port, clock_in_use, wanted.separator_,
+                wanted.numbers_ ? std::make_unique<portable_text_to_integer>(*wanted.numbers_)
+                                : nullptr) {
         model.set_host(&host);
         if (wanted.log_to_host_) {
             model.add_log_observer(host);
@@ -24,14 +27,6 @@ struct simulated_console : simulated_port {
 
     form1_model model;
     host_recorder host;
-
-  private:
-    static std::unique_ptr<const text_to_integer> numbers(const sim_builder& wanted) {
-        if (!wanted.numbers_) {
-            return nullptr;
-        }
-        return std::make_unique<portable_text_to_integer>(*wanted.numbers_);
-    }
 };
 
 inline std::unique_ptr<simulated_console> sim_builder::build() const {

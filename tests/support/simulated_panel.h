@@ -27,10 +27,9 @@ struct simulated_panel {
     /// sighting stop (its minute of waiting told at once), and the network server's line at
     /// the longest address it may have.
     void show_longest_texts() {
-        const status_wait& sighting = sighting_arrival;
-        sim->model.context().wait_observers.notify([&](wait_observer& observer) {
-            observer.wait_began(sighting);
-            observer.wait_ended(sighting, status_wait_limit, false);
+        sim->model.context().wait_observers.notify([](wait_observer& observer) {
+            observer.wait_began(sighting_arrival);
+            observer.wait_ended(sighting_arrival, status_wait_limit, false);
         });
         monitor.set_status_line("server",
                                 "Serveur Alpaca : en service sur http://255.255.255.255:65535/ "

@@ -24,10 +24,6 @@ bool contains(const screen_rect& outer, const screen_rect& inner) {
            inner.bottom() <= outer.bottom();
 }
 
-bool empty(const screen_rect& rect) {
-    return rect.width <= 0 || rect.height <= 0;
-}
-
 void window_faults(const shown_window& window, std::vector<std::string>& faults) {
     const auto& controls = window.controls;
     for (std::size_t i = 0; i < controls.size(); ++i) {
@@ -39,7 +35,8 @@ void window_faults(const shown_window& window, std::vector<std::string>& faults)
                              std::to_string(control.room.width) + "x" +
                              std::to_string(control.room.height));
         }
-        if (!empty(control.place) && !contains(window.client, control.place)) {
+        const bool placed = control.place.width > 0 && control.place.height > 0;
+        if (placed && !contains(window.client, control.place)) {
             faults.push_back(where + shown(control.place) + " out of the client area " +
                              shown(window.client));
         }
