@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <functional>
 #include <istream>
-#include <regex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -99,19 +98,6 @@ inline void play_every_button(const form1_model& model,
             model.messages().begin() + static_cast<std::ptrdiff_t>(logged), model.messages().end());
         EXPECT_EQ(new_lines, step.tagged("L ")) << step.control;
     }
-}
-
-/// The bytes the panel's transcript shows in its "W" lines, in order, to hold against the
-/// script's writes: "    1,502  W  10  0000 1010  code 8 + strobe B" gives 10.
-inline std::vector<std::int32_t> written_values(const std::vector<std::string>& transcript) {
-    static const std::regex write_line("^ *\\d+[.,]\\d{3}  W +(\\d+)  .*");
-    std::vector<std::int32_t> values;
-    for (const std::string& line : transcript) {
-        if (std::smatch match; std::regex_match(line, match, write_line)) {
-            values.push_back(std::stoi(match[1].str()));
-        }
-    }
-    return values;
 }
 
 /// The whole script as one trace.
