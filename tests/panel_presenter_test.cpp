@@ -30,17 +30,6 @@ void make_changes(std::vector<std::string>& shown, const list_changes& changes) 
     shown.erase(shown.begin(), shown.begin() + static_cast<long>(changes.dropped));
 }
 
-/// The values of the transcript's "W" lines, in order: "    1,502  W  10  0000 1010  ...".
-std::vector<std::int32_t> written(const std::vector<std::string>& transcript) {
-    std::vector<std::int32_t> values;
-    for (const std::string& line : transcript) {
-        if (line.size() > 12 && line.compare(9, 4, "  W ") == 0) {
-            values.push_back(std::stoi(line.substr(13)));
-        }
-    }
-    return values;
-}
-
 /// The panel's presenter on the simulated heliograph, and what a view drawing it shows.
 class PanelPresenterTest : public ::testing::Test, protected test::simulated_panel {
   protected:
@@ -75,9 +64,9 @@ TEST_F(PanelPresenterTest, EveryByteEachButtonSendsIsInTheTranscriptAndOnTheLamp
     sim->controller.set_travel_scale(0.1);
     for (const test::scripted_press& step : test::every_button_script()) {
         sim->model.Text1_Change(step.typed);
-        const std::size_t before = written(transcript).size();
+        const std::size_t before = test::written_values(transcript).size();
         press(step.control);
-        const std::vector<std::int32_t> now = written(transcript);
+        const std::vector<std::int32_t> now = test::written_values(transcript);
         ASSERT_GE(now.size(), before) << step.control;
         EXPECT_EQ(std::vector<std::int32_t>(now.begin() + static_cast<long>(before), now.end()),
                   step.writes())

@@ -100,6 +100,20 @@ inline void play_every_button(const form1_model& model,
     }
 }
 
+/// The bytes the panel's transcript shows in its "W" lines, in order, to hold against the
+/// script's writes: "    1,502  W  10  0000 1010  code 8 + strobe B" gives 10. Only the
+/// time may come before the W, however wide a long run makes it.
+inline std::vector<std::int32_t> written_values(const std::vector<std::string>& transcript) {
+    std::vector<std::int32_t> values;
+    for (const std::string& line : transcript) {
+        const std::size_t mark = line.find("  W ");
+        if (mark != std::string::npos && line.find_first_not_of(" 0123456789.,") == mark + 2) {
+            values.push_back(std::stoi(line.substr(mark + 4)));
+        }
+    }
+    return values;
+}
+
 /// The whole script as one trace.
 inline std::vector<std::string> every_button_trace() {
     std::vector<std::string> trace;

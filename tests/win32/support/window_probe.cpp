@@ -3,7 +3,6 @@
 #include "support/window_probe.h"
 
 #include <array>
-#include <regex>
 
 #include "ttl/win32/wide_text.h"
 
@@ -59,12 +58,6 @@ void CALLBACK answer_message_box(HWND, UINT, UINT_PTR, DWORD) {
     record().title = window_text(box);
     record().text = message_box_text(box);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
-}
-
-// "    1,502  W  10  0000 1010  code 8 + strobe B"
-const std::regex& write_line() {
-    static const std::regex pattern("^ *\\d+[.,]\\d{3}  W +(\\d+)  .*");
-    return pattern;
 }
 
 }  // namespace
@@ -165,16 +158,6 @@ std::vector<std::string> utf8_lines(HWND list) {
         lines.push_back(win32::to_utf8(line));
     }
     return lines;
-}
-
-std::vector<std::int32_t> written_values(const std::vector<std::string>& transcript) {
-    std::vector<std::int32_t> values;
-    for (const std::string& line : transcript) {
-        if (std::smatch match; std::regex_match(line, match, write_line())) {
-            values.push_back(std::stoi(match[1].str()));
-        }
-    }
-    return values;
 }
 
 }  // namespace helio::test

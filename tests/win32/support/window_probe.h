@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,9 +33,6 @@ COLORREF pixel(HWND window, POINT point);
 
 /// The lines of a list box, top to bottom, in UTF-8.
 std::vector<std::string> utf8_lines(HWND list);
-
-/// The bytes the transcript's "W" lines of the panel show, in order.
-std::vector<std::int32_t> written_values(const std::vector<std::string>& transcript);
 
 /// Picks line `index` of a combo box as the mouse would: selected, and its owner told.
 void choose(HWND combo, int index);
