@@ -22,7 +22,9 @@ namespace {
 
 using helio::port_value;
 using helio::fuzz::outcome;
-using kind = outcome::kind;
+using helio::test::no_number;
+using helio::test::too_large;
+using helio::test::v;
 
 template <class Number>
 Number number_from(const std::uint8_t* bytes, std::size_t size) {
@@ -60,28 +62,28 @@ port_value value_from(const std::uint8_t* data, std::size_t size) {
 /// (the default mode rounds halves to even).
 outcome expected_real(double value) {
     if (std::isnan(value)) {
-        return {kind::not_a_number};
+        return no_number;
     }
     const double rounded = std::nearbyint(value);
     if (!(rounded >= -2147483648.0 && rounded <= 2147483647.0)) {
-        return {kind::out_of_range};
+        return too_large;
     }
-    return {kind::integer, static_cast<std::int64_t>(rounded)};
+    return v(static_cast<std::int32_t>(rounded));
 }
 
 /// The raw reading the rule gives for `value`, before the input byte is taken from it.
 outcome expected_raw(const port_value& value) {
     struct visitor {
-        outcome operator()(helio::empty_value) const { return {kind::integer, 0}; }
-        outcome operator()(helio::null_value) const { return {kind::not_a_number}; }
-        outcome operator()(bool v) const { return {kind::integer, v ? -1 : 0}; }
-        outcome operator()(std::uint8_t v) const { return {kind::integer, v}; }
-        outcome operator()(std::int16_t v) const { return {kind::integer, v}; }
-        outcome operator()(std::int32_t v) const { return {kind::integer, v}; }
-        outcome operator()(float v) const { return expected_real(v); }
-        outcome operator()(double v) const { return expected_real(v); }
-        outcome operator()(const std::string& v) const {
-            return helio::test::reference_conversion(v, helio::number_format{});
+        outcome operator()(helio::empty_value) const { return v(0); }
+        outcome operator()(helio::null_value) const { return no_number; }
+        outcome operator()(bool b) const { return v(b ? -1 : 0); }
+        outcome operator()(std::uint8_t n) const { return v(n); }
+        outcome operator()(std::int16_t n) const { return v(n); }
+        outcome operator()(std::int32_t n) const { return v(n); }
+        outcome operator()(float x) const { return expected_real(x); }
+        outcome operator()(double x) const { return expected_real(x); }
+        outcome operator()(const std::string& text) const {
+            return helio::test::reference_conversion(text, helio::number_format{});
         }
     };
     return std::visit(visitor{}, value);
@@ -90,25 +92,25 @@ outcome expected_raw(const port_value& value) {
 /// How one of the console's conversions of a reading came out.
 outcome outcome_of(const auto& convert) {
     try {
-        return {kind::integer, convert()};
+        return v(convert());
     } catch (const helio::overflow_error&) {
-        return {kind::out_of_range};
+        return too_large;
     } catch (const helio::conversion_error&) {
-        return {kind::not_a_number};
+        return no_number;
     }
 }
 
 /// What get_ttl must make of a raw reading: add 65536 (an overflow past 32 bits), keep the
 /// remainder of the division by 256; a reading below -65536 is refused as an overflow too.
 outcome expected_input_byte(const outcome& raw) {
-    if (raw.what != kind::integer) {
+    if (raw.what != outcome::kind::value) {
         return raw;
     }
-    const std::int64_t shifted = raw.value + 65536;
+    const std::int64_t shifted = std::int64_t{raw.value} + 65536;
     if (shifted > std::numeric_limits<std::int32_t>::max() || raw.value < -65536) {
-        return {kind::out_of_range};
+        return too_large;
     }
-    return {kind::integer, shifted % 256};
+    return v(static_cast<std::int32_t>(shifted % 256));
 }
 
 }  // namespace

@@ -31,13 +31,12 @@ const helio::number_format& format_for(std::uint8_t choice) {
 }
 
 helio::fuzz::outcome convert(const std::string& text, const helio::number_format& format) {
-    using kind = helio::fuzz::outcome::kind;
     try {
-        return {kind::integer,
-                helio::convert_consigne(text, helio::portable_text_to_integer(format))};
+        return helio::test::v(
+            helio::convert_consigne(text, helio::portable_text_to_integer(format)));
     } catch (const helio::entry_error& error) {
-        return {error.why() == helio::entry_error::reason::too_large ? kind::out_of_range
-                                                                     : kind::not_a_number};
+        return error.why() == helio::entry_error::reason::too_large ? helio::test::too_large
+                                                                    : helio::test::no_number;
     }
 }
 

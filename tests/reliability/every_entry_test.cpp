@@ -28,8 +28,8 @@ struct tally {
     std::size_t mismatch_count = 0;  ///< the first few are reported
 };
 
-ending expected_ending(const reference_number& reference) {
-    if (reference.what != reference_number::kind::integer) {
+ending expected_ending(const reading& reference) {
+    if (reference.what != reading::kind::value) {
         return ending::not_a_number;
     }
     return std::ranges::find(blade_codes, reference.value) != blade_codes.end()
@@ -39,18 +39,17 @@ ending expected_ending(const reference_number& reference) {
 
 /// The operator's message for a text that is no number, or one too large, in the words of
 /// the console.
-bool names_the_entry(const std::string& shown, const std::string& text,
-                     const reference_number& reference) {
+bool names_the_entry(const std::string& shown, const std::string& text, const reading& reference) {
     if (text.find_first_not_of(" \t") == std::string::npos) {
         return shown.starts_with("Aucune consigne n'est saisie.");
     }
-    const bool too_large = reference.what == reference_number::kind::out_of_range;
+    const bool too_large = reference == test::too_large;
     return shown.starts_with("La consigne \xC2\xAB " + text + " \xC2\xBB " +
                              (too_large ? "est un nombre trop grand." : "n'est pas un nombre"));
 }
 
 bool ended_as_expected(console_rig& rig, const press_record& press, const std::string& text,
-                       const reference_number& reference) {
+                       const reading& reference) {
     if (!press.handled || press.busy_after || press.live_instances_after != 0) {
         return false;
     }
@@ -74,7 +73,7 @@ bool ended_as_expected(console_rig& rig, const press_record& press, const std::s
 }
 
 void try_entry(console_rig& rig, const std::string& text, tally& counts) {
-    const reference_number reference = reference_conversion(text, english_us_numbers);
+    const reading reference = reference_conversion(text, english_us_numbers);
     rig.type(text);
     const press_record press = rig.press("Command10");
     ++counts.entries;

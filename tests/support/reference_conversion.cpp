@@ -11,8 +11,6 @@ namespace helio::test {
 
 namespace {
 
-using kind = reference_number::kind;
-
 /// Exponents are only ever compared with a few dozen; past this they are all "huge".
 constexpr std::int64_t exponent_cap = 1'000'000'000'000;
 
@@ -250,38 +248,38 @@ against_half compare_with_half(std::string_view fraction) {
                                                                         : against_half::above;
 }
 
-reference_number in_range(std::int64_t value) {
+reading in_range(std::int64_t value) {
     if (value < INT32_MIN || value > INT32_MAX) {
-        return {kind::out_of_range, 0};
+        return too_large;
     }
-    return {kind::integer, value};
+    return v(static_cast<std::int32_t>(value));
 }
 
-reference_number evaluate_radix(const number_text& number) {
+reading evaluate_radix(const number_text& number) {
     std::uint64_t value = 0;
     for (const char digit : number.integer_digits) {
         value = value * static_cast<std::uint64_t>(number.radix) +
                 static_cast<std::uint64_t>(digit_value(digit));
         if (value > UINT32_MAX) {
-            return {kind::out_of_range, 0};
+            return too_large;
         }
     }
-    return {kind::integer, value > INT32_MAX ? static_cast<std::int64_t>(value) - (1LL << 32)
-                                             : static_cast<std::int64_t>(value)};
+    return in_range(value > INT32_MAX ? static_cast<std::int64_t>(value) - (1LL << 32)
+                                      : static_cast<std::int64_t>(value));
 }
 
-reference_number evaluate_decimal(const number_text& number, bool negative) {
+reading evaluate_decimal(const number_text& number, bool negative) {
     const std::string mantissa = number.integer_digits + number.fraction_digits;
     const auto first = mantissa.find_first_not_of('0');
     if (first == std::string::npos) {
-        return {kind::integer, 0};
+        return v(0);
     }
     const std::string digits = mantissa.substr(first, mantissa.find_last_not_of('0') + 1 - first);
     // The decimal point stands `point` digits after the first significant one.
     const std::int64_t point = static_cast<std::int64_t>(number.integer_digits.size()) -
                                static_cast<std::int64_t>(first) + capped_exponent(number);
     if (point > 10) {
-        return {kind::out_of_range, 0};  // at least 10^10
+        return too_large;  // at least 10^10
     }
     std::int64_t whole = 0;
     for (std::int64_t i = 0; i < point; ++i) {
@@ -301,18 +299,18 @@ reference_number evaluate_decimal(const number_text& number, bool negative) {
 
 }  // namespace
 
-reference_number reference_conversion(std::string_view text, const number_format& format) {
+reading reference_conversion(std::string_view text, const number_format& format) {
     const std::vector<piece> pieces = cut(text, format);
     piece_reader reader(pieces);
     affixes around;
     read_prefix(reader, around);
     const std::optional<number_text> number = read_number(reader);
     if (!number || !read_suffix(reader, around)) {
-        return {};
+        return no_number;
     }
     const bool negative = around.minus || around.negative_after;
     if (around.open && !negative) {
-        return {};
+        return no_number;
     }
     return number->radix == 10 ? evaluate_decimal(*number, negative) : evaluate_radix(*number);
 }

@@ -3,22 +3,39 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "ttl/number_text.h"
 
 namespace helio::test {
 
-/// What a typed number comes to, worked out on the decimal digits themselves rather than
-/// on a binary floating-point value, so that it can judge the console's own conversion.
-struct reference_number {
-    enum class kind { integer, out_of_range, not_a_number };
+/// How a text reads: a 32-bit value, or one of the two failures.
+struct reading {
+    enum class kind { value, no_number, too_large };
+    kind what;
+    std::int32_t value = 0;
 
-    kind what = kind::not_a_number;
-    std::int64_t value = 0;  ///< the rounded integer, when `what` is integer
-
-    friend bool operator==(const reference_number&, const reference_number&) = default;
+    friend bool operator==(const reading&, const reading&) = default;
 };
+
+inline reading v(std::int32_t value) {
+    return {reading::kind::value, value};
+}
+inline const reading no_number{reading::kind::no_number};
+inline const reading too_large{reading::kind::too_large};
+
+inline std::string shown(const reading& r) {
+    switch (r.what) {
+        case reading::kind::value:
+            return std::to_string(r.value);
+        case reading::kind::no_number:
+            return "no number";
+        case reading::kind::too_large:
+            return "too large";
+    }
+    return "?";
+}
 
 /// The rule an operator's number follows in a locale that writes numbers as `format` says,
 /// the one the platform's conversion follows: the text is cut into its symbols first (a
@@ -33,7 +50,8 @@ struct reference_number {
 /// separator is a space, a plain one or either no-break space, each of those is that
 /// separator inside the number and a blank around it. The exact value is rounded to the
 /// nearest integer, a half to the even neighbour; outside the 32-bit signed range it is out
-/// of range.
-reference_number reference_conversion(std::string_view text, const number_format& format);
+/// of range. The reading is worked out on the decimal digits themselves rather than on a
+/// binary floating-point value, so that it can judge the console's own conversion.
+reading reference_conversion(std::string_view text, const number_format& format);
 
 }  // namespace helio::test

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/reference_conversion.h"
 #include "ttl/errors.h"
 #include "ttl/number_text.h"
 
@@ -14,31 +15,6 @@ namespace helio::test {
 /// How English (United States) and French write numbers, as Windows gives them.
 inline const number_format english_us_numbers{".", ",", "$"};
 inline const number_format french_numbers{",", "\xC2\xA0", "\xE2\x82\xAC"};  // no-break space, euro
-
-/// How a text reads: a value, or one of the two failures.
-struct reading {
-    enum class kind { value, no_number, too_large };
-    kind what;
-    std::int32_t value = 0;
-};
-
-inline reading v(std::int32_t value) {
-    return {reading::kind::value, value};
-}
-inline const reading no_number{reading::kind::no_number};
-inline const reading too_large{reading::kind::too_large};
-
-inline std::string shown(const reading& r) {
-    switch (r.what) {
-        case reading::kind::value:
-            return std::to_string(r.value);
-        case reading::kind::no_number:
-            return "no number";
-        case reading::kind::too_large:
-            return "too large";
-    }
-    return "?";
-}
 
 /// How text_to_int32 reads `text` in `format`.
 inline reading portable_reading(const std::string& text, const number_format& format) {
