@@ -101,6 +101,8 @@ class paint_counter final : public QObject {
 TEST_F(PanelViewTest, TheLampsArePaintedAgainDuringAWait) {
     paint_counter lamp_paints;
     find<lamp_row>("input_lamps")->installEventFilter(&lamp_paints);
+    // A window shown reaches the screen a little later: its first painting is not a repaint.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lamp_paints.paints > 0; }));
     std::vector<int> paints_seen;
     const test::keep_alive_probe probe(sim->model.context(),
                                        [&] { paints_seen.push_back(lamp_paints.paints); });
