@@ -122,21 +122,16 @@ struct bad_pulse {
 };
 
 TEST_F(ControllerTest, TheProtocolMonitorRecordsEveryKindOfBreach) {
+    using enum violation_kind;
     const bad_pulse cases[] = {
-        {"data changed with the strobe high",
-         {8, 10, 18, 16, 0},
-         violation_kind::data_changed_while_strobed},
-        {"strobe pattern changed while high",
-         {0, 2, 3, 0},
-         violation_kind::data_changed_while_strobed},
-        {"data dropped with the strobe", {8, 10, 0}, violation_kind::data_changed_while_strobed},
-        {"code and strobe in one write", {0, 10, 8, 0}, violation_kind::strobe_with_new_data},
-        {"high part with no low part",
-         {128, 129, 128, 0},
-         violation_kind::high_part_without_low_part},
-        {"unknown command code", {64, 66, 64, 0}, violation_kind::unknown_command},
-        {"low part with bits 6-7", {64, 67, 64, 0}, violation_kind::low_part_extra_bits},
-        {"value outside a byte", {256}, violation_kind::value_out_of_range},
+        {"data changed with the strobe high", {8, 10, 18, 16, 0}, data_changed_while_strobed},
+        {"strobe pattern changed while high", {0, 2, 3, 0}, data_changed_while_strobed},
+        {"data dropped with the strobe", {8, 10, 0}, data_changed_while_strobed},
+        {"code and strobe in one write", {0, 10, 8, 0}, strobe_with_new_data},
+        {"high part with no low part", {128, 129, 128, 0}, high_part_without_low_part},
+        {"unknown command code", {64, 66, 64, 0}, unknown_command},
+        {"low part with bits 6-7", {64, 67, 64, 0}, low_part_extra_bits},
+        {"value outside a byte", {256}, value_out_of_range},
     };
     for (const bad_pulse& pulse : cases) {
         manual_clock fresh_time;

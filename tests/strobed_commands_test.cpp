@@ -11,18 +11,7 @@
 namespace helio {
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
-
-/// One sequence run against scripted input states.
-class StrobedCommandTest : public ::testing::Test, protected test::scripted_sequence {
-  protected:
-    StrobedCommandTest() : scripted_sequence(/*with_reads=*/true) {}
-
-    void script(std::vector<std::int32_t> raw_reads) {
-        factory.script_reads({raw_reads.begin(), raw_reads.end()});
-    }
-};
 
 /// A sequence, the input states it reads in turn, and what it must send and log.
 struct sequence_case {
@@ -64,6 +53,12 @@ TEST(StrobedCommands, EachSendsItsCommandOnlyWhenNeededAndWaitsForItsOwnBit) {
          {"R 1", "R 1", "W 8", "W 10", "S1", "W 8", "W 0", "R 1", "R 3", "W 32", "W 34", "S1",
           "W 32", "W 0"},
          {"Bouton de visee active", visee}},
+        {"pusher, the button dropping while the mirror travels: the pulse goes, as decided",
+         actuate_pusher,
+         {1, 0, 0, 2},
+         {"R 1", "R 0", "W 8", "W 10", "S1", "W 8", "W 0", "R 0", "R 2", "W 32", "W 34", "S1",
+          "W 32", "W 0"},
+         {"Bouton de visee active", visee}},
     };
     for (const sequence_case& c : cases) {
         test::scripted_sequence run(/*with_reads=*/true);
@@ -72,13 +67,6 @@ TEST(StrobedCommands, EachSendsItsCommandOnlyWhenNeededAndWaitsForItsOwnBit) {
         EXPECT_THAT(run.ports.events, ElementsAreArray(c.events)) << c.what;
         EXPECT_THAT(run.log.lines, ElementsAreArray(c.lines)) << c.what;
     }
-}
-
-TEST_F(StrobedCommandTest, PusherDecidesTheInterlockOnceAtTheStart) {
-    // The button drops while the mirror travels: the pulse still goes, as decided.
-    script({1, 0, 0, 2});
-    actuate_pusher(context);
-    EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0, 32, 34, 32, 0));
 }
 
 }  // namespace
