@@ -244,7 +244,7 @@ TEST_F(PanelPresenterTest, TheSpeedSettingScalesTheTravelAndFollowsTheSimulator)
     EXPECT_EQ(sim->controller.travel_scale(), 0.7) << "no such line";
 }
 
-TEST_F(PanelPresenterTest, EachBreachOfTheProtocolIsListedOnceWithItsTime) {
+TEST_F(PanelPresenterTest, EachBreachIsListedOnceWithItsTimeAndTheListKeepsTheNewest) {
     EXPECT_EQ(text("violation_count"), "Aucune violation.");
     sim->time.advance(2500ms);
     sim->controller.write_outputs(10);  // strobe B raised with the code in one write
@@ -256,9 +256,8 @@ TEST_F(PanelPresenterTest, EachBreachOfTheProtocolIsListedOnceWithItsTime) {
     EXPECT_THAT(violations[1], HasSubstr("pendant un strobe"));
     draw();
     EXPECT_THAT(violations, SizeIs(2)) << "each breach listed once";
-}
 
-TEST_F(PanelPresenterTest, AFloodOfBreachesKeepsTheNewestInTheList) {
+    // A flood of them: the list keeps the newest.
     for (std::size_t i = 0; i < virtual_instrument::kept_violations; ++i) {
         sim->controller.write_outputs(0);
         sim->controller.write_outputs(10);

