@@ -21,34 +21,22 @@ TEST(TextToInt32, ReadsAsTheSystemDoesInEnglishAndFrench) {
 }
 
 TEST(TextToInt32, SpacesStandForASpaceLikeThousandsSeparator) {
+    const std::string no_break = "\xC2\xA0", narrow_no_break = "\xE2\x80\xAF";
     // As Qt gives the French one: a narrow no-break space.
-    const number_format narrow{",", "\xE2\x80\xAF", "\xE2\x82\xAC"};
-    for (const char* text : {"5 5",
-                             "5\xC2\xA0"
-                             "5",
-                             "5\xE2\x80\xAF"
-                             "5",
-                             "\xE2\x80\xAF"
-                             "55 "}) {
+    const number_format narrow{",", narrow_no_break, "\xE2\x82\xAC"};
+    for (const std::string& text : {std::string("5 5"), "5" + no_break + "5",
+                                    "5" + narrow_no_break + "5", narrow_no_break + "55 "}) {
         EXPECT_EQ(shown(portable_reading(text, narrow)), "55") << "'" << text << "'";
     }
-    EXPECT_EQ(shown(portable_reading("\xC2\xA0"
-                                     "5",
-                                     english_us_numbers)),
-              "no number")
+    EXPECT_EQ(shown(portable_reading(no_break + "5", english_us_numbers)), "no number")
         << "elsewhere no blank";
 }
 
 TEST(TextToInt32, SeparatorsOfSeveralBytes) {
-    const number_format arabic{"\xD9\xAB", "\xD9\xAC", ""};
-    EXPECT_EQ(shown(portable_reading("1\xD9\xAB"
-                                     "5",
-                                     arabic)),
-              "2");
-    EXPECT_EQ(shown(portable_reading("1\xD9\xAC"
-                                     "5",
-                                     arabic)),
-              "15");
+    const std::string decimal = "\xD9\xAB", thousands = "\xD9\xAC";
+    const number_format arabic{decimal, thousands, ""};
+    EXPECT_EQ(shown(portable_reading("1" + decimal + "5", arabic)), "2");
+    EXPECT_EQ(shown(portable_reading("1" + thousands + "5", arabic)), "15");
     EXPECT_EQ(shown(portable_reading("1\xD9", arabic)), "no number") << "half a separator";
 }
 
