@@ -24,7 +24,6 @@
 namespace helio {
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::EndsWith;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;

@@ -11,10 +11,12 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "console/panel_texts.h"
 #include "support/console_process.h"
 #include "support/every_button_script.h"
+#include "support/window_probe.h"
 #include "ttl/win32/wide_text.h"
 
 namespace helio {
@@ -127,11 +129,9 @@ TEST_F(ConsoleProgramTest, RefusedTheClassObjectTheConsoleSaysSoOnceAndTheAccess
                                        "n'a pas pu être obtenue (CoGetClassObject, code "
                                        "0x80004002"),
                             "W 0", "W 0"));
-    const std::vector<journal_entry> calls = parse_journal(test::read_lines(journal_path));
     std::vector<std::string> kinds;
-    for (const journal_entry& call : calls) {
-        kinds.push_back(call.kind);
-    }
+    std::ranges::transform(parse_journal(test::read_lines(journal_path)), std::back_inserter(kinds),
+                           &journal_entry::kind);
     EXPECT_THAT(kinds, ElementsAre("class-object-refused", "class-object", "new", "write",
                                    "release", "class-object", "new", "write", "release"))
         << "CoCreateInstance for every access, each its own object";
@@ -155,11 +155,8 @@ TEST_F(ConsoleProgramTest, SimulateOpensThePanelBesideForm1AndRunsOnTheBuiltInHe
     HWND panel = console.wait_for_window(win32::to_utf16(panel_titles::simulator), 10000);
     ASSERT_NE(panel, nullptr);
     EXPECT_TRUE(IsWindowVisible(panel));
-    RECT form_frame{};
-    RECT panel_frame{};
-    GetWindowRect(form, &form_frame);
-    GetWindowRect(panel, &panel_frame);
-    EXPECT_GE(panel_frame.left, form_frame.right) << "beside Form1, not over it";
+    EXPECT_GE(test::window_rect(panel).left, test::window_rect(form).right)
+        << "beside Form1, not over it";
     EXPECT_EQ(GetForegroundWindow(), form) << "the operator's window keeps the focus";
     EXPECT_EQ(children_captioned(panel, panel_captions::sighting_button), 1)
         << "with the virtual instrument";

@@ -76,8 +76,7 @@ class Form1WindowTest : public ::testing::Test {
 
 TEST_F(Form1WindowTest, TitleClientAreaInPixelsIconAndTheAboutItemInItsSystemMenu) {
     EXPECT_EQ(test::window_text(window.handle()), L"COMMANDES TTL HELIOGRAPHE");
-    RECT client;
-    GetClientRect(window.handle(), &client);
+    const RECT client = test::client_rect(window.handle());
     EXPECT_EQ(client.right, px(5205));
     EXPECT_EQ(client.bottom, px(5475));
 
@@ -95,15 +94,14 @@ TEST_F(Form1WindowTest, TitleClientAreaInPixelsIconAndTheAboutItemInItsSystemMen
     EXPECT_EQ(std::wstring(text.data()), to_utf16("À propos de la console…"));
 }
 
-TEST_F(Form1WindowTest, EveryControlSitsWhereTheTablePutsItWithItsCaptionAndFont) {
+TEST_F(Form1WindowTest, EveryControlSitsWhereTheTablePutsItWithItsCaptionFontAndTabOrder) {
+    std::vector<HWND> tab_stops;
     for (std::size_t i = 0; i < layout::controls.size(); ++i) {
         const layout::control_spec& item = layout::controls[i];
         HWND control = GetDlgItem(window.handle(), win32::form1_window::control_id(i));
         ASSERT_NE(control, nullptr) << item.name;
         EXPECT_EQ(control, window.control(item.name));
-        RECT place;
-        GetWindowRect(control, &place);
-        MapWindowPoints(nullptr, window.handle(), reinterpret_cast<POINT*>(&place), 2);
+        const RECT place = test::window_rect(control, window.handle());
         EXPECT_EQ(place.left, px(item.left)) << item.name;
         EXPECT_EQ(place.top, px(item.top)) << item.name;
         EXPECT_EQ(place.right - place.left, px(item.width)) << item.name;
@@ -115,22 +113,17 @@ TEST_F(Form1WindowTest, EveryControlSitsWhereTheTablePutsItWithItsCaptionAndFont
         EXPECT_EQ(_wcsicmp(test::window_class(control).c_str(), expected_class), 0) << item.name;
         EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), window.font())
             << item.name;
-    }
-    EXPECT_EQ(test::window_text(window.control("Label2")), L"Autre consigne (35 \u00E0 231):");
-}
-
-TEST_F(Form1WindowTest, TabMovesThroughTheControlsInTableOrder) {
-    std::vector<HWND> expected;
-    for (const layout::control_spec& item : layout::controls) {
         if (item.kind != layout::control_kind::label) {
-            expected.push_back(window.control(item.name));
+            tab_stops.push_back(control);
         }
     }
+    EXPECT_EQ(test::window_text(window.control("Label2")), L"Autre consigne (35 \u00E0 231):");
+
     std::vector<HWND> visited{GetNextDlgTabItem(window.handle(), nullptr, FALSE)};
-    while (visited.size() < expected.size()) {
+    while (visited.size() < tab_stops.size()) {
         visited.push_back(GetNextDlgTabItem(window.handle(), visited.back(), FALSE));
     }
-    EXPECT_EQ(visited, expected);
+    EXPECT_EQ(visited, tab_stops) << "Tab moves through the controls in table order";
 
     // The Tab key itself, as the program's message loop hands it to the dialog manager.
     SetFocus(window.control("Command8"));
@@ -216,8 +209,7 @@ TEST_F(Form1WindowTest, AClickDuringASequenceIsHandledAfterIt) {
 }
 
 TEST_F(Form1WindowTest, AFullLogScrollsSoThatTheNewestLineIsTheLastShown) {
-    RECT client;
-    GetClientRect(window.handle(), &client);
+    const RECT client = test::client_rect(window.handle());
     const int shown = client.bottom / window.line_height();
     for (int i = 0; i < shown; ++i) {
         model.log_line("WWWW");

@@ -13,7 +13,6 @@
 #include "support/panel_fixture.h"
 #include "support/simulated_console.h"
 #include "support/window_probe.h"
-#include "ttl/win32/wide_text.h"
 
 namespace helio {
 namespace {
@@ -100,23 +99,19 @@ TEST_F(PanelWindowTest, DuringAWaitTheLampsArePaintedAndItsSwitchesWaitForTheSeq
     EXPECT_TRUE(sim->controller.mirror().stuck()) << "handled once the sequence ended";
 }
 
-TEST_F(PanelWindowTest, StandsBesideForm1WithinTheWorkArea) {
+TEST_F(PanelWindowTest, StandsBesideForm1WithinTheWorkAreaAndClosingItOnlyHidesIt) {
     EXPECT_EQ(win32::window_text(panel.handle()), panel_titles::simulator);
     EXPECT_THAT(label("simulation_banner"), StartsWith("SIMULATION — aucun instrument"));
-    RECT form{};
-    RECT beside{};
+    const RECT form = test::window_rect(window.handle());
+    const RECT beside = test::window_rect(panel.handle());
     RECT work{};
-    GetWindowRect(window.handle(), &form);
-    GetWindowRect(panel.handle(), &beside);
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_GE(beside.left, form.right) << "on Form1's right, where the screen has room";
     EXPECT_EQ(beside.top, form.top);
     EXPECT_LE(beside.right, work.right);
     EXPECT_LE(beside.bottom, work.bottom);
     EXPECT_NE(GetActiveWindow(), panel.handle()) << "Form1 keeps the focus";
-}
 
-TEST_F(PanelWindowTest, ClosingThePanelOnlyHidesIt) {
     SendMessageW(panel.handle(), WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsWindow(panel.handle()));
     EXPECT_FALSE(IsWindowVisible(panel.handle()));

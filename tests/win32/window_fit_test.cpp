@@ -10,7 +10,6 @@
 #include <iostream>
 
 #include "console/form_layout.h"
-#include "console/panel_texts.h"
 #include "console/win32/control_factory.h"
 #include "console/win32/form1_window.h"
 #include "console/win32/lamp_painter.h"
@@ -33,9 +32,7 @@ screen_rect on_screen(HWND window, const RECT& rect) {
 }
 
 screen_rect client_on_screen(HWND window) {
-    RECT client{};
-    GetClientRect(window, &client);
-    return on_screen(window, client);
+    return on_screen(window, test::client_rect(window));
 }
 
 screen_size size_of(const RECT& rect) {
@@ -66,8 +63,7 @@ test::shown_control control_of(HWND control, screen_size room, screen_size text)
 test::shown_control button_of(HWND button) {
     RECT margin{};
     SendMessageW(button, BCM_GETTEXTMARGIN, 0, reinterpret_cast<LPARAM>(&margin));
-    RECT room{};
-    GetClientRect(button, &room);
+    RECT room = test::client_rect(button);
     InflateRect(&room, -GetSystemMetrics(SM_CXEDGE), -GetSystemMetrics(SM_CYEDGE));
     room = {room.left + margin.left, room.top + margin.top, room.right - margin.right,
             room.bottom - margin.bottom};
@@ -78,14 +74,11 @@ test::shown_control button_of(HWND button) {
 test::shown_control check_of(HWND check) {
     SIZE ideal{};
     EXPECT_TRUE(SendMessageW(check, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
-    RECT room{};
-    GetClientRect(check, &room);
-    return control_of(check, size_of(room), {ideal.cx, ideal.cy});
+    return control_of(check, size_of(test::client_rect(check)), {ideal.cx, ideal.cy});
 }
 
 test::shown_control static_of(HWND label) {
-    RECT room{};
-    GetClientRect(label, &room);
+    const RECT room = test::client_rect(label);
     const bool one_line = (GetWindowLongW(label, GWL_STYLE) & SS_CENTERIMAGE) != 0;
     const std::wstring text = test::window_text(label);
     return control_of(
@@ -113,8 +106,7 @@ test::shown_control combo_of(HWND combo) {
 /// The box, which holds what lies within it, and the band of its title, which nothing
 /// may cover.
 void add_box(HWND box, std::vector<test::shown_control>& into) {
-    RECT whole{};
-    GetClientRect(box, &whole);
+    const RECT whole = test::client_rect(box);
     test::shown_control frame = control_of(box, size_of(whole), {});
     frame.holds_others = true;
     into.push_back(frame);
@@ -130,8 +122,7 @@ void add_box(HWND box, std::vector<test::shown_control>& into) {
 void add_lamps(const win32::panel_window& panel, std::string_view name,
                const std::vector<std::string>& captions, std::vector<test::shown_control>& into) {
     HWND row = panel.control(name);
-    RECT whole{};
-    GetClientRect(row, &whole);
+    const RECT whole = test::client_rect(row);
     test::shown_control lamps = control_of(row, size_of(whole), {});
     lamps.name = std::string(name);
     lamps.holds_others = true;
@@ -171,10 +162,10 @@ void add_shown(HWND control, std::vector<test::shown_control>& into) {
 }
 
 test::shown_window shown(HWND window, std::string name, const std::vector<HWND>& controls) {
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    test::shown_window shown{
-        std::move(name), on_screen(nullptr, frame), client_on_screen(window), {}};
+    test::shown_window shown{std::move(name),
+                             on_screen(nullptr, test::window_rect(window)),
+                             client_on_screen(window),
+                             {}};
     for (HWND control : controls) {
         add_shown(control, shown.controls);
     }
@@ -230,8 +221,7 @@ TEST_F(WindowFit, EveryTextWholeNothingCoveredBothWindowsOnTheScreen) {
 /// What Windows does as a window is dragged to a monitor of another scale: it tells the
 /// window the new scale and suggests a frame of the old size scaled.
 void move_to_scale(HWND window, int from, int to) {
-    RECT frame{};
-    GetWindowRect(window, &frame);
+    const RECT frame = test::window_rect(window);
     RECT suggested{frame.left, frame.top, frame.left + MulDiv(frame.right - frame.left, to, from),
                    frame.top + MulDiv(frame.bottom - frame.top, to, from)};
     SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(to, to), reinterpret_cast<LPARAM>(&suggested));
@@ -246,9 +236,7 @@ TEST_F(WindowFit, BothWindowsFollowAMoveToAScreenOfAnotherScale) {
     test::pump_messages();
     EXPECT_EQ(window.dots_per_inch(), to);
     for (const layout::control_spec& item : layout::controls) {
-        RECT place{};
-        GetWindowRect(window.control(item.name), &place);
-        MapWindowPoints(nullptr, window.handle(), reinterpret_cast<POINT*>(&place), 2);
+        const RECT place = test::window_rect(window.control(item.name), window.handle());
         const RECT expected = win32::control_rectangle(item, to);
         EXPECT_TRUE(EqualRect(&place, &expected)) << item.name << " in twips at " << to;
     }

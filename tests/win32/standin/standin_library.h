@@ -67,8 +67,6 @@ class standin_library {
             std::chrono::nanoseconds(call<long long>("standin_blades_arrival")));
     }
 
-    const std::wstring& path() const { return path_; }
-
   private:
     /// Calls the DLL's function `name`; throws std::runtime_error when the DLL lacks it.
     template <class Result, class... Arguments>

@@ -74,6 +74,19 @@ std::wstring window_class(HWND window) {
     return name.data();
 }
 
+RECT client_rect(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    return client;
+}
+
+RECT window_rect(HWND window, HWND within) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    MapWindowPoints(nullptr, within, reinterpret_cast<POINT*>(&frame), 2);
+    return frame;
+}
+
 HWND find_shown_window(DWORD process, std::wstring_view title, std::wstring_view class_name) {
     window_search search{process, title, class_name};
     EnumWindows(find_shown, reinterpret_cast<LPARAM>(&search));

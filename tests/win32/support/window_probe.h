@@ -12,6 +12,10 @@ namespace helio::test {
 
 std::wstring window_text(HWND window);
 std::wstring window_class(HWND window);
+/// The window's client area, in its own coordinates.
+RECT client_rect(HWND window);
+/// The window's frame, in the client coordinates of `within`, or in the screen's without one.
+RECT window_rect(HWND window, HWND within = nullptr);
 
 /// A shown top-level window of `process`: by its title, or by its class when one is given.
 HWND find_shown_window(DWORD process, std::wstring_view title, std::wstring_view class_name = {});
