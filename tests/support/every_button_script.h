@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -111,6 +112,16 @@ inline std::vector<std::int32_t> written_values(const std::vector<std::string>& 
             values.push_back(std::stoi(line.substr(mark + 4)));
         }
     }
+    return values;
+}
+
+/// The bytes of the "W" lines `after` holds beyond those `before` held: what a press between
+/// the two readings of the transcript wrote.
+inline std::vector<std::int32_t> written_since(const std::vector<std::string>& before,
+                                               const std::vector<std::string>& after) {
+    std::vector<std::int32_t> values = written_values(after);
+    const std::size_t seen = std::min(written_values(before).size(), values.size());
+    values.erase(values.begin(), values.begin() + static_cast<std::ptrdiff_t>(seen));
     return values;
 }
 
