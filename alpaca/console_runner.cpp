@@ -3,71 +3,75 @@
 #include "alpaca/console_runner.h"
 
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "alpaca/command_errors.h"
-#include "console/go_procedure.h"
-#include "sequences/blade_positioning.h"
 #include "sequences/messages.h"
 
 namespace helio::alpaca {
 
-std::string command_label(const remote_command& command) {
-    switch (command.kind) {
-        case command_kind::move_blades:
-            return "Alpaca : GO " + std::to_string(get_consigne(command.position));
-        case command_kind::sighting:
-            return "Alpaca : VISEE";
-        case command_kind::ccd:
-            return "Alpaca : CCD";
-        case command_kind::pusher:
-            return "Alpaca : POUSSOIR";
-        case command_kind::reset_outputs:
-            return "Alpaca : INIT TTL output";
-        case command_kind::read_inputs:
-            break;
+namespace {
+
+/// The client's view of how the action ended.
+command_outcome outcome_for(const action_outcome& outcome) {
+    command_outcome told{.input_byte = outcome.input_byte};
+    if (outcome.error) {
+        told.error = error_for(outcome.error, outcome.message);
+    } else if (outcome.result == action_result::refused) {
+        // The pusher's interlock: the sequence ended normally, the pusher did not act.
+        told.error = {error_numbers::invalid_operation,
+                      std::string(messages::sighting_button_inactive)};
     }
-    return "Alpaca : lecture des entrées";
+    return told;
 }
 
-console_runner::console_runner(form1_model& model, ui_poster& poster, device_state& state)
-    : model_(model), poster_(poster), state_(state) {
-    model_.context().port.add_observer(*this);
-    model_.add_log_observer(*this);
+}  // namespace
+
+action client_action(action_kind kind, std::int32_t position) {
+    return {
+        .kind = kind, .origin = action_origin::network, .position = position, .asked_by = "Alpaca"};
+}
+
+console_runner::console_runner(instrument& device, ui_poster& poster, device_state& state)
+    : device_(device), poster_(poster), state_(state) {
+    device_.add_listener(*this,
+                         {event_kind::read, event_kind::blades_moving, event_kind::blades_arrived,
+                          event_kind::error_shown, event_kind::action_began});
 }
 
 console_runner::~console_runner() {
     *alive_ = false;
-    model_.remove_log_observer(*this);
-    model_.context().port.remove_observer(*this);
+    device_.remove_listener(*this);
 }
 
-void console_runner::submit(remote_command command, std::function<void(command_outcome)> done) {
-    const bool posted = poster_.post([this, alive = alive_, command, done] {
+void console_runner::submit(action what, std::function<void(command_outcome)> done) {
+    const bool posted = poster_.post([this, alive = alive_, what, done] {
         if (*alive) {
-            arrived(command, done);
+            arrived(what, done);
         }
     });
     if (!posted) {
-        abandon(command);
+        abandon(what);
         done({{error_numbers::console_failure,
                "La console n'a pas pu prendre la commande : sa file de messages est pleine."}});
     }
 }
 
-void console_runner::arrived(const remote_command& command, const completion& done) {
-    if (command.kind == command_kind::read_inputs) {
+void console_runner::arrived(action what, const completion& done) {
+    if (what.kind == action_kind::read_inputs && device_.working()) {
         read_inputs(done);
-    } else {
-        // One instrument, one queue: behind the running sequence and whatever waits for it.
-        model_.submit(queued(command, done));
+        return;
     }
+    // One instrument, one queue: behind the running sequence and whatever waits for it.
+    device_.submit(std::move(what), [alive = alive_, done](const action_outcome& outcome) {
+        if (*alive) {  // else the server is gone, and the client with it
+            done(outcome_for(outcome));
+        }
+    });
 }
 
 void console_runner::read_inputs(const completion& done) {
-    if (!model_.working()) {
-        model_.submit(queued({command_kind::read_inputs}, done));
-        return;
-    }
     // The port belongs to the running sequence (or the operator is being told how one
     // failed): what it read last is the state now.
     command_outcome outcome;
@@ -80,77 +84,38 @@ void console_runner::read_inputs(const completion& done) {
     done(outcome);
 }
 
-instrument_command console_runner::queued(const remote_command& command, const completion& done) {
-    auto outcome = std::make_shared<command_outcome>();
-    return {
-        command_label(command),
-        [this, alive = alive_, command, done, outcome] {
-            if (!*alive) {
-                return;  // the server is gone, and the client with it
-            }
-            observers_.notify(
-                [&](remote_command_observer& o) { o.remote_command_started(command); });
-            if (command.kind == command_kind::move_blades) {
-                state_.remote_move_starting(command.position);
-            }
-            refused_ = false;
-            if (command.kind == command_kind::read_inputs) {
-                outcome->input_byte = model_.context().port.get_ttl();
-            } else {
-                sequence_of(command)();
-            }
-            if (refused_) {
-                // The pusher's interlock: the sequence ended normally, the pusher did not act.
-                outcome->error = {error_numbers::invalid_operation,
-                                  std::string(messages::sighting_button_inactive)};
-            }
-            observers_.notify(
-                [&](remote_command_observer& o) { o.remote_command_ended(command, *outcome); });
-            done(*outcome);
-        },
-        [this, alive = alive_, command, done, outcome](const std::exception_ptr& error,
-                                                       const std::string& message) {
-            if (!*alive) {
-                return;
-            }
-            outcome->error = error_for(error, message);
-            observers_.notify(
-                [&](remote_command_observer& o) { o.remote_command_ended(command, *outcome); });
-            done(*outcome);
-        },
-    };
-}
-
-std::function<void()> console_runner::sequence_of(const remote_command& command) {
-    switch (command.kind) {
-        case command_kind::move_blades:
-            return [this, position = command.position] {
-                go_to_code(model_.context(), get_consigne(position));
-            };
-        case command_kind::sighting:
-            return [this] { model_.Command1_Click(); };
-        case command_kind::ccd:
-            return [this] { model_.Command2_Click(); };
-        case command_kind::pusher:
-            return [this] { model_.Command3_Click(); };
-        case command_kind::reset_outputs:
-            return [this] { model_.Command9_Click(); };
-        case command_kind::read_inputs:
-            break;
-    }
-    return [] {};
-}
-
-void console_runner::abandon(const remote_command& command) {
-    if (command.kind == command_kind::move_blades) {
+void console_runner::abandon(const action& what) {
+    if (what.kind == action_kind::go_to) {
         state_.remote_move_abandoned();
     }
 }
 
-void console_runner::line_logged(const std::string& text) {
-    // The pusher's interlock: the sequence ends normally, but the pusher did not act.
-    if (text == messages::sighting_button_inactive) {
-        refused_ = true;
+void console_runner::on_event(const instrument_event& event) {
+    switch (event.kind) {
+        case event_kind::read:
+            latest_input_ = event.value;
+            break;
+        case event_kind::action_began:
+            if (event.origin == action_origin::network && event.action == action_kind::go_to) {
+                state_.remote_move_starting(event.value);
+            }
+            break;
+        case event_kind::blades_moving:
+            state_.blades_moving(event.value);
+            break;
+        case event_kind::blades_arrived:
+            state_.blades_arrived(event.value);
+            break;
+        case event_kind::error_shown:
+            // Only a sequence that was moving the blades leaves them somewhere unknown (the
+            // state knows whether they were); an error found outside any action (the
+            // component out of reach at start) moved nothing.
+            if (event.error != nullptr) {
+                state_.blades_failed(error_for(*event.error, std::string(event.text)));
+            }
+            break;
+        default:
+            break;
     }
 }
 

@@ -6,68 +6,44 @@
 #include <functional>
 #include <memory>
 #include <optional>
-#include <string>
 
 #include "alpaca/device_state.h"
 #include "alpaca/remote_command.h"
 #include "alpaca/ui_poster.h"
-#include "console/form1_model.h"
-#include "ttl/port_access.h"
+#include "instrument/instrument.h"
 
 namespace helio::alpaca {
 
-/// The command as the console's trace and the panel's transcript name it, beside a press's
-/// "Command1": "Alpaca : GO 178", "Alpaca : VISEE".
-std::string command_label(const remote_command& command);
-
-/// Told of each command a client has the console run, as it starts and as it ends, on the
-/// console's thread (the maintainer's transcript lists them).
-class remote_command_observer {
+/// The instrument as the remote devices reach it: each action is posted to the instrument's
+/// thread, where it joins the queue of presses (one that arrives while a sequence runs waits
+/// for it to end) and runs as the button's press runs, with the same bytes on the port and
+/// the same lines in the log. A read of the input lines is one read between sequences, or
+/// during one the latest read. It also follows every move of the blades, from a button or
+/// from a client, so that the shared state's Position never claims a slot the console does
+/// not know.
+class console_runner final : public console_link, private event_listener {
   public:
-    virtual ~remote_command_observer() = default;
-    virtual void remote_command_started(const remote_command& /*command*/) {}
-    virtual void remote_command_ended(const remote_command& /*command*/,
-                                      const command_outcome& /*outcome*/) {}
-};
-
-/// The console as the remote devices reach it: each command is posted to the console's
-/// thread, where it joins the queue of presses (a command that arrives while a sequence
-/// runs waits for it to end) and runs as the button's press runs, with the same bytes on
-/// the port and the same lines in the log. A read of the input lines is one read between
-/// sequences, or during one the latest read.
-class console_runner final : public console_link, private port_observer, private log_observer {
-  public:
-    console_runner(form1_model& model, ui_poster& poster, device_state& state);
+    console_runner(instrument& device, ui_poster& poster, device_state& state);
     ~console_runner() override;
 
     console_runner(const console_runner&) = delete;
     console_runner& operator=(const console_runner&) = delete;
 
-    void submit(remote_command command, std::function<void(command_outcome)> done) override;
-
-    void add_observer(remote_command_observer& observer) { observers_.add(observer); }
-    void remove_observer(remote_command_observer& observer) { observers_.remove(observer); }
+    void submit(action what, std::function<void(command_outcome)> done) override;
 
   private:
     using completion = std::function<void(command_outcome)>;
 
-    void arrived(const remote_command& command, const completion& done);
+    void arrived(action what, const completion& done);
     void read_inputs(const completion& done);
-    /// The command as the console's queue runs it, reporting to `done` either way.
-    instrument_command queued(const remote_command& command, const completion& done);
-    std::function<void()> sequence_of(const remote_command& command);
-    void abandon(const remote_command& command);
+    void abandon(const action& what);
+    void on_event(const instrument_event& event) override;
 
-    void input_read(std::int32_t input_byte) override { latest_input_ = input_byte; }
-    void line_logged(const std::string& text) override;
-
-    form1_model& model_;
+    instrument& device_;
     ui_poster& poster_;
     device_state& state_;
-    observer_list<remote_command_observer> observers_;
     std::optional<std::int32_t> latest_input_;
-    bool refused_ = false;  ///< the running command's sequence declined to act
-    /// Work already posted may reach the console's thread after this runner is gone.
+    /// Work already posted may reach the instrument's thread after this runner is gone.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
 

@@ -4,14 +4,9 @@
 
 #include <utility>
 
+#include "sequences/setpoints.h"
+
 namespace helio::alpaca {
-
-namespace {
-
-/// The blades' position -10 to +10 is the filter wheel's slot 0 to 20.
-constexpr std::int32_t first_slot_position = -10;
-
-}  // namespace
 
 bool device_state::connected(device_kind device) const {
     const std::scoped_lock lock(mutex_);
@@ -30,7 +25,8 @@ device_state::position_answer device_state::blade_position() const {
     }
     switch (blades_) {
         case blade_place::arrived:
-            return {blade_position_ - first_slot_position, {}};
+            // The wheel's slots are the setpoint table's entries, in order.
+            return {static_cast<std::int32_t>(setpoint_index(blade_position_).value_or(0)), {}};
         case blade_place::failed:
             return {-1, blade_failure_};
         default:

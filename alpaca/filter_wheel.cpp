@@ -22,7 +22,10 @@ constexpr device_identity identity{
     3,
 };
 
-constexpr std::int32_t centre_slot = 10;
+/// A slot is the index of its entry in the setpoint table.
+std::size_t to_index(std::int32_t slot) {
+    return static_cast<std::size_t>(slot);
+}
 
 nlohmann::json slot_names() {
     nlohmann::json names = nlohmann::json::array();
@@ -51,7 +54,7 @@ void move_to_slot(device_context& context, std::int32_t slot, const member_answe
     // Position reads -1 from this answer on, until the blades report; how the move ended
     // is Position's to tell.
     context.state.remote_move_posted();
-    context.console.submit({command_kind::move_blades, slot - centre_slot},
+    context.console.submit(client_action(action_kind::go_to, position_at(to_index(slot))),
                            [](const command_outcome&) {});
     answer({});
 }
@@ -69,7 +72,7 @@ nlohmann::json device_state_list(device_state& state) {
 }  // namespace
 
 std::string slot_name(std::int32_t slot) {
-    const std::int32_t position = slot - centre_slot;
+    const std::int32_t position = position_at(to_index(slot));
     if (position == 0) {
         return "Centre Raie";
     }

@@ -4,9 +4,8 @@
 
 namespace helio::alpaca {
 
-remote_access::remote_access(form1_model& model, ui_poster& poster, const server_endpoint& endpoint)
-    : tracker_(model, state_),
-      runner_(model, poster, state_),
+remote_access::remote_access(instrument& device, ui_poster& poster, const server_endpoint& endpoint)
+    : runner_(device, poster, state_),
       router_(state_, runner_, computer_name()),
       server_(endpoint, [this](const http_request& request, const reply_sink& sink) {
           router_.handle(request, sink);

@@ -5,31 +5,28 @@
 #include <string>
 
 #include "alpaca/alpaca_server.h"
-#include "alpaca/blade_tracker.h"
 #include "alpaca/console_runner.h"
 #include "alpaca/device_state.h"
 #include "alpaca/request_router.h"
 #include "alpaca/server_endpoint.h"
 #include "alpaca/ui_poster.h"
-#include "console/form1_model.h"
+#include "instrument/instrument.h"
 
 namespace helio::alpaca {
 
 /// The console's Alpaca device, in service while it lives: FilterWheel 0 and Switch 0
-/// served on `endpoint` (and discovery on the same address), every command run on the
-/// console's thread through `poster`, in the same queue as the buttons. Built and destroyed
-/// on the console's thread.
+/// served on `endpoint` (and discovery on the same address), every action run on the
+/// instrument's thread through `poster`, in the same queue as the buttons. Built and
+/// destroyed on the instrument's thread.
 class remote_access {
   public:
-    remote_access(form1_model& model, ui_poster& poster, const server_endpoint& endpoint);
+    remote_access(instrument& device, ui_poster& poster, const server_endpoint& endpoint);
 
     const server_endpoint& listening() const { return server_.listening(); }
     const std::string& discovery_problem() const { return server_.discovery_problem(); }
-    console_runner& runner() { return runner_; }
 
   private:
     device_state state_;
-    blade_tracker tracker_;
     console_runner runner_;
     request_router router_;
     alpaca_server server_;  // last: stopped first, before what it reaches

@@ -37,19 +37,19 @@ struct switch_spec {
     std::string_view description;
     bool can_write;  ///< and so can change asynchronously
     reading how_read;
-    std::optional<command_kind> set_true;
-    std::optional<command_kind> set_false;
+    std::optional<action_kind> set_true;
+    std::optional<action_kind> set_false;
 };
 
 constexpr std::array<switch_spec, switch_count> switches{{
     {"Miroir VISEE / CCD",
      "Miroir à deux positions, boutons VISEE et CCD : faux en position de visée, vrai en "
      "position CCD (entrées TTL bits 1 et 2).",
-     true, reading::mirror, command_kind::ccd, command_kind::sighting},
+     true, reading::mirror, action_kind::ccd, action_kind::sighting},
     {"POUSSOIR",
      "Poussoir, bouton POUSSOIR : vrai lance la séquence du poussoir, refusée quand le bouton "
      "de visée n'est pas actif ; se relit toujours faux.",
-     true, reading::momentary, command_kind::pusher, std::nullopt},
+     true, reading::momentary, action_kind::pusher, std::nullopt},
     {"Bouton de visee",
      "Bouton de visée de l'opérateur (entrée TTL bit 0) : vrai quand il est actif et que le "
      "poussoir est permis. Lecture seule.",
@@ -57,7 +57,7 @@ constexpr std::array<switch_spec, switch_count> switches{{
     {"INIT TTL output",
      "Remise à zéro des sorties TTL, bouton INIT TTL output : vrai écrit 0 sur le port ; se "
      "relit toujours faux.",
-     true, reading::momentary, command_kind::reset_outputs, std::nullopt},
+     true, reading::momentary, action_kind::reset_outputs, std::nullopt},
 }};
 
 /// The switch a request names, or why it names none.
@@ -106,7 +106,7 @@ void answer_state(device_context& context, const switch_spec& spec, bool as_valu
         deliver(value_of(false));
         return;
     }
-    context.console.submit({command_kind::read_inputs},
+    context.console.submit(client_action(action_kind::read_inputs),
                            [&spec, deliver](const command_outcome& outcome) {
                                if (outcome.error) {
                                    deliver({std::nullopt, outcome.error});
@@ -117,31 +117,32 @@ void answer_state(device_context& context, const switch_spec& spec, bool as_valu
 }
 
 /// What setting `spec` to `state` runs on the instrument, if anything.
-std::optional<command_kind> command_for(const switch_spec& spec, bool state) {
+std::optional<action_kind> command_for(const switch_spec& spec, bool state) {
     return state ? spec.set_true : spec.set_false;
 }
 
 /// SetSwitch and SetSwitchValue: answers once the sequence has ended.
 void set_now(device_context& context, const switch_spec& spec, bool state, member_answer answer) {
-    const std::optional<command_kind> command = command_for(spec, state);
+    const std::optional<action_kind> command = command_for(spec, state);
     if (!command) {
         answer({});
         return;
     }
-    context.console.submit({*command}, [answer](const command_outcome& outcome) {
+    context.console.submit(client_action(*command), [answer](const command_outcome& outcome) {
         answer({std::nullopt, outcome.error});
     });
 }
 
 /// SetAsync and SetAsyncValue: answers at once; StateChangeComplete tells the end.
 void set_later(device_context& context, std::size_t id, bool state, member_answer answer) {
-    const std::optional<command_kind> command = command_for(switches[id], state);
+    const std::optional<action_kind> command = command_for(switches[id], state);
     if (command) {
         device_state& shared = context.state;
         shared.change_posted(id);
-        context.console.submit({*command}, [&shared, id](const command_outcome& outcome) {
-            shared.change_ended(id, outcome.error);
-        });
+        context.console.submit(client_action(*command),
+                               [&shared, id](const command_outcome& outcome) {
+                                   shared.change_ended(id, outcome.error);
+                               });
     }
     answer({});
 }
@@ -298,7 +299,7 @@ served_device switch_bank(device_context& context) {
                        true,
                        [&context](const std::vector<argument>&, member_answer answer) {
                            context.console.submit(
-                               {command_kind::read_inputs},
+                               client_action(action_kind::read_inputs),
                                [&context, answer](const command_outcome& read) {
                                    answer(value_of(device_state_list(context.state, read)));
                                });

@@ -26,15 +26,21 @@ console_parts::console_parts(const console_options& options, const panel_plan& p
                              std::unique_ptr<text_to_integer> conversion, alpaca::ui_poster& poster,
                              std::ostream* notice)
     : port_(factory, format),
-      model_(port_, time, format.decimal_separator, std::move(conversion)),
-      trace_(options.trace_path, model_),
-      monitor_(model_),
-      remote_(built_if<alpaca::remote_access>(options.alpaca.has_value(), model_, poster,
+      device_(port_, time, format.decimal_separator, std::move(conversion)),
+      model_(device_),
+      trace_(options.trace_path, device_),
+      monitor_(device_),
+      remote_(built_if<alpaca::remote_access>(options.alpaca.has_value(), device_, poster,
                                               options.alpaca.value_or(alpaca::server_endpoint{}))),
-      report_(alpaca::report_in(monitor_, remote_)),
-      instrument_(built_if<virtual_instrument>(plan.shows_virtual_instrument, simulated)),
-      presenter_(model_, monitor_, instrument_ ? &*instrument_ : nullptr, plan.title) {
-    if (remote_ && notice != nullptr) {
+      simulated_(built_if<virtual_instrument>(plan.shows_virtual_instrument, simulated)),
+      presenter_(device_, monitor_, simulated_ ? &*simulated_ : nullptr, plan.title) {
+    if (!remote_) {
+        alpaca::report_server_off(monitor_);
+        return;
+    }
+    alpaca::report_server_on(monitor_, endpoint_text(remote_->listening()),
+                             remote_->discovery_problem());
+    if (notice != nullptr) {
         *notice << alpaca::service_notice(*remote_) << std::flush;
     }
 }

@@ -7,8 +7,8 @@
 #include <ostream>
 #include <string>
 
-#include "alpaca/monitor_report.h"
 #include "alpaca/remote_access.h"
+#include "alpaca/server_status.h"
 #include "alpaca/ui_poster.h"
 #include "app/command_line.h"
 #include "app/instrument_choice.h"
@@ -17,6 +17,7 @@
 #include "console/line_monitor.h"
 #include "console/panel_presenter.h"
 #include "console/virtual_instrument.h"
+#include "instrument/instrument.h"
 #include "simulator/simulated_component_factory.h"
 #include "ttl/clock.h"
 #include "ttl/port_access.h"
@@ -25,9 +26,9 @@
 namespace helio {
 
 /// Everything the console is behind its windows, the same on every platform, each part
-/// built after what it watches and gone before it: the port on `factory`, Form1's model,
-/// the trace asked for, the panel's monitor, the Alpaca device when asked for (its address
-/// told on `notice`, if given) and the panel's report of it, the virtual instrument of
+/// built after what it listens to and gone before it: the port on `factory`, the instrument,
+/// Form1's model, the trace asked for, the panel's monitor, the Alpaca device when asked for
+/// (its address told on `notice`, if given, and in the monitor), the virtual instrument of
 /// `simulated` when the panel shows one, and the panel's presenter.
 class console_parts {
   public:
@@ -40,17 +41,18 @@ class console_parts {
     console_parts(const console_parts&) = delete;
     console_parts& operator=(const console_parts&) = delete;
 
+    helio::instrument& device() { return device_; }
     form1_model& model() { return model_; }
     panel_presenter& presenter() { return presenter_; }
 
   private:
     port_access port_;
+    helio::instrument device_;
     form1_model model_;
     trace_sink trace_;
     line_monitor monitor_;
     std::optional<alpaca::remote_access> remote_;
-    std::unique_ptr<alpaca::monitor_report> report_;
-    std::optional<virtual_instrument> instrument_;
+    std::optional<virtual_instrument> simulated_;
     panel_presenter presenter_;
 };
 

@@ -17,13 +17,13 @@
 #include "app/instrument_choice.h"
 #include "app/program_identity.h"
 #include "app/version.h"
-#include "console/component_messages.h"
 #include "console/form1_model.h"
 #include "console/form_layout.h"
 #include "console/win32/console_loop.h"
 #include "console/win32/form1_window.h"
 #include "console/win32/panel_window.h"
 #include "console/win32/user_locale.h"
+#include "instrument/component_messages.h"
 #include "simulator/heliograph_controller.h"
 #include "simulator/simulated_component_factory.h"
 #include "ttl/clock.h"
@@ -71,14 +71,14 @@ void tell(const std::string& text, bool is_error) {
 /// On the instrument: says once, before any press, when the registry shows the I/O
 /// component out of reach (in the trace, the panel's monitor and Form1's title), and tells
 /// the panel if the accesses have to fall back to CoCreateInstance.
-void watch_component(helio::win32::com_io_factory& component, helio::form1_model& model,
+void watch_component(helio::win32::com_io_factory& component, helio::instrument& device,
                      helio::win32::form1_window& window) {
-    component.on_fallback([&model](const helio::io_error& why) {
-        model.report_error(helio::class_object_fallback_note(why));
+    component.on_fallback([&device](const helio::io_error& why) {
+        device.report_error(helio::class_object_fallback_note(why));
     });
     if (const auto warning =
             helio::registration_warning(helio::win32::look_up_component_registration())) {
-        model.report_error(*warning);
+        device.report_error(*warning);
         window.warn_in_title(helio::unreachable_title_warning);
     }
 }
@@ -111,7 +111,7 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
     helio::win32::show_program_identity(window.handle(), instance);
     helio::win32::console_loop loop(window);
     if (kind == helio::instrument_kind::real_device) {
-        watch_component(component, model, window);
+        watch_component(component, console.device(), window);
     }
 
     std::optional<helio::win32::panel_window> panel;  // built the first time it is opened

@@ -9,15 +9,15 @@
 #include <stdexcept>
 #include <string>
 
-#include "console/form1_model.h"
 #include "console/trace_writer.h"
+#include "instrument/instrument.h"
 
 namespace helio {
 
 /// The trace the maintainer asked for (--trace), written while it lives.
 class trace_sink {
   public:
-    trace_sink(const std::optional<std::string>& path, form1_model& model) {
+    trace_sink(const std::optional<std::string>& path, instrument& device) {
         if (!path) {
             return;
         }
@@ -29,7 +29,7 @@ class trace_sink {
             }
             out = file_.get();
         }
-        writer_.emplace(*out, model);
+        writer_.emplace(*out, device);
     }
 
     trace_sink(const trace_sink&) = delete;

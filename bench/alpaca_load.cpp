@@ -139,16 +139,16 @@ double percentile(std::vector<double> values, double fraction) {
 }
 
 /// The paints of Form1 and the waits for the blades, on the console's clock.
-class paint_timeline final : public QObject, private helio::wait_observer {
+class paint_timeline final : public QObject, private helio::event_listener {
   public:
-    paint_timeline(const helio::clock& time, helio::form1_model& model, Form1& window)
-        : time_(time), model_(model), window_(window) {
-        model_.context().wait_observers.add(*this);
+    paint_timeline(const helio::clock& time, helio::instrument& device, Form1& window)
+        : time_(time), device_(device), window_(window) {
+        device_.add_listener(*this, {helio::event_kind::wait_began, helio::event_kind::wait_ended});
         window_.installEventFilter(this);
     }
     ~paint_timeline() override {
         window_.removeEventFilter(this);
-        model_.context().wait_observers.remove(*this);
+        device_.remove_listener(*this);
     }
 
     /// The longest interval between repaints within a wait, the wait's bounds counting.
@@ -164,14 +164,15 @@ class paint_timeline final : public QObject, private helio::wait_observer {
     }
 
   private:
-    void wait_began(const helio::status_wait&) override {
-        waiting_ = true;
-        last_ = time_.now();
-    }
-    void wait_ended(const helio::status_wait&, helio::clock::duration, bool) override {
-        note(time_.now());
-        waiting_ = false;
-        ++waits;
+    void on_event(const helio::instrument_event& event) override {
+        if (event.kind == helio::event_kind::wait_began) {
+            waiting_ = true;
+            last_ = time_.now();
+        } else {
+            note(time_.now());
+            waiting_ = false;
+            ++waits;
+        }
     }
     void note(helio::clock::time_point now) {
         longest_gap_ms = std::max(longest_gap_ms,
@@ -180,7 +181,7 @@ class paint_timeline final : public QObject, private helio::wait_observer {
     }
 
     const helio::clock& time_;
-    helio::form1_model& model_;
+    helio::instrument& device_;
     Form1& window_;
     bool waiting_ = false;
     helio::clock::time_point last_{};
@@ -198,9 +199,9 @@ int main(int argc, char* argv[]) {
 
     helio::bench::simulated_console sim(QLocale::system().decimalPoint().toStdString());
     Form1 window(sim.model);
-    paint_timeline paints(sim.time, sim.model, window);
+    paint_timeline paints(sim.time, sim.device, window);
     helio::alpaca::qt_poster poster;
-    helio::alpaca::remote_access access(sim.model, poster, {"127.0.0.1", 0});
+    helio::alpaca::remote_access access(sim.device, poster, {"127.0.0.1", 0});
     window.show();
     {  // the wheel connected, and at the line centre: Position is then known
         helio::test::http_client setup(access.listening().address, access.listening().port);

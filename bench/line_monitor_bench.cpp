@@ -14,7 +14,7 @@ namespace {
 
 void write_output_watched(benchmark::State& state) {
     simulated_console console;
-    const line_monitor monitor(console.model);
+    const line_monitor monitor(console.device);
     for (auto _ : state) {
         console.port.write_output(0);
     }
@@ -23,7 +23,7 @@ BENCHMARK(write_output_watched);
 
 void get_ttl_watched(benchmark::State& state) {
     simulated_console console;
-    const line_monitor monitor(console.model);
+    const line_monitor monitor(console.device);
     for (auto _ : state) {
         benchmark::DoNotOptimize(console.port.get_ttl());
     }

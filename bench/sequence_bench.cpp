@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Heliograph console developers
 // SPDX-License-Identifier: MIT
 //
-// Each button's handler on the simulated heliograph with instant mechanisms. The port
+// Each button's press on the simulated heliograph with instant mechanisms. The port
 // accesses it makes are counted once, in a run of their own, and reported as counters so
 // that bench/run can set the handler against the sum of those accesses measured alone.
 #include <benchmark/benchmark.h>
@@ -15,12 +15,18 @@ namespace {
 
 using sim::mirror_place;
 
-/// Counts what a handler does on the lines.
-class access_counter final : public port_observer {
+/// Counts what a press does on the lines.
+class access_counter final : public event_listener {
   public:
-    void output_written(std::int32_t /*value*/) override { ++writes; }
-    void input_read(std::int32_t /*input_byte*/) override { ++reads; }
-    void spun(std::int32_t count) override { spins += count; }
+    void on_event(const instrument_event& event) override {
+        if (event.kind == event_kind::written) {
+            ++writes;
+        } else if (event.kind == event_kind::read) {
+            ++reads;
+        } else if (event.kind == event_kind::spun) {
+            spins += event.value;
+        }
+    }
 
     int writes = 0;
     int reads = 0;
@@ -45,7 +51,7 @@ struct start_state {
     std::string_view consigne = "";
 };
 
-void button(benchmark::State& state, void (form1_model::*handler)(), start_state start) {
+void button(benchmark::State& state, std::string_view control, start_state start) {
     simulated_console console;
     console.controller.set_travel_scale(0);
     console.model.Text1_Change(start.consigne);
@@ -53,15 +59,15 @@ void button(benchmark::State& state, void (form1_model::*handler)(), start_state
 
     access_counter counted;
     start.before_each_run(console.controller);
-    console.port.add_observer(counted);
-    (console.model.*handler)();
-    console.port.remove_observer(counted);
+    console.device.add_listener(counted);
+    console.model.press(control);
+    console.device.remove_listener(counted);
 
     for (auto _ : state) {
         start.before_each_run(console.controller);
-        (console.model.*handler)();
+        console.model.press(control);
     }
-    if (!console.controller.monitor().clean()) {
+    if (!console.controller.violations().clean()) {
         state.SkipWithError("the simulated controller saw a protocol breach");
     }
     state.counters["writes"] = counted.writes;
@@ -73,19 +79,18 @@ const start_state from_ccd{.before_each_run = mirror_at_ccd};
 const start_state from_sighting{.before_each_run = mirror_at_sighting};
 const start_state as_it_is{};
 
-BENCHMARK_CAPTURE(button, Command1_VISEE, &form1_model::Command1_Click, from_ccd);
-BENCHMARK_CAPTURE(button, Command1_VISEE_already_there, &form1_model::Command1_Click,
+BENCHMARK_CAPTURE(button, Command1_VISEE, "Command1", from_ccd);
+BENCHMARK_CAPTURE(button, Command1_VISEE_already_there, "Command1",
                   start_state{.once = mirror_at_sighting});
-BENCHMARK_CAPTURE(button, Command2_CCD, &form1_model::Command2_Click, from_sighting);
-BENCHMARK_CAPTURE(button, Command3_POUSSOIR, &form1_model::Command3_Click, from_ccd);
-BENCHMARK_CAPTURE(button, Command4_blades_minus_10, &form1_model::Command4_Click, as_it_is);
-BENCHMARK_CAPTURE(button, Command5_blades_plus_10, &form1_model::Command5_Click, as_it_is);
-BENCHMARK_CAPTURE(button, Command6_blades_centre, &form1_model::Command6_Click, as_it_is);
-BENCHMARK_CAPTURE(button, Command7_blades_minus_5, &form1_model::Command7_Click, as_it_is);
-BENCHMARK_CAPTURE(button, Command8_blades_plus_5, &form1_model::Command8_Click, as_it_is);
-BENCHMARK_CAPTURE(button, Command9_INIT, &form1_model::Command9_Click, as_it_is);
-BENCHMARK_CAPTURE(button, Command10_GO_178, &form1_model::Command10_Click,
-                  start_state{.consigne = "178"});
+BENCHMARK_CAPTURE(button, Command2_CCD, "Command2", from_sighting);
+BENCHMARK_CAPTURE(button, Command3_POUSSOIR, "Command3", from_ccd);
+BENCHMARK_CAPTURE(button, Command4_blades_minus_10, "Command4", as_it_is);
+BENCHMARK_CAPTURE(button, Command5_blades_plus_10, "Command5", as_it_is);
+BENCHMARK_CAPTURE(button, Command6_blades_centre, "Command6", as_it_is);
+BENCHMARK_CAPTURE(button, Command7_blades_minus_5, "Command7", as_it_is);
+BENCHMARK_CAPTURE(button, Command8_blades_plus_5, "Command8", as_it_is);
+BENCHMARK_CAPTURE(button, Command9_INIT, "Command9", as_it_is);
+BENCHMARK_CAPTURE(button, Command10_GO_178, "Command10", start_state{.consigne = "178"});
 
 }  // namespace
 }  // namespace helio::bench

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "console/form1_model.h"
+#include "instrument/instrument.h"
 #include "simulator/heliograph_controller.h"
 #include "simulator/simulated_component_factory.h"
 #include "ttl/clock.h"
@@ -16,13 +17,14 @@ namespace helio::bench {
 /// the console builds them at start-up, without a window.
 struct simulated_console {
     explicit simulated_console(std::string decimal_separator = ".")
-        : model(port, time, std::move(decimal_separator)) {}
+        : device(port, time, std::move(decimal_separator)) {}
 
     steady_clock_source time;
     sim::heliograph_controller controller{time};
     sim::simulated_component_factory factory{controller};
     port_access port{factory};
-    form1_model model;
+    instrument device;
+    form1_model model{device};
 };
 
 }  // namespace helio::bench

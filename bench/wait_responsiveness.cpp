@@ -108,7 +108,7 @@ int main(int argc, char* argv[]) {
         std::cerr << "wait_responsiveness: " << message.toStdString() << '\n';
         std::exit(1);
     });
-    helio::bench::wait_timeline timeline(sim.time, sim.model,
+    helio::bench::wait_timeline timeline(sim.time, sim.device,
                                          [&sim] { return sim.controller.blades().arrival_time(); });
     paint_watch paints(window, timeline);
     window.show();

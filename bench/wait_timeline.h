@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "console/form1_model.h"
+#include "instrument/instrument.h"
 #include "ttl/clock.h"
-#include "ttl/port_access.h"
+#include "ttl/instrument_event.h"
 
 namespace helio::bench {
 
@@ -21,21 +21,16 @@ inline double milliseconds(clock::duration span) {
 /// What happens during one blade press, on the console's clock, for the wait programs of
 /// both views: the wait, the paints of Form1 the view reports, the keep-alives and how long
 /// each took, and the reaction from the blades' arrival to the arrival line in the log.
-class wait_timeline final : private wait_observer, private log_observer, private port_observer {
+class wait_timeline final : private event_listener {
   public:
     /// `blades_arrival` tells, as the wait begins, when the blades set moving will arrive.
-    wait_timeline(const clock& time, form1_model& model,
+    wait_timeline(const clock& time, instrument& device,
                   std::function<clock::time_point()> blades_arrival)
-        : time_(time), model_(model), blades_arrival_(std::move(blades_arrival)) {
-        model_.context().wait_observers.add(*this);
-        model_.context().port.add_observer(*this);
-        model_.add_log_observer(*this);
+        : time_(time), device_(device), blades_arrival_(std::move(blades_arrival)) {
+        device_.add_listener(*this, {event_kind::wait_began, event_kind::still_waiting,
+                                     event_kind::read, event_kind::wait_ended, event_kind::logged});
     }
-    ~wait_timeline() override {
-        model_.remove_log_observer(*this);
-        model_.context().port.remove_observer(*this);
-        model_.context().wait_observers.remove(*this);
-    }
+    ~wait_timeline() override { device_.remove_listener(*this); }
 
     wait_timeline(const wait_timeline&) = delete;
     wait_timeline& operator=(const wait_timeline&) = delete;
@@ -93,36 +88,39 @@ class wait_timeline final : private wait_observer, private log_observer, private
         return list + "]";
     }
 
-    void wait_began(const status_wait& /*wait*/) override {
-        wait_began_ = time_.now();
-        // The strobe of the setpoint's high part set the blades moving, before the wait:
-        // their arrival is known from now on.
-        blades_arrived_ = blades_arrival_();
-    }
-    // The view's keep-alive has run when this observer, added after the model's own, hears
-    // of it: from the read before it to now is what it can add to the reaction.
-    void still_waiting() override {
+    void on_event(const instrument_event& event) override {
         const clock::time_point now = time_.now();
-        keep_alives_.push_back(now);
-        keep_alive_lengths_.push_back(now - last_read_);
-    }
-    void input_read(std::int32_t /*input_byte*/) override {
-        last_read_ = time_.now();
-        ++reads_;
-    }
-    void wait_ended(const status_wait& /*wait*/, clock::duration /*took*/,
-                    bool /*arrived*/) override {
-        wait_ended_ = time_.now();
-    }
-    void line_logged(const std::string& text) override {
-        if (wait_ended_ != clock::time_point{} && arrival_line_.empty()) {
-            arrival_logged_ = time_.now();
-            arrival_line_ = text;
+        switch (event.kind) {
+            case event_kind::wait_began:
+                wait_began_ = now;
+                // The strobe of the setpoint's high part set the blades moving, before the
+                // wait: their arrival is known from now on.
+                blades_arrived_ = blades_arrival_();
+                break;
+            case event_kind::still_waiting:
+                // The view's keep-alive has run when this listener, added after the model,
+                // hears of it: from the read before it to now is what it adds to the reaction.
+                keep_alives_.push_back(now);
+                keep_alive_lengths_.push_back(now - last_read_);
+                break;
+            case event_kind::read:
+                last_read_ = now;
+                ++reads_;
+                break;
+            case event_kind::wait_ended:
+                wait_ended_ = now;
+                break;
+            default:  // logged
+                if (wait_ended_ != clock::time_point{} && arrival_line_.empty()) {
+                    arrival_logged_ = now;
+                    arrival_line_ = event.text;
+                }
+                break;
         }
     }
 
     const clock& time_;
-    form1_model& model_;
+    instrument& device_;
     std::function<clock::time_point()> blades_arrival_;
     clock::time_point wait_began_{};
     clock::time_point wait_ended_{};

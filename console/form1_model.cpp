@@ -2,63 +2,51 @@
 // SPDX-License-Identifier: MIT
 #include "console/form1_model.h"
 
-#include <algorithm>
-#include <exception>
+#include <optional>
 #include <utility>
 
 #include "console/form_layout.h"
-#include "console/go_procedure.h"
-#include "console/operator_messages.h"
-#include "sequences/blade_positioning.h"
-#include "sequences/strobed_commands.h"
-#include "ttl/protocol.h"
 
 namespace helio {
 
-form1_model::form1_model(port_access& port, const clock& time, std::string decimal_separator,
-                         std::unique_ptr<const text_to_integer> numbers)
-    : context_{port, *this, time, std::move(decimal_separator)}, numbers_(std::move(numbers)) {
-    if (!numbers_) {
-        numbers_ = std::make_unique<portable_text_to_integer>(
-            number_format{.decimal_separator = context_.decimal_separator});
-    }
-    context_.wait_observers.add(*this);
-    context_.port.add_observer(*this);
+form1_model::form1_model(instrument& device) : device_(device) {
+    device_.add_listener(*this, {event_kind::logged, event_kind::still_waiting,
+                                 event_kind::action_began, event_kind::action_ended});
 }
 
 form1_model::~form1_model() {
-    context_.port.remove_observer(*this);
+    device_.remove_listener(*this);
 }
 
 void form1_model::Command1_Click() {
-    position_visee(context_);
+    press("Command1");
 }
 void form1_model::Command2_Click() {
-    position_ccd(context_);
+    press("Command2");
 }
 void form1_model::Command3_Click() {
-    actuate_pusher(context_);
+    press("Command3");
 }
 void form1_model::Command4_Click() {
-    move_blades(context_, -10);
+    press("Command4");
 }
 void form1_model::Command5_Click() {
-    move_blades(context_, 10);
+    press("Command5");
 }
 void form1_model::Command6_Click() {
-    move_blades(context_, 0);
+    press("Command6");
 }
 void form1_model::Command7_Click() {
-    move_blades(context_, -5);
+    press("Command7");
 }
 void form1_model::Command8_Click() {
-    move_blades(context_, 5);
+    press("Command8");
 }
 void form1_model::Command9_Click() {
-    context_.port.reset_outputs();
+    press("Command9");
 }
 void form1_model::Command10_Click() {
-    go(context_, consigne_, *numbers_);
+    press("Command10");
 }
 
 void form1_model::Text1_Change(std::string_view text) {
@@ -66,96 +54,70 @@ void form1_model::Text1_Change(std::string_view text) {
 }
 
 void form1_model::press(const layout::control_spec& row) {
-    if (row.click != nullptr) {
-        submit({std::string(row.name), [this, click = row.click] { (this->*click)(); }});
+    if (!row.press) {
+        return;
     }
+    // GO takes the entry as it reads when pressed, even if the press waits its turn.
+    action what{.kind = row.press->kind,
+                .origin = action_origin::window,
+                .position = row.press->position,
+                .entry = row.press->kind == action_kind::go ? consigne_ : std::string(),
+                .asked_by = std::string(row.name)};
+    device_.submit(std::move(what), [this](const action_outcome& outcome) {
+        if (outcome.error && host_ != nullptr) {
+            host_->show_error(outcome.message);
+        }
+    });
 }
 
 bool form1_model::press(std::string_view control) {
     const std::optional<layout::control_spec> row = layout::find_control(control);
-    if (!row || row->click == nullptr) {
+    if (!row || !row->press) {
         return false;
     }
     press(*row);
     return true;
 }
 
-void form1_model::submit(instrument_command command) {
-    if (queue_.submit(std::move(command)) && close_pending_ && host_ != nullptr) {
-        close_pending_ = false;
-        host_->close_window();
-    }
-}
-
 bool form1_model::may_close() {
-    close_pending_ = working();
-    return !close_pending_;
+    if (!device_.working()) {
+        return true;
+    }
+    if (!std::exchange(close_pending_, true)) {
+        device_.when_idle([this] {
+            close_pending_ = false;
+            if (host_ != nullptr) {
+                host_->close_window();
+            }
+        });
+    }
+    return false;
 }
 
-void form1_model::run_command(const instrument_command& command) {
-    busy_ = true;
-    if (host_ != nullptr) {
-        host_->show_busy(true);
-    }
-    command_observers_.notify([&](command_observer& o) { o.command_started(command.label); });
-    std::exception_ptr error;
-    try {
-        command.run();
-    } catch (...) {
-        // Nothing of ours throws anything but the console's errors, but a foreign component
-        // might: the console must go on whatever the instrument's software does.
-        error = std::current_exception();
-    }
-    std::string failure;
-    if (error) {
-        failure = operator_message(error) + release_lines();
-    }
-    busy_ = false;
-    if (error) {
-        current_failure_ = error;
-        report_error(failure);
-        current_failure_ = nullptr;
-    }
-    command_observers_.notify([&](command_observer& o) { o.command_ended(command.label); });
-    if (host_ != nullptr) {
-        host_->show_busy(false);
-    }
-    if (error && command.report_failure) {
-        command.report_failure(error, failure);
-    } else if (error && host_ != nullptr) {
-        host_->show_error(failure);
-    }
-}
-
-std::string form1_model::release_lines() {
-    // A strobe left raised by an abandoned sequence would latch whatever the next command
-    // presents on the data lines: the one write the console adds, and only then.
-    if ((last_output_ & protocol::strobe_mask) == 0) {
-        return {};
-    }
-    try {
-        context_.port.write_output(0);
-        return {};
-    } catch (const std::exception& error) {
-        return lines_not_released_message(error);
-    }
-}
-
-void form1_model::report_error(const std::string& message) {
-    failure_observers_.notify([&](failure_observer& o) { o.error_reported(message); });
-}
-
-void form1_model::log_line(const std::string& text) {
-    if (messages_.size() == kept_messages) {
-        messages_.pop_front();
-    }
-    messages_.push_back(text);
-    log_observers_.notify([&](log_observer& o) { o.line_logged(text); });
-}
-
-void form1_model::still_waiting() {
-    if (host_ != nullptr) {
-        host_->keep_alive();
+void form1_model::on_event(const instrument_event& event) {
+    switch (event.kind) {
+        case event_kind::logged:
+            if (messages_.size() == kept_messages) {
+                messages_.pop_front();
+            }
+            messages_.emplace_back(event.text);
+            if (host_ != nullptr) {
+                host_->line_logged(messages_.back());
+            }
+            break;
+        case event_kind::still_waiting:
+            if (host_ != nullptr) {
+                host_->keep_alive();
+            }
+            break;
+        case event_kind::action_began:
+        case event_kind::action_ended:
+            if (host_ != nullptr) {
+                host_->show_busy(event.kind == event_kind::action_began);
+            }
+            break;
+        default:
+            break;
     }
 }
 

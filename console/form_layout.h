@@ -4,15 +4,22 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
 
-#include "console/form1_model.h"
+#include "ttl/instrument_event.h"
 
 /// The one description of the console window that every view builds itself from.
 namespace helio::layout {
 
 enum class control_kind { button, label, text_entry };
+
+/// What pressing a button asks of the instrument.
+struct button_action {
+    action_kind kind;
+    std::int32_t position = 0;  ///< blades_to
+};
 
 /// A control of the window; positions and sizes in twips (1/1440 inch) inside the client
 /// area. The window's table lists the controls in tab order.
@@ -24,8 +31,8 @@ struct control_spec {
     int top;
     int width;
     int height;
-    /// What pressing it does: a button's handler; null for what is no button.
-    void (form1_model::*click)();
+    /// What pressing it asks of the instrument; none for what is no button.
+    std::optional<button_action> press;
 };
 
 inline constexpr std::string_view window_title = "COMMANDES TTL HELIOGRAPHE";
@@ -38,21 +45,22 @@ inline constexpr std::string_view setpoint_entry_tooltip =
     "Entrez la consigne, puis cliquez sur GO";
 
 using enum control_kind;
+using enum action_kind;
 
 inline constexpr std::array<control_spec, 13> controls{{
-    {"Command1", button, "VISEE", 360, 240, 855, 495, &form1_model::Command1_Click},
-    {"Command2", button, "CCD", 3600, 240, 855, 495, &form1_model::Command2_Click},
-    {"Command3", button, "POUSSOIR", 1800, 240, 1215, 495, &form1_model::Command3_Click},
-    {"Command4", button, "Halpha -1.0 A", 240, 1920, 1215, 495, &form1_model::Command4_Click},
-    {"Command5", button, "Halpha + 1.0 A", 3360, 1920, 1215, 495, &form1_model::Command5_Click},
-    {"Command6", button, "H alpha", 1800, 2760, 1215, 495, &form1_model::Command6_Click},
-    {"Command7", button, "H alpha -0.5 A", 240, 3600, 1215, 495, &form1_model::Command7_Click},
-    {"Command8", button, "H alpha +0.5 A", 3360, 3600, 1215, 495, &form1_model::Command8_Click},
-    {"Label1", label, "HELIOGRAPHE - PROGRAMME DE TESTS", 960, 5040, 3255, 255, nullptr},
-    {"Command9", button, "INIT TTL output", 1680, 960, 1455, 495, &form1_model::Command9_Click},
-    {"Text1", text_entry, "", 2040, 4320, 735, 375, nullptr},
-    {"Label2", label, "Autre consigne (35 \xC3\xA0 231):", 720, 4320, 1215, 495, nullptr},
-    {"Command10", button, "GO", 2880, 4320, 615, 375, &form1_model::Command10_Click},
+    {"Command1", button, "VISEE", 360, 240, 855, 495, button_action{sighting}},
+    {"Command2", button, "CCD", 3600, 240, 855, 495, button_action{ccd}},
+    {"Command3", button, "POUSSOIR", 1800, 240, 1215, 495, button_action{pusher}},
+    {"Command4", button, "Halpha -1.0 A", 240, 1920, 1215, 495, button_action{blades_to, -10}},
+    {"Command5", button, "Halpha + 1.0 A", 3360, 1920, 1215, 495, button_action{blades_to, 10}},
+    {"Command6", button, "H alpha", 1800, 2760, 1215, 495, button_action{blades_to, 0}},
+    {"Command7", button, "H alpha -0.5 A", 240, 3600, 1215, 495, button_action{blades_to, -5}},
+    {"Command8", button, "H alpha +0.5 A", 3360, 3600, 1215, 495, button_action{blades_to, 5}},
+    {"Label1", label, "HELIOGRAPHE - PROGRAMME DE TESTS", 960, 5040, 3255, 255, std::nullopt},
+    {"Command9", button, "INIT TTL output", 1680, 960, 1455, 495, button_action{reset_outputs}},
+    {"Text1", text_entry, "", 2040, 4320, 735, 375, std::nullopt},
+    {"Label2", label, "Autre consigne (35 \xC3\xA0 231):", 720, 4320, 1215, 495, std::nullopt},
+    {"Command10", button, "GO", 2880, 4320, 615, 375, button_action{go}},
 }};
 
 /// The table entry named `name`, if there is one.

@@ -7,78 +7,55 @@
 
 namespace helio {
 
-line_monitor::line_monitor(watched_console& console, std::size_t capacity)
-    : console_(console),
-      time_(console.context().time),
+line_monitor::line_monitor(instrument& device, std::size_t capacity)
+    : device_(device),
+      time_(device.time()),
       capacity_(std::max<std::size_t>(capacity, 1)),
       origin_(time_.now()) {
-    console_.context().port.add_observer(*this);
-    console_.add_log_observer(*this);
-    console_.context().wait_observers.add(*this);
-    console_.add_failure_observer(*this);
+    device_.add_listener(*this, {event_kind::written, event_kind::read, event_kind::spun,
+                                 event_kind::logged, event_kind::wait_began, event_kind::wait_ended,
+                                 event_kind::error_shown, event_kind::action_began});
 }
 
 line_monitor::~line_monitor() {
-    console_.remove_failure_observer(*this);
-    console_.context().wait_observers.remove(*this);
-    console_.remove_log_observer(*this);
-    console_.context().port.remove_observer(*this);
+    device_.remove_listener(*this);
 }
 
-transcript_entry& line_monitor::append(transcript_entry::kind what, std::int32_t value) {
-    if (transcript_.size() == capacity_) {
-        transcript_.pop_front();
-    }
+void line_monitor::on_event(const instrument_event& event) {
     ++revision_;
-    return transcript_.emplace_back(transcript_entry{
-        .what = what, .serial = next_serial_++, .when = time_.now(), .value = value});
-}
-
-void line_monitor::output_written(std::int32_t value) {
-    ++writes_;
-    last_output_ = value;
-    append(transcript_entry::kind::write, value);
-}
-
-void line_monitor::input_read(std::int32_t input_byte) {
-    ++reads_;
-    ++revision_;
-    last_input_ = input_byte;
-    if (!transcript_.empty()) {
-        transcript_entry& last = transcript_.back();
-        if (last.what == transcript_entry::kind::read && last.value == input_byte) {
-            ++last.count;
+    if (event.kind == event_kind::written) {
+        ++writes_;
+        last_output_ = event.value;
+    } else if (event.kind == event_kind::read) {
+        ++reads_;
+        last_input_ = event.value;
+        if (!transcript_.empty() && join_run(transcript_.back(), event)) {
             return;
         }
     }
-    append(transcript_entry::kind::read, input_byte);
-}
-
-void line_monitor::spun(std::int32_t count) {
-    append(transcript_entry::kind::spin, count);
-}
-
-void line_monitor::line_logged(const std::string& text) {
-    append(transcript_entry::kind::log, 0).text = text;
-}
-
-void line_monitor::wait_began(const status_wait& wait) {
-    transcript_entry& entry = append(transcript_entry::kind::wait_began, wait.bit);
-    entry.text = wait.mechanism;
-    last_wait_ = wait_record{.mechanism = entry.text, .bit = wait.bit, .began = entry.when};
-}
-
-void line_monitor::wait_ended(const status_wait& wait, clock::duration took, bool arrived) {
-    transcript_entry& entry = append(transcript_entry::kind::wait_ended, wait.bit);
-    entry.text = wait.mechanism;
-    entry.took = took;
-    entry.arrived = arrived;
-    if (!last_wait_) {
-        last_wait_ =
-            wait_record{.mechanism = entry.text, .bit = wait.bit, .began = entry.when - took};
+    std::optional<transcript_entry> entry = entry_of(event);
+    if (!entry) {
+        return;
     }
-    last_wait_->took = took;
-    last_wait_->arrived = arrived;
+    if (transcript_.size() == capacity_) {
+        transcript_.pop_front();
+    }
+    entry->serial = next_serial_++;
+    entry->when = time_.now();
+    follow_wait(transcript_.emplace_back(std::move(*entry)));
+}
+
+void line_monitor::follow_wait(const transcript_entry& entry) {
+    if (entry.what == transcript_entry::kind::wait_began) {
+        last_wait_ = wait_record{.mechanism = entry.text, .bit = entry.value, .began = entry.when};
+    } else if (entry.what == transcript_entry::kind::wait_ended) {
+        if (!last_wait_) {
+            last_wait_ = wait_record{
+                .mechanism = entry.text, .bit = entry.value, .began = entry.when - entry.took};
+        }
+        last_wait_->took = entry.took;
+        last_wait_->arrived = entry.arrived;
+    }
 }
 
 void line_monitor::set_status_line(std::string_view key, std::string text) {
@@ -92,14 +69,6 @@ void line_monitor::set_status_line(std::string_view key, std::string text) {
         status_lines_.push_back({std::string(key), std::move(text)});
     }
     ++revision_;
-}
-
-void line_monitor::remote_command_started(std::string description) {
-    append(transcript_entry::kind::remote, 0).text = std::move(description);
-}
-
-void line_monitor::error_reported(const std::string& message) {
-    append(transcript_entry::kind::failure, 0).text = message;
 }
 
 }  // namespace helio

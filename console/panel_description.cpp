@@ -14,17 +14,17 @@ namespace helio {
 namespace {
 
 namespace c = panel_captions;
-using enum control_kind;
+using enum panel_kind;
 
-panel_control fixed(control_kind kind, std::string_view caption) {
+panel_control fixed(panel_kind kind, std::string_view caption) {
     return {.kind = kind, .caption = std::string(caption)};
 }
 
-panel_control named(control_kind kind, std::string_view name, std::string_view caption = {}) {
+panel_control named(panel_kind kind, std::string_view name, std::string_view caption = {}) {
     return {.kind = kind, .name = name, .caption = std::string(caption)};
 }
 
-panel_control holding(control_kind kind, std::string_view caption,
+panel_control holding(panel_kind kind, std::string_view caption,
                       std::vector<panel_control> children, bool stretch = false) {
     return {.kind = kind,
             .caption = std::string(caption),
@@ -32,7 +32,7 @@ panel_control holding(control_kind kind, std::string_view caption,
             .children = std::move(children)};
 }
 
-panel_control list(control_kind kind, std::string_view name, std::vector<std::string> items,
+panel_control list(panel_kind kind, std::string_view name, std::vector<std::string> items,
                    std::string_view tip = {}) {
     return {.kind = kind, .name = name, .items = std::move(items), .tip = tip};
 }
@@ -44,7 +44,7 @@ panel_control lamp_row(std::string_view name, const std::array<std::string_view,
         captions.push_back("bit " + std::to_string(bit) + "\n" +
                            std::string(meanings[static_cast<std::size_t>(bit)]));
     }
-    return list(control_kind::lamps, name, std::move(captions));
+    return list(panel_kind::lamps, name, std::move(captions));
 }
 
 panel_control growing_list(std::string_view name, int lines_in_sight) {
@@ -120,20 +120,20 @@ panel_control describe_panel(bool with_instrument) {
     return holding(column, {}, {named(banner, "simulation_banner", c::simulation_banner), parts});
 }
 
-const panel_control* find_control(const panel_control& root, std::string_view name) {
+const panel_control* find_panel_control(const panel_control& root, std::string_view name) {
     if (root.name == name) {
         return &root;
     }
     for (const panel_control& child : root.children) {
-        if (const panel_control* found = find_control(child, name)) {
+        if (const panel_control* found = find_panel_control(child, name)) {
             return found;
         }
     }
     return nullptr;
 }
 
-panel_control* find_control(panel_control& root, std::string_view name) {
-    return const_cast<panel_control*>(find_control(std::as_const(root), name));
+panel_control* find_panel_control(panel_control& root, std::string_view name) {
+    return const_cast<panel_control*>(find_panel_control(std::as_const(root), name));
 }
 
 }  // namespace helio

@@ -13,7 +13,7 @@ namespace helio {
 
 /// What a control of the panel is: which widget a view makes for it, what it draws in it
 /// and what it forwards of the maintainer's actions.
-enum class control_kind {
+enum class panel_kind {
     column,  ///< its children one under the other
     row,     ///< its children side by side
     pairs,   ///< its children two by two, a label and what it names; the labels line up
@@ -32,7 +32,7 @@ enum class control_kind {
 
 /// One control of the panel as every view builds it.
 struct panel_control {
-    control_kind kind;
+    panel_kind kind;
     std::string_view
         name{};  ///< what the presenter and the tests call it; empty for what neither does
     std::string caption{};  ///< UTF-8
@@ -53,7 +53,7 @@ struct panel_control {
 panel_control describe_panel(bool with_instrument);
 
 /// The control named `name` in `root`, or nullptr.
-const panel_control* find_control(const panel_control& root, std::string_view name);
-panel_control* find_control(panel_control& root, std::string_view name);
+const panel_control* find_panel_control(const panel_control& root, std::string_view name);
+panel_control* find_panel_control(panel_control& root, std::string_view name);
 
 }  // namespace helio

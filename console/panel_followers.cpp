@@ -48,8 +48,8 @@ list_changes transcript_follower::changes() {
 }
 
 list_changes violation_follower::changes() {
-    const std::uint64_t seen = instrument_.violations_seen();
-    const auto& kept = instrument_.violations();
+    const std::uint64_t seen = instrument_.violations().seen();
+    const auto& kept = instrument_.violations().newest();
     const auto fresh = std::min<std::uint64_t>(seen - seen_, kept.size());
     list_changes changes;
     for (auto it = kept.end() - static_cast<std::ptrdiff_t>(fresh); it != kept.end(); ++it) {

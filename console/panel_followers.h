@@ -65,10 +65,10 @@ class transcript_follower {
 class violation_follower {
   public:
     violation_follower(const virtual_instrument& instrument, const line_monitor& monitor)
-        : instrument_(instrument), monitor_(monitor), shown_(virtual_instrument::kept_violations) {}
+        : instrument_(instrument), monitor_(monitor), shown_(sim::violation_log::kept) {}
 
-    /// The breaches seen since the last call, oldest first: at most
-    /// virtual_instrument::kept_violations, the newest, when more came meanwhile.
+    /// The breaches seen since the last call, oldest first: at most violation_log::kept, the
+    /// newest, when more came meanwhile.
     list_changes changes();
 
   private:

@@ -11,9 +11,9 @@ namespace helio {
 
 namespace {
 
-using enum control_kind;
+using enum panel_kind;
 
-bool has_widget(control_kind kind) {
+bool has_widget(panel_kind kind) {
     return kind != column && kind != row && kind != pairs;
 }
 
@@ -42,7 +42,7 @@ constexpr int caption_lines = 3;  // "bit 5" and a meaning wrapped on two lines
 constexpr int lamp_top = 1;       // clear of the row's top edge
 constexpr int caption_gap = 3;    // between a lamp and its caption
 
-lamp_geometry lamps_of(const panel_control& root, const panel_metrics& metrics) {
+lamp_geometry lamp_geometry_of(const panel_control& root, const panel_metrics& metrics) {
     const screen_size letter = metrics.text_size(text_style::small, "0");
     const int diameter = letter.height + 4;
     int widest = diameter;
@@ -53,7 +53,7 @@ lamp_geometry lamps_of(const panel_control& root, const panel_metrics& metrics) 
 
 }  // namespace
 
-text_style style_of(control_kind kind) {
+text_style style_of(panel_kind kind) {
     switch (kind) {
         case banner:
             return text_style::bold;
@@ -74,7 +74,7 @@ panel_layout::panel_layout(const panel_control& root, const panel_metrics& metri
       line_(metrics.text_size(text_style::plain, "X").height),
       gap_(std::max(2, line_ / 3)),
       margin_(std::max(4, line_ * 2 / 3)),
-      lamps_(lamps_of(root, metrics)) {}
+      lamps_(lamp_geometry_of(root, metrics)) {}
 
 void panel_layout::fit_width(int width) {
     narrowing_ = narrowing::none;
@@ -145,7 +145,7 @@ int panel_layout::width_of(const panel_control& control) const {
             return metrics_.text_size(text_style::bold, control.caption).width + 2 * gap_;
         case value:
             return metrics_.text_size(text_style::value, "000").width;
-        case control_kind::lamps:
+        case panel_kind::lamps:
             return 8 * (labels_above() ? lamps_.widest_word + gap_ / 2 : lamps_.cell_width);
         default:
             return 0;
@@ -155,7 +155,7 @@ int panel_layout::width_of(const panel_control& control) const {
 /// The labels of pairs keep to one line each, but for their own line breaks: the widest.
 int panel_layout::label_width(const panel_control& pairs) const {
     const auto unwrapped = [this](const panel_control& label) {
-        return label.kind == control_kind::label
+        return label.kind == panel_kind::label
                    ? metrics_.text_size(text_style::plain, label.caption).width
                    : width_of(label);
     };
@@ -218,7 +218,7 @@ int panel_layout::height_of(const panel_control& control, int width) const {
                             wrapped_height(metrics_, control.longest, width));
         case value:
             return metrics_.text_size(text_style::value, "000").height;
-        case control_kind::lamps:
+        case panel_kind::lamps:
             return lamps_.height;
         case check:
             return line_ + gap_ * 2;

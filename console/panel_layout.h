@@ -17,7 +17,7 @@ enum class text_style { plain, bold, value, small, fixed };
 
 /// The font of a control's text: the banner bold, a value large and bold, the lamps'
 /// captions small, the lists fixed-pitch, the rest plain.
-text_style style_of(control_kind kind);
+text_style style_of(panel_kind kind);
 
 /// How a style's font differs from the plain one, the desktop's family at the 8 points of
 /// the console's dialogs (the panel stands beside Form1 on small screens).

@@ -16,7 +16,7 @@ namespace helio {
 namespace {
 
 /// Before the first access nothing is known of the lines: every lamp is pale.
-lamp_colours lamps_of(std::optional<std::int32_t> value, panel_colours::rgb lit) {
+lamp_colours lamp_colours_of(std::optional<std::int32_t> value, panel_colours::rgb lit) {
     lamp_colours colours{};
     for (int bit = 7; bit >= 0; --bit) {
         const bool on = value && ((*value >> bit) & 1) != 0;
@@ -81,24 +81,25 @@ constexpr std::array<std::pair<std::string_view, switch_setter>, 3> switches{{
 
 }  // namespace
 
-panel_presenter::panel_presenter(watched_console& console, const line_monitor& monitor,
-                                 virtual_instrument* instrument, std::string_view title)
-    : console_(console),
+panel_presenter::panel_presenter(instrument& device, const line_monitor& monitor,
+                                 virtual_instrument* simulated, std::string_view title)
+    : device_(device),
       monitor_(monitor),
-      instrument_(instrument),
+      instrument_(simulated),
       title_(title),
-      description_(describe_panel(instrument != nullptr)),
+      description_(describe_panel(simulated != nullptr)),
       transcript_(monitor),
       fault_entry_(status_choice_text(fault_statuses.front())) {  // what the entry shows first
-    find_control(description_, "wait")->longest = longest_wait_text(monitor_.decimal_separator());
+    find_panel_control(description_, "wait")->longest =
+        longest_wait_text(monitor_.decimal_separator());
     if (instrument_ != nullptr) {
         violations_.emplace(*instrument_, monitor_);
     }
-    console_.context().wait_observers.add(*this);
+    device_.add_listener(*this, {event_kind::still_waiting});
 }
 
 panel_presenter::~panel_presenter() {
-    console_.context().wait_observers.remove(*this);
+    device_.remove_listener(*this);
 }
 
 panel_update panel_presenter::update() {
@@ -113,13 +114,13 @@ panel_update panel_presenter::update() {
 void panel_presenter::add_monitor(panel_update& update) {
     // The status lines take the room they wrap to, and nothing when there are none.
     std::string status = status_lines_text(monitor_);
-    std::string& kept_for = find_control(description_, "status_lines")->longest;
+    std::string& kept_for = find_panel_control(description_, "status_lines")->longest;
     update.relayout = kept_for != status;
     kept_for = status;
     update.controls = {
-        {"output_lamps", lamps_of(monitor_.last_output(), panel_colours::output_lit)},
+        {"output_lamps", lamp_colours_of(monitor_.last_output(), panel_colours::output_lit)},
         {"output_value", byte_text(monitor_.last_output())},
-        {"input_lamps", lamps_of(monitor_.last_input(), panel_colours::input_lit)},
+        {"input_lamps", lamp_colours_of(monitor_.last_input(), panel_colours::input_lit)},
         {"input_value", byte_text(monitor_.last_input())},
         {"wait", wait_text(monitor_.last_wait(), monitor_.decimal_separator())},
         {"counts", access_counts_text(monitor_)},
@@ -142,7 +143,7 @@ void panel_presenter::add_instrument(panel_update& update) {
             {"blades_stuck", state.blades_stuck},
             {"armed_fault", entry_refused_ ? std::string(panel_captions::unknown_status)
                                            : armed_fault_text(state)},
-            {"violation_count", violation_count_text(instrument_->violations_seen())},
+            {"violation_count", violation_count_text(instrument_->violations().seen())},
             {"violations", violations_->changes()},
         });
     const auto speed = std::ranges::find(travel_choices, state.travel_scale, &travel_choice::scale);
@@ -163,7 +164,7 @@ void panel_presenter::toggled(std::string_view name, bool on) {
 
 void panel_presenter::chosen(std::string_view name, std::size_t index) {
     if (name == "fault_status") {  // a line of the entry's list, picked
-        const std::vector<std::string>& lines = find_control(description_, name)->items;
+        const std::vector<std::string>& lines = find_panel_control(description_, name)->items;
         typed(name, index < lines.size() ? lines[index] : "");
     } else if (name == "travel_speed" && instrument_ != nullptr && index < travel_choices.size()) {
         instrument_->set_travel_scale(travel_choices[index].scale);
@@ -191,7 +192,7 @@ void panel_presenter::pressed(std::string_view name) {
     changed();
 }
 
-void panel_presenter::still_waiting() {
+void panel_presenter::on_event(const instrument_event& /*still_waiting*/) {
     // What changed is painted by the keep-alive that comes next, or by the loop once the
     // wait is over.
     changed();

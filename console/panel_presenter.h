@@ -19,7 +19,7 @@
 #include "console/panel_description.h"
 #include "console/panel_followers.h"
 #include "console/virtual_instrument.h"
-#include "console/watched_console.h"
+#include "instrument/instrument.h"
 
 namespace helio {
 
@@ -58,14 +58,14 @@ struct panel_update {
 /// they show, and what the maintainer's actions on them do. A view builds its widgets from
 /// description(), draws each update() and forwards each action; it decides nothing. The
 /// panel only listens to the console: none of this reads or writes the port.
-class panel_presenter final : private wait_observer {
+class panel_presenter final : private event_listener {
   public:
     /// How often a view asks for an update between presses.
     static constexpr std::chrono::milliseconds refresh_interval{50};
 
-    /// `instrument` is null on the real instrument: the panel is then the line monitor alone.
-    panel_presenter(watched_console& console, const line_monitor& monitor,
-                    virtual_instrument* instrument, std::string_view title);
+    /// `simulated` is null on the real instrument: the panel is then the line monitor alone.
+    panel_presenter(instrument& device, const line_monitor& monitor, virtual_instrument* simulated,
+                    std::string_view title);
     ~panel_presenter() override;
 
     panel_presenter(const panel_presenter&) = delete;
@@ -77,7 +77,7 @@ class panel_presenter final : private wait_observer {
     /// What the controls show now; the lists' changes since the last update, handed out once.
     panel_update update();
     /// A sequence is running: the view shows the busy cursor.
-    bool busy() const { return console_.busy(); }
+    bool busy() const { return device_.busy(); }
     /// `refresh` is called after each of the maintainer's actions below but typing (drawn at
     /// the next refresh), and at every keep-alive of a wait, so that the view follows the
     /// mechanisms while Form1 is busy.
@@ -92,12 +92,12 @@ class panel_presenter final : private wait_observer {
     void pressed(std::string_view name);
 
   private:
-    void still_waiting() override;
+    void on_event(const instrument_event& event) override;
     void changed() const;
     void add_monitor(panel_update& update);
     void add_instrument(panel_update& update);
 
-    watched_console& console_;
+    instrument& device_;
     const line_monitor& monitor_;
     virtual_instrument* instrument_;
     std::string title_;

@@ -6,65 +6,75 @@
 
 namespace helio {
 
-trace_writer::trace_writer(std::ostream& out, form1_model& model) : out_(out), model_(model) {
-    model_.context().port.add_observer(*this);
-    model_.add_log_observer(*this);
-    model_.add_command_observer(*this);
-    model_.add_failure_observer(*this);
+trace_writer::trace_writer(std::ostream& out, instrument& device) : out_(out), device_(device) {
+    device_.add_listener(*this, {event_kind::written, event_kind::read, event_kind::logged,
+                                 event_kind::error_shown, event_kind::action_ended});
 }
 
 trace_writer::~trace_writer() {
-    model_.remove_failure_observer(*this);
-    model_.remove_command_observer(*this);
-    model_.remove_log_observer(*this);
-    model_.context().port.remove_observer(*this);
+    device_.remove_listener(*this);
     end_run();
 }
 
-void trace_writer::output_written(std::int32_t value) {
-    end_run();
-    write_line('W', std::to_string(value));
-}
-
-void trace_writer::input_read(std::int32_t input_byte) {
-    if (run_ && run_->input_byte == input_byte) {
-        ++run_->count;
+void trace_writer::on_event(const instrument_event& event) {
+    if (run_ && join_run(*run_, event)) {
         return;
     }
     end_run();
-    run_ = read_run{input_byte, 1};
-}
-
-void trace_writer::line_logged(const std::string& text) {
-    end_run();
-    write_line('L', text);
-}
-
-void trace_writer::command_ended(const std::string& /*label*/) {
-    end_run();
-}
-
-void trace_writer::error_reported(const std::string& message) {
-    end_run();
-    std::string line = message;
-    std::ranges::replace(line, '\n', ' ');
-    write_line('E', line);
+    std::optional<transcript_entry> entry = entry_of(event);
+    if (!entry) {
+        return;  // an action's end: its last run is written
+    }
+    if (entry->what == transcript_entry::kind::read) {
+        run_ = std::move(entry);
+    } else {
+        write(*entry);
+    }
 }
 
 void trace_writer::end_run() {
-    if (!run_) {
-        return;
+    if (run_) {
+        write(*run_);
+        run_.reset();
     }
-    std::string text = std::to_string(run_->input_byte);
-    if (run_->count > 1) {
-        text += ' ' + std::to_string(run_->count);
-    }
-    run_.reset();
-    write_line('R', text);
 }
 
-void trace_writer::write_line(char tag, const std::string& text) {
-    out_ << tag << ' ' << text << std::endl;
+void trace_writer::write(const transcript_entry& entry) {
+    if (const std::optional<std::string> line = trace_line(entry)) {
+        out_ << *line << std::endl;
+    }
+}
+
+std::optional<std::string> trace_line(const transcript_entry& entry) {
+    // Appended piece by piece: GCC 12 at -O3 takes "W " + std::to_string(...) for an
+    // overlapping copy (-Wrestrict, a false alarm) and the release build stops on it.
+    std::string line;
+    using kind = transcript_entry::kind;
+    switch (entry.what) {
+        case kind::write:
+            line = "W ";
+            line += std::to_string(entry.value);
+            return line;
+        case kind::read:
+            line = "R ";
+            line += std::to_string(entry.value);
+            if (entry.count > 1) {
+                line += ' ';
+                line += std::to_string(entry.count);
+            }
+            return line;
+        case kind::log:
+            line = "L ";
+            line += entry.text;
+            return line;
+        case kind::failure:
+            line = "E ";
+            line += entry.text;
+            std::ranges::replace(line, '\n', ' ');
+            return line;
+        default:
+            return std::nullopt;
+    }
 }
 
 }  // namespace helio

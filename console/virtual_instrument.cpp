@@ -6,6 +6,7 @@
 
 #include "console/transcript_text.h"
 #include "sequences/blade_positioning.h"
+#include "sequences/setpoints.h"
 
 namespace helio {
 
@@ -33,13 +34,7 @@ std::string angstrom_text(int code, std::string_view decimal_separator) {
 }  // namespace
 
 virtual_instrument::virtual_instrument(sim::simulated_component_factory& factory)
-    : factory_(factory) {
-    controller().monitor().add_observer(*this);
-}
-
-virtual_instrument::~virtual_instrument() {
-    controller().monitor().remove_observer(*this);
-}
+    : factory_(factory) {}
 
 instrument_snapshot virtual_instrument::snapshot() const {
     const sim::heliograph_controller& c = factory_.controller();
@@ -66,14 +61,6 @@ void virtual_instrument::fail_next_access(status_code status) {
 void virtual_instrument::cancel_fault() {
     factory_.clear_faults();
     armed_status_.reset();
-}
-
-void virtual_instrument::violation_recorded(const sim::violation& found) {
-    ++violations_seen_;
-    if (violations_.size() == kept_violations) {
-        violations_.pop_front();
-    }
-    violations_.push_back(found);
 }
 
 std::string mirror_text(const instrument_snapshot& state) {

@@ -11,8 +11,8 @@
 #include <string_view>
 
 #include "simulator/heliograph_controller.h"
-#include "simulator/protocol_monitor.h"
 #include "simulator/simulated_component_factory.h"
+#include "simulator/violation_log.h"
 #include "ttl/clock.h"
 #include "ttl/errors.h"
 
@@ -50,12 +50,9 @@ inline constexpr std::array<travel_choice, 5> travel_choices{{
 /// The simulated heliograph seen and steered from the maintainer's panel: its mechanisms,
 /// the operator's sighting button, the fault switches, the travel speed, and the breaches
 /// of the protocol its controller notices. Nothing here goes through the port.
-class virtual_instrument final : private sim::violation_observer {
+class virtual_instrument final {
   public:
-    static constexpr std::size_t kept_violations = 500;
-
     explicit virtual_instrument(sim::simulated_component_factory& factory);
-    ~virtual_instrument() override;
 
     virtual_instrument(const virtual_instrument&) = delete;
     virtual_instrument& operator=(const virtual_instrument&) = delete;
@@ -71,18 +68,14 @@ class virtual_instrument final : private sim::violation_observer {
     void fail_next_access(status_code status);
     void cancel_fault();
 
-    /// The breaches seen while the panel watched, oldest first, the newest kept_violations.
-    const std::deque<sim::violation>& violations() const { return violations_; }
-    std::uint64_t violations_seen() const { return violations_seen_; }
+    /// The breaches the controller saw: the newest, and how many in all.
+    const sim::violation_log& violations() const { return factory_.controller().violations(); }
 
   private:
     sim::heliograph_controller& controller() { return factory_.controller(); }
-    void violation_recorded(const sim::violation& found) override;
 
     sim::simulated_component_factory& factory_;
     std::optional<status_code> armed_status_;
-    std::deque<sim::violation> violations_;
-    std::uint64_t violations_seen_ = 0;
 };
 
 /// "en position de visée", "en mouvement vers la position CCD", "BLOQUÉ — ...".

@@ -7,7 +7,6 @@
 #include "sequences/messages.h"
 #include "sequences/status_wait.h"
 #include "ttl/basic_conversion.h"
-#include "ttl/errors.h"
 #include "ttl/protocol.h"
 
 namespace helio {
@@ -27,26 +26,9 @@ void send_setpoint_half(port_access& port, std::int32_t field, std::int32_t stro
 
 }  // namespace
 
-std::int32_t get_consigne(std::int32_t position) {
-    const std::int32_t index = checked_add(position, -lowest_position);
-    if (index < 0 || index >= static_cast<std::int32_t>(setpoint_table.size())) {
-        throw bounds_error(index, 0, static_cast<std::int32_t>(setpoint_table.size()) - 1);
-    }
-    return setpoint_table[static_cast<std::size_t>(index)];
-}
-
-std::optional<std::int32_t> position_of_code(std::int32_t code) {
-    for (std::size_t i = 0; i < setpoint_table.size(); ++i) {
-        if (setpoint_table[i] == code) {
-            return static_cast<std::int32_t>(i) + lowest_position;
-        }
-    }
-    return std::nullopt;
-}
-
-void move_blades(sequence_context& context, std::int32_t position) {
+std::int32_t move_blades(sequence_context& context, std::int32_t position) {
     const std::int32_t setpoint = get_consigne(position);
-    context.blade_observers.notify([&](blade_observer& o) { o.blades_moving(position); });
+    context.tell({.kind = event_kind::blades_moving, .value = position});
     context.log.log_line(std::string(messages::setpoint_prefix) + std::to_string(setpoint));
 
     const std::int32_t low = checked_multiply(setpoint & protocol::setpoint_low_mask,
@@ -57,8 +39,9 @@ void move_blades(sequence_context& context, std::int32_t position) {
     context.port.write_output(0);
 
     wait_for_status(context, blades_arrival);
-    context.blade_observers.notify([&](blade_observer& o) { o.blades_arrived(position); });
+    context.tell({.kind = event_kind::blades_arrived, .value = position});
     context.log.log_line(arrival_message(position, context.decimal_separator));
+    return setpoint;
 }
 
 std::string arrival_message(std::int32_t position, std::string_view decimal_separator) {

@@ -2,34 +2,44 @@
 // SPDX-License-Identifier: MIT
 #include "sequences/status_wait.h"
 
-#include <utility>
-
 #include <string>
+#include <utility>
 
 #include "ttl/errors.h"
 
 namespace helio {
 
+namespace {
+
+void tell_ended(const sequence_context& context, const status_wait& wait, clock::duration took,
+                bool arrived) {
+    context.tell({.kind = event_kind::wait_ended,
+                  .value = wait.bit,
+                  .text = wait.mechanism,
+                  .took = took,
+                  .arrived = arrived});
+}
+
+}  // namespace
+
 void wait_for_status(sequence_context& context, const status_wait& wait) {
     const clock::time_point start = context.time.now();
     clock::time_point last_keep_alive = start;
-    context.wait_observers.notify([&](wait_observer& o) { o.wait_began(wait); });
+    context.tell({.kind = event_kind::wait_began, .value = wait.bit, .text = wait.mechanism});
     for (;;) {
         const std::int32_t input_byte = context.port.get_ttl();
         const clock::time_point now = context.time.now();
         if (status_set(input_byte, wait.status_value)) {
-            context.wait_observers.notify(
-                [&](wait_observer& o) { o.wait_ended(wait, now - start, true); });
+            tell_ended(context, wait, now - start, true);
             return;
         }
         if (now - start >= status_wait_limit) {
-            context.wait_observers.notify(
-                [&](wait_observer& o) { o.wait_ended(wait, now - start, false); });
+            tell_ended(context, wait, now - start, false);
             throw timeout_error(std::string(wait.mechanism), wait.bit, status_wait_limit);
         }
         if (now - last_keep_alive >= keep_alive_interval) {
             last_keep_alive = now;
-            context.wait_observers.notify([](wait_observer& o) { o.still_waiting(); });
+            context.tell({.kind = event_kind::still_waiting});
         }
     }
 }

@@ -5,11 +5,19 @@
 #include <chrono>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "sequences/sequence_context.h"
 #include "ttl/errors.h"
 
 namespace helio {
+
+/// A wait for one status bit of the input lines.
+struct status_wait {
+    std::string_view mechanism;  ///< French name, as the operator's messages give it
+    std::int32_t status_value;   ///< the bit's value, 2, 4 or 8
+    int bit;
+};
 
 /// How long a mechanism may take to report before the console gives up on it. The slowest
 /// mechanism, the blades across their whole range, needs a few seconds.
@@ -41,7 +49,9 @@ constexpr bool status_set(std::int32_t input_byte, std::int32_t status_value) {
 }
 
 /// Reads the input lines, back to back, until the wait's bit is set (the first read always
-/// happens). Raises timeout_error once status_wait_limit has passed without it.
+/// happens). Raises timeout_error once status_wait_limit has passed without it. Tells
+/// wait_began, still_waiting every keep_alive_interval (so that the window can repaint while
+/// the sequence holds it) and wait_ended.
 void wait_for_status(sequence_context& context, const status_wait& wait);
 
 }  // namespace helio

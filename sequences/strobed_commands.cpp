@@ -55,14 +55,15 @@ void position_ccd(sequence_context& context) {
     position_mirror(context, ccd_stop);
 }
 
-void actuate_pusher(sequence_context& context) {
+pusher_result actuate_pusher(sequence_context& context) {
     if (!status_set(context.port.get_ttl(), protocol::status_sighting_button)) {
         context.log.log_line(std::string(messages::sighting_button_inactive));
-        return;
+        return pusher_result::refused;
     }
     context.log.log_line(std::string(messages::sighting_button_active));
     position_visee(context);
     pulse_command(context.port, protocol::command_pusher, protocol::strobe_b);
+    return pusher_result::actuated;
 }
 
 }  // namespace helio

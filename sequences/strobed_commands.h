@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "sequences/sequence_context.h"
+#include "sequences/status_wait.h"
 #include "ttl/protocol.h"
 
 namespace helio {
@@ -24,8 +25,14 @@ void position_visee(sequence_context& context);
 /// "CCD": the same towards the CCD position, logging "CCD positionnee".
 void position_ccd(sequence_context& context);
 
+/// What the pusher's sequence did.
+enum class pusher_result {
+    actuated,
+    refused,  ///< the sighting button was inactive: nothing written
+};
+
 /// "POUSSOIR": refuses while the sighting button is inactive; otherwise brings the mirror
 /// to the sighting position and pulses the pusher. The button is read once, at the start.
-void actuate_pusher(sequence_context& context);
+pusher_result actuate_pusher(sequence_context& context);
 
 }  // namespace helio

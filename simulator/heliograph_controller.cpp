@@ -143,7 +143,7 @@ void heliograph_controller::actuate_pusher(std::uint8_t lines) {
 
 void heliograph_controller::report(violation_kind kind, std::string description,
                                    std::int32_t value) {
-    monitor_.record(violation{kind, std::move(description), value, clock_.now()});
+    violations_.record(violation{kind, std::move(description), value, clock_.now()});
 }
 
 clock::duration heliograph_controller::scaled(clock::duration nominal) const {

@@ -7,7 +7,7 @@
 
 #include "simulator/blade_mechanism.h"
 #include "simulator/mirror_mechanism.h"
-#include "simulator/protocol_monitor.h"
+#include "simulator/violation_log.h"
 #include "ttl/clock.h"
 
 namespace helio::sim {
@@ -45,8 +45,8 @@ class heliograph_controller {
     int pusher_actuations() const { return pusher_actuations_; }
     /// The setpoint code the controller last assembled from its two halves.
     int last_setpoint() const { return last_setpoint_; }
-    protocol_monitor& monitor() { return monitor_; }
-    const protocol_monitor& monitor() const { return monitor_; }
+    violation_log& violations() { return violations_; }
+    const violation_log& violations() const { return violations_; }
     const clock& time() const { return clock_; }
 
   private:
@@ -62,7 +62,7 @@ class heliograph_controller {
     const clock& clock_;
     mirror_mechanism mirror_;
     blade_mechanism blades_;
-    protocol_monitor monitor_;
+    violation_log violations_;
     std::uint8_t outputs_ = 0;
     bool sighting_button_ = true;
     double travel_scale_ = 1.0;

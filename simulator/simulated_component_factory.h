@@ -81,6 +81,8 @@ class simulated_component_factory final : public io_component_factory {
     using planned_fault = std::unique_ptr<const access_fault>;
 
     void record(device_event event);
+    /// Counts an access that needs no instance of its own (nothing planned or recorded).
+    bool plain_access();
     /// Counts the access and takes its planned fault; a creation fault gives its status.
     status_code begin_access(planned_fault& fault);
     /// Counts and records the creation of an instance; its serial.

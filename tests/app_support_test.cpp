@@ -42,11 +42,9 @@ std::vector<std::string> lines_of(const std::string& trace) {
 
 TEST(TraceWriter, AMinuteOfIdenticalReadsIsOneLineEndedWithItsCommand) {
     test::traced_console console(1ms);  // every reading of the clock moves it a millisecond
-    test::port_recorder reads;
-    console.port.add_observer(reads);
     console.controller.blades().set_stuck(true);
     console.model.press("Command6");  // times out after 60 s
-    const int timed_out_reads = reads.reads;
+    const int timed_out_reads = console.ports.reads;
     console.model.press("Command1");  // the mirror from the CCD stop: its first read is alike
 
     const std::vector<std::string> trace = lines_of(console.out.str());
@@ -63,7 +61,7 @@ TEST(TraceWriter, AMinuteOfIdenticalReadsIsOneLineEndedWithItsCommand) {
 
 TEST(TraceWriter, EveryErrorTheOperatorIsShownIsOneELine) {
     test::traced_console console(100us);
-    console.model.report_error(
+    console.device.report_error(
         "Le composant est introuvable.\nAucune commande n'atteindra "
         "l'instrument.");
     console.factory.fault_next_access(

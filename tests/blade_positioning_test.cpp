@@ -41,18 +41,19 @@ class MoveBladesTest : public ::testing::Test, protected test::scripted_sequence
 TEST_F(MoveBladesTest, SendsBothHalvesWithTheirStrobesAndNoReleaseBetween) {
     struct worked_example {
         std::int32_t position;
+        std::int32_t code;
         std::vector<std::string> events;
     };
     const worked_example examples[] = {
-        {0, {"W 0", "W 3", "S1", "W 0", "W 128", "W 129", "S1", "W 128", "W 0"}},
-        {5, {"W 16", "W 19", "S1", "W 16", "W 176", "W 177", "S1", "W 176", "W 0"}},
-        {-10, {"W 24", "W 27", "S1", "W 24", "W 32", "W 33", "S1", "W 32", "W 0"}},
-        {7, {"W 0", "W 3", "S1", "W 0", "W 200", "W 201", "S1", "W 200", "W 0"}},
+        {0, 128, {"W 0", "W 3", "S1", "W 0", "W 128", "W 129", "S1", "W 128", "W 0"}},
+        {5, 178, {"W 16", "W 19", "S1", "W 16", "W 176", "W 177", "S1", "W 176", "W 0"}},
+        {-10, 35, {"W 24", "W 27", "S1", "W 24", "W 32", "W 33", "S1", "W 32", "W 0"}},
+        {7, 200, {"W 0", "W 3", "S1", "W 0", "W 200", "W 201", "S1", "W 200", "W 0"}},
     };
     for (const worked_example& example : examples) {
         ports.events.clear();
         factory.script_reads({std::int32_t{8}});
-        move_blades(context, example.position);
+        EXPECT_EQ(move_blades(context, example.position), example.code) << "the code it sent";
         EXPECT_THAT(ports.events, ElementsAreArray(example.events)) << example.position;
     }
 }

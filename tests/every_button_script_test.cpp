@@ -28,8 +28,8 @@ TEST(EveryButtonScript, PlaysOnTheSimulatorAsWritten) {
     std::istringstream trace(console.out.str());
     EXPECT_EQ(test::trace_without_reads(trace), test::every_button_trace());
     const sim::heliograph_controller& controller = console.controller;
-    EXPECT_TRUE(controller.monitor().clean())
-        << controller.monitor().violations().front().description;
+    EXPECT_TRUE(controller.violations().clean())
+        << controller.violations().newest().front().description;
     EXPECT_EQ(controller.mirror().place(), sim::mirror_place::sighting);
     EXPECT_EQ(controller.blades().target_code(), 100);
     EXPECT_TRUE(controller.blades().in_position());

@@ -37,16 +37,15 @@ TEST_F(Form1ModelTest, GoTwiceWithoutEditingRepeatsTheMove) {
     EXPECT_EQ(model.messages()[5], "Consigne = 178");
 }
 
-TEST_F(Form1ModelTest, TheNewestLinesAreKeptAndObserversHearEveryOne) {
-    test::line_recorder everything;
-    model.add_log_observer(everything);
+TEST_F(Form1ModelTest, TheNewestLinesAreKeptAndListenersHearEveryOne) {
     for (std::size_t i = 0; i < form1_model::kept_messages + 5; ++i) {
-        model.log_line(std::to_string(i));
+        device.log_line(std::to_string(i));
     }
     EXPECT_EQ(model.messages().size(), form1_model::kept_messages);
     EXPECT_EQ(model.messages().front(), "5");
     EXPECT_EQ(model.messages().back(), std::to_string(form1_model::kept_messages + 4));
-    EXPECT_EQ(everything.lines.size(), form1_model::kept_messages + 5);
+    EXPECT_EQ(ports.lines.size(), form1_model::kept_messages + 5);
+    EXPECT_EQ(host.lines.size(), form1_model::kept_messages + 5) << "each one drawn";
 }
 
 TEST(FirstVisibleLine, TheLogScrollsOnceTheNextLineWouldFallBelowTheEdge) {
@@ -73,11 +72,14 @@ TEST_F(Form1ModelTest, WhatArrivesDuringASequenceRunsAfterItInOrder) {
         std::vector<std::int32_t> writes;
     };
     const deferral_case cases[] = {
-        {{"Command9"}, {"Command1", "Command9"}, {8, 10, 8, 0, 0}},
-        {{"Command9", "remote"}, {"Command1", "Command9", "remote"}, {8, 10, 8, 0, 0, 0}},
+        {{"Command9"}, {"Command1 : VISEE", "Command9 : INIT TTL output"}, {8, 10, 8, 0, 0}},
+        {{"Command9", "remote"},
+         {"Command1 : VISEE", "Command9 : INIT TTL output", "client : INIT TTL output"},
+         {8, 10, 8, 0, 0, 0}},
         // The blade move waits in its turn, and what arrives then runs after it.
         {{"Command6", "Command9", "remote"},
-         {"Command1", "Command6", "Command9", "remote"},
+         {"Command1 : VISEE", "Command6 : consigne 128", "Command9 : INIT TTL output",
+          "client : INIT TTL output"},
          {8, 10, 8, 0, 0, 3, 0, 128, 129, 128, 0, 0, 0}},
     };
     for (const deferral_case& c : cases) {
@@ -98,25 +100,25 @@ TEST_F(Form1ModelTest, WhatArrivesDuringASequenceRunsAfterItInOrder) {
                 if (control.starts_with("Command")) {
                     EXPECT_TRUE(model.press(control)) << "a press is taken, not refused";
                 } else {
-                    model.submit({control, [this] { model.context().port.reset_outputs(); }});
+                    device.submit({.kind = action_kind::reset_outputs,
+                                   .origin = action_origin::network,
+                                   .asked_by = "client"});
                 }
             }
         };
-        model.add_command_observer(host);
-        ports.writes.clear();
+        ports.clear();
 
         model.press("Command1");
 
-        model.remove_command_observer(host);
         host.in_keep_alive = nullptr;
-        EXPECT_EQ(host.commands, c.run);
+        EXPECT_EQ(ports.actions, c.run);
         EXPECT_EQ(ports.writes, c.writes) << c.run.back();
         EXPECT_FALSE(closed_at_once) << "a close waits for the sequence";
         EXPECT_EQ(host.close_calls, 1) << "and happens once, when all has run";
         EXPECT_THAT(host.errors, IsEmpty());
         EXPECT_FALSE(model.working());
     }
-    EXPECT_TRUE(controller.monitor().clean());
+    EXPECT_TRUE(controller.violations().clean());
 }
 
 }  // namespace

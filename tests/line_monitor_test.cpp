@@ -42,7 +42,7 @@ class LineMonitorTest : public ::testing::Test, protected test::simulated_consol
         return values;
     }
 
-    std::unique_ptr<line_monitor> monitor = std::make_unique<line_monitor>(model);
+    std::unique_ptr<line_monitor> monitor = std::make_unique<line_monitor>(device);
 };
 
 TEST_F(LineMonitorTest, ARunOfIdenticalReadsIsOneEntryWithItsCount) {
@@ -81,7 +81,7 @@ TEST_F(LineMonitorTest, AFailedAccessLeavesTheLampsAtTheLastOneThatWorked) {
 }
 
 TEST_F(LineMonitorTest, TheTranscriptKeepsTheNewestEntriesOnly) {
-    monitor = std::make_unique<line_monitor>(model, 8);
+    monitor = std::make_unique<line_monitor>(device, 8);
     for (int press = 0; press < 20; ++press) {
         model.press("Command9");
     }

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Heliograph console developers
 // SPDX-License-Identifier: MIT
-#include "console/operator_messages.h"
+#include "instrument/operator_messages.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <utility>
 
-#include "console/component_messages.h"
-#include "console/go_procedure.h"
+#include "instrument/component_messages.h"
+#include "instrument/go_procedure.h"
 #include "sequences/status_wait.h"
 #include "ttl/errors.h"
 

@@ -71,10 +71,10 @@ std::vector<test::shown_control> shown(const panel_layout::placement& placement,
             place,
             {place.width, place.height},
             {}};
-        if (control->kind == control_kind::label) {
+        if (control->kind == panel_kind::label) {
             made.text = metrics.text_size(text_style::plain, control->caption, place.width);
         }
-        made.holds_others = control->kind == control_kind::box;
+        made.holds_others = control->kind == panel_kind::box;
         controls.push_back(made);
     }
     return controls;

@@ -98,20 +98,20 @@ TEST_F(PanelPresenterTest, TheLampsAreLitByTheBitsOfTheLastBytes) {
 TEST_F(PanelPresenterTest, DescribesEveryControlItDrawsOrHearsFrom) {
     const panel_control& panel = presenter.description();
     for (const auto& [name, value] : draw().controls) {
-        EXPECT_NE(find_control(panel, name), nullptr) << name;
+        EXPECT_NE(find_panel_control(panel, name), nullptr) << name;
     }
     for (const char* name : {"sighting_button", "mirror_stuck", "blades_stuck", "travel_speed",
                              "fault_status", "arm_fault", "cancel_fault", "simulation_banner"}) {
-        EXPECT_NE(find_control(panel, name), nullptr) << name;
+        EXPECT_NE(find_panel_control(panel, name), nullptr) << name;
     }
-    const panel_control* outputs = find_control(panel, "output_lamps");
+    const panel_control* outputs = find_panel_control(panel, "output_lamps");
     ASSERT_NE(outputs, nullptr);
     EXPECT_THAT(outputs->items, SizeIs(8));
     EXPECT_EQ(outputs->items.front(), "bit 7\ncode 128");
     EXPECT_EQ(outputs->items.back(), "bit 0\nstrobe A");
-    EXPECT_EQ(find_control(panel, "input_lamps")->items[4], "bit 3\nlames en position");
-    EXPECT_THAT(find_control(panel, "travel_speed")->items, SizeIs(5));
-    EXPECT_EQ(find_control(panel, "fault_status")->items[1],
+    EXPECT_EQ(find_panel_control(panel, "input_lamps")->items[4], "bit 3\nlames en position");
+    EXPECT_THAT(find_panel_control(panel, "travel_speed")->items, SizeIs(5));
+    EXPECT_EQ(find_panel_control(panel, "fault_status")->items[1],
               "0x80070005 E_ACCESSDENIED (accès refusé)");
 }
 
@@ -186,7 +186,7 @@ TEST_F(PanelPresenterTest, AnArmedFaultFailsTheNextAccessWithThePickedStatus) {
     presenter.pressed("arm_fault");  // the entry's first line: E_FAIL
     EXPECT_EQ(text("armed_fault"), "Armée : le prochain accès échouera avec 0x80004005.");
     presenter.typed("fault_status",
-                    find_control(presenter.description(), "fault_status")->items[1]);
+                    find_panel_control(presenter.description(), "fault_status")->items[1]);
     presenter.pressed("arm_fault");  // E_ACCESSDENIED, picked from the list
     EXPECT_EQ(text("armed_fault"), "Armée : le prochain accès échouera avec 0x80070005.");
     press("Command9");
@@ -254,7 +254,7 @@ TEST_F(PanelPresenterTest, EachBreachIsListedOnceWithItsTimeAndTheListKeepsTheNe
     EXPECT_THAT(violations, SizeIs(2)) << "each breach listed once";
 
     // A flood of them: the list keeps the newest.
-    for (std::size_t i = 0; i < virtual_instrument::kept_violations; ++i) {
+    for (std::size_t i = 0; i < sim::violation_log::kept; ++i) {
         sim->controller.write_outputs(0);
         sim->controller.write_outputs(10);
         if (i % 100 == 0) {
@@ -262,7 +262,7 @@ TEST_F(PanelPresenterTest, EachBreachIsListedOnceWithItsTimeAndTheListKeepsTheNe
         }
     }
     draw();
-    EXPECT_THAT(violations, SizeIs(virtual_instrument::kept_violations));
+    EXPECT_THAT(violations, SizeIs(sim::violation_log::kept));
     EXPECT_THAT(violations.back(), HasSubstr("strobe levé en même temps"));
 }
 
@@ -311,10 +311,10 @@ TEST_F(SmallTranscriptTest, TheTranscriptKeepsNoMoreLinesThanTheMonitor) {
 
 TEST(PanelOnTheInstrument, IsTheLineMonitorAlone) {
     const auto sim = test::make_sim().build();
-    line_monitor monitor(sim->model);
-    panel_presenter presenter(sim->model, monitor, nullptr, panel_titles::real_device);
-    EXPECT_EQ(find_control(presenter.description(), "mirror_stuck"), nullptr);
-    EXPECT_EQ(find_control(presenter.description(), "simulation_banner"), nullptr);
+    line_monitor monitor(sim->device);
+    panel_presenter presenter(sim->device, monitor, nullptr, panel_titles::real_device);
+    EXPECT_EQ(find_panel_control(presenter.description(), "mirror_stuck"), nullptr);
+    EXPECT_EQ(find_panel_control(presenter.description(), "simulation_banner"), nullptr);
     presenter.toggled("mirror_stuck", true);
     presenter.pressed("arm_fault");
     sim->model.press("Command9");

@@ -116,8 +116,8 @@ TEST(PortAccess, ObserversHearOnlyOfAccessesThatSucceeded) {
     factory.script_reads({std::int32_t{300}});
     factory.fail_access(2, access_denied);
     port_access port(factory);
-    test::port_recorder recorder(/*with_reads=*/true);
-    port.add_observer(recorder);
+    test::event_recorder recorder(/*with_reads=*/true);
+    port.set_listener(&recorder);
     port.write_output(5);
     EXPECT_THROW(port.write_output(6), io_error);
     port.get_ttl();

@@ -50,7 +50,7 @@ TEST_F(ControllerTest, StrobeBLatchesTheMirrorCommandsWhichTakeTheirTravelTime) 
     EXPECT_EQ(controller.read_inputs(), button | at_ccd | blades_ready);
     write({16, 18, 16, 0});
     EXPECT_EQ(controller.mirror().place(), mirror_place::ccd) << "already there: no move";
-    EXPECT_TRUE(controller.monitor().clean());
+    EXPECT_TRUE(controller.violations().clean());
 }
 
 TEST_F(ControllerTest, TheTwoSetpointHalvesAssembleTheCodeAndMoveTheBlades) {
@@ -69,7 +69,7 @@ TEST_F(ControllerTest, TheTwoSetpointHalvesAssembleTheCodeAndMoveTheBlades) {
         time.advance(1ms);
         EXPECT_EQ(controller.read_inputs() & blades_ready, blades_ready) << code;
     }
-    EXPECT_TRUE(controller.monitor().clean());
+    EXPECT_TRUE(controller.violations().clean());
 }
 
 TEST_F(ControllerTest, StuckMechanismsFreezeUntilReleased) {
@@ -97,21 +97,21 @@ TEST_F(ControllerTest, StuckMechanismsFreezeUntilReleased) {
 TEST_F(ControllerTest, ThePusherCountsAndIsCheckedAgainstTheInterlock) {
     write({32, 34, 32, 0});
     EXPECT_EQ(controller.pusher_actuations(), 1);
-    EXPECT_EQ(controller.monitor().count(violation_kind::pusher_mirror_not_sighting), 1u);
+    EXPECT_EQ(controller.violations().count(violation_kind::pusher_mirror_not_sighting), 1u);
 
-    controller.monitor().clear();
+    controller.violations().clear();
     write({8, 10, 8, 0});
     time.advance(1500ms);
     controller.set_sighting_button(false);
     EXPECT_EQ(controller.read_inputs() & button, 0);
     write({32, 34, 32, 0});
-    EXPECT_EQ(controller.monitor().count(violation_kind::pusher_button_inactive), 1u);
-    EXPECT_EQ(controller.monitor().count(violation_kind::pusher_mirror_not_sighting), 0u);
+    EXPECT_EQ(controller.violations().count(violation_kind::pusher_button_inactive), 1u);
+    EXPECT_EQ(controller.violations().count(violation_kind::pusher_mirror_not_sighting), 0u);
 
-    controller.monitor().clear();
+    controller.violations().clear();
     controller.set_sighting_button(true);
     write({32, 34, 32, 0});
-    EXPECT_TRUE(controller.monitor().clean());
+    EXPECT_TRUE(controller.violations().clean());
     EXPECT_EQ(controller.pusher_actuations(), 3);
 }
 
@@ -139,16 +139,16 @@ TEST_F(ControllerTest, TheProtocolMonitorRecordsEveryKindOfBreach) {
         for (const std::int32_t value : pulse.writes) {
             fresh.write_outputs(value);
         }
-        EXPECT_EQ(fresh.monitor().count(pulse.expected), 1u) << pulse.why;
-        ASSERT_FALSE(fresh.monitor().violations().empty()) << pulse.why;
-        EXPECT_FALSE(fresh.monitor().violations().front().description.empty());
+        EXPECT_EQ(fresh.violations().count(pulse.expected), 1u) << pulse.why;
+        ASSERT_FALSE(fresh.violations().newest().empty()) << pulse.why;
+        EXPECT_FALSE(fresh.violations().newest().front().description.empty());
     }
 }
 
 TEST_F(ControllerTest, AHighPartNeedsAFreshLowPartEachTime) {
     send_setpoint(178);
     write({176, 177, 176, 0});
-    EXPECT_EQ(controller.monitor().count(violation_kind::high_part_without_low_part), 1u);
+    EXPECT_EQ(controller.violations().count(violation_kind::high_part_without_low_part), 1u);
     EXPECT_EQ(controller.last_setpoint(), 178) << "the stale low bits are used again";
 }
 
@@ -233,7 +233,7 @@ TEST_F(DeviceTest, AnotherPortIsRefusedAndReported) {
     ASSERT_EQ(factory.create_instance(instance), 0);
     std::int32_t value = 8, status = 0;
     EXPECT_EQ(instance->WritePort(90, value, status), status_invalid_argument);
-    EXPECT_EQ(controller.monitor().count(violation_kind::wrong_port), 1u);
+    EXPECT_EQ(controller.violations().count(violation_kind::wrong_port), 1u);
     EXPECT_EQ(controller.output_lines(), 0);
 }
 

@@ -18,31 +18,28 @@ using namespace std::chrono_literals;
 /// reading, so that every wait passes through simulated time without real time.
 class StatusWaitTest : public ::testing::Test, protected test::simulated_port {
   protected:
-    StatusWaitTest() : simulated_port(test::make_sim().step(100us)) {
-        context.wait_observers.add(counter);
-    }
+    StatusWaitTest() : simulated_port(test::make_sim().step(100us)) {}
 
     test::line_recorder log;
-    sequence_context context{port, log, time};
-    test::wait_recorder counter;
+    sequence_context context{port, log, time, ".", &ports};
 };
 
 TEST_F(StatusWaitTest, AMechanismJustInsideTheLimitArrives) {
     // 103 codes at 20 ms each is 2.06 s; scaled to 59.9 s.
     controller.set_travel_scale(59.9 / 2.06);
     move_blades(context, 10);
-    EXPECT_TRUE(counter.last().arrived);
-    EXPECT_GT(counter.last().took, 59s);
+    EXPECT_TRUE(ports.last_wait().arrived);
+    EXPECT_GT(ports.last_wait().took, 59s);
     EXPECT_EQ(log.lines.back(), "lames en position  +1 Ang.");
 }
 
 TEST_F(StatusWaitTest, TheWindowGetsARepaintEvery20msNotEveryRead) {
     position_visee(context);  // 1.5 s of mirror travel
-    EXPECT_TRUE(counter.last().arrived);
-    EXPECT_EQ(counter.began.back(), 1);
-    EXPECT_GE(counter.keep_alives, 70);
-    EXPECT_LE(counter.keep_alives, 76);
-    EXPECT_GT(ports.reads, 10 * counter.keep_alives);
+    EXPECT_TRUE(ports.last_wait().arrived);
+    EXPECT_EQ(ports.waits_began.back(), 1);
+    EXPECT_GE(ports.keep_alives, 70);
+    EXPECT_LE(ports.keep_alives, 76);
+    EXPECT_GT(ports.reads, 10 * ports.keep_alives);
 }
 
 }  // namespace

@@ -58,20 +58,20 @@ TEST_F(VirtualInstrumentTest, ABadPulseShowsAsAViolationWithItsTimeAndOnlyTheNew
     time.set_step(0us);
     time.advance(2500ms);
     send({10});  // strobe B raised in the same write as the code
-    ASSERT_EQ(instrument.violations().size(), 1u);
-    EXPECT_EQ(instrument.violations_seen(), 1u);
-    const sim::violation& found = instrument.violations().front();
+    ASSERT_EQ(instrument.violations().newest().size(), 1u);
+    EXPECT_EQ(instrument.violations().seen(), 1u);
+    const sim::violation& found = instrument.violations().newest().front();
     EXPECT_EQ(found.kind, sim::violation_kind::strobe_with_new_data);
     EXPECT_EQ(
         violation_line(found, clock::time_point(500ms), ","),
         "    2,000  strobe levé en même temps que les données changent (0 puis 10) (octet 10)");
 
     send({8, 0});  // that breach's pulse ends: lowered, then the code back to 0
-    for (std::size_t i = 0; i < virtual_instrument::kept_violations + 20; ++i) {
+    for (std::size_t i = 0; i < sim::violation_log::kept + 20; ++i) {
         send({10, 8, 0});
     }
-    EXPECT_EQ(instrument.violations().size(), virtual_instrument::kept_violations);
-    EXPECT_EQ(instrument.violations_seen(), virtual_instrument::kept_violations + 21)
+    EXPECT_EQ(instrument.violations().newest().size(), sim::violation_log::kept);
+    EXPECT_EQ(instrument.violations().seen(), sim::violation_log::kept + 21)
         << "only the newest are kept, all are counted";
 }
 

@@ -26,7 +26,7 @@ void port_access::raise(status_code status, const char* operation) const {
 void port_access::write_output(std::int32_t value) {
     std::int32_t ignored_status = 0;
     check(factory_.write_port_once(ttl_port_number, value, ignored_status), "WritePort");
-    observers_.notify([&](port_observer& o) { o.output_written(value); });
+    tell(event_kind::written, value);
 }
 
 std::int32_t port_access::get_ttl() {
@@ -34,7 +34,7 @@ std::int32_t port_access::get_ttl() {
     port_value value;
     check(factory_.read_port_once(ttl_port_number, aux, value), "ReadPort");
     const std::int32_t input_byte = input_byte_from_raw(to_int32(value, format_));
-    observers_.notify([&](port_observer& o) { o.input_read(input_byte); });
+    tell(event_kind::read, input_byte);
     return input_byte;
 }
 
@@ -44,7 +44,7 @@ void port_access::reset_outputs() {
 
 void port_access::spin_delay(std::int32_t count) {
     spin_loop(spin_iterations(count));
-    observers_.notify([&](port_observer& o) { o.spun(count); });
+    tell(event_kind::spun, count);
 }
 
 std::int32_t spin_iterations(std::int32_t count) {

@@ -5,20 +5,11 @@
 #include <cstdint>
 #include <string>
 
+#include "ttl/instrument_event.h"
 #include "ttl/io_component.h"
 #include "ttl/number_text.h"
-#include "ttl/observer_list.h"
 
 namespace helio {
-
-/// Told of every port access that succeeded, after it happened.
-class port_observer {
-  public:
-    virtual ~port_observer() = default;
-    virtual void output_written(std::int32_t /*value*/) {}
-    virtual void input_read(std::int32_t /*input_byte*/) {}
-    virtual void spun(std::int32_t /*count*/) {}
-};
 
 /// The console's only way to the instrument: the TTL output and input port, reached through
 /// a fresh I/O component instance for every single access.
@@ -43,8 +34,9 @@ class port_access {
     /// Busy-waits count x 10000 loop iterations; with count 1 it is the strobe width.
     void spin_delay(std::int32_t count);
 
-    void add_observer(port_observer& observer) { observers_.add(observer); }
-    void remove_observer(port_observer& observer) { observers_.remove(observer); }
+    /// Told of every access that succeeded, after it happened (written, read, spun): one
+    /// listener, the instrument, which tells the others. Null: nobody is told.
+    void set_listener(event_listener* listener) { listener_ = listener; }
 
   private:
     /// Raises a failing status as an io_error; inline, since every access passes here.
@@ -54,10 +46,15 @@ class port_access {
         }
     }
     [[noreturn]] void raise(status_code status, const char* operation) const;
+    void tell(event_kind kind, std::int32_t value) const {
+        if (listener_ != nullptr) {
+            listener_->on_event({.kind = kind, .value = value});
+        }
+    }
 
     io_component_factory& factory_;
     number_format format_;
-    observer_list<port_observer> observers_;
+    event_listener* listener_ = nullptr;
 };
 
 /// The loop count of spin_delay(count), with overflow detection.

@@ -116,7 +116,8 @@ int measure(int rounds) {
     helio::win32::com_io_factory factory;
     const helio::number_format format = helio::win32::user_number_format();
     helio::port_access port(factory, format);
-    helio::form1_model model(port, time, format.decimal_separator);
+    helio::instrument device(port, time, format.decimal_separator);
+    helio::form1_model model(device);
     helio::win32::form1_window window(model);
     window.set_error_presenter([](HWND, const std::wstring&) {
         std::fprintf(stderr, "wait_responsiveness: a press failed\n");
@@ -126,7 +127,7 @@ int measure(int rounds) {
     ShowWindow(window.handle(), SW_SHOWNORMAL);
     UpdateWindow(window.handle());
     // The component is in-process: its steady clock is this program's.
-    helio::bench::wait_timeline timeline(time, model, [&standin] {
+    helio::bench::wait_timeline timeline(time, device, [&standin] {
         return helio::clock::time_point(std::chrono::duration_cast<helio::clock::duration>(
             standin.blades_arrival().time_since_epoch()));
     });

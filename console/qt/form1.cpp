@@ -63,11 +63,9 @@ Form1::Form1(helio::form1_model& model, QWidget* parent)
            layout::twips_to_pixels(layout::client_height_twips, dpi_y));
     create_controls();
     model_.set_host(this);
-    model_.add_log_observer(*this);
 }
 
 Form1::~Form1() {
-    model_.remove_log_observer(*this);
     model_.set_host(nullptr);
 }
 

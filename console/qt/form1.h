@@ -11,7 +11,7 @@
 
 /// The console window on Qt: widgets laid out from the control table, the message log
 /// painted on the background, and every press handed to the model.
-class Form1 final : public QWidget, private helio::form_host, private helio::log_observer {
+class Form1 final : public QWidget, private helio::form_host {
     Q_OBJECT
 
   public:

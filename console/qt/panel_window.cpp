@@ -96,7 +96,7 @@ panel_window::~panel_window() {
 }
 
 QWidget* panel_window::control(std::string_view name) const {
-    const auto found = widgets_.find(find_control(presenter_.description(), name));
+    const auto found = widgets_.find(find_panel_control(presenter_.description(), name));
     return found == widgets_.end() ? nullptr : found->second;
 }
 
@@ -105,21 +105,21 @@ QWidget* panel_window::control(std::string_view name) const {
 QWidget* panel_window::make(const panel_control& control, int lamp_diameter) {
     QWidget* widget = nullptr;
     switch (control.kind) {
-        case control_kind::box:
+        case panel_kind::box:
             widget = new QGroupBox(from_utf8(control.caption), this);
             break;
-        case control_kind::banner:
+        case panel_kind::banner:
             widget = banner_label(from_utf8(control.caption), this);
             break;
-        case control_kind::lamps:
+        case panel_kind::lamps:
             widget = new lamp_row(control.items, lamp_diameter, this);
             break;
-        case control_kind::lines:
+        case panel_kind::lines:
             widget = new line_list(this);
             break;
-        case control_kind::label:
-        case control_kind::text:
-        case control_kind::value: {
+        case panel_kind::label:
+        case panel_kind::text:
+        case panel_kind::value: {
             auto* label = new QLabel(from_utf8(control.caption), this);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -143,13 +143,13 @@ QWidget* panel_window::make(const panel_control& control, int lamp_diameter) {
 QWidget* panel_window::make_switch(const panel_control& control) {
     const std::string_view name = control.name;
     const QString caption = from_utf8(control.caption);
-    if (control.kind == control_kind::check) {
+    if (control.kind == panel_kind::check) {
         auto* box = new QCheckBox(caption, this);
         connect(box, &QCheckBox::toggled, this,
                 [this, name](bool on) { presenter_.toggled(name, on); });
         return box;
     }
-    if (control.kind == control_kind::button) {
+    if (control.kind == panel_kind::button) {
         auto* button = new QPushButton(caption, this);
         connect(button, &QPushButton::clicked, this, [this, name] { presenter_.pressed(name); });
         return button;
@@ -158,7 +158,7 @@ QWidget* panel_window::make_switch(const panel_control& control) {
     for (const std::string& item : control.items) {
         list->addItem(from_utf8(item));
     }
-    if (control.kind == control_kind::entry) {
+    if (control.kind == panel_kind::entry) {
         list->setEditable(true);
         list->setInsertPolicy(QComboBox::NoInsert);
         connect(list, &QComboBox::editTextChanged, this,

@@ -29,7 +29,7 @@ constexpr int button_text_margin = 6;
 
 }  // namespace
 
-bool captions_fit(HFONT font, int dots_per_inch) {
+bool captions_fit_in(HFONT font, int dots_per_inch) {
     const auto size_of = [font](std::string_view caption, int wrap_width) {
         return text_size(font, to_utf16(caption), wrap_width);
     };

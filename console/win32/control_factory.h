@@ -14,7 +14,7 @@ RECT control_rectangle(const layout::control_spec& item, int dots_per_inch);
 
 /// True when every caption of the table fits its control in `font`: a button's on one line
 /// inside its frame, a label's within its height when wrapped at its width.
-bool captions_fit(HFONT font, int dots_per_inch);
+bool captions_fit_in(HFONT font, int dots_per_inch);
 
 /// Creates the child window of `parent` for one table entry, at its place and with `font`.
 /// Creating them in table order makes the tab order the table's. Throws std::runtime_error

@@ -41,11 +41,9 @@ SIZE window_size(int dpi) {
 
 form1_window::form1_window(form1_model& model) : model_(model), present_error_(show_message_box) {
     model_.set_host(this);
-    model_.add_log_observer(*this);
 }
 
 form1_window::~form1_window() {
-    model_.remove_log_observer(*this);
     model_.set_host(nullptr);
     if (window_ != nullptr) {
         DestroyWindow(window_);
@@ -80,7 +78,7 @@ void form1_window::create(HINSTANCE instance, bool ends_program) {
 
 void form1_window::use_dpi(int dots_per_inch) {
     dpi_ = dots_per_inch;
-    font_ = fitting_gui_font(dpi_, [this](HFONT font) { return captions_fit(font, dpi_); });
+    font_ = fitting_gui_font(dpi_, [this](HFONT font) { return captions_fit_in(font, dpi_); });
     line_height_ = win32::line_height(font_.handle());
 }
 

@@ -18,7 +18,7 @@ namespace helio::win32 {
 /// The console window as a native Win32 window: the controls built from the control table,
 /// the message log painted on the background from the model's lines, every press and every
 /// edit of Text1 handed to the model.
-class form1_window final : private form_host, private log_observer {
+class form1_window final : private form_host {
   public:
     using error_presenter = std::function<void(HWND owner, const std::wstring& message)>;
 

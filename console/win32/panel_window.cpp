@@ -21,7 +21,7 @@ namespace helio::win32 {
 
 namespace {
 
-using enum control_kind;
+using enum panel_kind;
 
 constexpr wchar_t window_class_name[] = L"HeliographePanel";
 constexpr DWORD window_style = WS_OVERLAPPEDWINDOW;
@@ -33,7 +33,7 @@ COLORREF colour_of(panel_colours::rgb colour) {
     return RGB(colour.red, colour.green, colour.blue);
 }
 
-window_kind kind_of(control_kind kind) {
+window_kind kind_of(panel_kind kind) {
     constexpr DWORD label_style = SS_LEFT | SS_NOPREFIX;
     switch (kind) {
         case box:

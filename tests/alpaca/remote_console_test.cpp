@@ -6,7 +6,7 @@
 #include <string>
 
 #include "alpaca/error_numbers.h"
-#include "alpaca/monitor_report.h"
+#include "alpaca/server_status.h"
 #include "console/transcript_text.h"
 #include "remote_rig.h"
 #include "sequences/blade_positioning.h"
@@ -66,14 +66,14 @@ TEST_F(RemoteConsoleTest, EverySlotGivesTheBytesAndLinesOfGoForItsCode) {
     EXPECT_EQ(rig.ports.events, by_hand.ports.events) << "the writes and the strobe widths";
     EXPECT_EQ(rig.host.lines, by_hand.host.lines);
     EXPECT_EQ(rig.host.lines.size(), 3u * 21u);
-    EXPECT_TRUE(rig.controller.monitor().clean());
+    EXPECT_TRUE(rig.controller.violations().clean());
 }
 
 TEST_F(RemoteConsoleTest, AFailedMoveIsNeverReportedAsASuccess) {
     rig.put(position, "Position=20");
     rig.poster.run_posted();
     ASSERT_EQ(rig.get(position)["Value"], 20);
-    rig.model.report_error("composant introuvable");  // outside any command: nothing moved
+    rig.device.report_error("composant introuvable");  // outside any command: nothing moved
     EXPECT_EQ(rig.get(position)["Value"], 20);
 
     rig.factory.fault_next_access({});  // the first write of the next move fails
@@ -187,13 +187,11 @@ TEST_F(RemoteConsoleTest, AnAsynchronousChangeReportsItsEndAndItsFailure) {
 }
 
 TEST_F(RemoteConsoleTest, ThePanelSaysWhereTheServerIsAndListsEachClientsCommand) {
-    line_monitor monitor(rig.model);
-    {
-        const alpaca::monitor_report off(monitor);
-        ASSERT_EQ(monitor.status_lines().size(), 1u);
-        EXPECT_EQ(monitor.status_lines()[0].text, "Serveur Alpaca : arrêté (option --alpaca)");
-    }
-    const alpaca::monitor_report on(monitor, rig.runner, "127.0.0.1:11111", "");
+    line_monitor monitor(rig.device);
+    alpaca::report_server_off(monitor);
+    ASSERT_EQ(monitor.status_lines().size(), 1u);
+    EXPECT_EQ(monitor.status_lines()[0].text, "Serveur Alpaca : arrêté (option --alpaca)");
+    alpaca::report_server_on(monitor, "127.0.0.1:11111", "");
     ASSERT_EQ(monitor.status_lines().size(), 1u);
     EXPECT_EQ(monitor.status_lines()[0].text,
               "Serveur Alpaca : en service sur http://127.0.0.1:11111/ (sans authentification)");

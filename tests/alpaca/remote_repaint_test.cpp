@@ -20,15 +20,15 @@ namespace helio {
 namespace {
 
 /// Counts Form1's paints while a wait for a mechanism is under way.
-class paints_in_waits final : public QObject, private wait_observer {
+class paints_in_waits final : public QObject, private event_listener {
   public:
-    paints_in_waits(form1_model& model, Form1& window) : model_(model), window_(window) {
-        model_.context().wait_observers.add(*this);
+    paints_in_waits(instrument& device, Form1& window) : device_(device), window_(window) {
+        device_.add_listener(*this, {event_kind::wait_began, event_kind::wait_ended});
         window_.installEventFilter(this);
     }
     ~paints_in_waits() override {
         window_.removeEventFilter(this);
-        model_.context().wait_observers.remove(*this);
+        device_.remove_listener(*this);
     }
 
     std::vector<int> paints;  ///< in each wait
@@ -42,13 +42,14 @@ class paints_in_waits final : public QObject, private wait_observer {
     }
 
   private:
-    void wait_began(const status_wait&) override {
-        waiting_ = true;
-        paints.push_back(0);
+    void on_event(const instrument_event& event) override {
+        waiting_ = event.kind == event_kind::wait_began;
+        if (waiting_) {
+            paints.push_back(0);
+        }
     }
-    void wait_ended(const status_wait&, clock::duration, bool) override { waiting_ = false; }
 
-    form1_model& model_;
+    instrument& device_;
     Form1& window_;
     bool waiting_ = false;
 };
@@ -56,12 +57,11 @@ class paints_in_waits final : public QObject, private wait_observer {
 TEST(RemoteRepaint, Form1KeepsRepaintingWhileAClientsMoveWaits) {
     // About a second from one end to the centre.
     const auto sim = test::make_sim().real_time().travel_scale(0.5).decimal_separator(".").build();
-    form1_model& model = sim->model;
-    Form1 window(model);
+    Form1 window(sim->model);
     window.show();
-    paints_in_waits counter(model, window);
+    paints_in_waits counter(sim->device, window);
     alpaca::qt_poster poster;
-    alpaca::remote_access access(model, poster, {"127.0.0.1", 0});
+    alpaca::remote_access access(sim->device, poster, {"127.0.0.1", 0});
 
     QTimer asker;  // something asks for a repaint every millisecond, as in a busy window
     QObject::connect(&asker, &QTimer::timeout, &window, [&] { window.update(); });

@@ -14,7 +14,6 @@
 
 #include <nlohmann/json.hpp>
 
-#include "alpaca/blade_tracker.h"
 #include "alpaca/console_runner.h"
 #include "alpaca/device_state.h"
 #include "alpaca/request_router.h"
@@ -56,8 +55,7 @@ struct remote_rig : simulated_console {
         : simulated_console(make_sim()
                                 .step(std::chrono::microseconds(50))
                                 .decimal_separator(".")
-                                .record_reads()
-                                .log_to_host()) {
+                                .record_reads()) {
         host.in_keep_alive = [this] {
             if (auto once = std::exchange(on_keep_alive, nullptr)) {
                 once();
@@ -114,8 +112,7 @@ struct remote_rig : simulated_console {
     std::function<void()> on_keep_alive;  ///< once, in the next keep-alive
     queued_poster poster;
     alpaca::device_state state;
-    alpaca::blade_tracker tracker{model, state};
-    alpaca::console_runner runner{model, poster, state};
+    alpaca::console_runner runner{device, poster, state};
     alpaca::request_router router{state, runner, "banc d'essai"};
     /// The reply to the last request sent, once it comes.
     std::shared_ptr<std::optional<alpaca::http_reply>> pending_;

@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <string>
 
-#include "console/go_procedure.h"
 #include "fuzz/conversion_oracle.h"
+#include "instrument/go_procedure.h"
 #include "support/worked_numbers.h"
 
 namespace {

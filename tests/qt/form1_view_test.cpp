@@ -142,16 +142,16 @@ TEST_F(Form1ViewTest, AFullLogScrollsSoThatTheNewestLineIsTheLastShown) {
     // The strip left of every control: only the log is drawn there.
     const auto line_strip = [&](int row) { return QRect(0, row * spacing, 14, spacing); };
     for (int i = 0; i < shown; ++i) {
-        model.log_line("WWWW");
+        device.log_line("WWWW");
     }
     window.repaint();
     EXPECT_GT(ink(window, line_strip(shown - 1)), 0) << "the window holds " << shown << " lines";
     for (int i = 0; i < shown; ++i) {
-        model.log_line("");
+        device.log_line("");
     }
     window.repaint();
     EXPECT_EQ(ink(window, QRect(0, 0, 14, window.height())), 0) << "only the empty newest lines";
-    model.log_line("WWWW");
+    device.log_line("WWWW");
     window.repaint();
     EXPECT_GT(ink(window, line_strip(shown - 1)), 0) << "the newest line, last";
     EXPECT_EQ(ink(window, line_strip(shown - 2)), 0);
@@ -164,7 +164,7 @@ TEST_F(Form1ViewTest, EveryButtonPressedInTheWindowSendsItsBytesAndLogsItsLines)
     ASSERT_TRUE(directory.isValid());
     const std::string trace_path = directory.filePath("trace.txt").toStdString();
     {
-        helio::trace_sink trace(trace_path, model);
+        helio::trace_sink trace(trace_path, device);
         helio::test::play_every_button(model, [&](const helio::test::scripted_press& press) {
             if (!press.typed.empty()) {
                 auto* entry = qobject_cast<QLineEdit*>(window.control("Text1"));
@@ -177,7 +177,7 @@ TEST_F(Form1ViewTest, EveryButtonPressedInTheWindowSendsItsBytesAndLogsItsLines)
     std::ifstream trace(trace_path);
     EXPECT_EQ(helio::test::trace_without_reads(trace), helio::test::every_button_trace());
     EXPECT_THAT(errors, IsEmpty());
-    EXPECT_TRUE(controller.monitor().clean());
+    EXPECT_TRUE(controller.violations().clean());
 }
 
 TEST_F(Form1ViewTest, APressMadeDuringASequenceRunsOnceItEnds) {
@@ -202,7 +202,7 @@ TEST_F(Form1ViewTest, APressMadeDuringASequenceRunsOnceItEnds) {
         // Pressed from inside the first keep-alive of a wait, as something other than the
         // mouse would: the press reaches the window while the sequence holds it.
         bool pressed = false;
-        helio::test::keep_alive_probe once(model.context(), [&, press = press] {
+        helio::test::keep_alive_probe once(device, [&, press = press] {
             if (!std::exchange(pressed, true)) {
                 press();
             }
@@ -213,7 +213,7 @@ TEST_F(Form1ViewTest, APressMadeDuringASequenceRunsOnceItEnds) {
         EXPECT_TRUE(QTest::qWaitFor([&] { return ports.writes.size() >= 5; }, 2000)) << how;
         EXPECT_THAT(ports.writes, ElementsAre(8, 10, 8, 0, 0)) << how << ": INIT after VISEE";
     }
-    EXPECT_TRUE(controller.monitor().clean());
+    EXPECT_TRUE(controller.violations().clean());
 }
 
 TEST(LocaleNumberFormat, GoReadsTheEntryAsTheLocaleWritesNumbers) {
@@ -233,7 +233,7 @@ TEST_F(Form1ViewTest, DuringASequenceTheCursorIsBusyAndAClosingWaitsForItsEnd) {
     bool closed = false;
     bool still_visible = false;  // closed from inside the wait, as the title bar's cross would
     bool busy_cursor_seen = false;
-    helio::test::keep_alive_probe closer(model.context(), [&] {
+    helio::test::keep_alive_probe closer(device, [&] {
         const QCursor* cursor = QApplication::overrideCursor();
         busy_cursor_seen = busy_cursor_seen || (cursor && cursor->shape() == Qt::WaitCursor);
         if (!std::exchange(closed, true)) {

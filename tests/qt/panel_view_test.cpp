@@ -104,7 +104,7 @@ TEST_F(PanelViewTest, TheLampsArePaintedAgainDuringAWait) {
     // A window shown reaches the screen a little later: its first painting is not a repaint.
     ASSERT_TRUE(QTest::qWaitFor([&] { return lamp_paints.paints > 0; }));
     std::vector<int> paints_seen;
-    const test::keep_alive_probe probe(sim->model.context(),
+    const test::keep_alive_probe probe(sim->device,
                                        [&] { paints_seen.push_back(lamp_paints.paints); });
     click("Command1");
     ASSERT_GT(paints_seen.size(), 2u);
@@ -133,8 +133,8 @@ TEST(PanelOpening, AfterTheFirstPaintOfTheFormOnce) {
 
 TEST(PanelOnTheInstrument, IsTheLineMonitorAloneAndOpensOnF12) {
     const auto sim = test::make_sim().build();
-    line_monitor monitor(sim->model);
-    panel_presenter presenter(sim->model, monitor, nullptr, panel_titles::real_device);
+    line_monitor monitor(sim->device);
+    panel_presenter presenter(sim->device, monitor, nullptr, panel_titles::real_device);
     Form1 window(sim->model);
     panel_window panel(presenter);
     on_f12(window, [&panel] { bring_forward(panel); });

@@ -119,7 +119,7 @@ void add_shown(const QWidget& widget, const panel_control& root,
     if (auto* box = qobject_cast<const QGroupBox*>(&widget)) {
         add_box(*box, into);
     } else if (auto* row = qobject_cast<const lamp_row*>(&widget)) {
-        add_lamps(*row, find_control(root, row->objectName().toStdString())->items, into);
+        add_lamps(*row, find_panel_control(root, row->objectName().toStdString())->items, into);
     } else if (auto* check = qobject_cast<const QCheckBox*>(&widget)) {
         into.push_back(button_of(*check, QStyle::SE_CheckBoxContents));
     } else if (auto* button = qobject_cast<const QPushButton*>(&widget)) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -43,16 +44,14 @@ struct console_rig : simulated_console {
                                 .step(step)
                                 .travel_scale(travel_scale)
                                 .decimal_separator(".")
-                                .numbers(english_us_numbers)
-                                .log_to_host()) {}
+                                .numbers(english_us_numbers)) {}
 
     void type(std::string_view text) { model.Text1_Change(text); }
     press_record press(std::string_view control) {
         host.clear();
         ports.clear();
         press_record record;
-        const auto& violations = controller.monitor().violations();
-        const std::size_t breaches_before = violations.size();
+        const std::uint64_t breaches_before = controller.violations().seen();
         const std::uint64_t accesses_before = factory.accesses();
         const int pushes_before = controller.pusher_actuations();
         record.outputs_before = controller.output_lines();
@@ -68,8 +67,10 @@ struct console_rig : simulated_console {
         record.outputs_after = controller.output_lines();
         record.pusher_actuations = controller.pusher_actuations() - pushes_before;
         record.live_instances_after = factory.live_instances();
-        record.breaches.assign(violations.begin() + static_cast<std::ptrdiff_t>(breaches_before),
-                               violations.end());
+        const auto& kept = controller.violations().newest();
+        const auto fresh = static_cast<std::ptrdiff_t>(
+            std::min<std::uint64_t>(controller.violations().seen() - breaches_before, kept.size()));
+        record.breaches.assign(kept.end() - fresh, kept.end());
         return record;
     }
 };

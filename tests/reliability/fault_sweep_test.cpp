@@ -71,11 +71,11 @@ struct clean_run {
     }
 };
 
-class stamped_log final : public log_observer {
+class stamped_log final : public event_listener {
   public:
     explicit stamped_log(const sim::simulated_component_factory& factory) : factory_(factory) {}
-    void line_logged(const std::string& text) override {
-        lines.emplace_back(factory_.accesses(), text);
+    void on_event(const instrument_event& logged) override {
+        lines.emplace_back(factory_.accesses(), std::string(logged.text));
     }
     std::vector<std::pair<std::uint64_t, std::string>> lines;
 
@@ -89,7 +89,7 @@ clean_run run_clean(const scenario& s) {
     clean_run run;
     run.first_access = rig.factory.accesses();
     stamped_log log(rig.factory);
-    rig.model.add_log_observer(log);
+    rig.device.add_listener(log, {event_kind::logged});
     rig.factory.set_recording(true);
     const press_record press = rig.press(s.control);
     EXPECT_TRUE(press.ended_normally()) << s.name;

@@ -64,8 +64,8 @@ TEST_P(StuckMechanism, TimesOutAtTheLimitNotBeforeAndTheConsoleStaysUsable) {
     const auto& [mechanism, how] = GetParam();
     console_rig rig(1ms);
     mechanism.prepare(rig);
-    test::wait_recorder waits;
-    rig.model.context().wait_observers.add(waits);
+    test::event_recorder waits;
+    rig.device.add_listener(waits, {event_kind::wait_ended});
     if (how == trouble::never_reports) {
         mechanism.set_stuck(rig, true);
     } else {
@@ -80,10 +80,10 @@ TEST_P(StuckMechanism, TimesOutAtTheLimitNotBeforeAndTheConsoleStaysUsable) {
     EXPECT_NE(shown.find("(bit " + std::to_string(mechanism.bit) + " "), std::string::npos)
         << shown;
     EXPECT_NE(shown.find("après 60 s"), std::string::npos) << shown;
-    ASSERT_EQ(waits.ended.size(), 1u);
-    EXPECT_FALSE(waits.ended.front().arrived);
-    EXPECT_GE(waits.ended.front().took, status_wait_limit) << "given up before the limit";
-    EXPECT_LT(waits.ended.front().took, status_wait_limit + reading_slack)
+    ASSERT_EQ(waits.waits_ended.size(), 1u);
+    EXPECT_FALSE(waits.waits_ended.front().arrived);
+    EXPECT_GE(waits.waits_ended.front().took, status_wait_limit) << "given up before the limit";
+    EXPECT_LT(waits.waits_ended.front().took, status_wait_limit + reading_slack)
         << "kept waiting past the limit";
     EXPECT_EQ(timed_out.lines, mechanism.lines_before_wait);
     EXPECT_EQ(timed_out.outputs_after, 0) << "the lines are released before a wait";

@@ -8,40 +8,81 @@
 #include <vector>
 
 #include "console/form1_model.h"
+#include "instrument/instrument.h"
 #include "sequences/message_log.h"
-#include "sequences/sequence_context.h"
 #include "ttl/clock.h"
-#include "ttl/port_access.h"
+#include "ttl/instrument_event.h"
 
 namespace helio::test {
 
-/// The port accesses a sequence made, in order: "W 8", "S" (the spin delay), "R 2".
-/// Reads may be left out, since a wait makes as many as the mechanism takes.
-class port_recorder final : public port_observer {
+/// What the instrument told, as the tests look at it: the port accesses in order ("W 8",
+/// "S1", "R 2"; reads only counted unless asked for, since a wait makes as many as the
+/// mechanism takes), the log's lines, how each wait went, the actions as they began and the
+/// errors shown.
+class event_recorder final : public event_listener {
   public:
-    explicit port_recorder(bool with_reads = false) : with_reads_(with_reads) {}
+    struct wait_end {
+        int bit;
+        clock::duration took;
+        bool arrived;
+    };
 
-    void output_written(std::int32_t value) override {
-        events.push_back(tagged("W ", value));
-        writes.push_back(value);
-    }
-    void input_read(std::int32_t input_byte) override {
-        ++reads;
-        if (with_reads_) {
-            events.push_back(tagged("R ", input_byte));
+    explicit event_recorder(bool with_reads = false) : with_reads_(with_reads) {}
+
+    void on_event(const instrument_event& event) override {
+        switch (event.kind) {
+            case event_kind::written:
+                events.push_back(tagged("W ", event.value));
+                writes.push_back(event.value);
+                break;
+            case event_kind::read:
+                ++reads;
+                if (with_reads_) {
+                    events.push_back(tagged("R ", event.value));
+                }
+                break;
+            case event_kind::spun:
+                events.push_back(tagged("S", event.value));
+                break;
+            case event_kind::logged:
+                lines.emplace_back(event.text);
+                break;
+            case event_kind::wait_began:
+                waits_began.push_back(event.value);
+                break;
+            case event_kind::still_waiting:
+                ++keep_alives;
+                break;
+            case event_kind::wait_ended:
+                waits_ended.push_back({event.value, event.took, event.arrived});
+                break;
+            case event_kind::action_began:
+                actions.emplace_back(event.text);
+                break;
+            case event_kind::error_shown:
+                errors.emplace_back(event.text);
+                break;
+            default:
+                break;
         }
     }
-    void spun(std::int32_t count) override { events.push_back(tagged("S", count)); }
 
-    void clear() {
-        events.clear();
-        writes.clear();
-        reads = 0;
+    /// How the last wait ended; as a wait that never arrived if none has ended.
+    wait_end last_wait() const {
+        return waits_ended.empty() ? wait_end{-1, {}, false} : waits_ended.back();
     }
+
+    void clear() { *this = event_recorder(with_reads_); }
 
     std::vector<std::string> events;
     std::vector<std::int32_t> writes;
     int reads = 0;
+    std::vector<std::string> lines;
+    std::vector<int> waits_began;
+    int keep_alives = 0;
+    std::vector<wait_end> waits_ended;
+    std::vector<std::string> actions;
+    std::vector<std::string> errors;
 
   private:
     // Appended rather than "S" + std::to_string(...): GCC 12 at -O3 takes the latter for
@@ -54,55 +95,30 @@ class port_recorder final : public port_observer {
     bool with_reads_;
 };
 
-/// Calls `each` at every keep-alive of the waits of `context`, after the observers that
+/// Calls `each` at every keep-alive of the instrument's waits, after the listeners that
 /// were there before it: a look at the windows from inside a wait.
-class keep_alive_probe final : public wait_observer {
+class keep_alive_probe final : public event_listener {
   public:
-    keep_alive_probe(sequence_context& context, std::function<void()> each)
-        : context_(context), each_(std::move(each)) {
-        context_.wait_observers.add(*this);
+    keep_alive_probe(instrument& device, std::function<void()> each)
+        : device_(device), each_(std::move(each)) {
+        device_.add_listener(*this, {event_kind::still_waiting});
     }
-    ~keep_alive_probe() override { context_.wait_observers.remove(*this); }
+    ~keep_alive_probe() override { device_.remove_listener(*this); }
     keep_alive_probe(const keep_alive_probe&) = delete;
     keep_alive_probe& operator=(const keep_alive_probe&) = delete;
 
-    void still_waiting() override { each_(); }
+    void on_event(const instrument_event& /*still_waiting*/) override { each_(); }
 
   private:
-    sequence_context& context_;
+    instrument& device_;
     std::function<void()> each_;
 };
 
-/// How the waits for the mechanisms went: the bit each one awaited, the keep-alives of all
-/// of them, and how each ended, after how long.
-class wait_recorder final : public wait_observer {
-  public:
-    struct ending {
-        int bit;
-        clock::duration took;
-        bool arrived;
-    };
-
-    void wait_began(const status_wait& wait) override { began.push_back(wait.bit); }
-    void still_waiting() override { ++keep_alives; }
-    void wait_ended(const status_wait& wait, clock::duration took, bool arrived) override {
-        ended.push_back({wait.bit, took, arrived});
-    }
-
-    /// How the last wait ended; as a wait that never arrived if none has ended.
-    ending last() const { return ended.empty() ? ending{-1, {}, false} : ended.back(); }
-
-    std::vector<int> began;
-    int keep_alives = 0;
-    std::vector<ending> ended;
-};
-
-/// Stands in for a view: what the operator was shown, the log's lines once it is added as a
-/// log observer, the commands started once it is added as a command observer, how many
-/// sequences started and ended, how many keep-alives came and how many times the model
-/// closed the window; `in_keep_alive`, if set, runs in each keep-alive, as the view's event
-/// loop would.
-class host_recorder final : public form_host, public log_observer, public command_observer {
+/// Stands in for a view: what the operator was shown, the log's lines as the window draws
+/// them, how many sequences started and ended, how many keep-alives came and how many times
+/// the model closed the window; `in_keep_alive`, if set, runs in each keep-alive, as the
+/// view's event loop would.
+class host_recorder final : public form_host {
   public:
     void show_error(const std::string& message) override { errors.push_back(message); }
     void show_busy(bool busy) override { ++(busy ? started : finished); }
@@ -114,13 +130,11 @@ class host_recorder final : public form_host, public log_observer, public comman
     }
     void close_window() override { ++close_calls; }
     void line_logged(const std::string& text) override { lines.push_back(text); }
-    void command_started(const std::string& label) override { commands.push_back(label); }
 
     void clear() { *this = host_recorder(); }
 
     std::vector<std::string> errors;
     std::vector<std::string> lines;
-    std::vector<std::string> commands;
     int started = 0;
     int finished = 0;
     int keep_alives = 0;
@@ -128,11 +142,10 @@ class host_recorder final : public form_host, public log_observer, public comman
     std::function<void()> in_keep_alive;
 };
 
-/// A message log that keeps its lines.
-class line_recorder final : public message_log, public log_observer {
+/// A message log that keeps its lines, for a sequence run without the instrument.
+class line_recorder final : public message_log {
   public:
     void log_line(const std::string& text) override { lines.push_back(text); }
-    void line_logged(const std::string& text) override { lines.push_back(text); }
 
     std::vector<std::string> lines;
 };

@@ -13,18 +13,18 @@
 namespace helio::test {
 
 /// A sequence's context on a scripted component, on a clock that moves 1 us a reading, with
-/// its accesses (and its reads too, if asked) and its log lines recorded.
+/// its accesses (and its reads too, if asked), its waits and its log lines recorded.
 struct scripted_sequence {
     explicit scripted_sequence(bool with_reads = false) : ports(with_reads) {
-        port.add_observer(ports);
+        port.set_listener(&ports);
     }
 
     scripted_component_factory factory;
     port_access port{factory};
     line_recorder log;
     manual_clock time{std::chrono::microseconds(1)};
-    sequence_context context{port, log, time};
-    port_recorder ports;
+    event_recorder ports;
+    sequence_context context{port, log, time, ".", &ports};
 };
 
 }  // namespace helio::test

@@ -5,27 +5,28 @@
 #include <memory>
 
 #include "console/form1_model.h"
+#include "instrument/instrument.h"
 #include "support/recorders.h"
 #include "support/simulated_port.h"
 #include "ttl/text_to_integer.h"
 
 namespace helio::test {
 
-/// The console's model on the simulated heliograph, with what it sent and what the operator
-/// was told recorded.
+/// The instrument and the console window's model on the simulated heliograph, with what the
+/// port did (`ports`, now told by the instrument) and what the operator was shown (`host`,
+/// the log's lines included) recorded.
 struct simulated_console : simulated_port {
     explicit simulated_console(const sim_builder& wanted)
         : simulated_port(wanted),
-          model(port, clock_in_use, wanted.separator_,
-                wanted.numbers_ ? std::make_unique<portable_text_to_integer>(*wanted.numbers_)
-                                : nullptr) {
+          device(port, clock_in_use, wanted.separator_,
+                 wanted.numbers_ ? std::make_unique<portable_text_to_integer>(*wanted.numbers_)
+                                 : nullptr) {
+        device.add_listener(ports);
         model.set_host(&host);
-        if (wanted.log_to_host_) {
-            model.add_log_observer(host);
-        }
     }
 
-    form1_model model;
+    instrument device;
+    form1_model model{device};
     host_recorder host;
 };
 

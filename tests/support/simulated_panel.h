@@ -21,16 +21,21 @@ namespace helio::test {
 /// reads: what both panel views draw, and what the presenter's own tests look at.
 struct simulated_panel {
     explicit simulated_panel(std::size_t transcript_capacity = line_monitor::default_capacity)
-        : monitor(sim->model, transcript_capacity) {}
+        : monitor(sim->device, transcript_capacity) {}
 
     /// The longest texts the panel's lines of state show: a mirror that never reached the
     /// sighting stop (its minute of waiting told at once), and the network server's line at
     /// the longest address it may have.
     void show_longest_texts() {
-        sim->model.context().wait_observers.notify([](wait_observer& observer) {
-            observer.wait_began(sighting_arrival);
-            observer.wait_ended(sighting_arrival, status_wait_limit, false);
-        });
+        const instrument_event began{.kind = event_kind::wait_began,
+                                     .value = sighting_arrival.bit,
+                                     .text = sighting_arrival.mechanism};
+        instrument_event ended = began;
+        ended.kind = event_kind::wait_ended;
+        ended.took = status_wait_limit;
+        for (const instrument_event& event : {began, ended}) {
+            monitor.on_event(event);
+        }
         monitor.set_status_line("server",
                                 "Serveur Alpaca : en service sur http://255.255.255.255:65535/ "
                                 "(sans authentification)");
@@ -39,7 +44,7 @@ struct simulated_panel {
     std::unique_ptr<simulated_console> sim = make_sim().step(std::chrono::microseconds(50)).build();
     line_monitor monitor;
     virtual_instrument instrument{sim->factory};
-    panel_presenter presenter{sim->model, monitor, &instrument, panel_titles::simulator};
+    panel_presenter presenter{sim->device, monitor, &instrument, panel_titles::simulator};
 };
 
 }  // namespace helio::test

@@ -57,12 +57,6 @@ class sim_builder {
         with_reads_ = true;
         return *this;
     }
-    /// The message log's lines in the host recorder too.
-    sim_builder& log_to_host() {
-        log_to_host_ = true;
-        return *this;
-    }
-
     /// Defined in simulated_console.h.
     std::unique_ptr<simulated_console> build() const;
 
@@ -75,7 +69,6 @@ class sim_builder {
     std::optional<number_format> numbers_;
     bool real_time_ = false;
     bool with_reads_ = false;
-    bool log_to_host_ = false;
 };
 
 inline sim_builder make_sim() {
@@ -90,7 +83,7 @@ struct simulated_port {
           clock_in_use(wanted.real_time_ ? static_cast<const clock&>(real_time) : time),
           ports(wanted.with_reads_) {
         controller.set_travel_scale(wanted.travel_scale_);
-        port.add_observer(ports);
+        port.set_listener(&ports);
     }
 
     simulated_port(const simulated_port&) = delete;
@@ -102,7 +95,8 @@ struct simulated_port {
     sim::heliograph_controller controller{clock_in_use};
     sim::simulated_component_factory factory{controller};
     port_access port{factory};
-    port_recorder ports;
+    /// The port's listener, until an instrument takes its place (and tells it in turn).
+    event_recorder ports;
 };
 
 }  // namespace helio::test

@@ -16,7 +16,7 @@ struct traced_console : simulated_console {
         : simulated_console(make_sim().step(step_per_reading).decimal_separator(".")) {}
 
     std::ostringstream out;
-    trace_writer trace{out, model};
+    trace_writer trace{out, device};
 };
 
 }  // namespace helio::test

@@ -37,7 +37,7 @@ class Form1WindowTest : public ::testing::Test {
   protected:
     Form1WindowTest() {
         standin.reset();
-        port.add_observer(ports);
+        device.add_listener(ports);
         window.create(GetModuleHandleW(nullptr), /*ends_program=*/false);
         ShowWindow(window.handle(), SW_SHOWNORMAL);
         UpdateWindow(window.handle());
@@ -69,9 +69,10 @@ class Form1WindowTest : public ::testing::Test {
     steady_clock_source time;
     win32::com_io_factory factory;
     port_access port{factory};
-    form1_model model{port, time, "."};
+    instrument device{port, time, "."};
+    form1_model model{device};
     win32::form1_window window{model};
-    test::port_recorder ports;
+    test::event_recorder ports;
 };
 
 TEST_F(Form1WindowTest, TitleClientAreaInPixelsIconAndTheAboutItemInItsSystemMenu) {
@@ -159,7 +160,7 @@ TEST_F(Form1WindowTest, DuringAWaitTheWindowRepaintsShowsTheBusyCursorAndClosesO
     bool busy_cursor = false;
     bool alive_throughout = true;
     {
-        test::keep_alive_probe looking(model.context(), [&] {
+        test::keep_alive_probe looking(device, [&] {
             if (waits++ == 0) {
                 PostMessageW(handle, WM_CLOSE, 0, 0);
             }
@@ -193,7 +194,7 @@ TEST_F(Form1WindowTest, AClickDuringASequenceIsHandledAfterIt) {
         ports.writes.clear();
         {  // posted to INIT from inside the first keep-alive of VISEE's wait
             bool posted = false;
-            test::keep_alive_probe poster(model.context(), [&, &messages = messages] {
+            test::keep_alive_probe poster(device, [&, &messages = messages] {
                 if (!std::exchange(posted, true)) {
                     for (const MSG& message : messages) {
                         PostMessageW(window.control("Command9"), message.message, message.wParam,
@@ -212,17 +213,17 @@ TEST_F(Form1WindowTest, AFullLogScrollsSoThatTheNewestLineIsTheLastShown) {
     const RECT client = test::client_rect(window.handle());
     const int shown = client.bottom / window.line_height();
     for (int i = 0; i < shown; ++i) {
-        model.log_line("WWWW");
+        device.log_line("WWWW");
     }
     UpdateWindow(window.handle());
     EXPECT_GT(ink_on_line(shown - 1), 0) << "the window holds " << shown << " lines";
     for (int i = 0; i < shown; ++i) {
-        model.log_line("");
+        device.log_line("");
     }
     UpdateWindow(window.handle());
     EXPECT_EQ(test::ink_pixels(window.handle(), {0, 0, 16, client.bottom}), 0)
         << "only the empty newest lines";
-    model.log_line("WWWW");
+    device.log_line("WWWW");
     UpdateWindow(window.handle());
     EXPECT_GT(ink_on_line(shown - 1), 0) << "the newest line, last";
     EXPECT_EQ(ink_on_line(shown - 2), 0);

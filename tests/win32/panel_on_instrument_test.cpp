@@ -34,7 +34,7 @@ class PanelOnInstrumentTest : public ::testing::Test {
         window.create(GetModuleHandleW(nullptr), /*ends_program=*/false);
         window.on_f12([this] {
             if (!panel) {
-                presenter.emplace(model, *monitor, nullptr, panel_titles::real_device);
+                presenter.emplace(device, *monitor, nullptr, panel_titles::real_device);
                 panel.emplace(*presenter);
                 panel->create(GetModuleHandleW(nullptr));
                 loop.add_dialog(panel->handle());
@@ -82,8 +82,9 @@ class PanelOnInstrumentTest : public ::testing::Test {
     steady_clock_source time;
     win32::com_io_factory factory;
     port_access port{factory};
-    form1_model model{port, time, "."};
-    std::unique_ptr<line_monitor> monitor = std::make_unique<line_monitor>(model);
+    instrument device{port, time, "."};
+    form1_model model{device};
+    std::unique_ptr<line_monitor> monitor = std::make_unique<line_monitor>(device);
     win32::form1_window window{model};
     win32::console_loop loop{window};
     std::optional<panel_presenter> presenter;
@@ -132,7 +133,7 @@ TEST_F(PanelOnInstrumentTest, EveryButtonsBytesAreOnTheMonitorAndThePanelMakesNo
     const std::vector<std::string> alone = standin.object_journal();
 
     standin.reset();  // the same heliograph from the start, objects numbered from 1 again
-    monitor = std::make_unique<line_monitor>(model);
+    monitor = std::make_unique<line_monitor>(device);
     press_f12();
     for (const test::scripted_press& step : test::every_button_script()) {
         const std::vector<std::string> before = transcript();

@@ -82,7 +82,7 @@ TEST_F(PanelWindowTest, DuringAWaitTheLampsArePaintedAndItsSwitchesWaitForTheSeq
     bool lit_green = false;
     bool stuck_during_wait = false;
     HWND target = control("mirror_stuck");
-    const test::keep_alive_probe probe(sim->model.context(), [&] {
+    const test::keep_alive_probe probe(sim->device, [&] {
         if (waits++ == 0) {
             PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
             PostMessageW(target, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));

@@ -198,7 +198,7 @@ class WindowFit : public PanelWindowTest {
     test::shown_window panel_shown() const {
         test::shown_window panel_is = shown(panel.handle(), "panel", children_of(panel.handle()));
         for (const char* row : {"output_lamps", "input_lamps"}) {
-            add_lamps(panel, row, find_control(presenter.description(), row)->items,
+            add_lamps(panel, row, find_panel_control(presenter.description(), row)->items,
                       panel_is.controls);
         }
         return panel_is;

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Heliograph console developers
 // SPDX-License-Identifier: MIT
-#include "console/component_messages.h"
+#include "instrument/component_messages.h"
 
 #include <cstdint>
 

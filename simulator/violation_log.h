@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <deque>
 #include <string>
-#include <vector>
 
 #include "ttl/clock.h"
-#include "ttl/observer_list.h"
 
 namespace helio::sim {
 
@@ -30,28 +30,26 @@ struct violation {
     clock::time_point when;
 };
 
-class violation_observer {
+/// The breaches of the TTL protocol that the simulated controller has seen: the newest
+/// `kept`, oldest first, and how many in all, so that a long run of them costs no more than
+/// the panel shows.
+class violation_log {
   public:
-    virtual ~violation_observer() = default;
-    virtual void violation_recorded(const violation& found) = 0;
-};
+    static constexpr std::size_t kept = 500;
 
-/// Every breach of the TTL protocol that the simulated controller has seen.
-class protocol_monitor {
-  public:
     void record(violation found);
 
-    const std::vector<violation>& violations() const { return violations_; }
+    const std::deque<violation>& newest() const { return newest_; }
+    /// Every breach recorded since the start or the last clear(), kept or not.
+    std::uint64_t seen() const { return seen_; }
+    /// Those of `kind` among the kept.
     std::size_t count(violation_kind kind) const;
-    bool clean() const { return violations_.empty(); }
-    void clear() { violations_.clear(); }
-
-    void add_observer(violation_observer& observer) { observers_.add(observer); }
-    void remove_observer(violation_observer& observer) { observers_.remove(observer); }
+    bool clean() const { return seen_ == 0; }
+    void clear();
 
   private:
-    std::vector<violation> violations_;
-    observer_list<violation_observer> observers_;
+    std::deque<violation> newest_;
+    std::uint64_t seen_ = 0;
 };
 
 }  // namespace helio::sim

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Heliograph console developers
 // SPDX-License-Identifier: MIT
-#include "console/go_procedure.h"
+#include "instrument/go_procedure.h"
 
 #include <utility>
 
+#include "sequences/blade_positioning.h"
 #include "sequences/messages.h"
 
 namespace helio {
@@ -24,18 +25,24 @@ std::int32_t convert_consigne(std::string_view consigne, const text_to_integer& 
     }
 }
 
-void go(sequence_context& context, std::string_view consigne, const text_to_integer& numbers) {
-    go_to_code(context, convert_consigne(consigne, numbers));
+std::optional<std::int32_t> go(sequence_context& context, std::string_view consigne,
+                               const text_to_integer& numbers) {
+    return go_to_code(context, convert_consigne(consigne, numbers));
 }
 
-void go_to_code(sequence_context& context, std::int32_t code) {
+std::optional<std::int32_t> go_to_code(sequence_context& context, std::int32_t code) {
     const std::optional<std::int32_t> position = position_of_code(code);
     if (!position) {
         context.log.log_line(std::string(messages::invalid_setpoint));
-        return;
+        return std::nullopt;
     }
-    move_blades(context, *position);
+    return go_to_position(context, *position);
+}
+
+std::int32_t go_to_position(sequence_context& context, std::int32_t position) {
+    const std::int32_t code = move_blades(context, position);
     context.log.log_line(std::string(messages::setpoint_done_prefix) + std::to_string(code));
+    return code;
 }
 
 }  // namespace helio

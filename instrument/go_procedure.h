@@ -3,10 +3,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "sequences/blade_positioning.h"
 #include "sequences/sequence_context.h"
 #include "ttl/errors.h"
 #include "ttl/text_to_integer.h"
@@ -35,10 +35,15 @@ class entry_error : public heliograph_error {
 std::int32_t convert_consigne(std::string_view consigne, const text_to_integer& numbers);
 
 /// "GO": moves the blades to the typed code and logs "Consigne = " with it, or logs
-/// "Consigne invalide" when the code is not one of the 21.
-void go(sequence_context& context, std::string_view consigne, const text_to_integer& numbers);
+/// "Consigne invalide" when the code is not one of the 21. The code sent, if any.
+std::optional<std::int32_t> go(sequence_context& context, std::string_view consigne,
+                               const text_to_integer& numbers);
 
 /// GO's move once the entry is a number: the same move, the same lines.
-void go_to_code(sequence_context& context, std::int32_t code);
+std::optional<std::int32_t> go_to_code(sequence_context& context, std::int32_t code);
+
+/// GO's move once the code is known to be the one of `position`: moves the blades there and
+/// logs "Consigne = " with the code, which it returns.
+std::int32_t go_to_position(sequence_context& context, std::int32_t position);
 
 }  // namespace helio
