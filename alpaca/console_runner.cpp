@@ -91,31 +91,21 @@ void console_runner::abandon(const action& what) {
 }
 
 void console_runner::on_event(const instrument_event& event) {
-    switch (event.kind) {
-        case event_kind::read:
-            latest_input_ = event.value;
-            break;
-        case event_kind::action_began:
-            if (event.origin == action_origin::network && event.action == action_kind::go_to) {
-                state_.remote_move_starting(event.value);
-            }
-            break;
-        case event_kind::blades_moving:
-            state_.blades_moving(event.value);
-            break;
-        case event_kind::blades_arrived:
-            state_.blades_arrived(event.value);
-            break;
-        case event_kind::error_shown:
-            // Only a sequence that was moving the blades leaves them somewhere unknown (the
-            // state knows whether they were); an error found outside any action (the
-            // component out of reach at start) moved nothing.
-            if (event.error != nullptr) {
-                state_.blades_failed(error_for(*event.error, std::string(event.text)));
-            }
-            break;
-        default:
-            break;
+    if (event.kind == event_kind::read) {
+        latest_input_ = event.value;
+    } else if (event.kind == event_kind::action_began) {
+        if (event.origin == action_origin::network && event.action == action_kind::go_to) {
+            state_.remote_move_starting(event.value);
+        }
+    } else if (event.kind == event_kind::blades_moving) {
+        state_.blades_moving(event.value);
+    } else if (event.kind == event_kind::blades_arrived) {
+        state_.blades_arrived(event.value);
+    } else if (event.error != nullptr) {
+        // An error that stopped an action: only one that was moving the blades leaves them
+        // somewhere unknown, which the state knows; an error found outside any action (the
+        // component out of reach at start) moved nothing.
+        state_.blades_failed(error_for(*event.error, std::string(event.text)));
     }
 }
 

@@ -18,37 +18,6 @@ form1_model::~form1_model() {
     device_.remove_listener(*this);
 }
 
-void form1_model::Command1_Click() {
-    press("Command1");
-}
-void form1_model::Command2_Click() {
-    press("Command2");
-}
-void form1_model::Command3_Click() {
-    press("Command3");
-}
-void form1_model::Command4_Click() {
-    press("Command4");
-}
-void form1_model::Command5_Click() {
-    press("Command5");
-}
-void form1_model::Command6_Click() {
-    press("Command6");
-}
-void form1_model::Command7_Click() {
-    press("Command7");
-}
-void form1_model::Command8_Click() {
-    press("Command8");
-}
-void form1_model::Command9_Click() {
-    press("Command9");
-}
-void form1_model::Command10_Click() {
-    press("Command10");
-}
-
 void form1_model::Text1_Change(std::string_view text) {
     consigne_ = text;
 }

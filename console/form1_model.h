@@ -49,16 +49,16 @@ class form1_model final : private event_listener {
     void set_host(form_host* host) { host_ = host; }
 
     // The handlers: each submits its button's action.
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command10_Click();
+    void Command1_Click() { press("Command1"); }
+    void Command2_Click() { press("Command2"); }
+    void Command3_Click() { press("Command3"); }
+    void Command4_Click() { press("Command4"); }
+    void Command5_Click() { press("Command5"); }
+    void Command6_Click() { press("Command6"); }
+    void Command7_Click() { press("Command7"); }
+    void Command8_Click() { press("Command8"); }
+    void Command9_Click() { press("Command9"); }
+    void Command10_Click() { press("Command10"); }
     void Text1_Change(std::string_view text);
 
     /// A press of the button of the control table's row `row`: submits its action, asked by

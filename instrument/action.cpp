@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: MIT
 #include "instrument/action.h"
 
+#include <array>
+#include <string_view>
+
 #include "sequences/setpoints.h"
 
 namespace helio {
@@ -15,28 +18,22 @@ std::string code_of(std::int32_t position) {
     return index ? std::to_string(setpoint_table[*index]) : "position " + std::to_string(position);
 }
 
+/// What each kind of action is called, in action_kind's order; a blade move adds its code.
+constexpr std::array<std::string_view, 8> names{
+    "VISEE", "CCD", "POUSSOIR",        "consigne ",
+    "GO ",   "GO ", "INIT TTL output", "lecture des entrées"};
+static_assert(names.size() == static_cast<std::size_t>(action_kind::read_inputs) + 1);
+
 }  // namespace
 
 std::string action_name(const action& what) {
-    switch (what.kind) {
-        case action_kind::sighting:
-            return "VISEE";
-        case action_kind::ccd:
-            return "CCD";
-        case action_kind::pusher:
-            return "POUSSOIR";
-        case action_kind::blades_to:
-            return "consigne " + code_of(what.position);
-        case action_kind::go:
-            return "GO " + what.entry;
-        case action_kind::go_to:
-            return "GO " + code_of(what.position);
-        case action_kind::reset_outputs:
-            return "INIT TTL output";
-        case action_kind::read_inputs:
-            break;
+    std::string name(names.at(static_cast<std::size_t>(what.kind)));
+    if (what.kind == action_kind::go) {
+        name += what.entry;
+    } else if (what.kind == action_kind::blades_to || what.kind == action_kind::go_to) {
+        name += code_of(what.position);
     }
-    return "lecture des entrées";
+    return name;
 }
 
 std::string action_label(const action& what) {

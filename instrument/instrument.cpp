@@ -135,36 +135,30 @@ void instrument::run(const queued& next) {
 }
 
 action_outcome instrument::perform(const action& what) {
-    action_outcome outcome;
     switch (what.kind) {
         case action_kind::sighting:
             position_visee(context_);
-            break;
+            return {};
         case action_kind::ccd:
             position_ccd(context_);
-            break;
+            return {};
         case action_kind::pusher:
-            if (actuate_pusher(context_) == pusher_result::refused) {
-                outcome.result = action_result::refused;
-            }
-            break;
+            return {.result = actuate_pusher(context_) == pusher_result::refused
+                                  ? action_result::refused
+                                  : action_result::done};
         case action_kind::blades_to:
-            outcome.setpoint = move_blades(context_, what.position);
-            break;
+            return {.setpoint = move_blades(context_, what.position)};
         case action_kind::go:
-            outcome.setpoint = go(context_, what.entry, *numbers_);
-            break;
+            return {.setpoint = go(context_, what.entry, *numbers_)};
         case action_kind::go_to:
-            outcome.setpoint = go_to_position(context_, what.position);
-            break;
+            return {.setpoint = go_to_position(context_, what.position)};
         case action_kind::reset_outputs:
             context_.port.reset_outputs();
-            break;
+            return {};
         case action_kind::read_inputs:
-            outcome.input_byte = context_.port.get_ttl();
-            break;
+            return {.input_byte = context_.port.get_ttl()};
     }
-    return outcome;
+    return {};
 }
 
 std::string instrument::release_lines() {

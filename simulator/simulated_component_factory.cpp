@@ -76,49 +76,26 @@ simulated_component_factory::simulated_component_factory(heliograph_controller& 
 
 simulated_component_factory::~simulated_component_factory() = default;
 
-status_code simulated_component_factory::begin_access(planned_fault& fault) {
+status_code simulated_component_factory::create_instance(std::unique_ptr<io_component>& created) {
     const std::uint64_t access = ++accesses_;
-    if (!faults_.empty()) {
-        fault = take_fault(access);
-    }
+    planned_fault fault = faults_.empty() ? nullptr : take_fault(access);
     if (fault && fault->what == access_fault::kind::fail_creation) {
         record({device_event::kind::creation_failed, 0});
         return fault->status;
     }
-    return 0;
-}
-
-std::uint64_t simulated_component_factory::next_serial() {
     const std::uint64_t serial = ++created_;
     record({device_event::kind::created, serial});
-    return serial;
-}
-
-status_code simulated_component_factory::create_instance(std::unique_ptr<io_component>& created) {
-    planned_fault fault;
-    if (const status_code refused = begin_access(fault); failed(refused)) {
-        return refused;
-    }
-    created = std::make_unique<instance>(*this, next_serial(), std::move(fault));
+    created = std::make_unique<instance>(*this, serial, std::move(fault));
     return 0;
-}
-
-template <class Call>
-status_code simulated_component_factory::on_fresh_instance(Call call) {
-    planned_fault fault;
-    if (const status_code refused = begin_access(fault); failed(refused)) {
-        throw creation_failure(refused);
-    }
-    instance fresh(*this, next_serial(), std::move(fault));
-    return call(fresh);
 }
 
 bool simulated_component_factory::plain_access() {
     if (!faults_.empty() || recording_) {
-        return false;
+        return false;  // the instance is made, on the heap, to carry its fault or its record
     }
     // Nothing planned, nothing recorded: the instance the access makes and releases at
-    // once is only counted, and the call is served as the instance would serve it.
+    // once is only counted, and the call is served as the instance would serve it, with no
+    // allocation.
     ++accesses_;
     ++created_;
     ++released_;
@@ -127,27 +104,27 @@ bool simulated_component_factory::plain_access() {
 
 status_code simulated_component_factory::write_port_once(std::int32_t port, std::int32_t& value,
                                                          std::int32_t& status) {
-    if (plain_access()) {
-        if (const status_code refused = refuse_port(controller_, port); failed(refused)) {
-            return refused;
-        }
-        controller_.write_outputs(value);
-        status = 0;
-        return 0;
+    if (!plain_access()) {
+        return io_component_factory::write_port_once(port, value, status);
     }
-    return on_fresh_instance([&](instance& fresh) { return fresh.WritePort(port, value, status); });
+    if (const status_code refused = refuse_port(controller_, port); failed(refused)) {
+        return refused;
+    }
+    controller_.write_outputs(value);
+    status = 0;
+    return 0;
 }
 
 status_code simulated_component_factory::read_port_once(std::int32_t port, std::int32_t& aux,
                                                         port_value& value) {
-    if (plain_access()) {
-        if (const status_code refused = refuse_port(controller_, port); failed(refused)) {
-            return refused;
-        }
-        value = static_cast<std::int32_t>(controller_.read_inputs());
-        return 0;
+    if (!plain_access()) {
+        return io_component_factory::read_port_once(port, aux, value);
     }
-    return on_fresh_instance([&](instance& fresh) { return fresh.ReadPort(port, aux, value); });
+    if (const status_code refused = refuse_port(controller_, port); failed(refused)) {
+        return refused;
+    }
+    value = static_cast<std::int32_t>(controller_.read_inputs());
+    return 0;
 }
 
 std::string simulated_component_factory::describe_status(status_code code) const {

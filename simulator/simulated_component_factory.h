@@ -47,7 +47,7 @@ class simulated_component_factory final : public io_component_factory {
     ~simulated_component_factory() override;
 
     status_code create_instance(std::unique_ptr<io_component>& instance) override;
-    /// The same fresh instance, made on the stack: an access costs no allocation.
+    /// An access with nothing planned or recorded costs no allocation.
     status_code write_port_once(std::int32_t port, std::int32_t& value,
                                 std::int32_t& status) override;
     status_code read_port_once(std::int32_t port, std::int32_t& aux, port_value& value) override;
@@ -83,12 +83,6 @@ class simulated_component_factory final : public io_component_factory {
     void record(device_event event);
     /// Counts an access that needs no instance of its own (nothing planned or recorded).
     bool plain_access();
-    /// Counts the access and takes its planned fault; a creation fault gives its status.
-    status_code begin_access(planned_fault& fault);
-    /// Counts and records the creation of an instance; its serial.
-    std::uint64_t next_serial();
-    template <class Call>
-    status_code on_fresh_instance(Call call);
     planned_fault take_fault(std::uint64_t access);
 
     heliograph_controller& controller_;

@@ -30,40 +30,21 @@ class event_recorder final : public event_listener {
     explicit event_recorder(bool with_reads = false) : with_reads_(with_reads) {}
 
     void on_event(const instrument_event& event) override {
-        switch (event.kind) {
-            case event_kind::written:
-                events.push_back(tagged("W ", event.value));
-                writes.push_back(event.value);
-                break;
-            case event_kind::read:
-                ++reads;
-                if (with_reads_) {
-                    events.push_back(tagged("R ", event.value));
-                }
-                break;
-            case event_kind::spun:
-                events.push_back(tagged("S", event.value));
-                break;
-            case event_kind::logged:
-                lines.emplace_back(event.text);
-                break;
-            case event_kind::wait_began:
-                waits_began.push_back(event.value);
-                break;
-            case event_kind::still_waiting:
-                ++keep_alives;
-                break;
-            case event_kind::wait_ended:
-                waits_ended.push_back({event.value, event.took, event.arrived});
-                break;
-            case event_kind::action_began:
-                actions.emplace_back(event.text);
-                break;
-            case event_kind::error_shown:
-                errors.emplace_back(event.text);
-                break;
-            default:
-                break;
+        if (event.kind == event_kind::written || event.kind == event_kind::read ||
+            event.kind == event_kind::spun) {
+            record_access(event);
+        } else if (event.kind == event_kind::logged) {
+            lines.emplace_back(event.text);
+        } else if (event.kind == event_kind::wait_began) {
+            waits_began.push_back(event.value);
+        } else if (event.kind == event_kind::still_waiting) {
+            ++keep_alives;
+        } else if (event.kind == event_kind::wait_ended) {
+            waits_ended.push_back({event.value, event.took, event.arrived});
+        } else if (event.kind == event_kind::action_began) {
+            actions.emplace_back(event.text);
+        } else if (event.kind == event_kind::error_shown) {
+            errors.emplace_back(event.text);
         }
     }
 
@@ -85,6 +66,20 @@ class event_recorder final : public event_listener {
     std::vector<std::string> errors;
 
   private:
+    void record_access(const instrument_event& event) {
+        if (event.kind == event_kind::read) {
+            ++reads;
+            if (with_reads_) {
+                events.push_back(tagged("R ", event.value));
+            }
+        } else if (event.kind == event_kind::written) {
+            events.push_back(tagged("W ", event.value));
+            writes.push_back(event.value);
+        } else {
+            events.push_back(tagged("S", event.value));
+        }
+    }
+
     // Appended rather than "S" + std::to_string(...): GCC 12 at -O3 takes the latter for
     // an overlapping copy (-Wrestrict, a false alarm) and the release build stops on it.
     static std::string tagged(std::string tag, std::int32_t value) {

@@ -14,8 +14,8 @@
 #include "app/program_identity.h"
 #include "console/form_layout.h"
 #include "console/win32/user_locale.h"
-#include "standin/standin_library.h"
 #include "support/recorders.h"
+#include "support/standin_console.h"
 #include "support/window_probe.h"
 #include "ttl/clock.h"
 #include "ttl/win32/com_io_component.h"
@@ -33,7 +33,7 @@ using win32::to_utf16;
 
 /// The Win32 window over the model over the registered stand-in component, driven by
 /// window messages as the operator's mouse and keyboard would drive it.
-class Form1WindowTest : public ::testing::Test {
+class Form1WindowTest : public ::testing::Test, protected test::standin_console {
   protected:
     Form1WindowTest() {
         standin.reset();
@@ -65,12 +65,6 @@ class Form1WindowTest : public ::testing::Test {
         return test::ink_pixels(window.handle(), {0, top, 16, top + window.line_height()});
     }
 
-    test::standin_library standin;
-    steady_clock_source time;
-    win32::com_io_factory factory;
-    port_access port{factory};
-    instrument device{port, time, "."};
-    form1_model model{device};
     win32::form1_window window{model};
     test::event_recorder ports;
 };

@@ -12,8 +12,8 @@
 #include "console/win32/control_text.h"
 #include "console/win32/form1_window.h"
 #include "console/win32/panel_window.h"
-#include "standin/standin_library.h"
 #include "support/every_button_script.h"
+#include "support/standin_console.h"
 #include "support/window_probe.h"
 #include "ttl/clock.h"
 #include "ttl/win32/com_io_component.h"
@@ -27,7 +27,7 @@ using ::testing::HasSubstr;
 /// Form1 on the instrument, here the registered stand-in I/O component (which records
 /// every call it gets), with the panel as the console builds it there: the line monitor
 /// alone, made and shown the first time F12 is pressed in Form1.
-class PanelOnInstrumentTest : public ::testing::Test {
+class PanelOnInstrumentTest : public ::testing::Test, protected test::standin_console {
   protected:
     PanelOnInstrumentTest() {
         standin.reset();
@@ -78,12 +78,6 @@ class PanelOnInstrumentTest : public ::testing::Test {
         return test::utf8_lines(panel->control("transcript"));
     }
 
-    test::standin_library standin;
-    steady_clock_source time;
-    win32::com_io_factory factory;
-    port_access port{factory};
-    instrument device{port, time, "."};
-    form1_model model{device};
     std::unique_ptr<line_monitor> monitor = std::make_unique<line_monitor>(device);
     win32::form1_window window{model};
     win32::console_loop loop{window};
