@@ -23,7 +23,10 @@ struct http_limits {
     /// answer; a client that sends slowly, or never finishes, is disconnected.
     std::chrono::seconds request_time{15};
     std::chrono::seconds answer_time{15};  ///< to take an answer once it is ready
-    std::size_t connections = 64;          ///< more at once are closed as they come
+    /// Connections held at once. One more closes the connection that has waited longest
+    /// for a request, so that silent clients lock nobody out; it is itself closed only if
+    /// every one held is busy with a request.
+    std::size_t connections = 128;
 };
 
 /// Hands each well-formed request to `handler` (on the server's thread), which answers
