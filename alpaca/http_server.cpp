@@ -9,6 +9,7 @@
 #include <optional>
 #include <string_view>
 
+#include <boost/asio/ip/v6_only.hpp>
 #include <boost/asio/post.hpp>
 #include <boost/asio/steady_timer.hpp>
 #include <boost/beast/core.hpp>
@@ -240,6 +241,10 @@ http_server::http_server(asio::io_context& io, const tcp::endpoint& endpoint,
     shared_->limits = limits;
     shared_->io = &io;
     acceptor_.open(endpoint.protocol());
+    if (endpoint.address().is_v6() && endpoint.address().is_unspecified()) {
+        // Every address is IPv4's too, on Windows as on Linux.
+        acceptor_.set_option(asio::ip::v6_only(false));
+    }
 #ifndef _WIN32
     // Restarting the console must not wait for the last connections' TIME_WAIT. (On
     // Windows the same option would let another program take the port from under us.)
@@ -256,6 +261,11 @@ http_server::~http_server() {
 
 tcp::endpoint http_server::local_endpoint() const {
     return acceptor_.local_endpoint();
+}
+
+bool http_server::takes_ipv4() const {
+    const asio::ip::address local = acceptor_.local_endpoint().address();
+    return local.is_v4() || local.is_unspecified();
 }
 
 void http_server::close() {

@@ -47,6 +47,9 @@ class http_server {
     http_server& operator=(const http_server&) = delete;
 
     boost::asio::ip::tcp::endpoint local_endpoint() const;
+    /// Whether IPv4 clients reach it: on an IPv4 address, or on every address (`::` is IPv4's
+    /// every address too).
+    bool takes_ipv4() const;
 
     /// Answers handed in after this are dropped; call before `io` stops.
     void close();

@@ -4,13 +4,15 @@
 
 namespace helio::alpaca {
 
-remote_access::remote_access(form1_model& model, ui_poster& poster, const server_endpoint& endpoint)
+remote_access::remote_access(form1_model& model, ui_poster& poster,
+                             const service_settings& settings)
     : tracker_(model, state_),
       runner_(model, poster, state_),
       router_(state_, runner_, computer_name()),
-      server_(endpoint, [this](const http_request& request, const reply_sink& sink) {
-          router_.handle(request, sink);
-      }) {}
+      server_(settings.http, settings.discovery_port,
+              [this](const http_request& request, const reply_sink& sink) {
+                  router_.handle(request, sink);
+              }) {}
 
 std::string service_notice(const remote_access& access) {
     std::string notice =

@@ -9,19 +9,19 @@
 #include "alpaca/console_runner.h"
 #include "alpaca/device_state.h"
 #include "alpaca/request_router.h"
-#include "alpaca/server_endpoint.h"
+#include "alpaca/service_settings.h"
 #include "alpaca/ui_poster.h"
 #include "console/form1_model.h"
 
 namespace helio::alpaca {
 
 /// The console's Alpaca device, in service while it lives: FilterWheel 0 and Switch 0
-/// served on `endpoint` (and discovery on the same address), every command run on the
-/// console's thread through `poster`, in the same queue as the buttons. Built and destroyed
-/// on the console's thread.
+/// served as `settings` say (and discovery for the networks that reach the server), every
+/// command run on the console's thread through `poster`, in the same queue as the buttons.
+/// Built and destroyed on the console's thread.
 class remote_access {
   public:
-    remote_access(form1_model& model, ui_poster& poster, const server_endpoint& endpoint);
+    remote_access(form1_model& model, ui_poster& poster, const service_settings& settings);
 
     const server_endpoint& listening() const { return server_.listening(); }
     const std::string& discovery_problem() const { return server_.discovery_problem(); }

@@ -29,8 +29,10 @@ console_parts::console_parts(const console_options& options, const panel_plan& p
       model_(port_, time, format.decimal_separator, std::move(conversion)),
       trace_(options.trace_path, model_),
       monitor_(model_),
-      remote_(built_if<alpaca::remote_access>(options.alpaca.has_value(), model_, poster,
-                                              options.alpaca.value_or(alpaca::server_endpoint{}))),
+      remote_(built_if<alpaca::remote_access>(
+          options.alpaca.has_value(), model_, poster,
+          alpaca::service_settings{.http = options.alpaca.value_or(alpaca::server_endpoint{}),
+                                   .discovery_port = options.alpaca_discovery})),
       report_(alpaca::report_in(monitor_, remote_)),
       instrument_(built_if<virtual_instrument>(plan.shows_virtual_instrument, simulated)),
       presenter_(model_, monitor_, instrument_ ? &*instrument_ : nullptr, plan.title) {

@@ -200,7 +200,8 @@ int main(int argc, char* argv[]) {
     Form1 window(sim.model);
     paint_timeline paints(sim.time, sim.model, window);
     helio::alpaca::qt_poster poster;
-    helio::alpaca::remote_access access(sim.model, poster, {"127.0.0.1", 0});
+    helio::alpaca::remote_access access(sim.model, poster,
+                                        {.http = {"127.0.0.1", 0}, .discovery_port = 0});
     window.show();
     {  // the wheel connected, and at the line centre: Position is then known
         helio::test::http_client setup(access.listening().address, access.listening().port);

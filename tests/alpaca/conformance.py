@@ -17,6 +17,7 @@ Windows heliograph-console.exe run by that Wine loader (on the I/O component of 
 prefix given by WINEPREFIX).
 """
 
+import contextlib
 import http.client
 import json
 import os
@@ -34,31 +35,47 @@ INVALID_VALUE = 0x401
 NOT_CONNECTED = 0x407
 INVALID_OPERATION = 0x40B
 DRIVER_FIRST, DRIVER_LAST = 0x500, 0xFFF
-DISCOVERY_PORT = 32227
-
+COMMAND = None  # how to start the console
 CONSOLE = None  # the running console: address, port, process
 UNDER_WINE = False
 EXCHANGES = 0  # requests and probes sent, each checked
 
 
-class Console:
-    """The console under test, listening on a loopback address of its own so that runs
-    side by side do not meet on the discovery port."""
+def free_udp_port():
+    """A UDP port no program holds now, for this run's discovery."""
+    with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as probe:
+        probe.bind(("0.0.0.0", 0))
+        return probe.getsockname()[1]
 
-    def __init__(self, command):
-        self.address = "127.77.%d.%d" % (os.getpid() // 250 % 250 + 1, os.getpid() % 250 + 1)
+
+DISCOVERY_PORT = free_udp_port()
+
+
+class Console:
+    """The console under test. By default on a loopback address of its own, with discovery
+    on this run's port, so that runs side by side do not meet: `arguments` may say
+    otherwise, `wrapper` is a command to start it in."""
+
+    def __init__(self, address=None, arguments=(), wrapper=()):
+        self.address = address or "127.77.%d.%d" % (os.getpid() // 250 % 250 + 1,
+                                                    os.getpid() % 250 + 1)
         environment = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+        listen = "[%s]" % self.address if ":" in self.address else self.address
         self.process = subprocess.Popen(
-            command + ["--alpaca", self.address + ":0"],
+            list(wrapper) + COMMAND + ["--alpaca", listen + ":0",
+                                       "--alpaca-discovery", str(DISCOVERY_PORT)]
+            + list(arguments),
             stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE,
             env=environment)
+        self.reader = None
         self.port = self._announced_port()
         # What the console writes later must not fill the pipe and stop it.
-        threading.Thread(target=self.process.stderr.read, daemon=True).start()
+        self.reader = threading.Thread(target=self.process.stderr.read, daemon=True)
+        self.reader.start()
 
     def _announced_port(self):
         deadline = time.monotonic() + 90  # a fresh Wine prefix takes its time
-        announcement = re.compile(r"Alpaca device on http://[^:]+:(\d+)/")
+        announcement = re.compile(r"Alpaca device on http://.+:(\d+)/")
         while time.monotonic() < deadline:
             line = self.process.stderr.readline().decode("utf-8", "replace")
             if not line and self.process.poll() is not None:
@@ -72,14 +89,29 @@ class Console:
     def stop(self):
         self.process.kill()
         self.process.wait()
+        if self.reader:
+            # Under Wine the processes it started may hold the pipe open a while longer.
+            self.reader.join(timeout=5)
+        if not (self.reader and self.reader.is_alive()):
+            self.process.stderr.close()
 
 
-def request(method, path, parameters=None, body=None, headers=None):
+@contextlib.contextmanager
+def another_console(**settings):
+    console = Console(**settings)
+    try:
+        yield console
+    finally:
+        console.stop()
+
+
+def request(method, path, parameters=None, body=None, headers=None, console=None):
     """One HTTP request; parameters go in the query string of a GET and in the form body of
     a PUT, as the reference has them. Returns (status, content type, text)."""
     global EXCHANGES
     EXCHANGES += 1
-    connection = http.client.HTTPConnection(CONSOLE.address, CONSOLE.port, timeout=90)
+    console = console or CONSOLE
+    connection = http.client.HTTPConnection(console.address, console.port, timeout=90)
     encoded = urllib.parse.urlencode(parameters or [])
     headers = dict(headers or {})
     if method == "GET":
@@ -454,44 +486,48 @@ def raw_exchange(data):
         return raw.recv(4096)
 
 
+def probe(address, message=b"alpacadiscovery1", port=None):
+    """A discovery datagram sent to `address`; the answers that come within a second, as
+    (JSON, sender) pairs."""
+    global EXCHANGES
+    EXCHANGES += 1
+    family = socket.AF_INET6 if ":" in address else socket.AF_INET
+    with socket.socket(family, socket.SOCK_DGRAM) as udp:
+        udp.setsockopt(socket.SOL_SOCKET, socket.SO_BROADCAST, 1)
+        udp.settimeout(1)
+        udp.sendto(message, (address, port or DISCOVERY_PORT))
+        answers = []
+        with contextlib.suppress(socket.timeout):
+            while True:
+                answer, sender = udp.recvfrom(1024)
+                answers.append((json.loads(answer), sender[0]))
+        return answers
+
+
 class Discovery(unittest.TestCase):
-    """UDP discovery on port 32227, on the address the server listens on."""
+    """UDP discovery, on the port the console was given."""
 
-    def probe(self, message):
-        global EXCHANGES
-        EXCHANGES += 1
-        with socket.socket(socket.AF_INET, socket.SOCK_DGRAM) as udp:
-            udp.settimeout(2)
-            udp.sendto(message, (CONSOLE.address, DISCOVERY_PORT))
-            try:
-                return udp.recvfrom(1024)
-            except socket.timeout:
-                return None
-
-    def test_the_probe_gets_the_port(self):
-        answer, sender = self.probe(b"alpacadiscovery1")
-        self.assertEqual(json.loads(answer), {"AlpacaPort": CONSOLE.port})
-        self.assertEqual(sender[1], DISCOVERY_PORT)
-        if UNDER_WINE:
+    def test_the_probe_gets_the_port_from_the_servers_address(self):
+        answers = probe(CONSOLE.address)
+        self.assertEqual([answer for answer, _ in answers], [{"AlpacaPort": CONSOLE.port}])
+        if not UNDER_WINE:
             # Wine binds a UDP socket given an interface's address to that interface as a
             # whole (so that it gets broadcasts, as on Windows): the answer leaves from the
             # interface's first address.
-            self.assertTrue(sender[0].startswith("127."), sender)
-        else:
-            self.assertEqual(sender[0], CONSOLE.address)
+            self.assertEqual(answers[0][1], CONSOLE.address, "the address a client takes")
 
     def test_anything_else_gets_nothing(self):
-        self.assertIsNone(self.probe(b"hello"))
+        self.assertEqual(probe(CONSOLE.address, b"hello"), [])
 
 
 def main():
-    global CONSOLE, UNDER_WINE
+    global COMMAND, CONSOLE, UNDER_WINE
     arguments = sys.argv[1:]
-    command = arguments
+    COMMAND = arguments
     if arguments[:1] == ["--wine"]:
         UNDER_WINE = True
-        command = [arguments[1]] + arguments[2:]
-    CONSOLE = Console(command)
+        COMMAND = [arguments[1]] + arguments[2:]
+    CONSOLE = Console()
     try:
         result = unittest.main(argv=[sys.argv[0], "-v"], exit=False).result
     finally:
