@@ -18,7 +18,6 @@ constexpr device_identity identity{
     "Lames H-alpha",
     "Lames filtrantes H-alpha de l'héliographe : 21 positions de -1,0 Å à +1,0 Å autour du "
     "centre de la raie, par pas de 0,1 Å (position 10 : centre de la raie).",
-    "5f3c2a9e-7b41-4d0c-9a6e-2c81d4b7e019",
     3,
 };
 

@@ -61,7 +61,7 @@ nlohmann::json configured_devices(const std::vector<served_device>& devices) {
         list.push_back({{"DeviceName", device.identity.name},
                         {"DeviceType", device.identity.device_type},
                         {"DeviceNumber", 0},
-                        {"UniqueID", device.identity.unique_id}});
+                        {"UniqueID", device.unique_id}});
     }
     return list;
 }

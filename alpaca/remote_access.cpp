@@ -2,13 +2,15 @@
 // SPDX-License-Identifier: MIT
 #include "alpaca/remote_access.h"
 
+#include "alpaca/machine_identity.h"
+
 namespace helio::alpaca {
 
 remote_access::remote_access(form1_model& model, ui_poster& poster,
                              const service_settings& settings)
     : tracker_(model, state_),
       runner_(model, poster, state_),
-      router_(state_, runner_, computer_name()),
+      router_(state_, runner_, computer_name(), {machine_identity(), settings.simulated}),
       server_(settings.http, settings.discovery_port,
               [this](const http_request& request, const reply_sink& sink) {
                   router_.handle(request, sink);

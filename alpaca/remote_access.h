@@ -18,7 +18,8 @@ namespace helio::alpaca {
 /// The console's Alpaca device, in service while it lives: FilterWheel 0 and Switch 0
 /// served as `settings` say (and discovery for the networks that reach the server), every
 /// command run on the console's thread through `poster`, in the same queue as the buttons.
-/// Built and destroyed on the console's thread.
+/// Built and destroyed on the console's thread. Throws machine_identity_error when this
+/// machine has no identity to make the UniqueIDs of.
 class remote_access {
   public:
     remote_access(form1_model& model, ui_poster& poster, const service_settings& settings);

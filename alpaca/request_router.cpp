@@ -124,10 +124,14 @@ const device_member* find_member(const served_device& device, std::string_view n
 
 }  // namespace
 
-request_router::request_router(device_state& state, console_link& console, std::string location)
+request_router::request_router(device_state& state, console_link& console, std::string location,
+                               const installation& where)
     : context_{state, console}, location_(std::move(location)) {
     devices_.push_back(filter_wheel(context_));
     devices_.push_back(switch_bank(context_));
+    for (served_device& device : devices_) {
+        device.unique_id = unique_id(where, device.identity.device_type);
+    }
 }
 
 void request_router::handle(const http_request& request, const reply_sink& sink) {

@@ -8,6 +8,7 @@
 #include "alpaca/device_member.h"
 #include "alpaca/http_exchange.h"
 #include "alpaca/transaction.h"
+#include "alpaca/unique_ids.h"
 
 namespace helio::alpaca {
 
@@ -21,7 +22,9 @@ namespace helio::alpaca {
 /// No sockets here: the server hands each request in and sends back what comes out.
 class request_router {
   public:
-    request_router(device_state& state, console_link& console, std::string location);
+    /// Serves the devices of `where`, which their UniqueIDs tell apart from any other's.
+    request_router(device_state& state, console_link& console, std::string location,
+                   const installation& where);
 
     request_router(const request_router&) = delete;
     request_router& operator=(const request_router&) = delete;

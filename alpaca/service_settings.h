@@ -12,6 +12,7 @@ namespace helio::alpaca {
 struct service_settings {
     server_endpoint http;
     std::uint16_t discovery_port = default_discovery_port;  ///< 0: no discovery
+    bool simulated = false;  ///< the simulator is served: its UniqueIDs are not the instrument's
 };
 
 }  // namespace helio::alpaca

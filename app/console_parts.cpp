@@ -19,8 +19,8 @@ std::optional<Part> built_if(bool wanted, Arguments&&... arguments) {
 
 }  // namespace
 
-console_parts::console_parts(const console_options& options, const panel_plan& plan,
-                             io_component_factory& factory,
+console_parts::console_parts(const console_options& options, instrument_kind kind,
+                             const panel_plan& plan, io_component_factory& factory,
                              sim::simulated_component_factory& simulated, const clock& time,
                              const number_format& format,
                              std::unique_ptr<text_to_integer> conversion, alpaca::ui_poster& poster,
@@ -32,7 +32,8 @@ console_parts::console_parts(const console_options& options, const panel_plan& p
       remote_(built_if<alpaca::remote_access>(
           options.alpaca.has_value(), model_, poster,
           alpaca::service_settings{.http = options.alpaca.value_or(alpaca::server_endpoint{}),
-                                   .discovery_port = options.alpaca_discovery})),
+                                   .discovery_port = options.alpaca_discovery,
+                                   .simulated = kind == instrument_kind::simulator})),
       report_(alpaca::report_in(monitor_, remote_)),
       instrument_(built_if<virtual_instrument>(plan.shows_virtual_instrument, simulated)),
       presenter_(model_, monitor_, instrument_ ? &*instrument_ : nullptr, plan.title) {

@@ -22,9 +22,11 @@ import http.client
 import json
 import os
 import re
+import shutil
 import socket
 import subprocess
 import sys
+import tempfile
 import threading
 import time
 import unittest
@@ -125,6 +127,12 @@ def request(method, path, parameters=None, body=None, headers=None, console=None
               response.read().decode("utf-8"))
     connection.close()
     return answer
+
+
+def management(path, console=None):
+    status, _, text = request("GET", path, console=console)
+    assert status == 200, text
+    return json.loads(text)["Value"]
 
 
 class AlpacaCase(unittest.TestCase):
@@ -385,6 +393,26 @@ class Management(AlpacaCase):
             self.assertRegex(device["UniqueID"], r"^[0-9a-f]{8}(-[0-9a-f]{4}){3}-[0-9a-f]{12}$")
             self.assertTrue(device["DeviceName"])
 
+    def test_unique_ids_last_and_tell_installations_apart(self):
+        # The reference: a UniqueID never changes, and otherwise identical devices differ.
+        def ids(console):
+            return sorted(d["UniqueID"] for d in management("/management/v1/configureddevices",
+                                                            console))
+        own = ids(CONSOLE)
+        with another_console() as restarted:
+            self.assertEqual(ids(restarted), own, "the same after a restart")
+        others = []
+        if UNDER_WINE:
+            others.append(("the simulator", {"arguments": ["--simulate"]}))
+        with another_machine() as wrapper:
+            if wrapper is not None:
+                others.append(("another machine", {"wrapper": wrapper}))
+            for which, settings in others:
+                with self.subTest(which), another_console(**settings) as other:
+                    self.assertTrue(set(ids(other)).isdisjoint(own), which)
+        if not others:
+            self.skipTest("no other machine to be (needs root and unshare)")
+
     def test_setup_pages(self):
         for path, status in (("/setup", 200), ("/setup/v1/filterwheel/0/setup", 200),
                              ("/setup/v1/switch/0/setup", 200),
@@ -392,6 +420,34 @@ class Management(AlpacaCase):
             got, content_type, _ = request("GET", path)
             self.assertEqual(got, status, path)
             self.assertTrue(content_type.startswith("text/html"), path)
+
+
+@contextlib.contextmanager
+def another_machine():
+    """A command that starts a console as on another machine, or None where this one
+    cannot be another: under Wine, the prefix's MachineGuid changed for the while; on
+    Linux, another /etc/machine-id mounted over it in a mount namespace of its own (root)."""
+    if UNDER_WINE:
+        key = r"HKLM\SOFTWARE\Microsoft\Cryptography"
+        query = subprocess.run(COMMAND[:1] + ["reg", "query", key, "/v", "MachineGuid"],
+                               capture_output=True, text=True, check=True).stdout
+        guid = re.search(r"MachineGuid\s+REG_SZ\s+(\S+)", query).group(1)
+        change = COMMAND[:1] + ["reg", "add", key, "/v", "MachineGuid", "/f", "/d"]
+        subprocess.run(change + ["00000000-4242-4242-4242-000000000000"], check=True,
+                       capture_output=True)
+        try:
+            yield []
+        finally:
+            subprocess.run(change + [guid], check=True, capture_output=True)
+        return
+    if os.geteuid() != 0 or not shutil.which("unshare"):
+        yield None
+        return
+    with tempfile.NamedTemporaryFile("w", suffix="machine-id") as machine_id:
+        machine_id.write("0123456789abcdef0123456789abcdef\n")
+        machine_id.flush()
+        yield ["unshare", "--mount", "--propagation", "private", "sh", "-c",
+               'mount --bind "$0" /etc/machine-id && exec "$@"', machine_id.name]
 
 
 class Protocol(AlpacaCase):

@@ -116,7 +116,7 @@ struct remote_rig : simulated_console {
     alpaca::device_state state;
     alpaca::blade_tracker tracker{model, state};
     alpaca::console_runner runner{model, poster, state};
-    alpaca::request_router router{state, runner, "banc d'essai"};
+    alpaca::request_router router{state, runner, "banc d'essai", {"machine d'essai", true}};
     /// The reply to the last request sent, once it comes.
     std::shared_ptr<std::optional<alpaca::http_reply>> pending_;
 };
