@@ -61,8 +61,7 @@ nlohmann::json device_state_list(device_state& state) {
     if (!position.error) {
         list.push_back(state_entry("Position", position.slot));
     }
-    list.push_back(device_state_timestamp());
-    return list;
+    return timestamped(std::move(list));
 }
 
 }  // namespace

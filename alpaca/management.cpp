@@ -30,10 +30,11 @@ std::string html_escaped(std::string_view text) {
     return escaped;
 }
 
+/// A page of the server's, which says who makes it.
 std::string page(std::string_view title, const std::string& body) {
     return "<!DOCTYPE html>\n<html lang=\"fr\"><head><meta charset=\"utf-8\"><title>" +
            html_escaped(title) + "</title></head><body><h1>" + html_escaped(title) + "</h1>" +
-           body + "</body></html>\n";
+           body + "<p>Fabricant : " + html_escaped(manufacturer) + "</p></body></html>\n";
 }
 
 std::string device_line(const device_identity& device) {

@@ -14,9 +14,9 @@ namespace helio::alpaca {
 
 /// Maps each request of the device API (/api/v1/...), the management API (/management/...)
 /// and the browser pages (/setup...) to its answer, as the Alpaca reference has it:
-///  - a request it cannot make sense of (an unknown device or member, a missing parameter,
-///    a value of the wrong type, a malformed form or transaction number) gets HTTP 400 and
-///    a plain-text reason, and nothing reaches the instrument;
+///  - a request it cannot make sense of (a path outside the API, an unknown device or member,
+///    a missing parameter, a value of the wrong type, a malformed form or transaction
+///    number) gets HTTP 400 and a plain-text reason, and nothing reaches the instrument;
 ///  - every other gets HTTP 200 and a JSON answer whose ErrorNumber says how it went.
 /// Parameter names match in any case in a GET query string, exactly in a PUT form body.
 /// No sockets here: the server hands each request in and sends back what comes out.

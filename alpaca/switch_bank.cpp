@@ -208,8 +208,7 @@ nlohmann::json device_state_list(device_state& state, const command_outcome& rea
             list.push_back(state_entry("StateChangeComplete" + number, change.complete));
         }
     }
-    list.push_back(device_state_timestamp());
-    return list;
+    return timestamped(std::move(list));
 }
 
 }  // namespace

@@ -262,7 +262,9 @@ class FilterWheel(AlpacaCase):
         # The first move of the run: until it, where the blades are is not known.
         unknown = self.call("GET", "filterwheel", "position")
         self.assertTrue(DRIVER_FIRST <= unknown["ErrorNumber"] <= DRIVER_LAST, unknown)
-        self.assertNotIn("Value", unknown)
+        self.assertIs(type(unknown["Value"]), int, "an error answer carries a Value too")
+        self.assertEqual(self.value("GET", "filterwheel", "devicestate"), [],
+                         "nothing known: an empty list, without a TimeStamp")
         for slot in (7, 20):
             with self.subTest(slot=slot):
                 self.value("PUT", "filterwheel", "position", ("Position", str(slot)))
@@ -414,12 +416,15 @@ class Management(AlpacaCase):
             self.skipTest("no other machine to be (needs root and unshare)")
 
     def test_setup_pages(self):
+        manufacturer = self.management("/management/v1/description")["Manufacturer"]
         for path, status in (("/setup", 200), ("/setup/v1/filterwheel/0/setup", 200),
                              ("/setup/v1/switch/0/setup", 200),
                              ("/setup/v1/camera/0/setup", 403)):
-            got, content_type, _ = request("GET", path)
+            got, content_type, text = request("GET", path)
             self.assertEqual(got, status, path)
             self.assertTrue(content_type.startswith("text/html"), path)
+            if status == 200:
+                self.assertIn(manufacturer, text, "the page names its maker")
 
 
 @contextlib.contextmanager
@@ -454,7 +459,8 @@ class Protocol(AlpacaCase):
     """URLs, parameter names, transaction numbers, HTTP statuses."""
 
     def test_urls_are_lower_case_and_name_a_device_served(self):
-        for path in ("/api/v1/FilterWheel/0/name", "/api/v1/filterwheel/0/Name",
+        for path in ("/apii/v1/filterwheel/0/description",
+                     "/api/v1/FilterWheel/0/name", "/api/v1/filterwheel/0/Name",
                      "/api/v1/FILTERWHEEL/0/name", "/api/v1/filterwheel/1/name",
                      "/api/v1/filterwheel/-1/name", "/api/v1/filterwheel/99999/name",
                      "/api/v1/filterwheel/A/name", "/api/v1/camera/0/name",
