@@ -11,7 +11,7 @@ a client there connects to the address and port it is told.
     discovery_reach.py [--wine LOADER] CONSOLE
 
 Needs root and ip (iproute2); says why and exits with 77 (skipped) otherwise. Run as
-`discovery_reach.py --probe ADDRESS PORT [INTERFACE]`, it is the client: it prints the
+`discovery_reach.py --probe PORT ADDRESS [INTERFACE]`, it is the client: it prints the
 answers, each with whether its server can be reached from there.
 """
 
@@ -28,22 +28,11 @@ import conformance
 SKIPPED = 77
 
 
-def probe(address, port, interface=None):
+def probe(address, interface=None):
     """The answers to a discovery datagram sent to `address`, each as [AlpacaPort, sender,
     whether the sender's server is reached at that port]."""
-    family = socket.AF_INET6 if ":" in address else socket.AF_INET
-    with socket.socket(family, socket.SOCK_DGRAM) as udp:
-        if interface:
-            udp.setsockopt(socket.SOL_SOCKET, socket.SO_BINDTODEVICE, interface.encode())
-        udp.setsockopt(socket.SOL_SOCKET, socket.SO_BROADCAST, 1)
-        udp.settimeout(1.5)
-        udp.sendto(b"alpacadiscovery1", (address, port))
-        answers = []
-        with contextlib.suppress(socket.timeout):
-            while True:
-                text, sender = udp.recvfrom(1024)
-                answers.append((json.loads(text)["AlpacaPort"], sender))
-    return [[port, sender[0], reached(sender, port)] for port, sender in answers]
+    return [[answer["AlpacaPort"], sender[0], reached(sender, answer["AlpacaPort"])]
+            for answer, sender in conformance.probe(address, interface=interface)]
 
 
 def reached(sender, port):
@@ -92,8 +81,9 @@ def other_network():
 
 
 def answers_from(inside, *probe_arguments):
-    command = inside + [sys.executable, os.path.abspath(__file__), "--probe"]
-    done = subprocess.run(command + [str(a) for a in probe_arguments], check=True,
+    client = [sys.executable, os.path.abspath(__file__), "--probe",
+              str(conformance.DISCOVERY_PORT)]
+    done = subprocess.run(inside + client + list(probe_arguments), check=True,
                           capture_output=True, text=True)
     return json.loads(done.stdout)
 
@@ -101,14 +91,14 @@ def answers_from(inside, *probe_arguments):
 def main():
     arguments = sys.argv[1:]
     if arguments[:1] == ["--probe"]:
-        print(json.dumps(probe(arguments[1], int(arguments[2]), *arguments[3:])))
+        conformance.DISCOVERY_PORT = int(arguments[1])
+        print(json.dumps(probe(*arguments[2:])))
         return 0
     if os.geteuid() != 0 or not shutil.which("ip"):
         print("skipped: a network namespace and a veth pair need root and ip (iproute2)")
         return SKIPPED
     conformance.UNDER_WINE = arguments[:1] == ["--wine"]
     conformance.COMMAND = arguments[1:] if conformance.UNDER_WINE else arguments
-    port = conformance.DISCOVERY_PORT
     with other_network() as (inside, v4, link), contextlib.ExitStack() as consoles:
         started = {name: consoles.enter_context(conformance.another_console(address=address))
                    for name, address in (("every IPv4 address", "0.0.0.0"),
@@ -116,16 +106,15 @@ def main():
                                          ("the link's address", v4 + ".1"),
                                          ("every IPv6 address", "::"),
                                          ("the IPv6 loopback", "::1"))}
-        dual = ["every IPv6 address"]  # which takes IPv4 too
+        everywhere = ["every IPv4 address", "every IPv6 address"]  # :: takes IPv4 too
         cases = (
-            ("the link's broadcast", answers_from(inside, v4 + ".255", port),
-             ["every IPv4 address", "the link's address"] + dual),
-            ("the broadcast of all", answers_from(inside, "255.255.255.255", port, link),
-             ["every IPv4 address", "the link's address"] + dual),
-            ("the link's multicast", answers_from(inside, "ff12::a1:9aca%" + link, port),
+            ("the link's broadcast", answers_from(inside, v4 + ".255"),
+             everywhere + ["the link's address"]),
+            ("the broadcast of all", answers_from(inside, "255.255.255.255", link),
+             everywhere + ["the link's address"]),
+            ("the link's multicast", answers_from(inside, "ff12::a1:9aca%" + link),
              ["every IPv6 address"]),
-            ("the loopback's broadcast", probe("127.255.255.255", port),
-             ["every IPv4 address", "the loopback"] + dual),
+            ("the loopback's broadcast", probe("127.255.255.255"), everywhere + ["the loopback"]),
         )
         failures = []
         for probed, answers, expected in cases:
