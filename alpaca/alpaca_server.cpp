@@ -11,7 +11,8 @@ namespace helio::alpaca {
 
 namespace asio = boost::asio;
 
-alpaca_server::alpaca_server(const server_endpoint& endpoint, request_handler handler) {
+alpaca_server::alpaca_server(const server_endpoint& endpoint, std::uint16_t discovery_port,
+                             request_handler handler) {
     asio::ip::address address;
     try {
         address = asio::ip::make_address(endpoint.address);
@@ -22,7 +23,9 @@ alpaca_server::alpaca_server(const server_endpoint& endpoint, request_handler ha
     }
     listening_ = {endpoint.address, http_->local_endpoint().port()};
     try {
-        discovery_.emplace(io_, address, listening_.port);
+        if (discovery_port != 0) {
+            discovery_.emplace(io_, address, http_->takes_ipv4(), listening_.port, discovery_port);
+        }
     } catch (const boost::system::system_error& error) {
         discovery_problem_ = "discovery (UDP " + std::to_string(discovery_port) +
                              ") unavailable: " + error.code().message();

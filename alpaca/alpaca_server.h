@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,16 +17,17 @@
 namespace helio::alpaca {
 
 /// The network side of the console's Alpaca device: the HTTP server and the discovery
-/// responder on one address, served by a thread of their own, so that answering a client
-/// never waits for the console's thread (busy in a sequence) and the console never waits
-/// for a client.
+/// responder for the networks that reach it, served by a thread of their own, so that
+/// answering a client never waits for the console's thread (busy in a sequence) and the
+/// console never waits for a client.
 class alpaca_server {
   public:
-    /// Opens both ports and starts serving. Throws std::runtime_error with a message for
-    /// the maintainer if the HTTP port cannot be opened; if only discovery cannot (another
-    /// program holds its port on that address), the server runs without it and
-    /// discovery_problem() says why.
-    alpaca_server(const server_endpoint& endpoint, request_handler handler);
+    /// Opens both ports (no discovery if `discovery_port` is 0) and starts serving. Throws
+    /// std::runtime_error with a message for the maintainer if the HTTP port cannot be
+    /// opened; if only discovery cannot (another program holds its port without sharing
+    /// it), the server runs without it and discovery_problem() says why.
+    alpaca_server(const server_endpoint& endpoint, std::uint16_t discovery_port,
+                  request_handler handler);
     ~alpaca_server();
 
     alpaca_server(const alpaca_server&) = delete;

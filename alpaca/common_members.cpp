@@ -81,7 +81,10 @@ std::vector<device_member> common_members(const device_identity& identity,
     return members;
 }
 
-nlohmann::json device_state_timestamp() {
+nlohmann::json timestamped(nlohmann::json list) {
+    if (list.empty()) {
+        return list;
+    }
     using namespace std::chrono;
     const auto now = floor<microseconds>(system_clock::now());
     const auto day = floor<days>(now);
@@ -92,7 +95,8 @@ nlohmann::json device_state_timestamp() {
                   unsigned(date.month()), unsigned(date.day()), int(time.hours().count()),
                   int(time.minutes().count()), int(time.seconds().count()),
                   long(time.subseconds().count()));
-    return state_entry("TimeStamp", text);
+    list.push_back(state_entry("TimeStamp", text));
+    return list;
 }
 
 nlohmann::json state_entry(std::string_view name, nlohmann::json value) {

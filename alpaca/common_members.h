@@ -14,8 +14,9 @@ namespace helio::alpaca {
 /// the Command members answer "not implemented").
 std::vector<device_member> common_members(const device_identity& identity, device_context& context);
 
-/// The "TimeStamp" entry that closes a DeviceState list: now, in UTC, ISO 8601.
-nlohmann::json device_state_timestamp();
+/// A DeviceState list closed by its "TimeStamp" entry (now, in UTC, ISO 8601); when nothing
+/// is known, the empty list, which has no time to tell.
+nlohmann::json timestamped(nlohmann::json list);
 
 /// One entry of a DeviceState list.
 nlohmann::json state_entry(std::string_view name, nlohmann::json value);

@@ -56,7 +56,6 @@ struct device_identity {
     std::string_view device_type;  ///< "FilterWheel"
     std::string_view name;
     std::string_view description;
-    std::string_view unique_id;
     std::int32_t interface_version;
 };
 
@@ -70,6 +69,7 @@ struct device_context {
 struct served_device {
     device_identity identity;
     std::vector<device_member> members;
+    std::string unique_id{};  ///< this installation's own: given by the router
 };
 
 /// An answer with a value, or with an error.

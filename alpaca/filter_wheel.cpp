@@ -18,7 +18,6 @@ constexpr device_identity identity{
     "Lames H-alpha",
     "Lames filtrantes H-alpha de l'héliographe : 21 positions de -1,0 Å à +1,0 Å autour du "
     "centre de la raie, par pas de 0,1 Å (position 10 : centre de la raie).",
-    "5f3c2a9e-7b41-4d0c-9a6e-2c81d4b7e019",
     3,
 };
 
@@ -65,8 +64,7 @@ nlohmann::json device_state_list(device_state& state) {
     if (!position.error) {
         list.push_back(state_entry("Position", position.slot));
     }
-    list.push_back(device_state_timestamp());
-    return list;
+    return timestamped(std::move(list));
 }
 
 }  // namespace

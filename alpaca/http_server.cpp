@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <chrono>
+#include <list>
 #include <mutex>
 #include <optional>
 #include <string_view>
 
+#include <boost/asio/ip/v6_only.hpp>
 #include <boost/asio/post.hpp>
 #include <boost/asio/steady_timer.hpp>
 #include <boost/beast/core.hpp>
@@ -20,16 +22,26 @@ namespace beast = boost::beast;
 namespace http = beast::http;
 using tcp = asio::ip::tcp;
 
-/// What the connections share with the server: the handler, the limits, the count of open
-/// connections, and the way back to the server's thread for answers that come later. The
-/// way back is closed with the server, so that an answer handed in by the console once the
-/// server is gone goes nowhere.
+namespace {
+class session;
+}  // namespace
+
+/// What the connections share with the server: the handler, the limits, the count of the
+/// connections not closed yet and those waiting for a request, and the way back to the
+/// server's thread for answers that come later. The way back is closed with the server, so
+/// that an answer handed in by the console once the server is gone goes nowhere.
 struct http_server::shared {
     request_handler handler;
     http_limits limits;
     std::atomic<std::size_t> connections{0};
+    /// The connections waiting for a request, the one waiting longest first; touched on the
+    /// server's thread only.
+    std::list<std::weak_ptr<session>> waiting;
     std::mutex mutex;
     asio::io_context* io;  ///< null once the server is closed
+
+    /// Closes the connection that has waited longest for a request; false if none waits.
+    bool close_longest_waiting();
 
     void deliver(std::function<void()> work) {
         const std::scoped_lock lock(mutex);
@@ -69,12 +81,27 @@ class session final : public std::enable_shared_from_this<session> {
           shared_(std::move(shared)) {
         ++shared_->connections;
     }
-    ~session() { --shared_->connections; }
+    ~session() { close(); }
 
     void start() {
         expect_within(shared_->limits.request_time);
         watch(deadline_);
         read();
+    }
+
+    /// Ends the connection: what is pending on it ends with operation_aborted. It no longer
+    /// counts from now on, not from the end of what was pending, so that a burst of new
+    /// clients finds the room each closing makes.
+    void close() {
+        if (open_) {
+            open_ = false;
+            --shared_->connections;
+        }
+        stop_waiting();
+        beast::error_code ignored;
+        watchdog_.cancel();
+        socket_.shutdown(tcp::socket::shutdown_both, ignored);
+        socket_.close(ignored);
     }
 
   private:
@@ -85,6 +112,7 @@ class session final : public std::enable_shared_from_this<session> {
         parser_->header_limit(static_cast<std::uint32_t>(shared_->limits.header_bytes));
         parser_->body_limit(shared_->limits.body_bytes);
         expect_within(shared_->limits.request_time);
+        waiting_ = shared_->waiting.insert(shared_->waiting.end(), weak_from_this());
         http::async_read(socket_, buffer_, *parser_,
                          [self = shared_from_this()](beast::error_code error, std::size_t) {
                              self->on_read(error);
@@ -92,6 +120,7 @@ class session final : public std::enable_shared_from_this<session> {
     }
 
     void on_read(beast::error_code error) {
+        stop_waiting();
         if (error == http::error::end_of_stream || error == asio::error::operation_aborted ||
             error == asio::error::connection_reset || error == asio::error::eof ||
             !socket_.is_open()) {
@@ -174,11 +203,11 @@ class session final : public std::enable_shared_from_this<session> {
         watch(std::min(deadline_, now + longest));
     }
 
-    void close() {
-        beast::error_code ignored;
-        watchdog_.cancel();
-        socket_.shutdown(tcp::socket::shutdown_both, ignored);
-        socket_.close(ignored);
+    void stop_waiting() {
+        if (waiting_) {
+            shared_->waiting.erase(*waiting_);
+            waiting_.reset();
+        }
     }
 
     tcp::socket socket_;
@@ -189,9 +218,21 @@ class session final : public std::enable_shared_from_this<session> {
     std::optional<http::response<http::string_body>> response_;
     std::shared_ptr<http_server::shared> shared_;
     bool keep_alive_ = true;
+    bool open_ = true;
+    std::optional<std::list<std::weak_ptr<session>>::iterator> waiting_;
 };
 
 }  // namespace
+
+bool http_server::shared::close_longest_waiting() {
+    // A session takes itself off the list as it closes, or ends.
+    if (const std::shared_ptr<session> longest =
+            waiting.empty() ? nullptr : waiting.front().lock()) {
+        longest->close();
+        return true;
+    }
+    return false;
+}
 
 http_server::http_server(asio::io_context& io, const tcp::endpoint& endpoint,
                          request_handler handler, http_limits limits)
@@ -200,6 +241,10 @@ http_server::http_server(asio::io_context& io, const tcp::endpoint& endpoint,
     shared_->limits = limits;
     shared_->io = &io;
     acceptor_.open(endpoint.protocol());
+    if (endpoint.address().is_v6() && endpoint.address().is_unspecified()) {
+        // Every address is IPv4's too, on Windows as on Linux.
+        acceptor_.set_option(asio::ip::v6_only(false));
+    }
 #ifndef _WIN32
     // Restarting the console must not wait for the last connections' TIME_WAIT. (On
     // Windows the same option would let another program take the port from under us.)
@@ -218,6 +263,11 @@ tcp::endpoint http_server::local_endpoint() const {
     return acceptor_.local_endpoint();
 }
 
+bool http_server::takes_ipv4() const {
+    const asio::ip::address local = acceptor_.local_endpoint().address();
+    return local.is_v4() || local.is_unspecified();
+}
+
 void http_server::close() {
     const std::scoped_lock lock(shared_->mutex);
     shared_->io = nullptr;
@@ -228,12 +278,11 @@ void http_server::accept() {
         if (error == asio::error::operation_aborted) {
             return;
         }
-        if (!error) {
-            if (shared_->connections < shared_->limits.connections) {
-                socket.set_option(tcp::no_delay(true));
-                std::make_shared<session>(std::move(socket), shared_)->start();
-            }  // else the socket closes as it goes out of scope
-        }
+        if (!error && (shared_->connections < shared_->limits.connections ||
+                       shared_->close_longest_waiting())) {
+            socket.set_option(tcp::no_delay(true));
+            std::make_shared<session>(std::move(socket), shared_)->start();
+        }  // else the socket closes as it goes out of scope
         accept();
     });
 }

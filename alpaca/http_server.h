@@ -23,7 +23,10 @@ struct http_limits {
     /// answer; a client that sends slowly, or never finishes, is disconnected.
     std::chrono::seconds request_time{15};
     std::chrono::seconds answer_time{15};  ///< to take an answer once it is ready
-    std::size_t connections = 64;          ///< more at once are closed as they come
+    /// Connections held at once. One more closes the connection that has waited longest
+    /// for a request, so that silent clients lock nobody out; it is itself closed only if
+    /// every one held is busy with a request.
+    std::size_t connections = 128;
 };
 
 /// Hands each well-formed request to `handler` (on the server's thread), which answers
@@ -44,6 +47,9 @@ class http_server {
     http_server& operator=(const http_server&) = delete;
 
     boost::asio::ip::tcp::endpoint local_endpoint() const;
+    /// Whether IPv4 clients reach it: on an IPv4 address, or on every address (`::` is IPv4's
+    /// every address too).
+    bool takes_ipv4() const;
 
     /// Answers handed in after this are dropped; call before `io` stops.
     void close();

@@ -30,10 +30,11 @@ std::string html_escaped(std::string_view text) {
     return escaped;
 }
 
+/// A page of the server's, which says who makes it.
 std::string page(std::string_view title, const std::string& body) {
     return "<!DOCTYPE html>\n<html lang=\"fr\"><head><meta charset=\"utf-8\"><title>" +
            html_escaped(title) + "</title></head><body><h1>" + html_escaped(title) + "</h1>" +
-           body + "</body></html>\n";
+           body + "<p>Fabricant : " + html_escaped(manufacturer) + "</p></body></html>\n";
 }
 
 std::string device_line(const device_identity& device) {
@@ -61,7 +62,7 @@ nlohmann::json configured_devices(const std::vector<served_device>& devices) {
         list.push_back({{"DeviceName", device.identity.name},
                         {"DeviceType", device.identity.device_type},
                         {"DeviceNumber", 0},
-                        {"UniqueID", device.identity.unique_id}});
+                        {"UniqueID", device.unique_id}});
     }
     return list;
 }

@@ -2,14 +2,18 @@
 // SPDX-License-Identifier: MIT
 #include "alpaca/remote_access.h"
 
+#include "alpaca/machine_identity.h"
+
 namespace helio::alpaca {
 
-remote_access::remote_access(instrument& device, ui_poster& poster, const server_endpoint& endpoint)
+remote_access::remote_access(instrument& device, ui_poster& poster,
+                             const service_settings& settings)
     : runner_(device, poster, state_),
-      router_(state_, runner_, computer_name()),
-      server_(endpoint, [this](const http_request& request, const reply_sink& sink) {
-          router_.handle(request, sink);
-      }) {}
+      router_(state_, runner_, computer_name(), {machine_identity(), settings.simulated}),
+      server_(settings.http, settings.discovery_port,
+              [this](const http_request& request, const reply_sink& sink) {
+                  router_.handle(request, sink);
+              }) {}
 
 std::string service_notice(const remote_access& access) {
     std::string notice =

@@ -8,19 +8,20 @@
 #include "alpaca/console_runner.h"
 #include "alpaca/device_state.h"
 #include "alpaca/request_router.h"
-#include "alpaca/server_endpoint.h"
+#include "alpaca/service_settings.h"
 #include "alpaca/ui_poster.h"
 #include "instrument/instrument.h"
 
 namespace helio::alpaca {
 
 /// The console's Alpaca device, in service while it lives: FilterWheel 0 and Switch 0
-/// served on `endpoint` (and discovery on the same address), every action run on the
-/// instrument's thread through `poster`, in the same queue as the buttons. Built and
-/// destroyed on the instrument's thread.
+/// served as `settings` say (and discovery for the networks that reach the server), every
+/// action run on the instrument's thread through `poster`, in the same queue as the buttons.
+/// Built and destroyed on the instrument's thread. Throws machine_identity_error when this
+/// machine has no identity to make the UniqueIDs of.
 class remote_access {
   public:
-    remote_access(instrument& device, ui_poster& poster, const server_endpoint& endpoint);
+    remote_access(instrument& device, ui_poster& poster, const service_settings& settings);
 
     const server_endpoint& listening() const { return server_.listening(); }
     const std::string& discovery_problem() const { return server_.discovery_problem(); }

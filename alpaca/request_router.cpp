@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "alpaca/ascii_case.h"
+#include "alpaca/error_values.h"
 #include "alpaca/filter_wheel.h"
 #include "alpaca/management.h"
 #include "alpaca/parameter_values.h"
@@ -124,10 +125,14 @@ const device_member* find_member(const served_device& device, std::string_view n
 
 }  // namespace
 
-request_router::request_router(device_state& state, console_link& console, std::string location)
+request_router::request_router(device_state& state, console_link& console, std::string location,
+                               const installation& where)
     : context_{state, console}, location_(std::move(location)) {
     devices_.push_back(filter_wheel(context_));
     devices_.push_back(switch_bank(context_));
+    for (served_device& device : devices_) {
+        device.unique_id = unique_id(where, device.identity.device_type);
+    }
 }
 
 void request_router::handle(const http_request& request, const reply_sink& sink) {
@@ -135,7 +140,7 @@ void request_router::handle(const http_request& request, const reply_sink& sink)
     const bool management = request.path.starts_with(management_prefix);
     if (!api && !management) {
         if (!request.path.starts_with("/setup")) {
-            sink(text_reply(404,
+            sink(text_reply(400,
                             "Chemin inconnu : l'API Alpaca est sous /api/v1/, sa gestion "
                             "sous /management/."));
         } else if (request.method != http_method::get) {
@@ -187,15 +192,22 @@ void request_router::handle_device(const http_request& request,
         sink(text_reply(400, malformed));
         return;
     }
+    // A GET member's error answer carries a Value too, of the member's type.
+    const std::optional<nlohmann::json> on_error =
+        member->verb == verb::get ? std::optional(value_of_error(member->name)) : std::nullopt;
+    const member_answer reply = [this, ids, sink, on_error](member_result result) {
+        if (result.error) {
+            result.value = on_error;
+        }
+        answer(result, ids, sink);
+    };
     if (member->needs_connection && !context_.state.connected(device->identity.kind)) {
-        answer(failure(error_numbers::not_connected,
-                       std::string(device->identity.device_type) +
-                           " 0 n'est pas connecté : connectez-le d'abord (Connect)."),
-               ids, sink);
+        reply(failure(error_numbers::not_connected,
+                      std::string(device->identity.device_type) +
+                          " 0 n'est pas connecté : connectez-le d'abord (Connect)."));
         return;
     }
-    member->run(*arguments,
-                [this, ids, sink](const member_result& result) { answer(result, ids, sink); });
+    member->run(*arguments, reply);
 }
 
 void request_router::handle_management(const http_request& request, transaction_ids ids,

@@ -8,20 +8,23 @@
 #include "alpaca/device_member.h"
 #include "alpaca/http_exchange.h"
 #include "alpaca/transaction.h"
+#include "alpaca/unique_ids.h"
 
 namespace helio::alpaca {
 
 /// Maps each request of the device API (/api/v1/...), the management API (/management/...)
 /// and the browser pages (/setup...) to its answer, as the Alpaca reference has it:
-///  - a request it cannot make sense of (an unknown device or member, a missing parameter,
-///    a value of the wrong type, a malformed form or transaction number) gets HTTP 400 and
-///    a plain-text reason, and nothing reaches the instrument;
+///  - a request it cannot make sense of (a path outside the API, an unknown device or member,
+///    a missing parameter, a value of the wrong type, a malformed form or transaction
+///    number) gets HTTP 400 and a plain-text reason, and nothing reaches the instrument;
 ///  - every other gets HTTP 200 and a JSON answer whose ErrorNumber says how it went.
 /// Parameter names match in any case in a GET query string, exactly in a PUT form body.
 /// No sockets here: the server hands each request in and sends back what comes out.
 class request_router {
   public:
-    request_router(device_state& state, console_link& console, std::string location);
+    /// Serves the devices of `where`, which their UniqueIDs tell apart from any other's.
+    request_router(device_state& state, console_link& console, std::string location,
+                   const installation& where);
 
     request_router(const request_router&) = delete;
     request_router& operator=(const request_router&) = delete;

@@ -21,7 +21,6 @@ constexpr device_identity identity{
     "Commandes TTL",
     "Miroir à deux positions, poussoir, bouton de visée et remise à zéro des sorties TTL de "
     "l'héliographe, comme les boutons de la console.",
-    "0b6d3f47-91c2-4e58-8a1d-6f2e9c4b7a35",
     3,
 };
 
@@ -210,8 +209,7 @@ nlohmann::json device_state_list(device_state& state, const command_outcome& rea
             list.push_back(state_entry("StateChangeComplete" + number, change.complete));
         }
     }
-    list.push_back(device_state_timestamp());
-    return list;
+    return timestamped(std::move(list));
 }
 
 }  // namespace

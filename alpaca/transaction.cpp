@@ -48,7 +48,7 @@ std::uint32_t server_transactions::next() {
 http_reply json_answer(const std::optional<nlohmann::json>& value, transaction_ids ids,
                        std::uint32_t server_transaction, const alpaca_error& error) {
     nlohmann::json answer = nlohmann::json::object();
-    if (value && !error) {
+    if (value) {
         answer["Value"] = *value;
     }
     answer["ClientTransactionID"] = ids.client_transaction_id;

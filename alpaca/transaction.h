@@ -42,8 +42,8 @@ class server_transactions {
 };
 
 /// An answer of the device or management API: HTTP 200, a JSON object with the value (none
-/// for a method, nor after an error), ClientTransactionID, ServerTransactionID, ErrorNumber
-/// and ErrorMessage.
+/// for a method; after an error, the one given for it, if any), ClientTransactionID,
+/// ServerTransactionID, ErrorNumber and ErrorMessage.
 http_reply json_answer(const std::optional<nlohmann::json>& value, transaction_ids ids,
                        std::uint32_t server_transaction, const alpaca_error& error);
 

@@ -8,6 +8,7 @@ namespace helio {
 
 console_options parse_command_line(const std::vector<std::string>& arguments) {
     console_options options;
+    bool discovery_given = false;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "--trace") {
@@ -27,6 +28,16 @@ console_options parse_command_line(const std::vector<std::string>& arguments) {
             options.alpaca = alpaca::parse_endpoint(arguments[++i]);
         } else if (argument.starts_with("--alpaca=")) {
             options.alpaca = alpaca::parse_endpoint(argument.substr(9));
+        } else if (argument == "--alpaca-discovery") {
+            if (i + 1 >= arguments.size()) {
+                throw std::invalid_argument("--alpaca-discovery needs a PORT, or 0 for none");
+            }
+            options.alpaca_discovery = alpaca::parse_port(arguments[++i], argument);
+            discovery_given = true;
+        } else if (argument.starts_with("--alpaca-discovery=")) {
+            options.alpaca_discovery =
+                alpaca::parse_port(argument.substr(19), "--alpaca-discovery");
+            discovery_given = true;
         } else if (argument == "--simulate") {
             options.simulate = true;
         } else if (argument == "--help" || argument == "-h") {
@@ -37,12 +48,15 @@ console_options parse_command_line(const std::vector<std::string>& arguments) {
             throw std::invalid_argument("unknown argument: " + argument);
         }
     }
+    if (discovery_given && !options.alpaca) {
+        throw std::invalid_argument("--alpaca-discovery goes with --alpaca [ADDRESS:]PORT");
+    }
     return options;
 }
 
 std::string usage_text(const std::string& program) {
     return "Usage: " + program +
-           " [--simulate] [--trace FILE] [--alpaca [ADDRESS:]PORT]\n"
+           " [--simulate] [--trace FILE] [--alpaca [ADDRESS:]PORT [--alpaca-discovery PORT]]\n"
            "The operator's test console of the solar heliograph's TTL-driven mechanisms.\n"
            "\n"
            "  --simulate    run on the simulated heliograph\n"
@@ -53,9 +67,11 @@ std::string usage_text(const std::string& program) {
            "  --alpaca [ADDRESS:]PORT\n"
            "                serve the heliograph as an ASCOM Alpaca device (FilterWheel 0, the\n"
            "                blades; Switch 0, mirror, pusher, sighting button, INIT) on PORT,\n"
-           "                with discovery on UDP 32227; on 127.0.0.1 unless ADDRESS is given.\n"
-           "                Alpaca has no authentication: whoever reaches the port drives\n"
-           "                the instrument\n"
+           "                on 127.0.0.1 unless ADDRESS is given. Alpaca has no\n"
+           "                authentication: whoever reaches the port drives the instrument\n"
+           "  --alpaca-discovery PORT\n"
+           "                answer Alpaca discovery on UDP PORT (32227 unless given; 0: no\n"
+           "                discovery), from the networks that reach the server's ADDRESS\n"
            "  --help        print this help and stop\n"
            "  --version     print the version and stop\n";
 }

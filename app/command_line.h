@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@ struct console_options {
     std::optional<std::string> trace_path;          ///< "-" for standard error
     bool simulate = false;                          ///< run on the simulated heliograph
     std::optional<alpaca::server_endpoint> alpaca;  ///< serve the Alpaca device there
+    std::uint16_t alpaca_discovery = alpaca::default_discovery_port;  ///< UDP; 0: none
     bool help = false;
     bool version = false;  ///< print the version and stop
 };

@@ -19,8 +19,8 @@ std::optional<Part> built_if(bool wanted, Arguments&&... arguments) {
 
 }  // namespace
 
-console_parts::console_parts(const console_options& options, const panel_plan& plan,
-                             io_component_factory& factory,
+console_parts::console_parts(const console_options& options, instrument_kind kind,
+                             const panel_plan& plan, io_component_factory& factory,
                              sim::simulated_component_factory& simulated, const clock& time,
                              const number_format& format,
                              std::unique_ptr<text_to_integer> conversion, alpaca::ui_poster& poster,
@@ -30,8 +30,11 @@ console_parts::console_parts(const console_options& options, const panel_plan& p
       model_(device_),
       trace_(options.trace_path, device_),
       monitor_(device_),
-      remote_(built_if<alpaca::remote_access>(options.alpaca.has_value(), device_, poster,
-                                              options.alpaca.value_or(alpaca::server_endpoint{}))),
+      remote_(built_if<alpaca::remote_access>(
+          options.alpaca.has_value(), device_, poster,
+          alpaca::service_settings{.http = options.alpaca.value_or(alpaca::server_endpoint{}),
+                                   .discovery_port = options.alpaca_discovery,
+                                   .simulated = kind == instrument_kind::simulator})),
       simulated_(built_if<virtual_instrument>(plan.shows_virtual_instrument, simulated)),
       presenter_(device_, monitor_, simulated_ ? &*simulated_ : nullptr, plan.title) {
     if (!remote_) {

@@ -29,10 +29,11 @@ namespace helio {
 /// built after what it listens to and gone before it: the port on `factory`, the instrument,
 /// Form1's model, the trace asked for, the panel's monitor, the Alpaca device when asked for
 /// (its address told on `notice`, if given, and in the monitor), the virtual instrument of
-/// `simulated` when the panel shows one, and the panel's presenter.
+/// `simulated` when the panel shows one, and the panel's presenter. `kind` is what the port
+/// reaches, which the Alpaca devices' UniqueIDs tell apart.
 class console_parts {
   public:
-    console_parts(const console_options& options, const panel_plan& plan,
+    console_parts(const console_options& options, instrument_kind kind, const panel_plan& plan,
                   io_component_factory& factory, sim::simulated_component_factory& simulated,
                   const clock& time, const number_format& format,
                   std::unique_ptr<text_to_integer> conversion, alpaca::ui_poster& poster,

@@ -42,15 +42,16 @@ int main(int argc, char* argv[]) {
     const auto application = helio::open_application(argc, argv);
 
     // No real I/O component exists on this platform: the console runs on the simulator.
-    const helio::panel_plan plan =
-        helio::plan_panel(helio::choose_instrument(options, /*io_component_available=*/false));
+    const helio::instrument_kind kind =
+        helio::choose_instrument(options, /*io_component_available=*/false);
+    const helio::panel_plan plan = helio::plan_panel(kind);
     helio::steady_clock_source time;
     helio::sim::heliograph_controller controller(time);
     helio::sim::simulated_component_factory factory(controller);
     const helio::number_format format = helio::locale_number_format(QLocale::system());
     try {
         helio::alpaca::qt_poster poster;
-        helio::console_parts console(options, plan, factory, factory, time, format,
+        helio::console_parts console(options, kind, plan, factory, factory, time, format,
                                      std::make_unique<helio::portable_text_to_integer>(format),
                                      poster, &std::cerr);
         Form1 window(console.model());

@@ -102,7 +102,7 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
 
     helio::alpaca::window_poster poster(instance);
     helio::console_parts console(
-        options, plan, factory, simulated, time, helio::win32::user_number_format(),
+        options, kind, plan, factory, simulated, time, helio::win32::user_number_format(),
         std::make_unique<helio::win32::system_text_to_integer>(), poster,
         has_stream(STD_ERROR_HANDLE) ? &std::cerr : nullptr);  // otherwise the panel says it
     helio::form1_model& model = console.model();

@@ -10,7 +10,9 @@
 //   - first a few seconds with the console idle (the floor), then the blades move for the
 //     rest of the run, asked over HTTP by a 10th client: to +1.0 Å and back to the line
 //     centre in turn (2.06 s waits, as the buttons "Halpha + 1.0 A" and "H alpha" make),
-//     something asking Form1 for a repaint every millisecond, the paints timed.
+//     something asking Form1 for a repaint every millisecond, the paints timed;
+//   - last, 200 connections opened and left silent, then a new client's first request
+//     timed from its connection to its answer, a few rounds.
 // Prints one JSON object. Needs a display (bench/run uses Xvfb).
 //   alpaca_load [SECONDS_OF_MOVES] [IDLE_SECONDS] [POLLING_CLIENTS]
 #include <QApplication>
@@ -22,6 +24,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <mutex>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -130,6 +133,28 @@ void hold_half_a_request(const helio::alpaca::server_endpoint& server,
     }
 }
 
+/// Seconds from a new client's connection to its answer while 200 others hold theirs open
+/// without a word, as many times as asked.
+std::vector<double> new_client_beside_silent_ones(const helio::alpaca::server_endpoint& server,
+                                                  int rounds) {
+    namespace asio = boost::asio;
+    std::vector<double> answered_s;
+    for (int round = 0; round < rounds; ++round) {
+        asio::io_context io;
+        std::vector<asio::ip::tcp::socket> silent;
+        for (int i = 0; i < 200; ++i) {
+            silent.emplace_back(io).connect({asio::ip::make_address(server.address), server.port});
+        }
+        const steady::time_point since = steady::now();
+        helio::test::http_client newcomer(server.address, server.port);
+        if (newcomer.get("/api/v1/filterwheel/0/name").status != 200) {
+            throw std::runtime_error("the new client was refused");
+        }
+        answered_s.push_back(std::chrono::duration<double>(steady::now() - since).count());
+    }
+    return answered_s;
+}
+
 double percentile(std::vector<double> values, double fraction) {
     if (values.empty()) {
         return 0;
@@ -201,7 +226,8 @@ int main(int argc, char* argv[]) {
     Form1 window(sim.model);
     paint_timeline paints(sim.time, sim.device, window);
     helio::alpaca::qt_poster poster;
-    helio::alpaca::remote_access access(sim.device, poster, {"127.0.0.1", 0});
+    helio::alpaca::remote_access access(sim.device, poster,
+                                        {.http = {"127.0.0.1", 0}, .discovery_port = 0});
     window.show();
     {  // the wheel connected, and at the line centre: Position is then known
         helio::test::http_client setup(access.listening().address, access.listening().port);
@@ -245,6 +271,7 @@ int main(int argc, char* argv[]) {
         client.join();
     }
     holder.join();
+    const std::vector<double> newcomer_s = new_client_beside_silent_ones(access.listening(), 5);
     const long answered = static_cast<long>(record.idle_us.size() + record.moving_us.size());
     std::cout << nlohmann::json{
                      {"clients", polling_clients},
@@ -261,6 +288,7 @@ int main(int argc, char* argv[]) {
                      {"waits", paints.waits},
                      {"longest_paint_gap_ms", paints.longest_gap_ms},
                      {"half_request_held_s", held_s},
+                     {"new_client_beside_200_silent_s", newcomer_s},
                  }
                      .dump(2)
               << '\n';

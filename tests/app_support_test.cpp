@@ -31,6 +31,28 @@ TEST(CommandLine, TraceAndSimulateOptions) {
     EXPECT_THROW(parse_command_line({"--bogus"}), std::invalid_argument);
 }
 
+TEST(CommandLine, TheDiscoveryPortGoesWithTheServerInEitherOrder) {
+    const struct {
+        std::vector<std::string> arguments;
+        int port;  // -1: refused
+    } cases[] = {
+        {{"--alpaca", "11111"}, 32227},
+        {{"--alpaca", "11111", "--alpaca-discovery", "0"}, 0},
+        {{"--alpaca-discovery=4000", "--alpaca=0.0.0.0:11111"}, 4000},
+        {{"--alpaca-discovery", "4000"}, -1},
+        {{"--alpaca", "11111", "--alpaca-discovery", "65536"}, -1},
+        {{"--alpaca", "11111", "--alpaca-discovery"}, -1},
+    };
+    for (const auto& [arguments, port] : cases) {
+        SCOPED_TRACE(arguments.back());
+        if (port < 0) {
+            EXPECT_THROW(parse_command_line(arguments), std::invalid_argument);
+        } else {
+            EXPECT_EQ(parse_command_line(arguments).alpaca_discovery, port);
+        }
+    }
+}
+
 std::vector<std::string> lines_of(const std::string& trace) {
     std::vector<std::string> lines;
     std::istringstream in(trace);

@@ -61,7 +61,8 @@ TEST(RemoteRepaint, Form1KeepsRepaintingWhileAClientsMoveWaits) {
     window.show();
     paints_in_waits counter(sim->device, window);
     alpaca::qt_poster poster;
-    alpaca::remote_access access(sim->device, poster, {"127.0.0.1", 0});
+    alpaca::remote_access access(sim->device, poster,
+                                 {.http = {"127.0.0.1", 0}, .discovery_port = 0});
 
     QTimer asker;  // something asks for a repaint every millisecond, as in a busy window
     QObject::connect(&asker, &QTimer::timeout, &window, [&] { window.update(); });

@@ -113,7 +113,7 @@ struct remote_rig : simulated_console {
     queued_poster poster;
     alpaca::device_state state;
     alpaca::console_runner runner{device, poster, state};
-    alpaca::request_router router{state, runner, "banc d'essai"};
+    alpaca::request_router router{state, runner, "banc d'essai", {"machine d'essai", true}};
     /// The reply to the last request sent, once it comes.
     std::shared_ptr<std::optional<alpaca::http_reply>> pending_;
 };
