@@ -35,7 +35,7 @@ device_member not_offered(std::string_view name, std::vector<parameter_spec> par
 /// Connect, Disconnect and PUT Connected: the connection is the client's claim on the
 /// device, shared by all clients; it touches nothing on the instrument, so it is made at
 /// once and Connecting never reads true.
-device_member connection_setter(std::string_view name, device_kind kind, device_state& state,
+device_member connection_setter(std::string_view name, device_kind kind, served_state& state,
                                 std::optional<bool> fixed) {
     std::vector<parameter_spec> parameters;
     if (!fixed) {
@@ -53,7 +53,7 @@ device_member connection_setter(std::string_view name, device_kind kind, device_
 std::vector<device_member> common_members(const device_identity& identity,
                                           device_context& context) {
     const device_kind kind = identity.kind;
-    device_state& state = context.state;
+    served_state& state = context.state;
     std::vector<device_member> members{
         {"connected",
          verb::get,

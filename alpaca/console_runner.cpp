@@ -33,7 +33,7 @@ action client_action(action_kind kind, std::int32_t position) {
         .kind = kind, .origin = action_origin::network, .position = position, .asked_by = "Alpaca"};
 }
 
-console_runner::console_runner(instrument& device, ui_poster& poster, device_state& state)
+console_runner::console_runner(instrument& device, ui_poster& poster, served_state& state)
     : device_(device), poster_(poster), state_(state) {
     device_.add_listener(*this,
                          {event_kind::read, event_kind::blades_moving, event_kind::blades_arrived,

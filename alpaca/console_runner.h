@@ -7,8 +7,8 @@
 #include <memory>
 #include <optional>
 
-#include "alpaca/device_state.h"
 #include "alpaca/remote_command.h"
+#include "alpaca/served_state.h"
 #include "alpaca/ui_poster.h"
 #include "instrument/instrument.h"
 
@@ -23,7 +23,7 @@ namespace helio::alpaca {
 /// not know.
 class console_runner final : public console_link, private event_listener {
   public:
-    console_runner(instrument& device, ui_poster& poster, device_state& state);
+    console_runner(instrument& device, ui_poster& poster, served_state& state);
     ~console_runner() override;
 
     console_runner(const console_runner&) = delete;
@@ -41,7 +41,7 @@ class console_runner final : public console_link, private event_listener {
 
     instrument& device_;
     ui_poster& poster_;
-    device_state& state_;
+    served_state& state_;
     std::optional<std::int32_t> latest_input_;
     /// Work already posted may reach the instrument's thread after this runner is gone.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

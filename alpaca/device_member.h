@@ -12,9 +12,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "alpaca/device_state.h"
 #include "alpaca/error_numbers.h"
 #include "alpaca/remote_command.h"
+#include "alpaca/served_state.h"
 
 namespace helio::alpaca {
 
@@ -61,7 +61,7 @@ struct device_identity {
 
 /// What every member reaches: the state shared with the console, and the console itself.
 struct device_context {
-    device_state& state;
+    served_state& state;
     console_link& console;
 };
 

@@ -34,8 +34,8 @@ nlohmann::json slot_names() {
     return names;
 }
 
-void answer_position(device_state& state, const member_answer& answer) {
-    const device_state::position_answer position = state.blade_position();
+void answer_position(served_state& state, const member_answer& answer) {
+    const served_state::position_answer position = state.blade_position();
     if (position.error) {
         answer({std::nullopt, position.error});
     } else {
@@ -58,9 +58,9 @@ void move_to_slot(device_context& context, std::int32_t slot, const member_answe
     answer({});
 }
 
-nlohmann::json device_state_list(device_state& state) {
+nlohmann::json device_state_list(served_state& state) {
     nlohmann::json list = nlohmann::json::array();
-    const device_state::position_answer position = state.blade_position();
+    const served_state::position_answer position = state.blade_position();
     if (!position.error) {
         list.push_back(state_entry("Position", position.slot));
     }
@@ -81,7 +81,7 @@ std::string slot_name(std::int32_t slot) {
 }
 
 served_device filter_wheel(device_context& context) {
-    device_state& state = context.state;
+    served_state& state = context.state;
     std::vector<device_member> members = common_members(identity, context);
     members.push_back({"focusoffsets",
                        verb::get,

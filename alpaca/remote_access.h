@@ -6,8 +6,8 @@
 
 #include "alpaca/alpaca_server.h"
 #include "alpaca/console_runner.h"
-#include "alpaca/device_state.h"
 #include "alpaca/request_router.h"
+#include "alpaca/served_state.h"
 #include "alpaca/service_settings.h"
 #include "alpaca/ui_poster.h"
 #include "instrument/instrument.h"
@@ -27,7 +27,7 @@ class remote_access {
     const std::string& discovery_problem() const { return server_.discovery_problem(); }
 
   private:
-    device_state state_;
+    served_state state_;
     console_runner runner_;
     request_router router_;
     alpaca_server server_;  // last: stopped first, before what it reaches

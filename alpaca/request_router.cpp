@@ -125,7 +125,7 @@ const device_member* find_member(const served_device& device, std::string_view n
 
 }  // namespace
 
-request_router::request_router(device_state& state, console_link& console, std::string location,
+request_router::request_router(served_state& state, console_link& console, std::string location,
                                const installation& where)
     : context_{state, console}, location_(std::move(location)) {
     devices_.push_back(filter_wheel(context_));

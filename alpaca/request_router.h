@@ -23,7 +23,7 @@ namespace helio::alpaca {
 class request_router {
   public:
     /// Serves the devices of `where`, which their UniqueIDs tell apart from any other's.
-    request_router(device_state& state, console_link& console, std::string location,
+    request_router(served_state& state, console_link& console, std::string location,
                    const installation& where);
 
     request_router(const request_router&) = delete;

@@ -136,7 +136,7 @@ void set_now(device_context& context, const switch_spec& spec, bool state, membe
 void set_later(device_context& context, std::size_t id, bool state, member_answer answer) {
     const std::optional<action_kind> command = command_for(switches[id], state);
     if (command) {
-        device_state& shared = context.state;
+        served_state& shared = context.state;
         shared.change_posted(id);
         context.console.submit(client_action(*command),
                                [&shared, id](const command_outcome& outcome) {
@@ -190,7 +190,7 @@ device_member switch_property(std::string_view name, Property property) {
 }
 
 /// The DeviceState list once the input lines have been read (or could not be).
-nlohmann::json device_state_list(device_state& state, const command_outcome& read) {
+nlohmann::json device_state_list(served_state& state, const command_outcome& read) {
     nlohmann::json list = nlohmann::json::array();
     for (std::size_t id = 0; id < switch_count; ++id) {
         const std::string number = std::to_string(id);
@@ -204,7 +204,7 @@ nlohmann::json device_state_list(device_state& state, const command_outcome& rea
             list.push_back(state_entry("GetSwitch" + number, on));
             list.push_back(state_entry("GetSwitchValue" + number, on ? 1.0 : 0.0));
         }
-        const device_state::change_answer change = state.state_change(id);
+        const served_state::change_answer change = state.state_change(id);
         if (!change.error) {
             list.push_back(state_entry("StateChangeComplete" + number, change.complete));
         }
@@ -242,7 +242,7 @@ served_device switch_bank(device_context& context) {
     members.push_back(per_switch("statechangecomplete", verb::get, {},
                                  [&context](const switch_spec&, std::size_t id,
                                             const std::vector<argument>&, member_answer answer) {
-                                     const device_state::change_answer change =
+                                     const served_state::change_answer change =
                                          context.state.state_change(id);
                                      answer(change.error ? member_result{std::nullopt, change.error}
                                                          : value_of(change.complete));

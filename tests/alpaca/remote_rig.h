@@ -15,8 +15,8 @@
 #include <nlohmann/json.hpp>
 
 #include "alpaca/console_runner.h"
-#include "alpaca/device_state.h"
 #include "alpaca/request_router.h"
+#include "alpaca/served_state.h"
 #include "alpaca/ui_poster.h"
 #include "support/simulated_console.h"
 
@@ -111,7 +111,7 @@ struct remote_rig : simulated_console {
 
     std::function<void()> on_keep_alive;  ///< once, in the next keep-alive
     queued_poster poster;
-    alpaca::device_state state;
+    alpaca::served_state state;
     alpaca::console_runner runner{device, poster, state};
     alpaca::request_router router{state, runner, "banc d'essai", {"machine d'essai", true}};
     /// The reply to the last request sent, once it comes.

@@ -12,8 +12,8 @@
 
 #include <nlohmann/json.hpp>
 
-#include "alpaca/device_state.h"
 #include "alpaca/request_router.h"
+#include "alpaca/served_state.h"
 
 namespace {
 
@@ -83,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view target = take_line(rest);
     const std::string_view content_type = take_line(rest);
 
-    device_state state;
+    served_state state;
     state.set_connected(device_kind::filter_wheel, (flags & 4) != 0);
     state.set_connected(device_kind::switch_bank, (flags & 8) != 0);
     instant_console console;

@@ -1,6 +1,6 @@
 // SPDX-FileCopyrightText: 2026 Heliograph console developers
 // SPDX-License-Identifier: MIT
-#include "alpaca/device_state.h"
+#include "alpaca/served_state.h"
 
 #include <utility>
 
@@ -8,17 +8,17 @@
 
 namespace helio::alpaca {
 
-bool device_state::connected(device_kind device) const {
+bool served_state::connected(device_kind device) const {
     const std::scoped_lock lock(mutex_);
     return connected_[static_cast<std::size_t>(device)];
 }
 
-void device_state::set_connected(device_kind device, bool connected) {
+void served_state::set_connected(device_kind device, bool connected) {
     const std::scoped_lock lock(mutex_);
     connected_[static_cast<std::size_t>(device)] = connected;
 }
 
-device_state::position_answer device_state::blade_position() const {
+served_state::position_answer served_state::blade_position() const {
     const std::scoped_lock lock(mutex_);
     if (remote_moves_waiting_ > 0 || blades_ == blade_place::moving) {
         return {};
@@ -37,36 +37,36 @@ device_state::position_answer device_state::blade_position() const {
     }
 }
 
-void device_state::remote_move_posted() {
+void served_state::remote_move_posted() {
     const std::scoped_lock lock(mutex_);
     ++remote_moves_waiting_;
 }
 
-void device_state::remote_move_starting(std::int32_t position) {
+void served_state::remote_move_starting(std::int32_t position) {
     const std::scoped_lock lock(mutex_);
     --remote_moves_waiting_;
     blades_ = blade_place::moving;
     blade_position_ = position;
 }
 
-void device_state::remote_move_abandoned() {
+void served_state::remote_move_abandoned() {
     const std::scoped_lock lock(mutex_);
     --remote_moves_waiting_;
 }
 
-void device_state::blades_moving(std::int32_t position) {
+void served_state::blades_moving(std::int32_t position) {
     const std::scoped_lock lock(mutex_);
     blades_ = blade_place::moving;
     blade_position_ = position;
 }
 
-void device_state::blades_arrived(std::int32_t position) {
+void served_state::blades_arrived(std::int32_t position) {
     const std::scoped_lock lock(mutex_);
     blades_ = blade_place::arrived;
     blade_position_ = position;
 }
 
-void device_state::blades_failed(alpaca_error failure) {
+void served_state::blades_failed(alpaca_error failure) {
     const std::scoped_lock lock(mutex_);
     if (blades_ == blade_place::moving) {
         blades_ = blade_place::failed;
@@ -74,19 +74,19 @@ void device_state::blades_failed(alpaca_error failure) {
     }
 }
 
-void device_state::change_posted(std::size_t id) {
+void served_state::change_posted(std::size_t id) {
     const std::scoped_lock lock(mutex_);
     ++changes_.at(id).pending;
 }
 
-void device_state::change_ended(std::size_t id, alpaca_error error) {
+void served_state::change_ended(std::size_t id, alpaca_error error) {
     const std::scoped_lock lock(mutex_);
     switch_change& change = changes_.at(id);
     --change.pending;
     change.last_error = std::move(error);
 }
 
-device_state::change_answer device_state::state_change(std::size_t id) const {
+served_state::change_answer served_state::state_change(std::size_t id) const {
     const std::scoped_lock lock(mutex_);
     const switch_change& change = changes_.at(id);
     if (change.pending > 0) {

@@ -19,7 +19,7 @@ inline constexpr std::size_t switch_count = 4;
 /// What the server answers without touching the port, kept up to date by both threads:
 /// the server's thread sets the connections and counts the commands it has posted, the
 /// console's thread says where the blades are and how each change ended.
-class device_state {
+class served_state {
   public:
     bool connected(device_kind device) const;
     void set_connected(device_kind device, bool connected);
