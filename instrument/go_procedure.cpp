@@ -33,7 +33,7 @@ std::optional<std::int32_t> go(sequence_context& context, std::string_view consi
 std::optional<std::int32_t> go_to_code(sequence_context& context, std::int32_t code) {
     const std::optional<std::int32_t> position = position_of_code(code);
     if (!position) {
-        context.log.log_line(std::string(messages::invalid_setpoint));
+        context.log_line(std::string(messages::invalid_setpoint));
         return std::nullopt;
     }
     return go_to_position(context, *position);
@@ -41,7 +41,7 @@ std::optional<std::int32_t> go_to_code(sequence_context& context, std::int32_t c
 
 std::int32_t go_to_position(sequence_context& context, std::int32_t position) {
     const std::int32_t code = move_blades(context, position);
-    context.log.log_line(std::string(messages::setpoint_done_prefix) + std::to_string(code));
+    context.log_line(std::string(messages::setpoint_done_prefix) + std::to_string(code));
     return code;
 }
 

@@ -16,8 +16,7 @@ namespace helio {
 
 instrument::instrument(port_access& port, const clock& time, std::string decimal_separator,
                        std::unique_ptr<const text_to_integer> numbers)
-    : context_{port, *this, time, std::move(decimal_separator), this},
-      numbers_(std::move(numbers)) {
+    : context_{port, time, std::move(decimal_separator), this}, numbers_(std::move(numbers)) {
     if (!numbers_) {
         numbers_ = std::make_unique<portable_text_to_integer>(
             number_format{.decimal_separator = context_.decimal_separator});
@@ -187,10 +186,6 @@ void instrument::tell_action(event_kind kind, const action& what, const std::str
 
 void instrument::report_error(const std::string& message) {
     tell({.kind = event_kind::error_shown, .text = message});
-}
-
-void instrument::log_line(const std::string& text) {
-    tell({.kind = event_kind::logged, .text = text});
 }
 
 }  // namespace helio

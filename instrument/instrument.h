@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "instrument/action.h"
-#include "sequences/message_log.h"
 #include "sequences/sequence_context.h"
 #include "ttl/clock.h"
 #include "ttl/instrument_event.h"
@@ -25,7 +24,7 @@ namespace helio {
 /// lowers a strobe a failed sequence left raised, turns every error into an event, and tells
 /// its listeners everything that happens, as one stream of events. Toolkit-neutral; UI
 /// thread only (work from another thread is posted to it first).
-class instrument final : public message_log, private event_listener {
+class instrument final : private event_listener {
   public:
     /// The arrival messages use `decimal_separator`. GO reads the entry with `numbers`, the
     /// platform's own conversion; without one, with text_to_int32 in a format that has that
@@ -59,8 +58,8 @@ class instrument final : public message_log, private event_listener {
     /// out of reach at start: told as error_shown.
     void report_error(const std::string& message);
 
-    /// A line of the message log, from a sequence: told as logged.
-    void log_line(const std::string& text) override;
+    /// A line of the message log, as a sequence logs it: told as logged.
+    void log_line(const std::string& text) const { context_.log_line(text); }
 
     const clock& time() const { return context_.time; }
     const std::string& decimal_separator() const { return context_.decimal_separator; }

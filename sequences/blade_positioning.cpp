@@ -29,7 +29,7 @@ void send_setpoint_half(port_access& port, std::int32_t field, std::int32_t stro
 std::int32_t move_blades(sequence_context& context, std::int32_t position) {
     const std::int32_t setpoint = get_consigne(position);
     context.tell({.kind = event_kind::blades_moving, .value = position});
-    context.log.log_line(std::string(messages::setpoint_prefix) + std::to_string(setpoint));
+    context.log_line(std::string(messages::setpoint_prefix) + std::to_string(setpoint));
 
     const std::int32_t low = checked_multiply(setpoint & protocol::setpoint_low_mask,
                                               protocol::setpoint_low_shift_factor);
@@ -40,7 +40,7 @@ std::int32_t move_blades(sequence_context& context, std::int32_t position) {
 
     wait_for_status(context, blades_arrival);
     context.tell({.kind = event_kind::blades_arrived, .value = position});
-    context.log.log_line(arrival_message(position, context.decimal_separator));
+    context.log_line(arrival_message(position, context.decimal_separator));
     return setpoint;
 }
 

@@ -4,19 +4,17 @@
 
 #include <string>
 
-#include "sequences/message_log.h"
 #include "ttl/clock.h"
 #include "ttl/instrument_event.h"
 #include "ttl/port_access.h"
 
 namespace helio {
 
-/// Everything a sequence works with: the port, the log, the time, the decimal separator of
-/// the operator's locale for the arrival messages, and who is told how the waits and the
-/// blades' moves go (none: nobody).
+/// Everything a sequence works with: the port, the time, the decimal separator of the
+/// operator's locale for the arrival messages, and who is told what it logs, how its waits
+/// go and how the blades move (none: nobody).
 struct sequence_context {
     port_access& port;
-    message_log& log;
     const clock& time;
     std::string decimal_separator = ".";
     event_listener* events = nullptr;
@@ -25,6 +23,11 @@ struct sequence_context {
         if (events != nullptr) {
             events->on_event(event);
         }
+    }
+
+    /// A line of the console's message log.
+    void log_line(const std::string& text) const {
+        tell({.kind = event_kind::logged, .text = text});
     }
 };
 

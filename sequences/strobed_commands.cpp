@@ -34,7 +34,7 @@ void position_mirror(sequence_context& context, const mirror_stop& stop) {
         pulse_command(context.port, stop.command, protocol::strobe_b);
         wait_for_status(context, stop.arrival);
     }
-    context.log.log_line(std::string(stop.message));
+    context.log_line(std::string(stop.message));
 }
 
 }  // namespace
@@ -57,10 +57,10 @@ void position_ccd(sequence_context& context) {
 
 pusher_result actuate_pusher(sequence_context& context) {
     if (!status_set(context.port.get_ttl(), protocol::status_sighting_button)) {
-        context.log.log_line(std::string(messages::sighting_button_inactive));
+        context.log_line(std::string(messages::sighting_button_inactive));
         return pusher_result::refused;
     }
-    context.log.log_line(std::string(messages::sighting_button_active));
+    context.log_line(std::string(messages::sighting_button_active));
     position_visee(context);
     pulse_command(context.port, protocol::command_pusher, protocol::strobe_b);
     return pusher_result::actuated;

@@ -62,7 +62,7 @@ TEST_F(MoveBladesTest, LogsTheSetpointThenWaitsForBit3ThenLogsTheArrival) {
     factory.script_reads({0, 1 | 2 | 4, 255 - 8, 8 | 1});
     move_blades(context, 0);
     EXPECT_EQ(ports.reads, 4) << "only bit 3 ends the wait";
-    EXPECT_THAT(log.lines, ElementsAre("consigne 128", "lames en position Centre Raie"));
+    EXPECT_THAT(ports.lines, ElementsAre("consigne 128", "lames en position Centre Raie"));
 }
 
 TEST_F(MoveBladesTest, OutOfTableFailsBeforeAnythingIsLoggedOrWritten) {
@@ -70,7 +70,7 @@ TEST_F(MoveBladesTest, OutOfTableFailsBeforeAnythingIsLoggedOrWritten) {
     EXPECT_THROW(move_blades(context, -11), bounds_error);
     EXPECT_THROW(move_blades(context, 2147483647), overflow_error);
     EXPECT_EQ(factory.accesses(), 0u);
-    EXPECT_THAT(log.lines, IsEmpty());
+    EXPECT_THAT(ports.lines, IsEmpty());
 }
 
 }  // namespace

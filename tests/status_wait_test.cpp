@@ -20,8 +20,7 @@ class StatusWaitTest : public ::testing::Test, protected test::simulated_port {
   protected:
     StatusWaitTest() : simulated_port(test::make_sim().step(100us)) {}
 
-    test::line_recorder log;
-    sequence_context context{port, log, time, ".", &ports};
+    sequence_context context{port, time, ".", &ports};
 };
 
 TEST_F(StatusWaitTest, AMechanismJustInsideTheLimitArrives) {
@@ -30,7 +29,7 @@ TEST_F(StatusWaitTest, AMechanismJustInsideTheLimitArrives) {
     move_blades(context, 10);
     EXPECT_TRUE(ports.last_wait().arrived);
     EXPECT_GT(ports.last_wait().took, 59s);
-    EXPECT_EQ(log.lines.back(), "lames en position  +1 Ang.");
+    EXPECT_EQ(ports.lines.back(), "lames en position  +1 Ang.");
 }
 
 TEST_F(StatusWaitTest, TheWindowGetsARepaintEvery20msNotEveryRead) {

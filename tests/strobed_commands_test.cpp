@@ -79,7 +79,7 @@ TEST(StrobedCommands, EachSendsItsCommandOnlyWhenNeededAndWaitsForItsOwnBit) {
         run.factory.script_reads(c.reads);
         EXPECT_EQ(c.run(run.context), c.refused) << c.what;
         EXPECT_THAT(run.ports.events, ElementsAreArray(c.events)) << c.what;
-        EXPECT_THAT(run.log.lines, ElementsAreArray(c.lines)) << c.what;
+        EXPECT_THAT(run.ports.lines, ElementsAreArray(c.lines)) << c.what;
     }
 }
 

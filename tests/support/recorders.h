@@ -9,7 +9,6 @@
 
 #include "console/form1_model.h"
 #include "instrument/instrument.h"
-#include "sequences/message_log.h"
 #include "ttl/clock.h"
 #include "ttl/instrument_event.h"
 
@@ -135,14 +134,6 @@ class host_recorder final : public form_host {
     int keep_alives = 0;
     int close_calls = 0;
     std::function<void()> in_keep_alive;
-};
-
-/// A message log that keeps its lines, for a sequence run without the instrument.
-class line_recorder final : public message_log {
-  public:
-    void log_line(const std::string& text) override { lines.push_back(text); }
-
-    std::vector<std::string> lines;
 };
 
 }  // namespace helio::test

@@ -13,7 +13,7 @@
 namespace helio::test {
 
 /// A sequence's context on a scripted component, on a clock that moves 1 us a reading, with
-/// its accesses (and its reads too, if asked), its waits and its log lines recorded.
+/// its accesses (and its reads too, if asked), its log lines and its waits recorded.
 struct scripted_sequence {
     explicit scripted_sequence(bool with_reads = false) : ports(with_reads) {
         port.set_listener(&ports);
@@ -21,10 +21,9 @@ struct scripted_sequence {
 
     scripted_component_factory factory;
     port_access port{factory};
-    line_recorder log;
     manual_clock time{std::chrono::microseconds(1)};
     event_recorder ports;
-    sequence_context context{port, log, time, ".", &ports};
+    sequence_context context{port, time, ".", &ports};
 };
 
 }  // namespace helio::test
