@@ -23,12 +23,12 @@ using namespace helio::alpaca;
 /// byte says; every command is counted.
 class instant_console final : public console_link {
   public:
-    void submit(remote_command command, std::function<void(command_outcome)> done) override {
+    void submit(helio::action what, std::function<void(command_outcome)> done) override {
         ++submitted;
         command_outcome outcome;
         if (failing) {
             outcome.error = {error_numbers::io_failure, "échec"};
-        } else if (command.kind == command_kind::read_inputs) {
+        } else if (what.kind == helio::action_kind::read_inputs) {
             outcome.input_byte = input_byte;
         }
         done(outcome);
