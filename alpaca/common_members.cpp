@@ -2,8 +2,11 @@
 // SPDX-License-Identifier: MIT
 #include "alpaca/common_members.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+
+#include "alpaca/ascii_case.h"
 
 namespace helio::alpaca {
 
@@ -16,42 +19,85 @@ constexpr std::string_view driver_version = "1.0";
 
 /// A member that answers a fixed value.
 device_member constant(std::string_view name, nlohmann::json value) {
-    return {
-        name, verb::get, {}, false, [value](const std::vector<argument>&, member_answer answer) {
-            answer(value_of(value));
-        }};
-}
-
-/// A member the console does not offer: "not implemented", whatever the arguments.
-device_member not_offered(std::string_view name, std::vector<parameter_spec> parameters) {
-    return {name, verb::put, std::move(parameters), false,
-            [name](const std::vector<argument>&, member_answer answer) {
-                answer(failure(error_numbers::not_implemented,
-                               "La console n'offre pas " + std::string(name) +
-                                   " : elle n'a ni action propre ni commande brute."));
+    return {name, verb::get, {}, false, [value](const member_call&, member_answer answer) {
+                answer(value_of(value));
             }};
 }
 
-/// Connect, Disconnect and PUT Connected: the connection is the client's claim on the
-/// device, shared by all clients; it touches nothing on the instrument, so it is made at
-/// once and Connecting never reads true.
+/// A Command member: the console sends nothing but its own sequences.
+device_member no_command(std::string_view name) {
+    return {name,
+            verb::put,
+            {{"Command", value_type::text}, {"Raw", value_type::text}},
+            false,
+            [name](const member_call&, member_answer answer) {
+                answer(failure(error_numbers::not_implemented,
+                               "La console n'offre pas " + std::string(name) +
+                                   " : elle n'envoie que les séquences de ses boutons."));
+            }};
+}
+
+/// Connect, Disconnect and PUT Connected: the connection is the device's, shared by its
+/// clients, made at once; what it does on the instrument, if anything, follows.
 device_member connection_setter(std::string_view name, device_kind kind, served_state& state,
-                                std::optional<bool> fixed) {
+                                std::optional<bool> fixed,
+                                const std::function<void(const member_call&)>& on_connect) {
     std::vector<parameter_spec> parameters;
     if (!fixed) {
         parameters.push_back({"Connected", value_type::boolean});
     }
     return {name, verb::put, std::move(parameters), false,
-            [kind, &state, fixed](const std::vector<argument>& arguments, member_answer answer) {
-                state.set_connected(kind, fixed ? *fixed : std::get<bool>(arguments.front()));
+            [kind, &state, fixed, on_connect](const member_call& call, member_answer answer) {
+                const bool connect = fixed ? *fixed : std::get<bool>(call.arguments.front());
+                state.set_connected(kind, connect);
+                if (connect && on_connect) {
+                    on_connect(call);
+                }
                 answer({});
             }};
 }
 
+nlohmann::json action_names(const std::vector<device_action>& actions) {
+    nlohmann::json names = nlohmann::json::array();
+    for (const device_action& each : actions) {
+        names.push_back(each.name);
+    }
+    return names;
+}
+
+/// Action: runs the named action in the instrument's queue and answers once it has ended,
+/// with an empty text, or its error.
+device_member action_member(const std::vector<device_action>& actions, console_link& console) {
+    return {
+        "action",
+        verb::put,
+        {{"Action", value_type::text}, {"Parameters", value_type::text}},
+        true,
+        [actions, &console](const member_call& call, member_answer answer) {
+            const std::string& name = std::get<std::string>(call.arguments.front());
+            const auto found = std::ranges::find_if(actions, [&name](const device_action& a) {
+                return equal_ignoring_case(a.name, name);
+            });
+            if (found == actions.end()) {
+                answer(failure(error_numbers::action_not_implemented,
+                               "Action « " + name +
+                                   " » inconnue : SupportedActions liste celles de l'appareil."));
+                return;
+            }
+            std::string through = "Action ";
+            through += found->name;
+            console.submit({client_action(found->kind, caller_name(call, through)),
+                            [answer](const command_outcome& outcome) {
+                                answer(outcome.error ? member_result{std::nullopt, outcome.error}
+                                                     : value_of(""));
+                            }});
+        }};
+}
+
 }  // namespace
 
-std::vector<device_member> common_members(const device_identity& identity,
-                                          device_context& context) {
+std::vector<device_member> common_members(const device_identity& identity, device_context& context,
+                                          device_extras extras) {
     const device_kind kind = identity.kind;
     served_state& state = context.state;
     std::vector<device_member> members{
@@ -59,26 +105,48 @@ std::vector<device_member> common_members(const device_identity& identity,
          verb::get,
          {},
          false,
-         [kind, &state](const std::vector<argument>&, member_answer answer) {
+         [kind, &state](const member_call&, member_answer answer) {
              answer(value_of(state.connected(kind)));
          }},
-        connection_setter("connected", kind, state, std::nullopt),
-        connection_setter("connect", kind, state, true),
-        connection_setter("disconnect", kind, state, false),
-        constant("connecting", false),
+        connection_setter("connected", kind, state, std::nullopt, extras.on_connect),
+        connection_setter("connect", kind, state, true, extras.on_connect),
+        connection_setter("disconnect", kind, state, false, extras.on_connect),
+        {"connecting",
+         verb::get,
+         {},
+         false,
+         [kind, &state](const member_call&, member_answer answer) {
+             answer(value_of(state.connecting(kind)));
+         }},
         constant("description", identity.description),
         constant("driverinfo", driver_info),
         constant("driverversion", driver_version),
         constant("interfaceversion", identity.interface_version),
         constant("name", identity.name),
-        constant("supportedactions", nlohmann::json::array()),
-        not_offered("action", {{"Action", value_type::text}, {"Parameters", value_type::text}}),
+        constant("supportedactions", action_names(extras.actions)),
+        action_member(extras.actions, context.console),
     };
     for (const std::string_view command : {"commandblind", "commandbool", "commandstring"}) {
-        members.push_back(
-            not_offered(command, {{"Command", value_type::text}, {"Raw", value_type::text}}));
+        members.push_back(no_command(command));
     }
     return members;
+}
+
+std::string caller_name(const member_call& call, std::string_view through) {
+    // Appended piece by piece: GCC 12 at -O3 takes "x" + std::to_string(...) for an
+    // overlapping copy (-Wrestrict, a false alarm) and the release build stops on it.
+    std::string name = "Alpaca";
+    if (!through.empty()) {
+        name += ' ';
+        name += through;
+    }
+    name += ", ClientID ";
+    name += std::to_string(call.ids.client_id);
+    name += ", ClientTransactionID ";
+    name += std::to_string(call.ids.client_transaction_id);
+    name += ", ServerTransactionID ";
+    name += std::to_string(call.server_transaction);
+    return name;
 }
 
 nlohmann::json timestamped(nlohmann::json list) {

@@ -15,6 +15,7 @@
 #include "alpaca/error_numbers.h"
 #include "alpaca/remote_command.h"
 #include "alpaca/served_state.h"
+#include "alpaca/transaction.h"
 
 namespace helio::alpaca {
 
@@ -29,6 +30,14 @@ struct parameter_spec {
 };
 
 using argument = std::variant<std::int32_t, bool, double, std::string>;
+
+/// One call of a member: its arguments in order, and the numbers the call is known by, with
+/// which the records name what it asks of the instrument.
+struct member_call {
+    std::vector<argument> arguments;
+    transaction_ids ids{};
+    std::uint32_t server_transaction = 0;
+};
 
 /// What a member answers: a value (none for a method), or an error.
 struct member_result {
@@ -46,7 +55,7 @@ struct device_member {
     alpaca::verb verb;
     std::vector<parameter_spec> parameters;
     bool needs_connection;
-    std::function<void(const std::vector<argument>&, member_answer)> run;
+    std::function<void(const member_call&, member_answer)> run;
 };
 
 /// What a device is to clients and to the management API.

@@ -14,6 +14,7 @@ inline constexpr int not_implemented = 0x400;
 inline constexpr int invalid_value = 0x401;
 inline constexpr int not_connected = 0x407;
 inline constexpr int invalid_operation = 0x40B;
+inline constexpr int action_not_implemented = 0x40C;
 
 /// A mechanism did not report within the console's limit.
 inline constexpr int mechanism_timeout = 0x500;

@@ -43,7 +43,19 @@ void answer_position(served_state& state, const member_answer& answer) {
     }
 }
 
-void move_to_slot(device_context& context, std::int32_t slot, const member_answer& answer) {
+/// A connection with the blades' place unknown brings them to the line centre, as the "H
+/// alpha" button does, so that a connected wheel is always at a slot once stationary.
+void place_blades(device_context& context, const member_call& call) {
+    if (!context.state.start_placing()) {
+        return;
+    }
+    served_state& state = context.state;
+    context.console.submit({client_action(action_kind::blades_to, caller_name(call), 0),
+                            [&state](const command_outcome&) { state.placing_ended(); }});
+}
+
+void move_to_slot(device_context& context, const member_call& call, const member_answer& answer) {
+    const std::int32_t slot = std::get<std::int32_t>(call.arguments.front());
     if (slot < 0 || slot >= wheel_slots) {
         answer(failure(error_numbers::invalid_value,
                        "Position " + std::to_string(slot) +
@@ -53,8 +65,9 @@ void move_to_slot(device_context& context, std::int32_t slot, const member_answe
     // Position reads -1 from this answer on, until the blades report; how the move ended
     // is Position's to tell.
     context.state.remote_move_posted();
-    context.console.submit(client_action(action_kind::go_to, position_at(to_index(slot))),
-                           [](const command_outcome&) {});
+    context.console.submit(
+        {client_action(action_kind::go_to, caller_name(call), position_at(to_index(slot))),
+         [](const command_outcome&) {}});
     answer({});
 }
 
@@ -82,39 +95,31 @@ std::string slot_name(std::int32_t slot) {
 
 served_device filter_wheel(device_context& context) {
     served_state& state = context.state;
-    std::vector<device_member> members = common_members(identity, context);
-    members.push_back({"focusoffsets",
-                       verb::get,
-                       {},
-                       true,
-                       [](const std::vector<argument>&, member_answer answer) {
-                           answer(value_of(nlohmann::json(std::vector<int>(wheel_slots, 0))));
+    std::vector<device_member> members = common_members(
+        identity, context,
+        {.on_connect = [&context](const member_call& call) { place_blades(context, call); }});
+    members.push_back(
+        {"focusoffsets", verb::get, {}, true, [](const member_call&, member_answer answer) {
+             answer(value_of(nlohmann::json(std::vector<int>(wheel_slots, 0))));
+         }});
+    members.push_back({"names", verb::get, {}, true, [](const member_call&, member_answer answer) {
+                           answer(value_of(slot_names()));
                        }});
     members.push_back(
-        {"names", verb::get, {}, true, [](const std::vector<argument>&, member_answer answer) {
-             answer(value_of(slot_names()));
+        {"position", verb::get, {}, true, [&state](const member_call&, member_answer answer) {
+             answer_position(state, answer);
          }});
-    members.push_back({"position",
-                       verb::get,
-                       {},
-                       true,
-                       [&state](const std::vector<argument>&, member_answer answer) {
-                           answer_position(state, answer);
-                       }});
     members.push_back({"position",
                        verb::put,
                        {{"Position", value_type::integer}},
                        true,
-                       [&context](const std::vector<argument>& arguments, member_answer answer) {
-                           move_to_slot(context, std::get<std::int32_t>(arguments.front()), answer);
+                       [&context](const member_call& call, member_answer answer) {
+                           move_to_slot(context, call, answer);
                        }});
-    members.push_back({"devicestate",
-                       verb::get,
-                       {},
-                       true,
-                       [&state](const std::vector<argument>&, member_answer answer) {
-                           answer(value_of(device_state_list(state)));
-                       }});
+    members.push_back(
+        {"devicestate", verb::get, {}, true, [&state](const member_call&, member_answer answer) {
+             answer(value_of(device_state_list(state)));
+         }});
     return {identity, std::move(members)};
 }
 

@@ -192,14 +192,17 @@ void request_router::handle_device(const http_request& request,
         sink(text_reply(400, malformed));
         return;
     }
+    // Numbered as it arrives, so that what it asks of the instrument carries the number.
+    member_call call{std::move(*arguments), ids, transactions_.next()};
     // A GET member's error answer carries a Value too, of the member's type.
     const std::optional<nlohmann::json> on_error =
         member->verb == verb::get ? std::optional(value_of_error(member->name)) : std::nullopt;
-    const member_answer reply = [this, ids, sink, on_error](member_result result) {
+    const member_answer reply = [ids, served = call.server_transaction, sink,
+                                 on_error](member_result result) {
         if (result.error) {
             result.value = on_error;
         }
-        answer(result, ids, sink);
+        sink(json_answer(result.value, ids, served, result.error));
     };
     if (member->needs_connection && !context_.state.connected(device->identity.kind)) {
         reply(failure(error_numbers::not_connected,
@@ -207,7 +210,7 @@ void request_router::handle_device(const http_request& request,
                           " 0 n'est pas connecté : connectez-le d'abord (Connect)."));
         return;
     }
-    member->run(*arguments, reply);
+    member->run(call, reply);
 }
 
 void request_router::handle_management(const http_request& request, transaction_ids ids,

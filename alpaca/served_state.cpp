@@ -54,6 +54,27 @@ void served_state::remote_move_abandoned() {
     --remote_moves_waiting_;
 }
 
+bool served_state::start_placing() {
+    const std::scoped_lock lock(mutex_);
+    const bool known = blades_ == blade_place::arrived || blades_ == blade_place::moving;
+    if (known || remote_moves_waiting_ > 0) {
+        return false;
+    }
+    ++placing_moves_;
+    ++remote_moves_waiting_;  // Position is -1 from the answer to Connect on
+    return true;
+}
+
+void served_state::placing_ended() {
+    const std::scoped_lock lock(mutex_);
+    --placing_moves_;
+}
+
+bool served_state::connecting(device_kind device) const {
+    const std::scoped_lock lock(mutex_);
+    return device == device_kind::filter_wheel && placing_moves_ > 0;
+}
+
 void served_state::blades_moving(std::int32_t position) {
     const std::scoped_lock lock(mutex_);
     blades_ = blade_place::moving;

@@ -14,7 +14,7 @@ namespace helio::alpaca {
 enum class device_kind { filter_wheel, switch_bank };
 
 /// The switches of the switch device, by Id.
-inline constexpr std::size_t switch_count = 4;
+inline constexpr std::size_t switch_count = 2;
 
 /// What the server answers without touching the port, kept up to date by both threads:
 /// the server's thread sets the connections and counts the commands it has posted, the
@@ -37,6 +37,14 @@ class served_state {
     void remote_move_posted();
     void remote_move_starting(std::int32_t position);
     void remote_move_abandoned();
+
+    /// A connection (server's thread): when where the blades are is not known (no move since
+    /// start, or the last one failed) and no move is under way, counts the connection's move
+    /// to a known place as posted, and says so. Connecting from then until the move ends
+    /// (console's thread).
+    bool start_placing();
+    void placing_ended();
+    bool connecting(device_kind device) const;
 
     /// Every move, from the buttons or remote (console's thread).
     void blades_moving(std::int32_t position);
@@ -71,6 +79,7 @@ class served_state {
     std::int32_t blade_position_ = 0;
     alpaca_error blade_failure_{};
     int remote_moves_waiting_ = 0;
+    int placing_moves_ = 0;
     std::array<switch_change, switch_count> changes_{};
 };
 

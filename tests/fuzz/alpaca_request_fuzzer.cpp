@@ -23,15 +23,15 @@ using namespace helio::alpaca;
 /// byte says; every command is counted.
 class instant_console final : public console_link {
   public:
-    void submit(helio::action what, std::function<void(command_outcome)> done) override {
+    void submit(client_request request) override {
         ++submitted;
         command_outcome outcome;
         if (failing) {
             outcome.error = {error_numbers::io_failure, "échec"};
-        } else if (what.kind == helio::action_kind::read_inputs) {
+        } else if (request.what.kind == helio::action_kind::read_inputs) {
             outcome.input_byte = input_byte;
         }
-        done(outcome);
+        request.done(outcome);
     }
 
     int submitted = 0;
