@@ -13,8 +13,10 @@
 //     something asking Form1 for a repaint every millisecond, the paints timed;
 //   - last, 200 connections opened and left silent, then a new client's first request
 //     timed from its connection to its answer, a few rounds.
-// Prints one JSON object. Needs a display (bench/run uses Xvfb).
-//   alpaca_load [SECONDS_OF_MOVES] [IDLE_SECONDS] [POLLING_CLIENTS]
+// Prints one JSON object. Needs a display (bench/run uses Xvfb). With `getswitch` the clients
+// poll GET GetSwitch of the mirror (Switch 0, Id 0) instead: a read of the input lines each,
+// where Position reads the server's own state.
+//   alpaca_load [SECONDS_OF_MOVES] [IDLE_SECONDS] [POLLING_CLIENTS] [position|getswitch]
 #include <QApplication>
 #include <QLocale>
 #include <QTimer>
@@ -26,6 +28,7 @@
 #include <mutex>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -45,6 +48,20 @@ namespace {
 
 using steady = std::chrono::steady_clock;
 int polling_clients = 8;
+bool poll_switch = false;  ///< GetSwitch of the mirror rather than Position
+
+/// The request a polling client sends, and whether its answer's value is one it may have.
+std::string polled_path() {
+    return poll_switch ? "/api/v1/switch/0/getswitch?Id=0&ClientTransactionID="
+                       : "/api/v1/filterwheel/0/position?ClientTransactionID=";
+}
+bool plausible(const nlohmann::json& answer) {
+    if (poll_switch) {
+        return answer.contains("Value") && answer["Value"].is_boolean();
+    }
+    const int value = answer.value("Value", -2);
+    return value >= -1 && value <= 20;
+}
 
 double microseconds(steady::duration span) {
     return std::chrono::duration<double, std::micro>(span).count();
@@ -75,13 +92,11 @@ void poll_position(const helio::alpaca::server_endpoint& server, const std::atom
             }
             const std::string id = std::to_string(++transaction);
             const steady::time_point sent = steady::now();
-            const auto reply =
-                client->get("/api/v1/filterwheel/0/position?ClientTransactionID=" + id);
+            const auto reply = client->get(polled_path() + id);
             const double took = microseconds(steady::now() - sent);
             const nlohmann::json answer = nlohmann::json::parse(reply.body);
-            const int value = answer.value("Value", -2);
             if (reply.status != 200 || answer["ErrorNumber"] != 0 ||
-                answer["ClientTransactionID"] != transaction || value < -1 || value > 20) {
+                answer["ClientTransactionID"] != transaction || !plausible(answer)) {
                 ++failed;
             }
             (now == 0 ? idle : moving).push_back(took);
@@ -221,6 +236,7 @@ int main(int argc, char* argv[]) {
     if (argc > 3) {
         polling_clients = std::atoi(argv[3]);
     }
+    poll_switch = argc > 4 && std::string_view(argv[4]) == "getswitch";
 
     helio::bench::simulated_console sim(QLocale::system().decimalPoint().toStdString());
     Form1 window(sim.model);
@@ -231,8 +247,8 @@ int main(int argc, char* argv[]) {
     window.show();
     {  // the wheel connected, and at the line centre: Position is then known
         helio::test::http_client setup(access.listening().address, access.listening().port);
-        setup.put("/api/v1/filterwheel/0/connect", "");
-        setup.put("/api/v1/filterwheel/0/position", "Position=10");
+        setup.put("/api/v1/filterwheel/0/connect", "");  // which brings them there
+        setup.put("/api/v1/switch/0/connect", "");
         while (nlohmann::json::parse(setup.get("/api/v1/filterwheel/0/position").body)
                    .value("Value", -2) != 10) {
             application.processEvents();
@@ -275,6 +291,7 @@ int main(int argc, char* argv[]) {
     const long answered = static_cast<long>(record.idle_us.size() + record.moving_us.size());
     std::cout << nlohmann::json{
                      {"clients", polling_clients},
+                     {"polled", poll_switch ? "GetSwitch" : "Position"},
                      {"moving_s", moving_seconds},
                      {"idle_s", idle_seconds},
                      {"requests", answered + record.lost},
