@@ -6,11 +6,11 @@
 
 namespace helio::alpaca {
 
-/// Switch 0: one switch per function of the buttons above the blades.
+/// Switch 0: the latched states of the buttons above the blades, each read back.
 ///   0  the two-position mirror: false at the sighting stop (VISEE), true at the CCD stop
-///   1  the pusher (POUSSOIR), momentary: true runs the sequence, interlock included
-///   2  the operator's sighting button (input bit 0), read only
-///   3  INIT TTL output, momentary: true writes 0 to the outputs
+///   1  the operator's sighting button (input bit 0), read only
+/// and, as Actions, the buttons that leave no state to read back: Poussoir (the pusher, its
+/// interlock included) and InitSortiesTTL (INIT TTL output: 0 written to the outputs).
 /// A state is read from the input lines: one read between sequences, or during one the
 /// value of its latest read.
 served_device switch_bank(device_context& context);
