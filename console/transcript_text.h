@@ -17,7 +17,8 @@
 ///
 /// Tags: W write, R read, S strobe width, L logged line, A wait for a mechanism, E an error
 /// as the operator was shown it (one that ended a press, or one found outside any press), C a
-/// command from a client of the network server ("C  Alpaca : GO 178"). Every number with a
+/// command from a client of the network server ("C  Alpaca, ClientID 42, ClientTransactionID
+/// 7, ServerTransactionID 12 : GO 178"). Every number with a
 /// fraction uses the operator's decimal separator.
 namespace helio {
 
