@@ -50,7 +50,8 @@ console_runner::console_runner(instrument& device, ui_poster& poster, served_sta
     : device_(device), poster_(poster), state_(state) {
     device_.add_listener(
         *this, {event_kind::read, event_kind::blades_moving, event_kind::blades_arrived,
-                event_kind::error_shown, event_kind::action_began, event_kind::still_waiting});
+                event_kind::error_shown, event_kind::action_began, event_kind::action_ended,
+                event_kind::still_waiting});
 }
 
 console_runner::~console_runner() {
@@ -71,7 +72,7 @@ void console_runner::submit(client_request request) {
         {
             const std::scoped_lock lock(readers_mutex_);
             readers_.push_back(std::move(request));
-            if (std::exchange(read_posted_, true)) {
+            if (std::exchange(read_posted_, true) && !sequence_running_) {
                 return;  // the read already posted has not been made: it serves this one too
             }
         }
@@ -177,8 +178,11 @@ void console_runner::on_event(const instrument_event& event) {
         if (!held_.empty()) {
             release_overdue();
         }
-    } else if (event.kind == event_kind::action_began) {
-        if (remote_move(event)) {
+    } else if (event.kind == event_kind::action_began || event.kind == event_kind::action_ended) {
+        if (event.action != action_kind::read_inputs) {
+            sequence_running_ = event.kind == event_kind::action_began;
+        }
+        if (event.kind == event_kind::action_began && remote_move(event)) {
             state_.remote_move_starting(event.value);
         }
     } else if (event.kind == event_kind::blades_moving) {

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -20,10 +21,11 @@ namespace helio::alpaca {
 /// thread, where it joins the queue of presses (one that arrives while a sequence runs waits
 /// for it to end) and runs as the button's press runs, with the same bytes on the port and
 /// the same lines in the log. A read of the input lines is one read between sequences, or
-/// during one the latest read; the requests that arrive while a read waits to be made share
-/// it, so that however fast clients poll, the console's thread makes one read at a time for
-/// them. It also follows every move of the blades, from a button or from a client, so that
-/// the shared state's Position never claims a slot the console does not know.
+/// during one the latest read; between sequences, the requests that arrive while a read
+/// waits to be made share it, so that however fast clients poll, the console's thread makes
+/// one port read at a time for them. It also follows every move of the blades, from a button or
+/// from a client, so that the shared state's Position never claims a slot the console does not
+/// know.
 class console_runner final : public console_link, private event_listener {
   public:
     console_runner(instrument& device, ui_poster& poster, served_state& state);
@@ -56,6 +58,9 @@ class console_runner final : public console_link, private event_listener {
     std::mutex readers_mutex_;
     std::vector<client_request> readers_;  ///< waiting for the read posted for them
     bool read_posted_ = false;
+    /// A sequence runs: a read is its latest, made at once for each request as its wait's
+    /// keep-alive runs the posted work, and sharing one would hold clients a keep-alive more.
+    std::atomic<bool> sequence_running_ = false;
     /// Work already posted may reach the instrument's thread after this runner is gone.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };
