@@ -3,6 +3,7 @@
 #include "console/vcd_writer.h"
 
 #include <array>
+#include <charconv>
 #include <chrono>
 
 namespace helio {
@@ -88,6 +89,7 @@ vcd_writer::vcd_writer(std::ostream& out, instrument& device, const vcd_header& 
 vcd_writer::~vcd_writer() {
     device_.remove_listener(*this);
     stamp(elapsed());  // the last values last until the recording ends
+    write_pending();
     out_.flush();
 }
 
@@ -116,33 +118,64 @@ void vcd_writer::change(port_lines& lines, std::int32_t value) {
         return;  // rewriting what the lines hold changes nothing on them
     }
     stamp(elapsed());
+    // Unknown lines all change at the first access.
+    const std::int32_t changed = value ^ lines.value.value_or(~value);
     for (int bit = 0; bit < 8; ++bit) {
-        const bool on = ((value >> bit) & 1) != 0;
-        if (!lines.value || (((*lines.value >> bit) & 1) != 0) != on) {
-            out_ << (on ? '1' : '0') << static_cast<char>(lines.first_bit_id + bit) << '\n';
+        if (((changed >> bit) & 1) != 0) {
+            pending_ += ((value >> bit) & 1) != 0 ? '1' : '0';
+            pending_ += static_cast<char>(lines.first_bit_id + bit);
+            pending_ += '\n';
         }
     }
-    out_ << 'r' << value << ' ' << lines.byte_id << '\n';
+    pending_ += 'r';
+    append_number(value);
+    pending_ += ' ';
+    pending_ += lines.byte_id;
+    pending_ += '\n';
     lines.value = value;
+    write_pending();
 }
 
 void vcd_writer::mark_action(const instrument_event& event, bool began) {
     stamp(elapsed());
-    out_ << (began ? '1' : '0') << origin_id(event.origin) << "\ns"
-         << (began ? vcd_token(event.text) : "-") << ' ' << label_id << '\n';
+    pending_ += began ? '1' : '0';
+    pending_ += origin_id(event.origin);
+    pending_ += "\ns";
+    pending_ += began ? vcd_token(event.text) : "-";
+    pending_ += ' ';
+    pending_ += label_id;
+    pending_ += '\n';
     if (!began) {
         // A time of its own after the end, so that a reader that shows each value up to
         // the next time shows the press's last values too; then the press is on disk.
         stamp(stamped_ + 1);
+    }
+    write_pending();
+    if (!began) {
         out_.flush();
     }
 }
 
 void vcd_writer::stamp(std::int64_t at) {
     if (at > stamped_) {
-        out_ << '#' << at << '\n';
+        pending_ += '#';
+        append_number(at);
+        pending_ += '\n';
         stamped_ = at;
     }
+}
+
+void vcd_writer::append_number(std::int64_t number) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    pending_.append(digits, end);
+}
+
+void vcd_writer::write_pending() {
+    // One write per change, straight to the stream's buffer: a stream's every insertion
+    // costs as much as building the line.
+    out_.rdbuf()->sputn(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+    pending_.clear();
 }
 
 std::int64_t vcd_writer::elapsed() const {

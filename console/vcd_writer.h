@@ -45,6 +45,8 @@ class vcd_writer final : private event_listener {
     void change(port_lines& lines, std::int32_t value);
     void mark_action(const instrument_event& event, bool began);
     void stamp(std::int64_t at);
+    void append_number(std::int64_t number);
+    void write_pending();
     std::int64_t elapsed() const;
 
     std::ostream& out_;
@@ -53,6 +55,7 @@ class vcd_writer final : private event_listener {
     std::int64_t stamped_ = 0;  ///< the last time written
     port_lines output_;
     port_lines input_;
+    std::string pending_;  ///< what the event at hand writes
 };
 
 /// How a label goes into a string variable: a VCD token, printable ASCII without blanks.
