@@ -4,7 +4,6 @@
 
 #include <ctime>
 #include <fstream>
-#include <memory>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -15,36 +14,36 @@
 
 namespace helio {
 
-/// The waveform recording the maintainer asked for (--vcd), written while it lives.
+/// The waveform recording the maintainer asked for (--vcd), written while it lives; its
+/// header names this program's version and the time it began, in UTC.
 class vcd_sink {
   public:
     vcd_sink(const std::optional<std::string>& path, instrument& device) {
-        if (!path) {
-            return;
+        if (path) {
+            start(*path, device);
         }
-        file_ = std::make_unique<std::ofstream>(*path, std::ios::out | std::ios::trunc);
-        if (!*file_) {
-            throw std::runtime_error("cannot open VCD file " + *path);
-        }
-        const std::string version = version_text();
-        writer_.emplace(*file_, device,
-                        vcd_header{.program = version.substr(0, version.find('\n')),
-                                   .date = universal_time_now()});
     }
 
     vcd_sink(const vcd_sink&) = delete;
     vcd_sink& operator=(const vcd_sink&) = delete;
 
   private:
-    static std::string universal_time_now() {
+    void start(const std::string& path, instrument& device) {
+        file_.open(path, std::ios::out | std::ios::trunc);
+        if (!file_) {
+            throw std::runtime_error("cannot open VCD file " + path);
+        }
         const std::time_t now = std::time(nullptr);
-        char text[32] = {};
-        std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", std::gmtime(&now));
-        return text;
+        char began[32] = {};
+        std::strftime(began, sizeof began, "%Y-%m-%d %H:%M:%S UTC", std::gmtime(&now));
+        const std::string version = version_text();
+        writer_.emplace(
+            file_, device,
+            vcd_header{.program = version.substr(0, version.find('\n')), .date = began});
     }
 
-    std::unique_ptr<std::ofstream> file_;
-    std::optional<vcd_writer> writer_;
+    std::ofstream file_;
+    std::optional<vcd_writer> writer_;  ///< gone before the file, which it flushes
 };
 
 }  // namespace helio
