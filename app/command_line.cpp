@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: MIT
 #include "app/command_line.h"
 
+#include <algorithm>
 #include <stdexcept>
 
 namespace helio {
@@ -20,6 +21,13 @@ console_options parse_command_line(const std::vector<std::string>& arguments) {
             options.trace_path = argument.substr(8);
             if (options.trace_path->empty()) {
                 throw std::invalid_argument("--trace needs a file name, or - for standard error");
+            }
+        } else if (argument == "--vcd" || argument.starts_with("--vcd=")) {
+            options.vcd_path = argument == "--vcd" && i + 1 < arguments.size()
+                                   ? arguments[++i]
+                                   : argument.substr(std::min<std::size_t>(argument.size(), 6));
+            if (options.vcd_path->empty()) {
+                throw std::invalid_argument("--vcd needs a file name");
             }
         } else if (argument == "--alpaca") {
             if (i + 1 >= arguments.size()) {
@@ -56,7 +64,8 @@ console_options parse_command_line(const std::vector<std::string>& arguments) {
 
 std::string usage_text(const std::string& program) {
     return "Usage: " + program +
-           " [--simulate] [--trace FILE] [--alpaca [ADDRESS:]PORT [--alpaca-discovery PORT]]\n"
+           " [--simulate] [--trace FILE] [--vcd FILE]"
+           " [--alpaca [ADDRESS:]PORT [--alpaca-discovery PORT]]\n"
            "The operator's test console of the solar heliograph's TTL-driven mechanisms.\n"
            "\n"
            "  --simulate    run on the simulated heliograph\n"
@@ -64,6 +73,8 @@ std::string usage_text(const std::string& program) {
            "                error): W <value> per write, R <byte> per read (R <byte> <count>\n"
            "                for a run of identical reads), L <text> per logged line,\n"
            "                E <text> per error shown to the operator\n"
+           "  --vcd FILE    record the TTL lines and each action in FILE as a Value Change\n"
+           "                Dump, for a waveform viewer (GTKWave, PulseView)\n"
            "  --alpaca [ADDRESS:]PORT\n"
            "                serve the heliograph as an ASCOM Alpaca device (FilterWheel 0, the\n"
            "                blades; Switch 0, mirror, pusher, sighting button, INIT) on PORT,\n"

@@ -14,6 +14,7 @@ namespace helio {
 /// What the maintainer asked for on the command line.
 struct console_options {
     std::optional<std::string> trace_path;          ///< "-" for standard error
+    std::optional<std::string> vcd_path;            ///< the lines as a waveform file
     bool simulate = false;                          ///< run on the simulated heliograph
     std::optional<alpaca::server_endpoint> alpaca;  ///< serve the Alpaca device there
     std::uint16_t alpaca_discovery = alpaca::default_discovery_port;  ///< UDP; 0: none

@@ -29,6 +29,7 @@ console_parts::console_parts(const console_options& options, instrument_kind kin
       device_(port_, time, format.decimal_separator, std::move(conversion)),
       model_(device_),
       trace_(options.trace_path, device_),
+      vcd_(options.vcd_path, device_),
       monitor_(device_),
       remote_(built_if<alpaca::remote_access>(
           options.alpaca.has_value(), device_, poster,

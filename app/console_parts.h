@@ -13,6 +13,7 @@
 #include "app/command_line.h"
 #include "app/instrument_choice.h"
 #include "app/trace_sink.h"
+#include "app/vcd_sink.h"
 #include "console/form1_model.h"
 #include "console/line_monitor.h"
 #include "console/panel_presenter.h"
@@ -27,10 +28,10 @@ namespace helio {
 
 /// Everything the console is behind its windows, the same on every platform, each part
 /// built after what it listens to and gone before it: the port on `factory`, the instrument,
-/// Form1's model, the trace asked for, the panel's monitor, the Alpaca device when asked for
-/// (its address told on `notice`, if given, and in the monitor), the virtual instrument of
-/// `simulated` when the panel shows one, and the panel's presenter. `kind` is what the port
-/// reaches, which the Alpaca devices' UniqueIDs tell apart.
+/// Form1's model, the trace and the VCD recording asked for, the panel's monitor, the Alpaca device
+/// when asked for (its address told on `notice`, if given, and in the monitor), the virtual
+/// instrument of `simulated` when the panel shows one, and the panel's presenter. `kind` is what
+/// the port reaches, which the Alpaca devices' UniqueIDs tell apart.
 class console_parts {
   public:
     console_parts(const console_options& options, instrument_kind kind, const panel_plan& plan,
@@ -51,6 +52,7 @@ class console_parts {
     helio::instrument device_;
     form1_model model_;
     trace_sink trace_;
+    vcd_sink vcd_;
     line_monitor monitor_;
     std::optional<alpaca::remote_access> remote_;
     std::optional<virtual_instrument> simulated_;

@@ -78,7 +78,17 @@ def port_access_figures(benchmarks):
                      median_ns(benchmarks, "floor_read_port"), "bare ReadPort", 1.5),
         watched_figure(benchmarks, "write_output", "write_output_watched"),
         watched_figure(benchmarks, "get_ttl", "get_ttl_watched"),
+        recorded_figure(benchmarks, "write_output", "write_output_changing_watched"),
+        recorded_figure(benchmarks, "get_ttl", "get_ttl_watched"),
     ]
+
+
+def recorded_figure(benchmarks, access, watched):
+    """The access with the panel listening and a VCD recording made, against the same
+    access with the panel alone listening (a write changing the lines in both)."""
+    return ratio_figure(1, f"{access} with the panel listening and a VCD recording (--vcd)",
+                        median_ns(benchmarks, access + "_recorded"),
+                        median_ns(benchmarks, watched), "the panel listening", 2)
 
 
 def watched_figure(benchmarks, access, watched):

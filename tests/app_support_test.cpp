@@ -28,6 +28,10 @@ TEST(CommandLine, TraceAndSimulateOptions) {
     EXPECT_TRUE(parse_command_line({"--version"}).version);
     EXPECT_THROW(parse_command_line({"--trace"}), std::invalid_argument);
     EXPECT_THROW(parse_command_line({"--trace="}), std::invalid_argument);
+    EXPECT_EQ(parse_command_line({"--vcd", "lines.vcd", "--simulate"}).vcd_path, "lines.vcd");
+    EXPECT_EQ(parse_command_line({"--vcd=lines.vcd"}).vcd_path, "lines.vcd");
+    EXPECT_THROW(parse_command_line({"--vcd"}), std::invalid_argument);
+    EXPECT_THROW(parse_command_line({"--vcd="}), std::invalid_argument);
     EXPECT_THROW(parse_command_line({"--bogus"}), std::invalid_argument);
 }
 

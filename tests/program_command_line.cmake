@@ -23,7 +23,8 @@ set(cases
   "--simulate|${no_display} DISPLAY=:4711|1|^$|^heliograph-console: cannot open a window: could not connect to display :4711${one_line}"
   "--bogus|${no_display}|2|^$|^unknown argument: --bogus\nUsage: heliograph-console"
   "--trace|${no_display}|2|^$|^--trace needs a file name"
-  "--trace /nonexistent/trace.txt|QT_QPA_PLATFORM=offscreen|1|^$|heliograph-console: cannot open trace file /nonexistent/trace.txt\n$")
+  "--trace /nonexistent/trace.txt|QT_QPA_PLATFORM=offscreen|1|^$|heliograph-console: cannot open trace file /nonexistent/trace.txt\n$"
+  "--vcd /nonexistent/lines.vcd|QT_QPA_PLATFORM=offscreen|1|^$|heliograph-console: cannot open VCD file /nonexistent/lines.vcd\n$")
 if(PLATFORM STREQUAL "windows")
   set(cases "--version|--unset=DISPLAY|0|${version_line}Copyright|^"
             "--help|--unset=DISPLAY|0|^Usage: heliograph-console .*--version|^")

@@ -81,14 +81,45 @@ class ConsoleProgramTest : public ::testing::Test {
     const std::wstring journal_path = test::temporary_path(L"helio-standin-journal.txt");
 };
 
+/// Where the run of the script leaves its trace, VCD recording and presses for the Linux
+/// readers to read back (tests/vcd/read_back.py), if the test is given a folder for them.
+std::wstring recording_folder() {
+    const DWORD length = GetEnvironmentVariableW(L"HELIO_RECORDING_DIR", nullptr, 0);
+    std::wstring folder(length, L'\0');
+    GetEnvironmentVariableW(L"HELIO_RECORDING_DIR", folder.data(), length);
+    folder.resize(length == 0 ? 0 : length - 1);
+    return folder;
+}
+
+void keep_for_read_back(const std::wstring& trace, const std::wstring& vcd) {
+    const std::filesystem::path folder = recording_folder();
+    if (folder.empty()) {
+        return;
+    }
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(trace, folder / "trace.txt",
+                               std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(vcd, folder / "run.vcd",
+                               std::filesystem::copy_options::overwrite_existing);
+    std::ofstream presses(folder / "presses.txt");
+    for (const test::scripted_press& press : test::every_button_script()) {
+        for (const std::int32_t value : press.writes()) {
+            presses << value << ' ';
+        }
+        presses << '\n';
+    }
+}
+
 TEST_F(ConsoleProgramTest, EveryButtonGoesThroughTheRegisteredComponentWithTheScriptsBytes) {
-    test::console_process console(program_path, trace_argument());
+    const std::wstring vcd_path = test::temporary_path(L"helio-lines.vcd");
+    test::console_process console(program_path, trace_argument() + L" --vcd \"" + vcd_path + L"\"");
     ASSERT_NE(console.wait_for_window(), nullptr);
     for (const test::scripted_press& press : test::every_button_script()) {
         play(console, press);
     }
     EXPECT_EQ(console.close(), 0u);
     EXPECT_EQ(trace_without_reads(), test::every_button_trace());
+    keep_for_read_back(trace_path, vcd_path);
 
     std::vector<journal_entry> calls = parse_journal(test::read_lines(journal_path));
     ASSERT_FALSE(calls.empty());
