@@ -15,14 +15,16 @@ namespace helio {
 /// Without it a mark does nothing, so that the operator's start pays nothing for it.
 class startup_timeline {
   public:
+    /// Takes the first mark, `main`, when enabled.
     startup_timeline();
-    ~startup_timeline();
-
     startup_timeline(const startup_timeline&) = delete;
-    startup_timeline& operator=(const startup_timeline&) = delete;
 
     /// `phase` is one word, the end of the phase it names.
     void mark(const char* phase);
+
+    /// Writes the marks, when enabled.
+    ~startup_timeline();
+    startup_timeline& operator=(const startup_timeline&) = delete;
 
   private:
     struct mark_taken {
