@@ -21,7 +21,7 @@ std::optional<Part> built_if(bool wanted, Arguments&&... arguments) {
 
 console_parts::console_parts(const console_options& options, instrument_kind kind,
                              const panel_plan& plan, io_component_factory& factory,
-                             sim::simulated_component_factory& simulated, const clock& time,
+                             sim::simulated_component_factory* simulated, const clock& time,
                              const number_format& format,
                              std::unique_ptr<text_to_integer> conversion, alpaca::ui_poster& poster,
                              std::ostream* notice)
@@ -36,8 +36,10 @@ console_parts::console_parts(const console_options& options, instrument_kind kin
           alpaca::service_settings{.http = options.alpaca.value_or(alpaca::server_endpoint{}),
                                    .discovery_port = options.alpaca_discovery,
                                    .simulated = kind == instrument_kind::simulator})),
-      simulated_(built_if<virtual_instrument>(plan.shows_virtual_instrument, simulated)),
-      presenter_(device_, monitor_, simulated_ ? &*simulated_ : nullptr, plan.title) {
+      simulated_(plan.shows_virtual_instrument && simulated != nullptr
+                     ? std::optional<virtual_instrument>(std::in_place, *simulated)
+                     : std::nullopt),
+      panel_title_(plan.title) {
     if (!remote_) {
         alpaca::report_server_off(monitor_);
         return;
@@ -47,6 +49,13 @@ console_parts::console_parts(const console_options& options, instrument_kind kin
     if (notice != nullptr) {
         *notice << alpaca::service_notice(*remote_) << std::flush;
     }
+}
+
+panel_presenter& console_parts::presenter() {
+    if (!presenter_) {
+        presenter_.emplace(device_, monitor_, simulated_ ? &*simulated_ : nullptr, panel_title_);
+    }
+    return *presenter_;
 }
 
 }  // namespace helio

@@ -30,12 +30,14 @@ namespace helio {
 /// built after what it listens to and gone before it: the port on `factory`, the instrument,
 /// Form1's model, the trace and the VCD recording asked for, the panel's monitor, the Alpaca device
 /// when asked for (its address told on `notice`, if given, and in the monitor), the virtual
-/// instrument of `simulated` when the panel shows one, and the panel's presenter. `kind` is what
-/// the port reaches, which the Alpaca devices' UniqueIDs tell apart.
+/// instrument of `simulated` when the panel shows one (`simulated` may be null on the instrument),
+/// and the panel's presenter, made the first time the panel is: until then nobody sees it, and the
+/// monitor it reads from has kept everything since the start. `kind` is what the port
+/// reaches, which the Alpaca devices' UniqueIDs tell apart.
 class console_parts {
   public:
     console_parts(const console_options& options, instrument_kind kind, const panel_plan& plan,
-                  io_component_factory& factory, sim::simulated_component_factory& simulated,
+                  io_component_factory& factory, sim::simulated_component_factory* simulated,
                   const clock& time, const number_format& format,
                   std::unique_ptr<text_to_integer> conversion, alpaca::ui_poster& poster,
                   std::ostream* notice);
@@ -45,7 +47,7 @@ class console_parts {
 
     helio::instrument& device() { return device_; }
     form1_model& model() { return model_; }
-    panel_presenter& presenter() { return presenter_; }
+    panel_presenter& presenter();
 
   private:
     port_access port_;
@@ -56,7 +58,8 @@ class console_parts {
     line_monitor monitor_;
     std::optional<alpaca::remote_access> remote_;
     std::optional<virtual_instrument> simulated_;
-    panel_presenter presenter_;
+    std::string_view panel_title_;
+    std::optional<panel_presenter> presenter_;
 };
 
 }  // namespace helio

@@ -12,6 +12,7 @@
 #include "app/console_parts.h"
 #include "app/instrument_choice.h"
 #include "app/qt_application.h"
+#include "app/startup_timeline.h"
 #include "app/version.h"
 #include "console/qt/form1.h"
 #include "console/qt/locale_number_format.h"
@@ -22,6 +23,7 @@
 #include "ttl/text_to_integer.h"
 
 int main(int argc, char* argv[]) {
+    helio::startup_timeline timeline;
     constexpr const char* program_name = "heliograph-console";
     // The command line first: --help and --version need no display.
     helio::console_options options;
@@ -40,6 +42,7 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     const auto application = helio::open_application(argc, argv);
+    timeline.mark("application");
 
     // No real I/O component exists on this platform: the console runs on the simulator.
     const helio::instrument_kind kind =
@@ -49,21 +52,26 @@ int main(int argc, char* argv[]) {
     helio::sim::heliograph_controller controller(time);
     helio::sim::simulated_component_factory factory(controller);
     const helio::number_format format = helio::locale_number_format(QLocale::system());
+    timeline.mark("simulator");
     try {
         helio::alpaca::qt_poster poster;
-        helio::console_parts console(options, kind, plan, factory, factory, time, format,
+        helio::console_parts console(options, kind, plan, factory, &factory, time, format,
                                      std::make_unique<helio::portable_text_to_integer>(format),
                                      poster, &std::cerr);
+        timeline.mark("parts");
         Form1 window(console.model());
+        timeline.mark("window");
         std::optional<helio::panel_window> panel;  // built the first time it is opened
         const auto built_panel = [&]() -> helio::panel_window& {
             if (!panel) {
                 panel.emplace(console.presenter());
+                timeline.mark("panel");
             }
             return *panel;
         };
         helio::on_f12(window, [&] { helio::bring_forward(built_panel()); });
         window.show();
+        timeline.mark("shown");
         if (plan.open_at_start) {
             helio::after_first_paint(window, [&] { helio::show_beside(window, built_panel()); });
         }

@@ -16,6 +16,7 @@
 #include "app/console_parts.h"
 #include "app/instrument_choice.h"
 #include "app/program_identity.h"
+#include "app/startup_timeline.h"
 #include "app/version.h"
 #include "console/form1_model.h"
 #include "console/form_layout.h"
@@ -83,8 +84,18 @@ void watch_component(helio::win32::com_io_factory& component, helio::instrument&
     }
 }
 
-int run_console(const helio::console_options& options, HINSTANCE instance, int show) {
+/// The simulated heliograph, made only where the console runs on it.
+struct simulated_heliograph {
+    explicit simulated_heliograph(const helio::clock& time) : controller(time) {}
+
+    helio::sim::heliograph_controller controller;
+    helio::sim::simulated_component_factory factory{controller};
+};
+
+int run_console(const helio::console_options& options, HINSTANCE instance, int show,
+                helio::startup_timeline& timeline) {
     helio::win32::com_apartment apartment;
+    timeline.mark("apartment");
     helio::steady_clock_source time;
     // The instrument's I/O component, or with --simulate the simulated heliograph. The
     // instrument PC has the component: were it missing, each press would say so, and the
@@ -93,26 +104,31 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
         helio::choose_instrument(options, /*io_component_available=*/true);
     const helio::panel_plan plan = helio::plan_panel(kind);
     helio::win32::com_io_factory component;
-    helio::sim::heliograph_controller controller(time);
-    helio::sim::simulated_component_factory simulated(controller);
+    std::optional<simulated_heliograph> simulated;
+    if (kind == helio::instrument_kind::simulator) {
+        simulated.emplace(time);
+    }
     helio::io_component_factory& factory =
-        kind == helio::instrument_kind::simulator
-            ? static_cast<helio::io_component_factory&>(simulated)
-            : component;
+        simulated ? static_cast<helio::io_component_factory&>(simulated->factory) : component;
+    timeline.mark("simulator");
 
     helio::alpaca::window_poster poster(instance);
     helio::console_parts console(
-        options, kind, plan, factory, simulated, time, helio::win32::user_number_format(),
+        options, kind, plan, factory, simulated ? &simulated->factory : nullptr, time,
+        helio::win32::user_number_format(),
         std::make_unique<helio::win32::system_text_to_integer>(), poster,
         has_stream(STD_ERROR_HANDLE) ? &std::cerr : nullptr);  // otherwise the panel says it
+    timeline.mark("parts");
     helio::form1_model& model = console.model();
     helio::win32::form1_window window(model);
     window.create(instance, /*ends_program=*/true);
     helio::win32::show_program_identity(window.handle(), instance);
     helio::win32::console_loop loop(window);
+    timeline.mark("window");
     if (kind == helio::instrument_kind::real_device) {
         watch_component(component, console.device(), window);
     }
+    timeline.mark("registration");
 
     std::optional<helio::win32::panel_window> panel;  // built the first time it is opened
     const auto built_panel = [&]() -> HWND {
@@ -121,12 +137,14 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
             panel->create(instance);
             loop.add_dialog(panel->handle());
             helio::win32::show_beside(window.handle(), *panel);
+            timeline.mark("panel");
         }
         return panel->handle();
     };
     window.on_f12([&] { helio::win32::bring_forward(built_panel()); });
     ShowWindow(window.handle(), show);
     UpdateWindow(window.handle());
+    timeline.mark("painted");
     if (plan.open_at_start) {
         built_panel();  // beside Form1, which keeps the focus
     }
@@ -136,6 +154,7 @@ int run_console(const helio::console_options& options, HINSTANCE instance, int s
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command_line*/, int show) {
+    helio::startup_timeline timeline;
     helio::console_options options;
     try {
         options = helio::parse_command_line(command_line_arguments());
@@ -148,7 +167,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command_l
         return 0;
     }
     try {
-        return run_console(options, instance, show);
+        return run_console(options, instance, show, timeline);
     } catch (const std::exception& error) {
         tell(std::string(program_name) + ": " + error.what() + '\n', true);
         return 1;

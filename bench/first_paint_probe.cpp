@@ -3,8 +3,9 @@
 //
 // Preloaded (LD_PRELOAD) into an unchanged Qt program by startup_probe. When the program's
 // first top-level window has received its first paint event and that paint has been
-// carried out, it writes "first-paint <steady clock ns> <window object name>" to the file
-// descriptor named by HELIO_PROBE_FD and ends the program through the event loop.
+// carried out, it writes "first-paint <steady clock ns> <window object name> <peak resident
+// KiB>" to the file descriptor named by HELIO_PROBE_FD and ends the program through the
+// event loop.
 #include <unistd.h>
 
 #include <QApplication>
@@ -12,9 +13,24 @@
 #include <QWidget>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <string>
 
 namespace {
+
+/// The process's peak resident memory so far (VmHWM).
+long long peak_resident_kib() {
+    std::ifstream status("/proc/self/status");
+    std::string key;
+    long long kib = 0;
+    while (status >> key) {
+        if (key == "VmHWM:") {
+            status >> kib;
+            break;
+        }
+    }
+    return kib;
+}
 
 class first_paint_reporter final : public QObject {
   public:
@@ -39,7 +55,8 @@ class first_paint_reporter final : public QObject {
         const std::string line =
             "first-paint " +
             std::to_string(std::chrono::duration_cast<std::chrono::nanoseconds>(now).count()) +
-            " " + (window_name.isEmpty() ? std::string("-") : window_name.toStdString()) + "\n";
+            " " + (window_name.isEmpty() ? std::string("-") : window_name.toStdString()) + " " +
+            std::to_string(peak_resident_kib()) + "\n";
         if (write(descriptor_, line.data(), line.size()) < 0) {
             std::_Exit(3);
         }

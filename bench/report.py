@@ -6,7 +6,8 @@ standard output) and the same figures as JSON.
 
     report.py RAW_DIRECTORY RESULTS_JSON
 
-RAW_DIRECTORY holds benchmarks.json (Google Benchmark), startup.json (startup_probe),
+RAW_DIRECTORY holds benchmarks.json (Google Benchmark; without it, as after
+`bench/run --startup`, only the start-up rows), startup.json (startup_probe),
 responsiveness.json (wait_responsiveness), alpaca.json and alpaca_getswitch.json
 (alpaca_load) and, once the Windows
 build exists, com.json (bench/win32/run-com), win32_startup.json and
@@ -186,21 +187,35 @@ def spin_figures(benchmarks):
     return rows
 
 
+STARTUP_GOAL = 1.15
+MEMORY_GOAL = 1.2
+WIN32_STARTUP_GOAL = 1.2
+
+
+def painted_peak(program):
+    """Peak resident memory at the end of the first paint, from the probe, in KiB."""
+    return statistics.median(program["phases"]["first-paint"]["peak_kib"])
+
+
 def startup_figures(startup):
     console, bare = startup["console"], startup["bare"]
     if console["window"] != "Form1":
         raise ValueError(f"the console's first window was {console['window']}, not Form1")
     paint, bare_paint = (statistics.median(p["first_paint_ms"]) for p in (console, bare))
-    rss, bare_rss = (statistics.median(p["peak_rss_kib"]) for p in (console, bare))
+    rss, bare_rss = (painted_peak(p) for p in (console, bare))
+    whole, bare_whole = (statistics.median(p["peak_rss_kib"]) for p in (console, bare))
     runs = len(console["first_paint_ms"])
     return [
         figure(5, f"start to first paint of Form1 (median of {runs})", paint, "ms",
                f"{paint:.1f} ms", bare_paint, f"{bare_paint:.1f} ms (bare window, one button)",
-               1.3, "≤ 1.3x", paint / bare_paint <= 1.3),
-        figure(5, f"peak RSS of the console (median of {runs})", rss / 1024, "MiB",
-               f"{rss / 1024:.1f} MiB", bare_rss / 1024,
-               f"{bare_rss / 1024:.1f} MiB (bare window, one button)", 1.3, "≤ 1.3x",
-               rss / bare_rss <= 1.3),
+               STARTUP_GOAL, f"≤ {STARTUP_GOAL}x", paint / bare_paint <= STARTUP_GOAL),
+        figure(5, f"peak RSS of the console at the first paint of Form1 (median of {runs})",
+               rss / 1024, "MiB", f"{rss / 1024:.1f} MiB", bare_rss / 1024,
+               f"{bare_rss / 1024:.1f} MiB (bare window, one button)", MEMORY_GOAL,
+               f"≤ {MEMORY_GOAL}x", rss / bare_rss <= MEMORY_GOAL),
+        figure(5, f"peak RSS of the whole run, the panel built after the first paint "
+               f"(median of {runs})", whole / 1024, "MiB", f"{whole / 1024:.1f} MiB",
+               bare_whole / 1024, f"{bare_whole / 1024:.1f} MiB (bare window, whole run)"),
     ]
 
 
@@ -209,25 +224,46 @@ def win32_startup_figures(measured):
     paint_name = "Win32 console: start to first paint of Form1"
     memory_name = "Win32 console: peak working set"
     if measured is None:
-        return [figure(5, f"{name} under Wine", None, "ms", WIN32_NOT_AVAILABLE, goal=1.3,
-                       goal_shown="≤ 1.3x") for name in (paint_name, memory_name)]
+        return [figure(5, f"{name} under Wine", None, "ms", WIN32_NOT_AVAILABLE,
+                       goal=WIN32_STARTUP_GOAL, goal_shown=f"≤ {WIN32_STARTUP_GOAL}x")
+                for name in (paint_name, memory_name)]
     wine = f"under {measured['bits']}-bit Wine"
     console, bare = measured["runs"]["console"], measured["runs"]["bare"]
     if console["window"] != "COMMANDES TTL HELIOGRAPHE":
         raise ValueError(f"the console's first window was {console['window']}, not Form1")
     paint, bare_paint = (statistics.median(p["first_paint_ms"]) for p in (console, bare))
+    cpu, bare_cpu = (statistics.median(p["cpu_ms"]) for p in (console, bare))
     peak, bare_peak = (statistics.median(p["peak_working_set_kib"]) for p in (console, bare))
     runs = len(console["first_paint_ms"])
     note = measured["wine"] + "; on the stand-in component, as on the instrument"
     return [
         figure(5, f"{paint_name} {wine} (median of {runs})", paint, "ms", f"{paint:.1f} ms",
-               bare_paint, f"{bare_paint:.1f} ms (bare Win32 window, one button)", 1.3,
-               "≤ 1.3x", paint / bare_paint <= 1.3, note),
+               bare_paint, f"{bare_paint:.1f} ms (bare Win32 window, one button)",
+               WIN32_STARTUP_GOAL, f"≤ {WIN32_STARTUP_GOAL}x",
+               paint / bare_paint <= WIN32_STARTUP_GOAL, note),
+        figure(5, f"Win32 console: the process's CPU time to first paint {wine} "
+               f"(GetProcessTimes, median of {runs})", cpu, "ms", f"{cpu:.1f} ms", bare_cpu,
+               f"{bare_cpu:.1f} ms (bare Win32 window, one button)", note=note),
         figure(5, f"{memory_name} {wine} (median of {runs})", peak / 1024, "MiB",
                f"{peak / 1024:.1f} MiB", bare_peak / 1024,
                f"{bare_peak / 1024:.1f} MiB (bare Win32 window, one button)", 1.3, "≤ 1.3x",
                peak / bare_peak <= 1.3, note),
     ]
+
+
+def print_timeline(title, program):
+    """The phases a program marked on its way to the first paint: medians of its starts."""
+    print()
+    print(f"{title}: the end of each phase, medians of {len(program['first_paint_ms'])} starts")
+    print()
+    print("| Phase ends | Since the start | CPU time | Peak memory |")
+    print("|---|---|---|---|")
+    for phase, marks in sorted(program["phases"].items(),
+                               key=lambda item: statistics.median(item[1]["ms"])):
+        cpu = statistics.median(marks["cpu_ms"])
+        print(f"| {phase} | {statistics.median(marks['ms']):.1f} ms | "
+              f"{f'{cpu:.1f} ms' if cpu else '—'} | "
+              f"{statistics.median(marks['peak_kib']) / 1024:.1f} MiB |")
 
 
 def win32_responsiveness_figures(measured):
@@ -366,7 +402,7 @@ def machine(benchmarks, wine):
                 break
     compiler = subprocess.run(["c++", "--version"], capture_output=True, text=True,
                               check=False).stdout.splitlines()[:1]
-    context = benchmarks["context"]
+    context = benchmarks["context"] if benchmarks else {"load_avg": list(os.getloadavg())}
     return {
         "cpu": model,
         "cores": os.cpu_count(),
@@ -411,16 +447,24 @@ def main(raw_directory, results_path):
     com, win32_startup, win32_responsiveness = (
         load(raw_directory, name)
         for name in ("com.json", "win32_startup.json", "win32_responsiveness.json"))
-    rows = (port_access_figures(benchmarks) + com_figures(com)
-            + sequence_figures(benchmarks) + spin_figures(benchmarks)
-            + startup_figures(load(raw_directory, "startup.json"))
-            + win32_startup_figures(win32_startup)
-            + responsiveness_figures(load(raw_directory, "responsiveness.json"))
-            + win32_responsiveness_figures(win32_responsiveness)
-            + alpaca_figures(load(raw_directory, "alpaca.json"))
-            + alpaca_switch_figures(load(raw_directory, "alpaca_getswitch.json")))
+    startup_rows = (startup_figures(load(raw_directory, "startup.json"))
+                    + win32_startup_figures(win32_startup))
+    if benchmarks is None:  # bench/run --startup: the start-up rows alone
+        rows = startup_rows
+    else:
+        rows = (port_access_figures(benchmarks) + com_figures(com)
+                + sequence_figures(benchmarks) + spin_figures(benchmarks) + startup_rows
+                + responsiveness_figures(load(raw_directory, "responsiveness.json"))
+                + win32_responsiveness_figures(win32_responsiveness)
+                + alpaca_figures(load(raw_directory, "alpaca.json"))
+                + alpaca_switch_figures(load(raw_directory, "alpaca_getswitch.json")))
     host = machine(benchmarks, wine_used(com, win32_startup, win32_responsiveness))
     print_table(rows, host)
+    startup = load(raw_directory, "startup.json")
+    print_timeline("Linux console", startup["console"])
+    if win32_startup:
+        print_timeline(f"Win32 console under {win32_startup['bits']}-bit Wine",
+                       win32_startup["runs"]["console"])
     with open(results_path, "w", encoding="utf-8") as out:
         json.dump({"machine": host, "figures": rows}, out, indent=2, ensure_ascii=False)
         out.write("\n")

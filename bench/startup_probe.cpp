@@ -3,7 +3,9 @@
 //
 // Starts Qt programs again and again with the first paint probe preloaded, taking turns
 // between them, and prints as JSON, for every run, the time from the start of the process
-// to the end of its first window's first paint, and the process's peak resident memory.
+// to the end of its first window's first paint, the process's peak resident memory, and the
+// phases of its start the program marked (HELIO_STARTUP_MARKS, app/startup_timeline.h) with
+// the peak at the first paint.
 //   startup_probe PROBE_LIBRARY RUNS NAME=PROGRAM...
 // The first round warms the caches and is left out.
 #include <poll.h>
@@ -38,10 +40,11 @@ struct program {
     throw std::system_error(errno, std::generic_category(), what);
 }
 
-[[noreturn]] void exec_with_probe(const std::string& probe, const std::string& path,
-                                  int report_fd) {
+[[noreturn]] void exec_with_probe(const std::string& probe, const std::string& path, int report_fd,
+                                  const std::string& marks_path) {
     setenv("LD_PRELOAD", probe.c_str(), 1);
     setenv("HELIO_PROBE_FD", std::to_string(report_fd).c_str(), 1);
+    setenv("HELIO_STARTUP_MARKS", marks_path.c_str(), 1);
     execl(path.c_str(), path.c_str(), static_cast<char*>(nullptr));
     _exit(127);
 }
@@ -71,6 +74,7 @@ helio::bench::start_figures run_once(const std::string& probe, const program& ta
     if (pipe(pipe_fds) != 0) {
         fail("pipe");
     }
+    const std::string marks_path = "/tmp/helio-startup-marks-" + std::to_string(getpid()) + ".txt";
     const steady::time_point start = steady::now();
     const pid_t child = fork();
     if (child < 0) {
@@ -78,7 +82,7 @@ helio::bench::start_figures run_once(const std::string& probe, const program& ta
     }
     if (child == 0) {
         close(pipe_fds[0]);
-        exec_with_probe(probe, target.path, pipe_fds[1]);
+        exec_with_probe(probe, target.path, pipe_fds[1], marks_path);
     }
     close(pipe_fds[1]);
     const std::string report = read_report(pipe_fds[0], child);
@@ -92,8 +96,10 @@ helio::bench::start_figures run_once(const std::string& probe, const program& ta
     std::istringstream fields(report);
     std::string tag;
     long long painted_ns = 0;
+    long long painted_peak_kib = 0;
     helio::bench::start_figures result;
-    if (!(fields >> tag >> painted_ns >> result.window) || tag != "first-paint") {
+    if (!(fields >> tag >> painted_ns >> result.window >> painted_peak_kib) ||
+        tag != "first-paint") {
         throw std::runtime_error(target.name + " (" + target.path +
                                  ") ended without a first paint; exit status " +
                                  std::to_string(status));
@@ -101,6 +107,11 @@ helio::bench::start_figures run_once(const std::string& probe, const program& ta
     const auto since_start = std::chrono::nanoseconds(painted_ns) - start.time_since_epoch();
     result.first_paint_ms = std::chrono::duration<double, std::milli>(since_start).count();
     result.peak_memory_kib = usage.ru_maxrss;
+    const double start_ns = static_cast<double>(
+        std::chrono::duration_cast<std::chrono::nanoseconds>(start.time_since_epoch()).count());
+    result.phases = helio::bench::read_marks(marks_path, start_ns);
+    unlink(marks_path.c_str());
+    result.phases.push_back({"first-paint", result.first_paint_ms, 0, painted_peak_kib});
     return result;
 }
 

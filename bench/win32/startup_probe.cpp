@@ -3,7 +3,10 @@
 //
 // Starts Windows programs again and again, taking turns between them, and prints as JSON,
 // for every run, the time from just before the process is created to the end of its first
-// window's first paint, and the process's peak working set at that point, its own figure.
+// window's first paint, the process's CPU time and peak working set at that point, its own
+// figures, and the phases of its start the program marked (HELIO_STARTUP_MARKS,
+// app/startup_timeline.h). Under Wine the wall clock takes in every wait for Wine's server,
+// which other work on the machine slows; the CPU time is the program's own work.
 //   startup_probe RUNS NAME=PROGRAM...
 // The end of the first paint: the program's thread has gone idle for the first time
 // (WaitForInputIdle: it has handled every message, paints included, that its start-up
@@ -95,7 +98,35 @@ std::string utf8(const std::wstring& text) {
     return converted;
 }
 
+double cpu_ms(HANDLE process) {
+    FILETIME created, ended, kernel, user;
+    if (!GetProcessTimes(process, &created, &ended, &kernel, &user)) {
+        return -1;
+    }
+    const auto ms = [](const FILETIME& time) {
+        return static_cast<double>((static_cast<unsigned long long>(time.dwHighDateTime) << 32) |
+                                   time.dwLowDateTime) /
+               1e4;
+    };
+    return ms(kernel) + ms(user);
+}
+
+/// Where the started programs write their marks, named for them in the environment they
+/// inherit.
+std::string marks_path() {
+    static const std::string path = [] {
+        std::array<wchar_t, MAX_PATH> folder{};
+        GetTempPathW(static_cast<DWORD>(folder.size()), folder.data());
+        const std::wstring file = std::wstring(folder.data()) + L"helio-startup-marks.txt";
+        SetEnvironmentVariableW(L"HELIO_STARTUP_MARKS", file.c_str());
+        return utf8(file);
+    }();
+    return path;
+}
+
 helio::bench::start_figures run_once(const program& target) {
+    const std::string marks = marks_path();
+    DeleteFileA(marks.c_str());
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -109,6 +140,7 @@ helio::bench::start_figures run_once(const program& target) {
     HWND window = painted_window(process.dwProcessId);
     helio::bench::start_figures result;
     result.first_paint_ms = now_ms() - start;
+    result.cpu_ms = cpu_ms(process.hProcess);
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;
     GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
@@ -127,6 +159,9 @@ helio::bench::start_figures run_once(const program& target) {
     if (window == nullptr) {
         throw std::runtime_error(target.name + " showed no painted window");
     }
+    result.phases = helio::bench::read_marks(marks, start * 1e6);
+    result.phases.push_back({"first-paint", result.first_paint_ms, result.cpu_ms,
+                             result.peak_memory_kib});
     return result;
 }
 
