@@ -26,19 +26,17 @@ static_assert(names.size() == static_cast<std::size_t>(action_kind::read_inputs)
 
 }  // namespace
 
-std::string action_name(const action& what) {
-    std::string name(names.at(static_cast<std::size_t>(what.kind)));
-    if (what.kind == action_kind::go) {
-        name += what.entry;
-    } else if (what.kind == action_kind::blades_to || what.kind == action_kind::go_to) {
-        name += code_of(what.position);
+void write_action_label(const action& what, std::string& label) {
+    label.clear();
+    if (!what.asked_by.empty()) {
+        label.append(what.asked_by).append(" : ");
     }
-    return name;
-}
-
-std::string action_label(const action& what) {
-    const std::string name = action_name(what);
-    return what.asked_by.empty() ? name : what.asked_by + " : " + name;
+    label.append(names.at(static_cast<std::size_t>(what.kind)));
+    if (what.kind == action_kind::go) {
+        label.append(what.entry);
+    } else if (what.kind == action_kind::blades_to || what.kind == action_kind::go_to) {
+        label.append(code_of(what.position));
+    }
 }
 
 }  // namespace helio

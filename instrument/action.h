@@ -25,11 +25,10 @@ struct action {
     std::string asked_by{};
 };
 
-/// What the action does, in the operator's words: "VISEE", "GO 178", "consigne 128".
-std::string action_name(const action& what);
-
-/// How the records name an action: "Alpaca : GO 178", "Command6 : consigne 128".
-std::string action_label(const action& what);
+/// Writes in `label` how the records name an action: "Alpaca : GO 178", "Command6 :
+/// consigne 128" (the control or client that asked, then what the action does, in the
+/// operator's words). Into a buffer the caller keeps, so that a press allocates nothing.
+void write_action_label(const action& what, std::string& label);
 
 /// How an action ended.
 struct action_outcome {

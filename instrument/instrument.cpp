@@ -78,12 +78,17 @@ void instrument::tell_listeners(const instrument_event& event) {
 }
 
 void instrument::submit(action what, action_done done) {
-    waiting_.push_back({std::move(what), std::move(done)});
-    if (running_) {
-        return;  // the running call runs it in its turn
+    if (running_ || !waiting_.empty()) {
+        waiting_.push_back({std::move(what), std::move(done)});
+        if (running_) {
+            return;  // the running call runs it in its turn
+        }
     }
     running_ = true;
     try {
+        if (waiting_.empty()) {
+            run({std::move(what), std::move(done)});  // nothing waits: no trip through the queue
+        }
         while (!waiting_.empty()) {
             const queued next = std::move(waiting_.front());
             waiting_.pop_front();
@@ -108,7 +113,8 @@ void instrument::when_idle(std::function<void()> then) {
 }
 
 void instrument::run(const queued& next) {
-    const std::string label = action_label(next.what);
+    write_action_label(next.what, label_);
+    const std::string& label = label_;
     busy_ = true;
     tell_action(event_kind::action_began, next.what, label, action_result::done);
     action_outcome outcome;

@@ -95,6 +95,7 @@ class instrument final : private event_listener {
     int telling_ = 0;             ///< events being told, nested
     bool listener_gone_ = false;  ///< one was removed while an event was told
     std::deque<queued> waiting_;
+    std::string label_;  ///< the running action's, kept so that a press allocates nothing
     std::function<void()> on_idle_;
     std::int32_t last_output_ = 0;  ///< the last byte a write put on the lines
     bool running_ = false;
