@@ -35,7 +35,6 @@ void press_recorder::on_event(const instrument_event& event) {
             if (running_) {
                 presses_.back().ended = true;
                 running_ = false;
-                ++revision_;
             }
             return;
         default:
@@ -55,7 +54,6 @@ void press_recorder::begin(const instrument_event& event) {
     running_ = true;
     press_input_.reset();
     previous_.reset();
-    ++revision_;
 }
 
 void press_recorder::record(bool written, std::int32_t value) {
@@ -74,7 +72,6 @@ void press_recorder::record(bool written, std::int32_t value) {
     }
     previous_ = now;
     press.changes.push_back({written, value, since});
-    ++revision_;
 }
 
 /// The monitor makes an entry of each write and of the first read of each run of identical

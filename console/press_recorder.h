@@ -55,8 +55,6 @@ class press_recorder final : private event_listener {
 
     /// Oldest first; the last one may still be running.
     const std::deque<recorded_press>& presses() const { return presses_; }
-    /// Changes whenever anything recorded changes.
-    std::uint64_t revision() const { return revision_; }
 
   private:
     void on_event(const instrument_event& event) override;
@@ -73,7 +71,6 @@ class press_recorder final : private event_listener {
     std::optional<std::int32_t> last_input_;
     std::optional<std::int32_t> press_input_;  ///< the action's last read
     std::uint64_t serial_ = 0;
-    std::uint64_t revision_ = 0;
 };
 
 }  // namespace helio
