@@ -194,16 +194,6 @@ std::vector<HWND> children_of(HWND parent) {
     return children;
 }
 
-/// What a click on the tab of `page` does.
-void show_page(HWND panel, int page) {
-    HWND tabs = FindWindowExW(panel, nullptr, WC_TABCONTROLW, nullptr);
-    ASSERT_NE(tabs, nullptr);
-    SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
-    NMHDR chosen{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), TCN_SELCHANGE};
-    SendMessageW(panel, WM_NOTIFY, chosen.idFrom, reinterpret_cast<LPARAM>(&chosen));
-    test::pump_messages();
-}
-
 /// Both windows as `--simulate` opens them, every line of state the panel shows holding the
 /// longest text it may have, the timing view showing the press of most changes (POUSSOIR,
 /// the sighting first).
@@ -242,7 +232,7 @@ TEST_F(WindowFit, EveryTextWholeNothingCoveredBothWindowsOnTheScreen) {
     screen.cbSize = sizeof screen;
     GetMonitorInfoW(MonitorFromWindow(window.handle(), MONITOR_DEFAULTTONEAREST), &screen);
     for (const int page : {1, 0}) {
-        show_page(panel.handle(), page);
+        show_page(page);
         const std::vector<test::shown_window> windows{form1_shown(), panel_shown()};
         std::cout << window.dots_per_inch() << " dpi, work area "
                   << screen.rcWork.right - screen.rcWork.left << "x"
