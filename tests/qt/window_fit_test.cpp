@@ -158,15 +158,12 @@ test::shown_window shown(const QWidget& window, const std::vector<const QWidget*
 }
 
 /// Both windows as the console opens them, every line of state the panel shows holding the
-/// longest text it may have, the timing view showing the press of most changes (POUSSOIR,
-/// the sighting first).
+/// longest text it may have.
 class WindowFit : public PanelViewTest {
   protected:
     WindowFit() {
         show_longest_texts();
-        sim->controller.set_travel_scale(0.1);
-        click("Command2");
-        click("Command3");
+        panel.refresh();
         QCoreApplication::processEvents();
     }
 };

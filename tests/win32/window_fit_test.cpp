@@ -195,15 +195,12 @@ std::vector<HWND> children_of(HWND parent) {
 }
 
 /// Both windows as `--simulate` opens them, every line of state the panel shows holding the
-/// longest text it may have, the timing view showing the press of most changes (POUSSOIR,
-/// the sighting first).
+/// longest text it may have.
 class WindowFit : public PanelWindowTest {
   protected:
     WindowFit() {
         show_longest_texts();
-        sim->controller.set_travel_scale(0.1);
-        click("Command2");
-        click("Command3");
+        panel.refresh();
         test::pump_messages();
     }
 
