@@ -28,6 +28,8 @@ enum class panel_kind {
     entry,   ///< a drop-down list of `items` that can be typed in: forwards the text
     button,  ///< a push button: forwards the press
     lines,   ///< a read-only list of lines in a fixed-pitch font, the newest at the bottom
+    chart,   ///< the shapes of a timing_drawing, scrolled sideways where wider than its room;
+             ///< `lines` lines tall
 };
 
 /// One control of the panel as every view builds it.

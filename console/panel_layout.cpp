@@ -222,6 +222,8 @@ int panel_layout::height_of(const panel_control& control, int width) const {
             return lamps_.height;
         case check:
             return line_ + gap_ * 2;
+        case chart:  // and a scroll bar under it
+            return control.lines * line_ + metrics_.arrow_width();
         case lines: {
             const int in_sight = lists_shortened_ ? std::min(control.lines, 3) : control.lines;
             return in_sight * metrics_.text_size(text_style::fixed, "X").height + gap_;

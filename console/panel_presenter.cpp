@@ -88,6 +88,7 @@ panel_presenter::panel_presenter(instrument& device, const line_monitor& monitor
       instrument_(simulated),
       title_(title),
       description_(describe_panel(simulated != nullptr)),
+      timing_(device, monitor),
       transcript_(monitor),
       fault_entry_(status_choice_text(fault_statuses.front())) {  // what the entry shows first
     find_panel_control(description_, "wait")->longest =
@@ -188,6 +189,8 @@ void panel_presenter::pressed(std::string_view name) {
         }
     } else if (instrument_ != nullptr && name == "cancel_fault") {
         instrument_->cancel_fault();
+    } else {
+        timing_.pressed(name);
     }
     changed();
 }

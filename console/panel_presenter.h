@@ -7,52 +7,22 @@
 #include <cstddef>
 #include <functional>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <variant>
 #include <vector>
 
 #include "console/line_monitor.h"
 #include "console/panel_colours.h"
 #include "console/panel_description.h"
 #include "console/panel_followers.h"
+#include "console/panel_texts.h"
+#include "console/panel_update.h"
+#include "console/timing_presenter.h"
 #include "console/virtual_instrument.h"
 #include "instrument/instrument.h"
 
 namespace helio {
-
-/// The colours of a row's eight lamps, left to right.
-using lamp_colours = std::array<panel_colours::rgb, 8>;
-
-/// What a control shows: a text, a check box's state, the line picked in a list, the
-/// lamps' colours, or the changes to make to a list of lines.
-using control_value = std::variant<std::string, bool, std::size_t, lamp_colours, list_changes>;
-
-/// Calls the one of `Calls` that takes what a control_value holds: `std::visit(
-/// drawn_by{[](const std::string&) {...}, [](bool) {...}, ...}, value)`.
-template <class... Calls>
-struct drawn_by : Calls... {
-    using Calls::operator()...;
-};
-
-/// What every control with something to show shows now, by name.
-struct panel_update {
-    std::vector<std::pair<std::string_view, control_value>> controls;
-    bool relayout = false;  ///< the description changed: the panel is to be laid out again
-
-    /// What the control `name` shows; throws std::out_of_range if it is not in the update.
-    template <class Value>
-    const Value& of(std::string_view name) const {
-        for (const auto& [control, value] : controls) {
-            if (control == name) {
-                return std::get<Value>(value);
-            }
-        }
-        throw std::out_of_range("no control " + std::string(name) + " in the update");
-    }
-};
 
 /// Everything the maintainer's panel decides, for any toolkit: which controls it has, what
 /// they show, and what the maintainer's actions on them do. A view builds its widgets from
@@ -72,7 +42,14 @@ class panel_presenter final : private event_listener {
     panel_presenter& operator=(const panel_presenter&) = delete;
 
     std::string_view title() const { return title_; }
+    /// The first page of the panel: the line monitor and the virtual instrument.
     const panel_control& description() const { return description_; }
+    /// The captions of the panel's pages: the first, then the timing view's.
+    static constexpr std::array<std::string_view, 2> page_titles{timing_captions::monitor_page,
+                                                                 timing_captions::timing_page};
+    /// The second page, the timing view: its controls (`timing().description()`) and what
+    /// they show (`timing().update()`); its buttons are forwarded to pressed() as the others.
+    const timing_presenter& timing() const { return timing_; }
 
     /// What the controls show now; the lists' changes since the last update, handed out once.
     panel_update update();
@@ -102,6 +79,7 @@ class panel_presenter final : private event_listener {
     virtual_instrument* instrument_;
     std::string title_;
     panel_control description_;
+    timing_presenter timing_;
     transcript_follower transcript_;
     std::optional<violation_follower> violations_;
     std::function<void()> changed_;

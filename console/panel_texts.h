@@ -82,3 +82,19 @@ inline constexpr std::string_view speed_tip =
 inline constexpr std::string_view violations_box = "Violations du protocole";
 
 }  // namespace helio::panel_captions
+
+/// The pages of the panel and the texts of its timing view. UTF-8.
+namespace helio::timing_captions {
+
+inline constexpr std::string_view monitor_page = "Moniteur";
+inline constexpr std::string_view timing_page = "Chronogramme";
+inline constexpr std::string_view previous = "< Action précédente";
+inline constexpr std::string_view next = "Action suivante >";
+inline constexpr std::string_view nothing_yet =
+    "Aucune action depuis le démarrage : le chronogramme montrera la prochaine.";
+inline constexpr std::string_view legend =
+    "Une colonne par changement des lignes (chaque écriture W, chaque lecture R d'un octet "
+    "nouveau), le temps écoulé depuis la précédente en dessous : le temps n'est pas à "
+    "l'échelle.";
+
+}  // namespace helio::timing_captions

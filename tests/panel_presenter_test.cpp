@@ -79,6 +79,61 @@ TEST_F(PanelPresenterTest, EveryByteEachButtonSendsIsInTheTranscriptAndOnTheLamp
     EXPECT_EQ(shown_text("blades_state"), "code 100 (-0,3 Å)");
 }
 
+/// The bytes the chart heads its write columns with, in order: "W 10" gives 10.
+std::vector<std::int32_t> written_in(const timing_drawing& chart) {
+    std::vector<std::int32_t> values;
+    for (const chart_shape& shape : chart.shapes) {
+        if (shape.shape == chart_shape::form::text && shape.text.starts_with("W ")) {
+            values.push_back(std::stoi(shape.text.substr(2)));
+        }
+    }
+    return values;
+}
+
+TEST_F(PanelPresenterTest, TheTimingViewShowsWhatEachPressWroteAndGoesBackToEarlierOnes) {
+    const timing_presenter& timing = presenter.timing();
+    const auto chart = [&] { return timing.update().of<timing_drawing>("timing_chart"); };
+    const auto press_text = [&] { return timing.update().of<std::string>("timing_press"); };
+    EXPECT_THAT(chart().shapes, IsEmpty()) << "nothing pressed yet";
+    sim->controller.set_travel_scale(0.1);
+    std::vector<timing_drawing> charts;
+    for (const test::scripted_press& step : test::every_button_script()) {
+        sim->model.Text1_Change(step.typed);
+        const std::vector<std::string> before = transcript;
+        press(step.control);
+        EXPECT_EQ(written_in(chart()), test::written_since(before, transcript)) << step.control;
+        EXPECT_THAT(press_text(), HasSubstr(std::string(step.control) + " : ")) << step.control;
+        charts.push_back(chart());
+    }
+    const std::size_t kept = std::min(charts.size(), press_recorder::presses_kept);
+    for (std::size_t back = 1; back <= kept; ++back) {
+        presenter.pressed("timing_previous");
+        EXPECT_EQ(chart(), charts[charts.size() - 1 - std::min(back, kept - 1)]) << back;
+    }
+    EXPECT_THAT(press_text(), StartsWith("Action 1 sur " + std::to_string(kept) + " : "));
+    presenter.pressed("timing_next");
+    EXPECT_EQ(chart(), charts[charts.size() - kept + 1]);
+    for (std::size_t ahead = 0; ahead < kept; ++ahead) {
+        presenter.pressed("timing_next");
+    }
+    press("Command2");
+    EXPECT_EQ(written_in(chart()), (std::vector<std::int32_t>{16, 18, 16, 0}))
+        << "back at the newest, the view follows each new press";
+    EXPECT_THAT(press_text(), StartsWith("Action " + std::to_string(charts.size() + 1) + " sur "));
+    EXPECT_THAT(press_text(), EndsWith("Command2 : CCD (fenêtre)"));
+}
+
+TEST(IntervalText, TwoOrThreeFiguresInTheUnitThatFits) {
+    using namespace std::chrono_literals;
+    const std::pair<clock::duration, std::string_view> cases[]{
+        {800ns, "800 ns"}, {3'400ns, "3 µs"},   {999'999ns, "999 µs"}, {3'460us, "3,4 ms"},
+        {20ms, "20 ms"},   {1'503ms, "1,50 s"}, {9'999ms, "9,99 s"},   {60s, "60 s"},
+    };
+    for (const auto& [interval, text] : cases) {
+        EXPECT_EQ(interval_text(interval, ","), text) << interval.count() << " ns";
+    }
+}
+
 TEST_F(PanelPresenterTest, TheLampsAreLitByTheBitsOfTheLastBytes) {
     EXPECT_EQ(text("output_value"), "—");
     EXPECT_THAT(lamps("input_lamps"), Each(colours::unknown_lamp)) << "nothing read yet";

@@ -15,6 +15,7 @@
 #include "console/qt/lamp_row.h"
 #include "console/qt/line_list.h"
 #include "console/qt/panel_text.h"
+#include "console/qt/timing_view.h"
 #include "console/window_placement.h"
 
 namespace helio {
@@ -78,13 +79,28 @@ panel_window::panel_window(panel_presenter& presenter, QWidget* parent)
     setFont(panel_text::font_of(text_style::plain, font()));
     metrics_ = std::make_unique<qt_metrics>(*this);
     layout_ = std::make_unique<panel_layout>(presenter_.description(), *metrics_);
-    const screen_size preferred = layout_->preferred_size();
-    for (const auto& [control, place] : layout_->place(preferred)) {
-        widgets_[control] = make(*control, layout_->lamps().diameter);
+    timing_layout_ = std::make_unique<panel_layout>(presenter_.timing().description(), *metrics_);
+    tabs_ = new QTabBar(this);
+    tabs_->setObjectName(QStringLiteral("pages"));
+    tabs_->setDrawBase(false);
+    tabs_->setExpanding(false);
+    for (std::size_t page = 0; page < pages_.size(); ++page) {
+        tabs_->addTab(from_utf8(panel_presenter::page_titles.at(page)));
+        pages_.at(page) = new QWidget(this);
+        pages_.at(page)->setVisible(page == 0);
     }
-    setMinimumSize(layout_->smallest_size().width, layout_->smallest_size().height);
+    make_page(0, *layout_);
+    make_page(1, *timing_layout_);
+    connect(tabs_, &QTabBar::currentChanged, this, [this](int shown) {
+        for (std::size_t page = 0; page < pages_.size(); ++page) {
+            pages_.at(page)->setVisible(static_cast<int>(page) == shown);
+        }
+    });
+    setMinimumSize(layout_->smallest_size().width, layout_->smallest_size().height + bar_height());
+    const screen_size preferred = preferred_size();
     resize(preferred.width, preferred.height);
     draw(presenter_.update());
+    draw(presenter_.timing().update());
 
     presenter_.on_change([this] { refresh(); });
     connect(&timer_, &QTimer::timeout, this, &panel_window::refresh);
@@ -96,38 +112,59 @@ panel_window::~panel_window() {
 }
 
 QWidget* panel_window::control(std::string_view name) const {
-    const auto found = widgets_.find(find_panel_control(presenter_.description(), name));
-    return found == widgets_.end() ? nullptr : found->second;
+    const panel_control* found = find_panel_control(presenter_.description(), name);
+    if (found == nullptr) {
+        found = find_panel_control(presenter_.timing().description(), name);
+    }
+    const auto made = widgets_.find(found);
+    return made == widgets_.end() ? nullptr : made->second;
+}
+
+/// The client area both pages want, under the tab bar.
+screen_size panel_window::preferred_size() const {
+    const screen_size monitor = layout_->preferred_size();
+    const screen_size timing = timing_layout_->preferred_size();
+    return {std::max(monitor.width, timing.width),
+            std::max(monitor.height, timing.height) + bar_height()};
+}
+
+void panel_window::make_page(std::size_t page, const panel_layout& layout) {
+    for (const auto& [control, place] : layout.place(layout.preferred_size())) {
+        widgets_[control] = make(*control, layout.lamps().diameter, pages_.at(page));
+    }
 }
 
 /// Made in the description's order, each box before what it holds, so that what a box
 /// holds is drawn over it.
-QWidget* panel_window::make(const panel_control& control, int lamp_diameter) {
+QWidget* panel_window::make(const panel_control& control, int lamp_diameter, QWidget* page) {
     QWidget* widget = nullptr;
     switch (control.kind) {
         case panel_kind::box:
-            widget = new QGroupBox(from_utf8(control.caption), this);
+            widget = new QGroupBox(from_utf8(control.caption), page);
             break;
         case panel_kind::banner:
-            widget = banner_label(from_utf8(control.caption), this);
+            widget = banner_label(from_utf8(control.caption), page);
             break;
         case panel_kind::lamps:
-            widget = new lamp_row(control.items, lamp_diameter, this);
+            widget = new lamp_row(control.items, lamp_diameter, page);
             break;
         case panel_kind::lines:
-            widget = new line_list(this);
+            widget = new line_list(page);
+            break;
+        case panel_kind::chart:
+            widget = new timing_view(page);
             break;
         case panel_kind::label:
         case panel_kind::text:
         case panel_kind::value: {
-            auto* label = new QLabel(from_utf8(control.caption), this);
+            auto* label = new QLabel(from_utf8(control.caption), page);
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             widget = label;
             break;
         }
         default:
-            widget = make_switch(control);
+            widget = make_switch(control, page);
     }
     widget->setFont(panel_text::font_of(style_of(control.kind), font()));
     widget->setObjectName(from_utf8(control.name));
@@ -140,21 +177,21 @@ QWidget* panel_window::make(const panel_control& control, int lamp_diameter) {
     return widget;
 }
 
-QWidget* panel_window::make_switch(const panel_control& control) {
+QWidget* panel_window::make_switch(const panel_control& control, QWidget* page) {
     const std::string_view name = control.name;
     const QString caption = from_utf8(control.caption);
     if (control.kind == panel_kind::check) {
-        auto* box = new QCheckBox(caption, this);
+        auto* box = new QCheckBox(caption, page);
         connect(box, &QCheckBox::toggled, this,
                 [this, name](bool on) { presenter_.toggled(name, on); });
         return box;
     }
     if (control.kind == panel_kind::button) {
-        auto* button = new QPushButton(caption, this);
+        auto* button = new QPushButton(caption, page);
         connect(button, &QPushButton::clicked, this, [this, name] { presenter_.pressed(name); });
         return button;
     }
-    auto* list = new QComboBox(this);
+    auto* list = new QComboBox(page);
     for (const std::string& item : control.items) {
         list->addItem(from_utf8(item));
     }
@@ -177,8 +214,16 @@ void panel_window::resizeEvent(QResizeEvent* event) {
 }
 
 void panel_window::lay_out() {
-    for (const auto& [control, place] : layout_->place({width(), height()})) {
-        widgets_.at(control)->setGeometry(rect_of(place));
+    const int bar = bar_height();
+    tabs_->setGeometry(0, 0, width(), bar);
+    const screen_size page{width(), height() - bar};
+    for (const panel_layout* layout : {layout_.get(), timing_layout_.get()}) {
+        for (const auto& [control, place] : layout->place(page)) {
+            widgets_.at(control)->setGeometry(rect_of(place));
+        }
+    }
+    for (QWidget* each : pages_) {
+        each->setGeometry(0, bar, page.width, page.height);
     }
 }
 
@@ -188,8 +233,9 @@ void panel_window::showEvent(QShowEvent* event) {
 }
 
 void panel_window::refresh() {
-    if (isVisible()) {
-        draw(presenter_.update());  // hidden, it catches up once shown again
+    if (isVisible()) {  // hidden, it catches up once shown again
+        draw(presenter_.update());
+        draw(presenter_.timing().update());
     }
 }
 
@@ -212,6 +258,9 @@ void panel_window::draw(const panel_update& update) {
                 [widget](const list_changes& changes) {
                     qobject_cast<line_list*>(widget)->show_changes(changes);
                 },
+                [widget](const timing_drawing& drawing) {
+                    qobject_cast<timing_view*>(widget)->show_drawing(drawing);
+                },
             },
             value);
     }
@@ -224,10 +273,11 @@ void panel_window::move_beside(const QWidget& form) {
     const QRect frame = form.frameGeometry();
     // The window manager frames both windows alike.
     const QSize decoration = frame.size() - form.size();
+    // The tab bar is taken from the client area like the window's frame.
     const screen_rect place =
         place_panel(*layout_, rect_of(frame), rect_of(form.screen()->availableGeometry()),
-                    {decoration.width(), decoration.height()});
-    setMinimumSize(layout_->smallest_size().width, layout_->smallest_size().height);
+                    {decoration.width(), decoration.height() + bar_height()});
+    setMinimumSize(layout_->smallest_size().width, layout_->smallest_size().height + bar_height());
     move(place.left, place.top);
     resize(QSize(place.width, place.height) - decoration);
     lay_out();  // narrowed, it may keep its size and still move its widgets

@@ -2,8 +2,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QTabBar>
 #include <QTimer>
 #include <QWidget>
+#include <array>
 #include <map>
 #include <memory>
 #include <string_view>
@@ -13,9 +15,9 @@
 
 namespace helio {
 
-/// The maintainer's second window beside Form1: the widgets its presenter describes, where
-/// the panel's layout puts them, drawn as the presenter says, every action on them
-/// forwarded to it. It follows the
+/// The maintainer's second window beside Form1: the widgets its presenter describes on two
+/// pages under a tab bar (the monitor, the timing view), where the panel's layout puts
+/// them, drawn as the presenter says, every action on them forwarded to it. It follows the
 /// presenter on a short timer between presses and at every keep-alive of a wait; closing
 /// it only hides it. Widgets are named (objectName) after their control, for the tests
 /// and for accessibility tools.
@@ -40,14 +42,21 @@ class panel_window final : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
-    QWidget* make(const panel_control& control, int lamp_diameter);
-    QWidget* make_switch(const panel_control& control);
+    void make_page(std::size_t page, const panel_layout& layout);
+    QWidget* make(const panel_control& control, int lamp_diameter, QWidget* page);
+    QWidget* make_switch(const panel_control& control, QWidget* page);
+    /// The tab bar's height: what the pages leave of the client area's.
+    int bar_height() const { return tabs_->sizeHint().height(); }
+    screen_size preferred_size() const;
     void lay_out();
     void draw(const panel_update& update);
 
     panel_presenter& presenter_;
     std::unique_ptr<panel_metrics> metrics_;
     std::unique_ptr<panel_layout> layout_;
+    std::unique_ptr<panel_layout> timing_layout_;
+    QTabBar* tabs_;
+    std::array<QWidget*, 2> pages_{};
     std::map<const panel_control*, QWidget*> widgets_;
     QTimer timer_;
 };

@@ -4,6 +4,7 @@
 
 #include "console/panel_layout.h"
 #include "console/win32/child_controls.h"
+#include "console/win32/off_screen.h"
 #include "ttl/win32/wide_text.h"
 
 namespace helio::win32 {
@@ -44,18 +45,9 @@ RECT caption_rect(const RECT& row, int position, int diameter) {
 
 void paint_lamps(HDC dc, const RECT& row, const lamp_colours& colours,
                  const std::vector<std::string>& captions, int diameter, HFONT font) {
-    const int width = row.right - row.left;
-    const int height = row.bottom - row.top;
-    HDC memory = CreateCompatibleDC(dc);
-    HBITMAP bitmap = CreateCompatibleBitmap(dc, width, height);
-    HGDIOBJ previous_bitmap = SelectObject(memory, bitmap);
-    HGDIOBJ previous_font = SelectObject(memory, font);
-    paint_row(memory, {0, 0, width, height}, colours, captions, diameter);
-    BitBlt(dc, row.left, row.top, width, height, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous_font);
-    SelectObject(memory, previous_bitmap);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
+    paint_off_screen(dc, row, font, [&](HDC memory, const RECT& bitmap) {
+        paint_row(memory, bitmap, colours, captions, diameter);
+    });
 }
 
 }  // namespace helio::win32

@@ -125,7 +125,7 @@ void panel_window::create(HINSTANCE instance) {
     if (const int dpi = window_dots_per_inch(window_); dpi != dpi_) {  // another monitor's
         use_dpi(dpi);
     }
-    const screen_size frame = framed(layout_->preferred_size());
+    const screen_size frame = framed(preferred_size());
     SetWindowPos(window_, nullptr, 0, 0, frame.width, frame.height,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -141,10 +141,29 @@ void panel_window::use_dpi(int dots_per_inch) {
                             : scaled_gui_font(dpi_, look.scale, look.bold ? FW_BOLD : FW_NORMAL);
     }
     layout_ = std::make_unique<panel_layout>(presenter_.description(), *metrics_);
+    timing_layout_ = std::make_unique<panel_layout>(presenter_.timing().description(), *metrics_);
     for (const made& entry : made_) {
         SendMessageW(entry.window, WM_SETFONT,
                      reinterpret_cast<WPARAM>(font_of(style_of(entry.control->kind))), FALSE);
     }
+    if (tabs_ != nullptr) {
+        SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(font_of(text_style::plain)),
+                     FALSE);
+    }
+}
+
+int panel_window::tabs_height() const {
+    RECT area{0, 0, 100, 100};
+    TabCtrl_AdjustRect(tabs_, FALSE, &area);
+    return area.top;
+}
+
+/// The client area both pages want, under the tab control.
+screen_size panel_window::preferred_size() const {
+    const screen_size monitor = layout_->preferred_size();
+    const screen_size timing = timing_layout_->preferred_size();
+    return {std::max(monitor.width, timing.width),
+            std::max(monitor.height, timing.height) + tabs_height()};
 }
 
 /// Moved to a screen of another scale: laid out again for it, in the frame Windows suggests.
@@ -195,6 +214,12 @@ LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
         case WM_COMMAND:
             OnCommand(LOWORD(w), HIWORD(w));
             return 0;
+        case WM_NOTIFY:
+            if (reinterpret_cast<const NMHDR*>(l)->code == TCN_SELCHANGE) {
+                OnPageChosen();
+                return 0;
+            }
+            break;
         case WM_TIMER:
             refresh();
             return 0;
@@ -227,10 +252,23 @@ LRESULT panel_window::HandleMessage(UINT message, WPARAM w, LPARAM l) {
 }
 
 void panel_window::OnCreate() {
+    tabs_ = create_child(window_, {WC_TABCONTROLW, WS_CLIPSIBLINGS | WS_TABSTOP}, "", first_id - 1,
+                         font_of(text_style::plain));
+    for (std::size_t page = 0; page < panel_presenter::page_titles.size(); ++page) {
+        std::wstring title = to_utf16(panel_presenter::page_titles.at(page));
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = title.data();
+        SendMessageW(tabs_, TCM_INSERTITEMW, page, reinterpret_cast<LPARAM>(&item));
+    }
     for (const auto& [control, place] : layout_->place(layout_->preferred_size())) {
-        make(*control);
+        make(*control, 0);
+    }
+    for (const auto& [control, place] : timing_layout_->place(timing_layout_->preferred_size())) {
+        make(*control, 1);
     }
     draw(presenter_.update());
+    draw(presenter_.timing().update());
     presenter_.on_change([this] { refresh(); });
     SetTimer(window_, refresh_timer, static_cast<UINT>(panel_presenter::refresh_interval.count()),
              nullptr);
@@ -238,10 +276,12 @@ void panel_window::OnCreate() {
 
 /// Made in the description's order, each box before what it holds (the first made is on
 /// top, as in a dialog template), which is also the order Tab moves in.
-void panel_window::make(const panel_control& control) {
-    HWND window =
-        create_child(window_, kind_of(control.kind), control.caption,
-                     first_id + static_cast<int>(made_.size()), font_of(style_of(control.kind)));
+void panel_window::make(const panel_control& control, std::size_t page) {
+    const int id = first_id + static_cast<int>(made_.size());
+    const HFONT font = font_of(style_of(control.kind));
+    HWND window = control.kind == chart
+                      ? chart_.create(window_, id, font)
+                      : create_child(window_, kind_of(control.kind), control.caption, id, font);
     for (const std::string& item : control.items) {
         add_choice(window, item);
     }
@@ -251,26 +291,34 @@ void panel_window::make(const panel_control& control) {
     if (!control.tip.empty()) {
         create_tooltip(window_, control.kind == entry ? combo_entry(window) : window, control.tip);
     }
-    made_.push_back({&control, window});
+    made_.push_back({&control, window, {}, page});
 }
 
 void panel_window::OnSize() {
     RECT client{};
     GetClientRect(window_, &client);
-    for (const auto& [control, place] : layout_->place({client.right, client.bottom})) {
-        // A combo box's window takes in its list, opened.
-        const int list = control->kind == choice || control->kind == entry ? 8 * place.height : 0;
-        MoveWindow(std::ranges::find(made_, control, &made::control)->window, place.left, place.top,
-                   place.width, place.height + list, FALSE);
+    const int top = tabs_height();
+    MoveWindow(tabs_, 0, 0, client.right, top, FALSE);
+    for (const panel_layout* layout : {layout_.get(), timing_layout_.get()}) {
+        for (const auto& [control, place] : layout->place({client.right, client.bottom - top})) {
+            // A combo box's window takes in its list, opened.
+            const int list =
+                control->kind == choice || control->kind == entry ? 8 * place.height : 0;
+            const made& entry = *std::ranges::find(made_, control, &made::control);
+            MoveWindow(entry.window, place.left, top + place.top, place.width, place.height + list,
+                       FALSE);
+            ShowWindow(entry.window, entry.page == shown_page_ ? SW_SHOWNA : SW_HIDE);
+        }
     }
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void panel_window::OnGetMinMaxInfo(MINMAXINFO& limits) const {
-    if (window_ == nullptr) {
+    if (tabs_ == nullptr) {
         return;  // not created yet: nothing to measure with
     }
-    const screen_size smallest = framed(layout_->smallest_size());
+    screen_size smallest = layout_->smallest_size();
+    smallest = framed({smallest.width, smallest.height + tabs_height()});
     limits.ptMinTrackSize = {smallest.width, smallest.height};
 }
 
@@ -284,7 +332,8 @@ void panel_window::OnCommand(int id, int notification) {
     if (found == nullptr) {
         return;
     }
-    const auto& [control, window, lamps] = *found;
+    const panel_control* control = found->control;
+    HWND window = found->window;
     const std::string_view name = control->name;
     if (control->kind == check && notification == BN_CLICKED) {
         presenter_.toggled(name, checked(window));
@@ -297,6 +346,11 @@ void panel_window::OnCommand(int id, int notification) {
         presenter_.typed(name, window_text(window));
         refresh();
     }
+}
+
+void panel_window::OnPageChosen() {
+    shown_page_ = static_cast<std::size_t>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0));
+    OnSize();
 }
 
 void panel_window::OnDrawItem(const DRAWITEMSTRUCT& item) const {
@@ -322,8 +376,9 @@ LRESULT panel_window::OnControlColour(UINT message, HDC dc, HWND control) {
 }
 
 void panel_window::refresh() {
-    if (window_ != nullptr && IsWindowVisible(window_)) {
-        draw(presenter_.update());  // hidden, it catches up once shown again
+    if (window_ != nullptr && IsWindowVisible(window_)) {  // hidden, it catches up once shown
+        draw(presenter_.update());
+        draw(presenter_.timing().update());
     }
 }
 
@@ -340,6 +395,7 @@ void panel_window::draw(const panel_update& update) {
                            }
                        },
                        [&](const list_changes& changes) { show_changes(entry.window, changes); },
+                       [&](const timing_drawing& drawing) { chart_.show_drawing(drawing); },
                    },
                    value);
     }
@@ -354,8 +410,9 @@ void panel_window::move_beside(HWND form) {
     MONITORINFO screen{};
     screen.cbSize = sizeof screen;
     GetMonitorInfoW(MonitorFromWindow(form, MONITOR_DEFAULTTONEAREST), &screen);
-    const screen_rect place =
-        place_panel(*layout_, rect_of(form_frame), rect_of(screen.rcWork), framed({0, 0}));
+    // The tab control is taken from the client area like the window's frame.
+    const screen_rect place = place_panel(*layout_, rect_of(form_frame), rect_of(screen.rcWork),
+                                          framed({0, tabs_height()}));
     SetWindowPos(window_, nullptr, place.left, place.top, place.width, place.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     OnSize();  // narrowed, it may keep its size and still move its controls

@@ -11,16 +11,17 @@
 
 #include "console/panel_layout.h"
 #include "console/panel_presenter.h"
+#include "console/win32/chart_window.h"
 #include "console/win32/gui_font.h"
 #include "console/win32/window_class.h"
 
 namespace helio::win32 {
 
 /// The maintainer's second window beside Form1, as a native Win32 window: the controls its
-/// presenter describes, where the panel's layout puts them, drawn as the presenter says,
-/// every action on them forwarded to it. It follows the presenter on a timer between
-/// presses and at every keep-alive of a wait; its own controls, like Form1's, wait for the
-/// running sequence to end. Closing it only hides it.
+/// presenter describes on two pages under a tab control (the monitor, the timing view), where the
+/// panel's layout puts them, drawn as the presenter says, every action on them forwarded to it. It
+/// follows the presenter on a timer between presses and at every keep-alive of a wait; its own
+/// controls, like Form1's, wait for the running sequence to end. Closing it only hides it.
 class panel_window final {
   public:
     explicit panel_window(panel_presenter& presenter);
@@ -56,6 +57,7 @@ class panel_window final {
     void use_dpi(int dots_per_inch);
     void OnGetMinMaxInfo(MINMAXINFO& limits) const;
     void OnCommand(int id, int notification);
+    void OnPageChosen();
     void OnDrawItem(const DRAWITEMSTRUCT& item) const;
     LRESULT OnControlColour(UINT message, HDC dc, HWND control);
 
@@ -65,10 +67,14 @@ class panel_window final {
         const panel_control* control;
         HWND window;
         lamp_colours lamps{};  ///< what a row of lamps shows
+        std::size_t page = 0;
     };
     /// The control of `id`, or nullptr.
     const made* made_by_id(int id) const;
-    void make(const panel_control& control);
+    void make(const panel_control& control, std::size_t page);
+    /// The tab control's height: what the pages leave of the client area's.
+    int tabs_height() const;
+    screen_size preferred_size() const;
     /// Where the control `name` is in made_; made_.size() if nowhere.
     std::size_t index_of(std::string_view name) const;
     HFONT font_of(text_style style) const;
@@ -80,6 +86,10 @@ class panel_window final {
     std::array<gui_font, 5> fonts_;  ///< by text_style
     std::unique_ptr<panel_metrics> metrics_;
     std::unique_ptr<panel_layout> layout_;
+    std::unique_ptr<panel_layout> timing_layout_;
+    HWND tabs_ = nullptr;
+    std::size_t shown_page_ = 0;
+    chart_window chart_;
     HBRUSH banner_brush_ = nullptr;
     int dpi_ = 96;
 };

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTest>
 
 #include "console/panel_texts.h"
@@ -15,6 +16,7 @@
 #include "console/qt/lamp_row.h"
 #include "console/qt/line_list.h"
 #include "console/qt/panel_text.h"
+#include "console/qt/timing_view.h"
 #include "console/transcript_text.h"
 #include "panel_fixture.h"
 
@@ -77,6 +79,25 @@ TEST_F(PanelViewTest, ForwardsEverySwitchAndDrawsWhereTheyStand) {
     EXPECT_TRUE(find<QCheckBox>("sighting_button")->isChecked());
     EXPECT_EQ(find<QComboBox>("travel_speed")->currentIndex(), 4);
     EXPECT_TRUE(sim->controller.sighting_button()) << "drawing a switch does not forward it";
+}
+
+TEST_F(PanelViewTest, TheTimingPageDrawsEachPressAndGoesBackToTheOneBefore) {
+    click("Command9");
+    click("Command2");
+    panel.findChild<QTabBar*>(QStringLiteral("pages"))->setCurrentIndex(1);
+    timing_view* chart = find<timing_view>("timing_chart");
+    ASSERT_TRUE(chart->isVisible());
+    const QImage drawn = chart->viewport()->grab().toImage();
+    int traced = 0;  // the output lines' traces
+    for (int y = 0; y < drawn.height(); ++y) {
+        for (int x = 0; x < drawn.width(); ++x) {
+            traced += drawn.pixelColor(x, y) == panel_text::from_rgb(panel_colours::output_lit);
+        }
+    }
+    EXPECT_GT(traced, chart->width()) << "eight traces of CCD's writes across the chart";
+    EXPECT_TRUE(label("timing_press").startsWith("Action 2 sur 2 : Command2 : CCD"));
+    find<QPushButton>("timing_previous")->click();
+    EXPECT_TRUE(label("timing_press").startsWith("Action 1 sur 2 : Command9 : INIT"));
 }
 
 TEST_F(PanelViewTest, ListsMakeTheChangesTheyAreGiven) {

@@ -14,6 +14,7 @@
 #include <QScreen>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionGroupBox>
+#include <QTabBar>
 #include <iostream>
 
 #include "console/form_layout.h"
@@ -22,6 +23,7 @@
 #include "console/qt/lamp_row.h"
 #include "console/qt/panel_text.h"
 #include "console/qt/panel_window.h"
+#include "console/qt/timing_view.h"
 #include "panel_fixture.h"
 #include "support/window_fit.h"
 
@@ -128,6 +130,9 @@ void add_shown(const QWidget& widget, const panel_control& root,
         into.push_back(list_of(*list));
     } else if (auto* label = qobject_cast<const QLabel*>(&widget)) {
         into.push_back(label_of(*label));
+    } else if (auto* chart = qobject_cast<const timing_view*>(&widget)) {  // the press whole
+        into.push_back(control_of(chart->objectName(), *chart, chart->viewport()->geometry(),
+                                  size_of(chart->drawing_size())));
     } else if (auto* entry = qobject_cast<const QLineEdit*>(&widget)) {
         QStyleOptionFrame option;
         option.initFrom(entry);
@@ -169,16 +174,29 @@ TEST_F(WindowFit, EveryTextWholeNothingCoveredBothWindowsOnTheScreen) {
     for (const layout::control_spec& item : layout::controls) {
         form1_controls.push_back(window.control(item.name));
     }
-    const auto panel_controls = panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-    const std::vector<test::shown_window> windows{
-        shown(window, form1_controls, presenter.description()),
-        shown(panel, {panel_controls.begin(), panel_controls.end()}, presenter.description())};
-    const double scale = window.devicePixelRatioF();
-    std::cout << "scale " << scale << ", work area " << work.width() * scale << "x"
-              << work.height() * scale << " pixels: " << test::window_sizes(windows)
-              << " (device-independent pixels)\n";
-    EXPECT_EQ(test::fit_faults(windows, {work.x(), work.y(), work.width(), work.height()}),
-              std::vector<std::string>{});
+    auto* pages = panel.findChild<QTabBar*>(QStringLiteral("pages"));
+    ASSERT_NE(pages, nullptr);
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        QCoreApplication::processEvents();
+        std::vector<const QWidget*> panel_controls{pages};
+        for (const QWidget* part : panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (part != pages && part->isVisible()) {  // the page shown
+                const auto on_page = part->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+                panel_controls.insert(panel_controls.end(), on_page.begin(), on_page.end());
+            }
+        }
+        const std::vector<test::shown_window> windows{
+            shown(window, form1_controls, presenter.description()),
+            shown(panel, panel_controls, presenter.description())};
+        const double scale = window.devicePixelRatioF();
+        std::cout << "scale " << scale << ", work area " << work.width() * scale << "x"
+                  << work.height() * scale << ", page " << page << ": "
+                  << test::window_sizes(windows) << " (device-independent pixels)\n";
+        EXPECT_EQ(test::fit_faults(windows, {work.x(), work.y(), work.width(), work.height()}),
+                  std::vector<std::string>{})
+            << "page " << page;
+    }
 }
 
 }  // namespace

@@ -25,8 +25,12 @@ struct simulated_panel {
 
     /// The longest texts the panel's lines of state show: a mirror that never reached the
     /// sighting stop (its minute of waiting told at once), and the network server's line at
-    /// the longest address it may have.
+    /// the longest address it may have; and the widest chart of the timing view, the press of
+    /// most changes (POUSSOIR after CCD, the sighting first).
     void show_longest_texts() {
+        sim->controller.set_travel_scale(0.1);
+        sim->model.press("Command2");
+        sim->model.press("Command3");
         const instrument_event began{.kind = event_kind::wait_began,
                                      .value = sighting_arrival.bit,
                                      .text = sighting_arrival.mechanism};

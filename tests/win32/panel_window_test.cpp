@@ -68,6 +68,17 @@ TEST_F(PanelWindowTest, ForwardsEverySwitchAndDrawsWhereTheyStand) {
     EXPECT_EQ(SendMessageW(control("travel_speed"), CB_GETCURSEL, 0, 0), 4);
 }
 
+TEST_F(PanelWindowTest, TheTimingPageShowsEachPressAndGoesBackToTheOneBefore) {
+    click("Command9");
+    click("Command2");
+    show_page(1);
+    EXPECT_TRUE(IsWindowVisible(control("timing_chart")));
+    EXPECT_FALSE(IsWindowVisible(control("transcript"))) << "the first page hidden";
+    EXPECT_THAT(label("timing_press"), StartsWith("Action 2 sur 2 : Command2 : CCD"));
+    test::click(control("timing_previous"));
+    EXPECT_THAT(label("timing_press"), StartsWith("Action 1 sur 2 : Command9 : INIT"));
+}
+
 TEST_F(PanelWindowTest, ListsMakeTheChangesTheyAreGiven) {
     sim->controller.write_outputs(10);  // a breach: strobe B raised with the code
     panel.refresh();

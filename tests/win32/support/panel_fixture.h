@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -38,6 +39,15 @@ class PanelWindowTest : public ::testing::Test, protected test::simulated_panel 
     void click(std::string_view name) {
         test::click(window.control(name));
         panel.refresh();
+    }
+    /// What a click on the tab of the panel's `page` does.
+    void show_page(int page) {
+        HWND tabs = FindWindowExW(panel.handle(), nullptr, WC_TABCONTROLW, nullptr);
+        ASSERT_NE(tabs, nullptr);
+        SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(page), 0);
+        NMHDR chosen{tabs, static_cast<UINT_PTR>(GetDlgCtrlID(tabs)), TCN_SELCHANGE};
+        SendMessageW(panel.handle(), WM_NOTIFY, chosen.idFrom, reinterpret_cast<LPARAM>(&chosen));
+        test::pump_messages();
     }
     HWND control(const char* name) const {
         HWND found = panel.control(name);
