@@ -36,7 +36,7 @@ const struct {
     {L"h.exe a\\\\\\\"b c", {L"a\\\"b", L"c"}},          // 2n+1: a quote in the text
     {L"h.exe a\\\\b", {L"a\\\\b"}},                      // none before a quote: as typed
     {L"h.exe \"\" x", {L"", L"x"}},
-    {L"h.exe \"a\"\"b\" c", {L"a\"b", L"c"}},
+    {L"h.exe \"a\"\"b\" c", {L"a\"b c"}},  // "" in quotes: one quote, and the quotes end
     {L"h.exe \"\"\"a\"\"\" b", {L"\"a\"", L"b"}},
     {L"h.exe ab\"c d\"e", {L"abc de"}},
     {L"h.exe \"a b", {L"a b"}},
