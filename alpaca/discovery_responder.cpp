@@ -18,7 +18,10 @@ using udp = ip::udp;
 namespace {
 
 constexpr std::string_view discovery_message = "alpacadiscovery1";
-const ip::address_v6 multicast_group = ip::make_address_v6("ff12::a1:9aca");
+// ff12::a1:9aca, from its bytes: parsing the text would call Windows sockets before main,
+// which the console starts only with its Alpaca device.
+const ip::address_v6 multicast_group(ip::address_v6::bytes_type{0xff, 0x12, 0, 0, 0, 0, 0, 0, 0, 0,
+                                                                0, 0, 0x00, 0xa1, 0x9a, 0xca});
 
 /// The interfaces whose clients can reach `server`, where the group is joined.
 std::set<unsigned> interfaces_reaching(const ip::address& server) {

@@ -6,6 +6,7 @@
 
 #include "alpaca/alpaca_server.h"
 #include "alpaca/console_runner.h"
+#include "alpaca/network_session.h"
 #include "alpaca/request_router.h"
 #include "alpaca/served_state.h"
 #include "alpaca/service_settings.h"
@@ -27,6 +28,7 @@ class remote_access {
     const std::string& discovery_problem() const { return server_.discovery_problem(); }
 
   private:
+    network_session network_;  // first: the machine's name is asked through it
     served_state state_;
     console_runner runner_;
     request_router router_;

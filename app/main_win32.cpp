@@ -2,8 +2,6 @@
 // SPDX-License-Identifier: MIT
 #include <windows.h>
 
-#include <shellapi.h>
-
 #include <exception>
 #include <iostream>
 #include <memory>
@@ -13,6 +11,7 @@
 
 #include "alpaca/win32/window_poster.h"
 #include "app/command_line.h"
+#include "app/command_line_split.h"
 #include "app/console_parts.h"
 #include "app/instrument_choice.h"
 #include "app/program_identity.h"
@@ -39,13 +38,10 @@ namespace {
 constexpr const char* program_name = "heliograph-console";
 
 std::vector<std::string> command_line_arguments() {
-    int count = 0;
-    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
     std::vector<std::string> plain;
-    for (int i = 1; i < count; ++i) {
-        plain.push_back(helio::win32::to_utf8(arguments[i]));
+    for (const std::wstring& argument : helio::split_command_line(GetCommandLineW())) {
+        plain.push_back(helio::win32::to_utf8(argument));
     }
-    LocalFree(arguments);
     return plain;
 }
 

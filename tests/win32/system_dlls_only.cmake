@@ -2,7 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Fails unless PROGRAM imports Windows system DLLs only: the .exe is copied alone onto the
 # instrument PC, where no MinGW runtime DLL (libstdc++, libgcc, libwinpthread) exists.
-#   cmake -DOBJDUMP=... -DPROGRAM=... -P system_dlls_only.cmake
+# With AT_LOAD, a list of DLLs, also fails if PROGRAM imports any other at load time (its
+# delay imports, loaded at their first call, are not in the import table objdump prints).
+#   cmake -DOBJDUMP=... -DPROGRAM=... [-DAT_LOAD=kernel32;user32...] -P system_dlls_only.cmake
 cmake_minimum_required(VERSION 3.25)
 execute_process(COMMAND ${OBJDUMP} -p ${PROGRAM} OUTPUT_VARIABLE headers RESULT_VARIABLE failed)
 if(failed)
@@ -20,6 +22,10 @@ foreach(line IN LISTS imports)
   string(REGEX REPLACE "dll name: (.+)\\.dll" "\\1" dll "${dll}")
   if(NOT dll IN_LIST system_dlls AND NOT dll MATCHES "^api-ms-win-")
     message(FATAL_ERROR "${PROGRAM} imports ${dll}.dll, which is no Windows system DLL")
+  endif()
+  if(DEFINED AT_LOAD AND NOT dll IN_LIST AT_LOAD)
+    message(FATAL_ERROR "${PROGRAM} loads ${dll}.dll at every start, which its first paint "
+                        "does not need: make it a delay import (cmake/delay_imports.cmake)")
   endif()
   message(STATUS "imports ${dll}.dll")
 endforeach()
