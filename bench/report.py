@@ -463,8 +463,9 @@ def main(raw_directory, results_path):
     startup = load(raw_directory, "startup.json")
     print_timeline("Linux console", startup["console"])
     if win32_startup:
-        print_timeline(f"Win32 console under {win32_startup['bits']}-bit Wine",
-                       win32_startup["runs"]["console"])
+        for name, title in (("console", "Win32 console"), ("bare", "bare Win32 window")):
+            print_timeline(f"{title} under {win32_startup['bits']}-bit Wine",
+                           win32_startup["runs"][name])
     with open(results_path, "w", encoding="utf-8") as out:
         json.dump({"machine": host, "figures": rows}, out, indent=2, ensure_ascii=False)
         out.write("\n")
